@@ -1,0 +1,72 @@
+# Helpers that give every library, program, test and benchmark of the
+# repository the same compiler settings and layout:
+#   <lib>/include/<name>/...  public headers
+#   <lib>/src/...             implementation
+#   <lib>/tests/...           GoogleTest sources and fixtures/
+#   <lib>/bench/...           Google Benchmark sources
+
+# Warnings are errors for our own code only, never for system headers.
+function(vandrel_compile_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  if(VANDREL_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# vandrel_library(<target> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+function(vandrel_library target)
+  cmake_parse_arguments(ARG "SHARED" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  if(ARG_SHARED)
+    add_library(${target} SHARED ${ARG_SOURCES})
+  else()
+    add_library(${target} STATIC ${ARG_SOURCES})
+  endif()
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
+                                      PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+  set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  vandrel_compile_options(${target})
+endfunction()
+
+# vandrel_program(<target> SOURCES ... LIBS ...)
+function(vandrel_program target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  vandrel_compile_options(${target})
+endfunction()
+
+# vandrel_test(<target> SOURCES ... LIBS ...): one GoogleTest executable per
+# library, each test case registered with CTest. Tests run in their own
+# source folder's tests/ directory so fixtures are found by relative path;
+# the absolute fixture folder is also passed as VANDREL_FIXTURES.
+function(vandrel_test target)
+  if(NOT VANDREL_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE
+    VANDREL_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/tests/fixtures")
+  vandrel_compile_options(${target})
+  gtest_discover_tests(${target}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# vandrel_benchmark(<target> SOURCES ... LIBS ...): built with the release
+# flags of the build; never registered with CTest (speed is reported, not
+# asserted).
+function(vandrel_benchmark target)
+  if(NOT VANDREL_BENCHMARKS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  vandrel_compile_options(${target})
+endfunction()

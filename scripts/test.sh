@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The test command: installs what the build needs, builds everything with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build="${VANDREL_TEST_BUILD:-$top/build/test}"
+jobs=$(nproc)
+
+bash "$top/scripts/install-deps.sh"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
+      -DVANDREL_TESTS=ON -DVANDREL_BENCHMARKS=ON
+cmake --build "$build" -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd "$build"
+ctest --output-on-failure -j "$jobs"
