@@ -21,3 +21,31 @@ private:
     String FMessage;
     std::string FWhat;
 };
+
+// The exception classes the program and its libraries raise by name. Each
+// carries only its message; the class tells the kind of failure.
+#define RTL_DECLARE_EXCEPTION(Name, Base)              \
+    class Name : public Base {                         \
+    public:                                            \
+        explicit Name(String message) : Base(std::move(message)) {} \
+    };
+
+RTL_DECLARE_EXCEPTION(EAbort, Exception)  // silent: reported to nobody
+RTL_DECLARE_EXCEPTION(EConvertError, Exception)
+RTL_DECLARE_EXCEPTION(EListError, Exception)
+RTL_DECLARE_EXCEPTION(EStringListError, EListError)
+RTL_DECLARE_EXCEPTION(EAssertionFailed, Exception)
+RTL_DECLARE_EXCEPTION(EInvalidCast, Exception)
+RTL_DECLARE_EXCEPTION(EInvalidOperation, Exception)
+RTL_DECLARE_EXCEPTION(EOutOfMemory, Exception)
+RTL_DECLARE_EXCEPTION(EArgumentException, Exception)
+RTL_DECLARE_EXCEPTION(EArgumentOutOfRangeException, EArgumentException)
+RTL_DECLARE_EXCEPTION(EStreamError, Exception)
+RTL_DECLARE_EXCEPTION(EFileStreamError, EStreamError)
+RTL_DECLARE_EXCEPTION(EFOpenError, EFileStreamError)
+RTL_DECLARE_EXCEPTION(EFCreateError, EFileStreamError)
+RTL_DECLARE_EXCEPTION(EReadError, EStreamError)
+RTL_DECLARE_EXCEPTION(EWriteError, EStreamError)
+RTL_DECLARE_EXCEPTION(EResNotFound, Exception)
+
+#undef RTL_DECLARE_EXCEPTION
