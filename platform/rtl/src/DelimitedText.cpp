@@ -4,9 +4,11 @@ namespace detail {
 
 namespace {
 
-bool IsBlank(Char C) { return C <= u' '; }
+bool IsBlank(Char C) {
+    return C <= u' ';
+}
 
-}  // namespace
+} // namespace
 
 std::vector<String> SplitDelimitedText(std::u16string_view Text, const TDelimiterRules& Rules) {
     std::vector<String> Items;
@@ -14,7 +16,8 @@ std::vector<String> SplitDelimitedText(std::u16string_view Text, const TDelimite
     size_t P = 0;
     auto SkipBlanks = [&] {
         if (!Rules.StrictDelimiter)
-            while (P < End && IsBlank(Text[P])) ++P;
+            while (P < End && IsBlank(Text[P]))
+                ++P;
     };
 
     SkipBlanks();
@@ -35,7 +38,8 @@ std::vector<String> SplitDelimitedText(std::u16string_view Text, const TDelimite
             }
         } else {
             const size_t Start = P;
-            while (P < End && Text[P] != Rules.Delimiter && (Rules.StrictDelimiter || !IsBlank(Text[P]))) ++P;
+            while (P < End && Text[P] != Rules.Delimiter && (Rules.StrictDelimiter || !IsBlank(Text[P])))
+                ++P;
             Item.assign(Text.substr(Start, P - Start));
         }
         Items.push_back(std::move(Item));
@@ -53,11 +57,12 @@ namespace {
 
 bool NeedsQuotes(const String& Item, const TDelimiterRules& Rules) {
     for (Char C : Item)
-        if (C == Rules.Delimiter || C == Rules.QuoteChar || (!Rules.StrictDelimiter && IsBlank(C))) return true;
+        if (C == Rules.Delimiter || C == Rules.QuoteChar || (!Rules.StrictDelimiter && IsBlank(C)))
+            return true;
     return false;
 }
 
-}  // namespace
+} // namespace
 
 String JoinDelimitedText(const std::vector<String>& Items, const TDelimiterRules& Rules) {
     if (Items.size() == 1 && Items[0].empty()) return String(2, Rules.QuoteChar);
@@ -80,4 +85,4 @@ String JoinDelimitedText(const std::vector<String>& Items, const TDelimiterRules
     return Result;
 }
 
-}  // namespace detail
+} // namespace detail

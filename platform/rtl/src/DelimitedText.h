@@ -13,10 +13,10 @@
 // to U+0020 is quoted, with its quote characters doubled. A list of one
 // empty item is written as two quote characters, so that it reads back.
 
+#include "rtl/Types.h"
+
 #include <string_view>
 #include <vector>
-
-#include "rtl/Types.h"
 
 namespace detail {
 
@@ -29,4 +29,4 @@ struct TDelimiterRules {
 std::vector<String> SplitDelimitedText(std::u16string_view Text, const TDelimiterRules& Rules);
 String JoinDelimitedText(const std::vector<String>& Items, const TDelimiterRules& Rules);
 
-}  // namespace detail
+} // namespace detail

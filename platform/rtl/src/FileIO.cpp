@@ -1,15 +1,14 @@
 #include "FileIO.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "rtl/Encoding.h"
+#include "rtl/Exception.h"
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
-
-#include "rtl/Encoding.h"
-#include "rtl/Exception.h"
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace detail {
 
@@ -50,7 +49,7 @@ std::string FolderOf(const std::string& Path) {
     return Path.substr(0, Slash);
 }
 
-}  // namespace
+} // namespace
 
 void ReplaceFileAtomically(const String& FileName, std::string_view Bytes) {
     const std::string Target = Utf8(FileName);
@@ -87,4 +86,4 @@ void ReplaceFileAtomically(const String& FileName, std::string_view Bytes) {
     }
 }
 
-}  // namespace detail
+} // namespace detail

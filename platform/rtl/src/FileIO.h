@@ -3,9 +3,9 @@
 // INI files: system error texts and the atomic replacement of a file.
 // Internal to the library; the public file routines live in platform/os.
 
-#include <string_view>
-
 #include "rtl/Types.h"
+
+#include <string_view>
 
 namespace detail {
 
@@ -24,4 +24,4 @@ String CreateErrorText(const String& FileName, int ErrorCode);
 // then untouched and the temporary file removed.
 void ReplaceFileAtomically(const String& FileName, std::string_view Bytes);
 
-}  // namespace detail
+} // namespace detail

@@ -1,10 +1,10 @@
 #include "rtl/List.h"
 
+#include "ListErrors.h"
+#include "rtl/Exception.h"
+
 #include <algorithm>
 #include <limits>
-
-#include "rtl/Exception.h"
-#include "ListErrors.h"
 
 void TList::CheckIndex(Integer Index) const {
     if (Index < 0 || Index >= Count()) throw EListError(detail::ListIndexErrorText(Index));
@@ -68,7 +68,9 @@ Integer TList::IndexOf(const void* Item) const {
     return Found == FItems.end() ? -1 : static_cast<Integer>(Found - FItems.begin());
 }
 
-void TList::Pack() { std::erase(FItems, nullptr); }
+void TList::Pack() {
+    std::erase(FItems, nullptr);
+}
 
 void TList::Sort(const TListSortCompare& Compare) {
     std::stable_sort(FItems.begin(), FItems.end(), [&](void* A, void* B) { return Compare(A, B) < 0; });
@@ -95,11 +97,13 @@ void TList::SetCount(Integer NewCount) {
         FItems.resize(static_cast<size_t>(NewCount), nullptr);
         return;
     }
-    while (Count() > NewCount) Delete(Count() - 1);
+    while (Count() > NewCount)
+        Delete(Count() - 1);
 }
 
 void TList::SetCapacity(Integer NewCapacity) {
-    if (NewCapacity < Count()) throw EListError(detail::ListErrorText(u"List capacity out of bounds", NewCapacity));
+    if (NewCapacity < Count())
+        throw EListError(detail::ListErrorText(u"List capacity out of bounds", NewCapacity));
     if (NewCapacity > Capacity()) {
         FItems.reserve(static_cast<size_t>(NewCapacity));
     } else if (NewCapacity == 0) {

@@ -10,4 +10,4 @@ String ListErrorText(const String& Text, Integer Value) {
     return Text + u" (" + String(Digits.begin(), Digits.end()) + u")";
 }
 
-}  // namespace detail
+} // namespace detail

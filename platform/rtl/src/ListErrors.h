@@ -8,6 +8,8 @@ namespace detail {
 // "<Text> (<Value>)", e.g. "List index out of bounds (5)".
 String ListErrorText(const String& Text, Integer Value);
 
-inline String ListIndexErrorText(Integer Index) { return ListErrorText(u"List index out of bounds", Index); }
+inline String ListIndexErrorText(Integer Index) {
+    return ListErrorText(u"List index out of bounds", Index);
+}
 
-}  // namespace detail
+} // namespace detail

@@ -1,16 +1,15 @@
 #include "rtl/Stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "FileIO.h"
+#include "rtl/Encoding.h"
+#include "rtl/Exception.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-#include "FileIO.h"
-#include "rtl/Encoding.h"
-#include "rtl/Exception.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // ---------------------------------------------------------------- TStream
 
@@ -105,7 +104,9 @@ void TMemoryStream::LoadFromFile(const String& FileName) {
     LoadFromStream(File);
 }
 
-void TMemoryStream::SaveToStream(TStream& Stream) { Stream.WriteBuffer(FData.data(), Size()); }
+void TMemoryStream::SaveToStream(TStream& Stream) {
+    Stream.WriteBuffer(FData.data(), Size());
+}
 
 void TMemoryStream::SaveToFile(const String& FileName) {
     TFileStream File(FileName, fmCreate);

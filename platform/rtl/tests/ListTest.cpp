@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "rtl/List.h"
 
 #include "rtl/Exception.h"
-#include "rtl/List.h"
+
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -20,11 +20,12 @@ int A, B, C;
 
 std::vector<void*> Entries(const TList& List) {
     std::vector<void*> Result;
-    for (Integer I = 0; I < List.Count(); ++I) Result.push_back(List.Items(I));
+    for (Integer I = 0; I < List.Count(); ++I)
+        Result.push_back(List.Items(I));
     return Result;
 }
 
-}  // namespace
+} // namespace
 
 TEST(List, InsertDeleteMoveExchangeKeepOrder) {
     TList List;
@@ -50,7 +51,8 @@ TEST(List, InsertDeleteMoveExchangeKeepOrder) {
 TEST(List, SortIsStable) {
     int Values[] = {3, 1, 2, 1};
     TList List;
-    for (int& V : Values) List.Add(&V);
+    for (int& V : Values)
+        List.Add(&V);
     List.Sort([](void* X, void* Y) { return *static_cast<int*>(X) - *static_cast<int*>(Y); });
     EXPECT_EQ(Entries(List), (std::vector<void*>{&Values[1], &Values[3], &Values[2], &Values[0]}));
 }
@@ -91,11 +93,15 @@ TEST(List, NotifiesNonNullEntriesEnteringAndLeaving) {
     List.Add(&A);
     List.Add(nullptr);
     List.Add(&B);
-    List.SetItems(0, &C);       // A leaves, C enters
+    List.SetItems(0, &C); // A leaves, C enters
     EXPECT_EQ(List.Extract(&B), &B);
     EXPECT_EQ(List.Extract(&B), nullptr);
-    List.Clear();               // the null entry is not reported
+    List.Clear(); // the null entry is not reported
     using P = std::pair<void*, TListNotification>;
-    EXPECT_EQ(List.Log, (std::vector<P>{{&A, lnAdded}, {&B, lnAdded}, {&A, lnDeleted}, {&C, lnAdded},
-                                        {&B, lnExtracted}, {&C, lnDeleted}}));
+    EXPECT_EQ(List.Log, (std::vector<P>{{&A, lnAdded},
+                                        {&B, lnAdded},
+                                        {&A, lnDeleted},
+                                        {&C, lnAdded},
+                                        {&B, lnExtracted},
+                                        {&C, lnDeleted}}));
 }

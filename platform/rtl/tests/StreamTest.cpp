@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <limits>
+#include "rtl/Stream.h"
 
 #include "TempFolder.h"
 #include "rtl/Exception.h"
-#include "rtl/Stream.h"
 #include "rtl/StreamData.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -25,7 +25,7 @@ String MessageOf(F&& Action) {
     return u"<no exception>";
 }
 
-}  // namespace
+} // namespace
 
 TEST(MemoryStream, ReadsWritesAndSeeksLikeAFile) {
     TMemoryStream Stream;
@@ -33,7 +33,7 @@ TEST(MemoryStream, ReadsWritesAndSeeksLikeAFile) {
     EXPECT_EQ(Stream.Position(), 6);
     EXPECT_EQ(Stream.Seek(-4, soCurrent), 2);
     char Buffer[8] = {};
-    EXPECT_EQ(Stream.Read(Buffer, 8), 4);  // short read at the end
+    EXPECT_EQ(Stream.Read(Buffer, 8), 4); // short read at the end
     EXPECT_STREQ(Buffer, "cdef");
     EXPECT_EQ(Stream.Read(Buffer, 1), 0);
 
@@ -65,7 +65,7 @@ TEST(MemoryStream, CopyFromWholeSourceOrPart) {
     TBytesStream Source(TBytes{'1', '2', '3', '4'});
     Source.SetPosition(3);
     TMemoryStream Target;
-    EXPECT_EQ(Target.CopyFrom(Source, 0), 4);  // 0: all of it, from the start
+    EXPECT_EQ(Target.CopyFrom(Source, 0), 4); // 0: all of it, from the start
     Source.SetPosition(1);
     EXPECT_EQ(Target.CopyFrom(Source, 2), 2);
     EXPECT_EQ(Contents(Target), "123423");

@@ -2,14 +2,14 @@
 // A fresh folder for one test's files, removed with everything in it when
 // the test ends.
 
+#include "rtl/Encoding.h"
+#include "rtl/Types.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "rtl/Encoding.h"
-#include "rtl/Types.h"
 
 class TempFolder {
 public:
@@ -38,8 +38,8 @@ public:
     }
     // The names of the files in the folder (to see that nothing was left behind).
     size_t FileCount() const {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(FPath),
-                                                 std::filesystem::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(std::filesystem::directory_iterator(FPath), std::filesystem::directory_iterator()));
     }
 
 private:

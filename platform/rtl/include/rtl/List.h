@@ -5,10 +5,10 @@
 // capacities and counts "List capacity out of bounds (%d)" and
 // "List count out of bounds (%d)".
 
+#include "rtl/Types.h"
+
 #include <functional>
 #include <vector>
-
-#include "rtl/Types.h"
 
 enum TListNotification { lnAdded, lnExtracted, lnDeleted };
 

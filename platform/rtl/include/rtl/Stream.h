@@ -2,9 +2,9 @@
 // Streams: sequential and random access to bytes, held in memory or in a
 // file. Positions and sizes are 64-bit byte counts from the stream's start.
 
-#include <vector>
-
 #include "rtl/Types.h"
+
+#include <vector>
 
 using TBytes = std::vector<Byte>;
 
