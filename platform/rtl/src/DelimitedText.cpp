@@ -1,5 +1,7 @@
 #include "DelimitedText.h"
 
+#include "rtl/StringUtils.h"
+
 namespace detail {
 
 namespace {
@@ -69,18 +71,7 @@ String JoinDelimitedText(const std::vector<String>& Items, const TDelimiterRules
     String Result;
     for (size_t I = 0; I < Items.size(); ++I) {
         if (I > 0) Result += Rules.Delimiter;
-        const String& Item = Items[I];
-        if (!NeedsQuotes(Item, Rules)) {
-            Result += Item;
-            continue;
-        }
-        // TODO AnsiQuotedStr
-        Result += Rules.QuoteChar;
-        for (Char C : Item) {
-            if (C == Rules.QuoteChar) Result += C;
-            Result += C;
-        }
-        Result += Rules.QuoteChar;
+        Result += NeedsQuotes(Items[I], Rules) ? AnsiQuotedStr(Items[I], Rules.QuoteChar) : Items[I];
     }
     return Result;
 }

@@ -110,3 +110,23 @@ void TList::SetCapacity(Integer NewCapacity) {
         FItems.shrink_to_fit();
     }
 }
+
+void TList::BeforeDestruction() {
+    Clear();
+    TObject::BeforeDestruction();
+}
+
+// ------------------------------------------------------------ TObjectList
+
+TObjectList::~TObjectList() {
+    // Free already emptied the list; a list destroyed without Free still
+    // releases what it owns.
+    if (!FOwnsObjects) return;
+    for (Integer I = 0; I < Count(); ++I)
+        Free(Items(I));
+}
+
+void TObjectList::Notify(void* Ptr, TListNotification Action) {
+    if (FOwnsObjects && Action == lnDeleted) Free(static_cast<TObject*>(Ptr));
+    TList::Notify(Ptr, Action);
+}

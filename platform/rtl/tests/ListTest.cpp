@@ -105,3 +105,52 @@ TEST(List, NotifiesNonNullEntriesEnteringAndLeaving) {
                                         {&B, lnExtracted},
                                         {&C, lnDeleted}}));
 }
+
+namespace {
+
+// Counts the instances alive, to see who frees them.
+class TTracked : public TObject {
+public:
+    explicit TTracked(int& Alive) : FAlive(Alive) { ++FAlive; }
+    ~TTracked() override { --FAlive; }
+
+private:
+    int& FAlive;
+};
+
+} // namespace
+
+TEST(ObjectList, OwningListFreesWhatLeavesItButNotWhatIsExtracted) {
+    int Alive = 0;
+    auto* List = Create<TObjectList>();
+    auto* Kept = Create<TTracked>(Alive);
+    List->Add(Create<TTracked>(Alive));
+    List->Add(Kept);
+    List->Add(Create<TTracked>(Alive));
+    List->Delete(0);
+    EXPECT_EQ(Alive, 2);
+    EXPECT_EQ(List->Extract(Kept), Kept);
+    List->SetItems(0, Create<TTracked>(Alive)); // the replaced entry is freed
+    EXPECT_EQ(Alive, 2);
+    Free(List);
+    EXPECT_EQ(Alive, 1);
+    Free(Kept);
+
+    // Destroyed without Free (as a member would be), it still frees its objects.
+    {
+        TObjectList Member;
+        Member.Add(Create<TTracked>(Alive));
+    }
+    EXPECT_EQ(Alive, 0);
+}
+
+TEST(ObjectList, ListThatDoesNotOwnLeavesObjectsAlone) {
+    int Alive = 0;
+    TTracked Object(Alive);
+    auto* List = Create<TObjectList>(false);
+    List->Add(&Object);
+    List->Delete(0);
+    List->Add(&Object);
+    Free(List);
+    EXPECT_EQ(Alive, 1);
+}

@@ -5,6 +5,7 @@
 // capacities and counts "List capacity out of bounds (%d)" and
 // "List count out of bounds (%d)".
 
+#include "rtl/Object.h"
 #include "rtl/Types.h"
 
 #include <functional>
@@ -15,12 +16,10 @@ enum TListNotification { lnAdded, lnExtracted, lnDeleted };
 // Negative when Item1 sorts before Item2, 0 when equal, positive after.
 using TListSortCompare = std::function<int(void* Item1, void* Item2)>;
 
-class TList {
+class TList : public TObject {
 public:
-    TList() = default;
-    virtual ~TList() = default;
-    TList(const TList&) = delete;
-    TList& operator=(const TList&) = delete;
+    // Free empties the list first, so derived lists hear of every entry.
+    void BeforeDestruction() override;
 
     Integer Add(void* Item);
     void Insert(Integer Index, void* Item);
@@ -58,4 +57,32 @@ protected:
 
 private:
     std::vector<void*> FItems;
+};
+
+// A list of objects. When it owns them (the default) it frees each object
+// that is deleted from it, replaced in it, or still in it when the list is
+// freed; Extract hands an object back without freeing it.
+class TObjectList : public TList {
+public:
+    explicit TObjectList(bool AOwnsObjects = true) : FOwnsObjects(AOwnsObjects) {}
+    ~TObjectList() override;
+
+    Integer Add(TObject* AObject) { return TList::Add(AObject); }
+    void Insert(Integer Index, TObject* AObject) { TList::Insert(Index, AObject); }
+    Integer Remove(TObject* AObject) { return TList::Remove(AObject); }
+    TObject* Extract(TObject* AObject) { return static_cast<TObject*>(TList::Extract(AObject)); }
+    Integer IndexOf(const TObject* AObject) const { return TList::IndexOf(AObject); }
+    TObject* First() const { return Items(0); }
+    TObject* Last() const { return Items(Count() - 1); }
+    TObject* Items(Integer Index) const { return static_cast<TObject*>(TList::Items(Index)); }
+    void SetItems(Integer Index, TObject* AObject) { TList::SetItems(Index, AObject); }
+
+    bool OwnsObjects() const { return FOwnsObjects; }
+    void SetOwnsObjects(bool Value) { FOwnsObjects = Value; }
+
+protected:
+    void Notify(void* Ptr, TListNotification Action) override;
+
+private:
+    bool FOwnsObjects;
 };

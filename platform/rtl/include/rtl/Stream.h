@@ -2,6 +2,7 @@
 // Streams: sequential and random access to bytes, held in memory or in a
 // file. Positions and sizes are 64-bit byte counts from the stream's start.
 
+#include "rtl/Object.h"
 #include "rtl/Types.h"
 
 #include <vector>
@@ -15,13 +16,8 @@ inline constexpr TSeekOrigin soFromBeginning = soBeginning;
 inline constexpr TSeekOrigin soFromCurrent = soCurrent;
 inline constexpr TSeekOrigin soFromEnd = soEnd;
 
-class TStream {
+class TStream : public TObject {
 public:
-    TStream() = default;
-    virtual ~TStream() = default;
-    TStream(const TStream&) = delete;
-    TStream& operator=(const TStream&) = delete;
-
     // Transfer up to Count bytes at the position and advance it; the answer
     // is the number of bytes moved (0 at the end, or on failure).
     virtual Int64 Read(void* Buffer, Int64 Count) = 0;
