@@ -78,6 +78,8 @@ TEST_F(Registry, NamesCompareCaseInsensitivelyAndKeepTheirCase) {
     reg.WriteInteger(u"ui theme", 4);
     EXPECT_EQ(reg.ValueNames(), std::vector<String>{u"UI Theme"});
     EXPECT_EQ(reg.ReadInteger(u"UI THEME"), 4);
+    reg.WriteString(u"Größe", u"1");
+    EXPECT_EQ(reg.ReadString(u"GRÖßE"), u"1");
     reg.CloseKey();
     EXPECT_TRUE(reg.KeyExists(u"SOFTWARE\\MICROSOFT\\office\\16.0\\common"));
     EXPECT_TRUE(reg.OpenKey(u"software\\microsoft", false));
