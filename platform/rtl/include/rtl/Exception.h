@@ -51,5 +51,9 @@ RTL_DECLARE_EXCEPTION(EFCreateError, EFileStreamError)
 RTL_DECLARE_EXCEPTION(EReadError, EStreamError)
 RTL_DECLARE_EXCEPTION(EWriteError, EStreamError)
 RTL_DECLARE_EXCEPTION(EResNotFound, Exception)
+RTL_DECLARE_EXCEPTION(EFilerError, EStreamError)
+RTL_DECLARE_EXCEPTION(EClassNotFound, EFilerError)
+RTL_DECLARE_EXCEPTION(EComponentError, Exception)
+RTL_DECLARE_EXCEPTION(EPropertyError, Exception)
 
 #undef RTL_DECLARE_EXCEPTION
