@@ -2,6 +2,9 @@
 
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtl/Format.h"
+#include "rtl/StringUtils.h"
+#include "rtl/TextCompare.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
@@ -35,36 +38,19 @@ String ClassNameOf(const std::type_info& Type) {
 }
 
 namespace {
-Char FoldAscii(Char C) {
-    return C >= u'a' && C <= u'z' ? static_cast<Char>(C - u'a' + u'A') : C;
-}
-
-String Trimmed(const String& Text) {
-    const auto First = Text.find_first_not_of(u" \t");
-    if (First == String::npos) return String();
-    return Text.substr(First, Text.find_last_not_of(u" \t") - First + 1);
-}
-
 // Splits "a, b ,c" at the commas and trims each name.
 std::vector<String> SplitNames(const String& Text) {
     std::vector<String> Names;
     size_t Start = 0;
     while (Start <= Text.size()) {
         const size_t Comma = std::min(Text.find(u',', Start), Text.size());
-        String Name = Trimmed(Text.substr(Start, Comma - Start));
+        String Name = Trim(std::u16string_view(Text).substr(Start, Comma - Start));
         if (!Name.empty()) Names.push_back(std::move(Name));
         Start = Comma + 1;
     }
     return Names;
 }
 } // namespace
-
-bool SameIdent(const String& A, const String& B) {
-    if (A.size() != B.size()) return false;
-    for (size_t I = 0; I < A.size(); ++I)
-        if (FoldAscii(A[I]) != FoldAscii(B[I])) return false;
-    return true;
-}
 
 TTypeInfo EnumTypeInfo(String Name, const String& CommaSeparatedNames) {
     TTypeInfo Info;
@@ -104,8 +90,6 @@ TTypeInfo MethodTypeInfo() {
 }
 
 } // namespace detail
-
-using detail::SameIdent;
 
 // ---- Type information of the built-in types -----------------------------------
 
@@ -192,7 +176,7 @@ TObject* TClassInfo::CreateInstance(TComponent* AOwner) const {
 const TMethodInfo* TClassInfo::MethodAddress(const String& AName) const {
     for (const TClassInfo* Class = this; Class; Class = Class->Parent)
         for (const TMethodInfo& Method : Class->Methods)
-            if (SameIdent(Method.Name, AName)) return &Method;
+            if (SameText(Method.Name, AName)) return &Method;
     return nullptr;
 }
 
@@ -201,10 +185,7 @@ namespace {
 // Class names are identifiers: folding ASCII letters is all the case
 // insensitivity they need.
 String RegistryKey(const String& Name) {
-    String Key = Name;
-    for (Char& C : Key)
-        if (C >= u'a' && C <= u'z') C = static_cast<Char>(C - u'a' + u'A');
-    return Key;
+    return UpperCase(Name);
 }
 
 struct TClassRegistry {
@@ -224,7 +205,7 @@ void RegisterClass(const TClassInfo& AClass) {
     std::lock_guard Guard(Reg.Lock);
     auto [Slot, Added] = Reg.Classes.emplace(RegistryKey(AClass.Name), &AClass);
     if (!Added && Slot->second != &AClass)
-        throw EFilerError(u"A class named " + AClass.Name + u" already exists");
+        throw EFilerError(Format(u"A class named %s already exists", {AClass.Name}));
 }
 
 void RegisterClasses(std::initializer_list<const TClassInfo*> AClasses) {
@@ -248,7 +229,7 @@ const TClassInfo* GetClass(const String& AClassName) {
 
 const TClassInfo& FindClass(const String& AClassName) {
     if (const TClassInfo* Class = GetClass(AClassName)) return *Class;
-    throw EClassNotFound(u"Class " + AClassName + u" not found");
+    throw EClassNotFound(Format(u"Class %s not found", {AClassName}));
 }
 
 // ---- Property lists ------------------------------------------------------------
@@ -262,7 +243,7 @@ std::vector<const TPropInfo*> GetPropList(const TClassInfo& AClass) {
     for (auto Class = Chain.rbegin(); Class != Chain.rend(); ++Class)
         for (const TPropInfo& Prop : (*Class)->Properties) {
             auto Same = std::find_if(List.begin(), List.end(), [&](const TPropInfo* Known) {
-                return SameIdent(Known->Name, Prop.Name);
+                return SameText(Known->Name, Prop.Name);
             });
             if (Same != List.end())
                 *Same = &Prop;
@@ -279,7 +260,7 @@ std::vector<const TPropInfo*> GetPropList(const TObject* Instance) {
 const TPropInfo* GetPropInfo(const TClassInfo& AClass, const String& PropName) {
     for (const TClassInfo* Class = &AClass; Class; Class = Class->Parent)
         for (const TPropInfo& Prop : Class->Properties)
-            if (SameIdent(Prop.Name, PropName)) return &Prop;
+            if (SameText(Prop.Name, PropName)) return &Prop;
     return nullptr;
 }
 
@@ -289,7 +270,7 @@ const TPropInfo* GetPropInfo(const TObject* Instance, const String& PropName) {
 
 const TPropInfo& FindPropInfo(const TObject* Instance, const String& PropName) {
     if (const TPropInfo* Prop = GetPropInfo(Instance, PropName)) return *Prop;
-    throw EPropertyError(u"Property " + PropName + u" does not exist");
+    throw EPropertyError(Format(u"Property %s does not exist", {PropName}));
 }
 
 // ---- Typed access ----------------------------------------------------------------
@@ -297,7 +278,7 @@ const TPropInfo& FindPropInfo(const TObject* Instance, const String& PropName) {
 namespace {
 
 [[noreturn]] void WrongKind(const TPropInfo& Prop) {
-    throw EPropertyConvertError(u"Invalid property type: " + Prop.PropType->Name);
+    throw EPropertyConvertError(Format(u"Invalid property type: %s", {Prop.PropType->Name}));
 }
 
 template <class F>
@@ -309,7 +290,7 @@ const F& Getter(const TPropInfo& Prop, const F& Accessor) {
 template <class F>
 const F& Setter(const TPropInfo& Prop, const F& Accessor, bool KindFits) {
     if (!KindFits) WrongKind(Prop);
-    if (!Accessor) throw EPropertyError(u"Property " + Prop.Name + u" is read-only");
+    if (!Accessor) throw EPropertyError(Format(u"Property %s is read-only", {Prop.Name}));
     return Accessor;
 }
 
@@ -346,7 +327,7 @@ String GetEnumProp(const TObject* Instance, const TPropInfo& Prop) {
 void SetEnumProp(TObject* Instance, const TPropInfo& Prop, const String& Value) {
     if (Prop.Kind() != tkEnumeration) WrongKind(Prop);
     const Int64 Ordinal = GetEnumValue(*Prop.PropType, Value);
-    if (Ordinal < 0) throw EPropertyConvertError(u"Invalid property element: " + Value);
+    if (Ordinal < 0) throw EPropertyConvertError(Format(u"Invalid property element: %s", {Value}));
     SetOrdProp(Instance, Prop, Ordinal);
 }
 
@@ -448,7 +429,7 @@ String GetEnumName(const TTypeInfo& TypeInfo, Int64 Value) {
 
 Int64 GetEnumValue(const TTypeInfo& TypeInfo, const String& Name) {
     for (size_t I = 0; I < TypeInfo.EnumNames.size(); ++I)
-        if (SameIdent(TypeInfo.EnumNames[I], Name)) return static_cast<Int64>(I);
+        if (SameText(TypeInfo.EnumNames[I], Name)) return static_cast<Int64>(I);
     return -1;
 }
 
@@ -464,13 +445,13 @@ String SetToString(const TTypeInfo& SetType, UInt64 Mask, bool Brackets) {
 }
 
 UInt64 StringToSet(const TTypeInfo& SetType, const String& Value) {
-    String Text = detail::Trimmed(Value);
+    String Text = Trim(Value);
     if (!Text.empty() && Text.front() == u'[') Text.erase(0, 1);
     if (!Text.empty() && Text.back() == u']') Text.pop_back();
     UInt64 Mask = 0;
     for (const String& Name : detail::SplitNames(Text)) {
         const Int64 Ordinal = GetEnumValue(*SetType.CompType, Name);
-        if (Ordinal < 0) throw EPropertyConvertError(u"Invalid property element: " + Name);
+        if (Ordinal < 0) throw EPropertyConvertError(Format(u"Invalid property element: %s", {Name}));
         Mask |= UInt64{1} << Ordinal;
     }
     return Mask;

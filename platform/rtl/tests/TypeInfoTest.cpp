@@ -1,10 +1,11 @@
 #include "rtl/ClassBuilder.h"
+#include "rtl/Convert.h"
 #include "rtl/Encoding.h"
 #include "rtl/Events.h"
 #include "rtl/Exception.h"
+#include "rtl/Format.h"
 #include "rtl/Persistent.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -157,12 +158,6 @@ const TClassInfo& TWideSample::StaticClassInfo() {
 
 namespace {
 
-String FloatText(Extended Value) {
-    char Buffer[40];
-    std::snprintf(Buffer, sizeof Buffer, "%.17g", Value);
-    return FromUtf8(Buffer);
-}
-
 // A minimal text stream over the reflection: one "Path=Value" line per
 // property that differs from its default, owned objects under dotted paths,
 // events by the name of the root object's published method.
@@ -178,7 +173,7 @@ void WriteObject(const TObject* Obj, const String& Prefix, String& Text) {
         switch (Prop->Kind()) {
         case tkInteger:
         case tkInt64:
-            Value = FromUtf8(std::to_string(GetOrdProp(Obj, *Prop)));
+            Value = IntToStr(GetOrdProp(Obj, *Prop));
             break;
         case tkEnumeration:
             Value = GetEnumProp(Obj, *Prop);
@@ -187,7 +182,7 @@ void WriteObject(const TObject* Obj, const String& Prefix, String& Text) {
             Value = GetSetProp(Obj, *Prop, true);
             break;
         case tkFloat:
-            Value = FloatText(GetFloatProp(Obj, *Prop));
+            Value = FloatToStr(GetFloatProp(Obj, *Prop));
             break;
         case tkUString:
         case tkWChar:
@@ -219,7 +214,7 @@ void ReadObject(TObject* Root, const String& Text) {
         switch (Prop.Kind()) {
         case tkInteger:
         case tkInt64:
-            SetOrdProp(Obj, Prop, std::stoll(Utf8(Value)));
+            SetOrdProp(Obj, Prop, StrToInt64(Value));
             break;
         case tkEnumeration:
             SetEnumProp(Obj, Prop, Value);
@@ -228,7 +223,7 @@ void ReadObject(TObject* Root, const String& Text) {
             SetSetProp(Obj, Prop, Value);
             break;
         case tkFloat:
-            SetFloatProp(Obj, Prop, std::stod(Utf8(Value)));
+            SetFloatProp(Obj, Prop, StrToFloat(Value));
             break;
         case tkMethod:
             SetMethodProp(Obj, Prop, FindMethod(Root, Value));
@@ -264,7 +259,7 @@ TEST(Reflection, PropertiesRoundTripThroughTextAndFindClass) {
 
     String Text;
     WriteObject(&Source, u"", Text);
-    EXPECT_EQ(Text, u"Width=100\nAlign=saRight\nStyles=[ssBold,ssUnderline]\nRatio=0.10000000000000001\n"
+    EXPECT_EQ(Text, u"Width=100\nAlign=saRight\nStyles=[ssBold,ssUnderline]\nRatio=0.1\n"
                     u"Scale=1.5\nStamp=45000.25\nCaption=Kläranlage = 3\nVisible=False\nSeparator=;\n"
                     u"Big=-9000000000\nColor=12164479\nPort=65535\nFont.Size=12\nFont.Name=Segoe UI\n"
                     u"OnChange=SampleChanged\nDepth=3\n");

@@ -160,8 +160,6 @@ TTypeInfo EnumTypeInfo(String Name, const String& CommaSeparatedNames);
 TTypeInfo SetTypeInfo(String Name, const TTypeInfo& CompType);
 TTypeInfo ClassTypeInfo(String Name, const TClassInfo& (*ClassInfoOfType)());
 TTypeInfo MethodTypeInfo();
-// ASCII case-insensitive equality of identifiers.
-bool SameIdent(const String& A, const String& B);
 } // namespace detail
 
 // ---- Type information of value types ---------------------------------------
