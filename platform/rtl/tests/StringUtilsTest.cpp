@@ -1,5 +1,6 @@
 #include "rtl/StringUtils.h"
 
+#include "rtl/Character.h"
 #include "rtl/Encoding.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +148,13 @@ TEST(StringReplaceTest, FlagsChooseFirstOrAllAndCase) {
     for (const auto& c : cases)
         EXPECT_EQ(StringReplace(c.s, c.from, c.to, c.flags), c.expected)
             << Utf8(c.s) << " / " << Utf8(c.from) << " -> " << Utf8(c.to);
+}
+
+TEST(IsNumberTest, UnicodeNumberCategories) {
+    for (const Char c : {u'0', u'9', u'\u0663', u'\u2167', u'\u00b2', u'\u00bd'})
+        EXPECT_TRUE(IsNumber(c)) << int(c);
+    for (const Char c : {u'a', u'-', u'.', u' ', u'\u00b5', u'\xD835', u'\0'})
+        EXPECT_FALSE(IsNumber(c)) << int(c);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// The Unicode-aware string routines, over ICU's character tables.
+// The routines that need the Unicode character tables (case mapping,
+// decomposition, character categories), over ICU.
+#include "rtl/Character.h"
 #include "rtl/StringUtils.h"
 
 #include <unicode/normalizer2.h>
@@ -69,4 +71,15 @@ String RemoveDiacritics(std::u16string_view s) {
         i += units;
     }
     return out;
+}
+
+bool IsNumber(Char c) {
+    switch (u_charType(c)) {
+    case U_DECIMAL_DIGIT_NUMBER:
+    case U_LETTER_NUMBER:
+    case U_OTHER_NUMBER:
+        return true;
+    default:
+        return false;
+    }
 }
