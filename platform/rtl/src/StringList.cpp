@@ -3,6 +3,7 @@
 #include "rtl/StringList.h"
 
 #include "ListErrors.h"
+#include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 #include "rtl/TextCompare.h"
 

@@ -2,6 +2,7 @@
 
 #include "DelimitedText.h"
 #include "ListErrors.h"
+#include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 #include "rtl/StringList.h"
 #include "rtl/StringUtils.h"

@@ -6,6 +6,7 @@
 // Index errors raise EStringListError "List index out of bounds (%d)".
 
 #include "rtl/Encoding.h"
+#include "rtl/Events.h"
 #include "rtl/Persistent.h"
 #include "rtl/Stream.h"
 
@@ -194,8 +195,8 @@ public:
     // Also takes Sorted and CaseSensitive from another TStringList.
     void Assign(const TPersistent* Source) override;
 
-    std::function<void(TObject* Sender)> OnChange;
-    std::function<void(TObject* Sender)> OnChanging;
+    TNotifyEvent OnChange;
+    TNotifyEvent OnChanging;
 
 protected:
     void SetUpdateState(bool Updating) override;
