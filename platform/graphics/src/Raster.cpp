@@ -57,6 +57,18 @@ void ForEachSegment(const TFigure& figure, Visit visit) {
     if (figure.Closed && p.size() > 2 && !(p.back() == p.front())) visit(p.back(), p.front());
 }
 
+// A binary raster operation (R2_BLACK 1 … R2_WHITE 16): the operation's
+// number less one is the truth table of pen bit P and destination bit D.
+uint32_t CombineRop2(Integer rop2, uint32_t pen, uint32_t dest) {
+    const uint32_t table = uint32_t(rop2 - 1);
+    uint32_t result = 0;
+    if (table & 1) result |= ~pen & ~dest;
+    if (table & 2) result |= ~pen & dest;
+    if (table & 4) result |= pen & ~dest;
+    if (table & 8) result |= pen & dest;
+    return result;
+}
+
 void AddPixel(cairo_region_t* region, int x, int y) {
     cairo_rectangle_int_t r{x, y, 1, 1};
     cairo_region_union_rectangle(region, &r);
@@ -306,16 +318,7 @@ void TRaster::ApplyRop(const TPixelRegion& region, Integer rop2, TColor color) {
         for (int y = r.Top; y < r.Bottom; ++y) {
             auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
             for (int x = r.Left; x < r.Right; ++x) {
-                uint32_t d = row[x] & 0xFFFFFF;
-                switch (rop2) {
-                case R2_BLACK: d = 0; break;
-                case R2_WHITE: d = 0xFFFFFF; break;
-                case R2_NOT: d = ~d; break;
-                case R2_XORPEN: d ^= pen; break;
-                case R2_NOTXORPEN: d = ~(d ^ pen); break;
-                default: d = pen; break;
-                }
-                row[x] = 0xFF000000u | (d & 0xFFFFFF);
+                row[x] = 0xFF000000u | (CombineRop2(rop2, pen, row[x]) & 0xFFFFFF);
             }
         }
     }
