@@ -55,5 +55,7 @@ RTL_DECLARE_EXCEPTION(EFilerError, EStreamError)
 RTL_DECLARE_EXCEPTION(EClassNotFound, EFilerError)
 RTL_DECLARE_EXCEPTION(EComponentError, Exception)
 RTL_DECLARE_EXCEPTION(EPropertyError, Exception)
+RTL_DECLARE_EXCEPTION(EPropertyConvertError, Exception)
+RTL_DECLARE_EXCEPTION(ERangeError, Exception)
 
 #undef RTL_DECLARE_EXCEPTION
