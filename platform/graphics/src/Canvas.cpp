@@ -3,6 +3,7 @@
 #include "graphics/GdiBlit.h"
 #include "graphics/GdiControls.h"
 #include "graphics/GdiDraw.h"
+#include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 
 const TClassInfo& TCanvas::StaticClassInfo() {

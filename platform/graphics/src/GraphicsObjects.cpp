@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "graphics/DeviceContext.h"
+#include "rtl/ClassBuilder.h"
 
 namespace {
 
@@ -32,7 +33,19 @@ void TGraphicsObject::Changed() {
 // ---- TFont ------------------------------------------------------------------------
 
 const TClassInfo& TFont::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TFont, TGraphicsObject>().Build();
+    static const TClassInfo Info =
+        TClassBuilder<TFont, TGraphicsObject>()
+            .Property(u"Color", TypeInfo_TColor(), &TFont::Color, &TFont::SetColor)
+            .Default(clWindowText)
+            .Property(u"Height", &TFont::Height, &TFont::SetHeight)
+            .Property(u"Name", &TFont::Name, &TFont::SetName)
+            .Property(u"Orientation", &TFont::Orientation, &TFont::SetOrientation)
+            .Default(0)
+            .Property(u"Size", &TFont::Size, &TFont::SetSize)
+            .Stored(false)
+            .Property(u"Style", &TFont::Style, &TFont::SetStyle)
+            .Default(TFontStyles{})
+            .Build();
     return Info;
 }
 
@@ -128,7 +141,16 @@ Integer PenModeToRop2(TPenMode mode) {
 }
 
 const TClassInfo& TPen::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TPen, TGraphicsObject>().Build();
+    static const TClassInfo Info = TClassBuilder<TPen, TGraphicsObject>()
+                                       .Property(u"Color", TypeInfo_TColor(), &TPen::Color, &TPen::SetColor)
+                                       .Default(clBlack)
+                                       .Property(u"Mode", &TPen::Mode, &TPen::SetMode)
+                                       .Default(pmCopy)
+                                       .Property(u"Style", &TPen::Style, &TPen::SetStyle)
+                                       .Default(psSolid)
+                                       .Property(u"Width", &TPen::Width, &TPen::SetWidth)
+                                       .Default(1)
+                                       .Build();
     return Info;
 }
 
@@ -192,7 +214,12 @@ winapi::HPEN TPen::Handle() const {
 // ---- TBrush -----------------------------------------------------------------------
 
 const TClassInfo& TBrush::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TBrush, TGraphicsObject>().Build();
+    static const TClassInfo Info = TClassBuilder<TBrush, TGraphicsObject>()
+                                       .Property(u"Color", TypeInfo_TColor(), &TBrush::Color, &TBrush::SetColor)
+                                       .Default(clWhite)
+                                       .Property(u"Style", &TBrush::Style, &TBrush::SetStyle)
+                                       .Default(bsSolid)
+                                       .Build();
     return Info;
 }
 

@@ -10,7 +10,7 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GraphicsObjects.h"
 
-enum TFillStyle { fsSurface, fsBorder };
+RTL_ENUM(TFillStyle, fsSurface, fsBorder)
 
 class TCanvas : public TPersistent {
     RTL_CLASS(TCanvas)

@@ -2,13 +2,11 @@
 // The class library's font, pen and brush: persistent descriptions that make
 // their GDI object on demand and report every change through OnChange.
 
-#include <functional>
-
 #include "graphics/Colors.h"
 #include "graphics/GdiObjects.h"
+#include "rtl/Events.h"
 #include "rtl/Persistent.h"
-
-using TNotifyEvent = std::function<void(TObject* Sender)>;
+#include "rtl/Set.h"
 
 class TGraphicsObject : public TPersistent {
     RTL_CLASS(TGraphicsObject)
@@ -20,31 +18,9 @@ protected:
     virtual void Changed();
 };
 
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-
-// A set of font styles.
-class TFontStyles {
-public:
-    constexpr TFontStyles() = default;
-    constexpr TFontStyles(std::initializer_list<TFontStyle> styles) {
-        for (TFontStyle s : styles) FBits |= Byte(1u << s);
-    }
-    constexpr bool Contains(TFontStyle s) const { return FBits & (1u << s); }
-    constexpr bool IsEmpty() const { return FBits == 0; }
-    constexpr TFontStyles operator+(TFontStyles other) const { return FromBits(FBits | other.FBits); }
-    constexpr TFontStyles operator-(TFontStyles other) const { return FromBits(FBits & ~other.FBits); }
-    constexpr TFontStyles operator*(TFontStyles other) const { return FromBits(FBits & other.FBits); }
-    constexpr Byte Bits() const { return FBits; }
-    static constexpr TFontStyles FromBits(unsigned bits) {
-        TFontStyles s;
-        s.FBits = Byte(bits & 0x0F);
-        return s;
-    }
-    friend constexpr bool operator==(TFontStyles, TFontStyles) = default;
-
-private:
-    Byte FBits = 0;
-};
+RTL_ENUM(TFontStyle, fsBold, fsItalic, fsUnderline, fsStrikeOut)
+using TFontStyles = TSet<TFontStyle>;
+RTL_SET_INFO(TFontStyles)
 
 class TFont : public TGraphicsObject {
     RTL_CLASS(TFont)
@@ -89,36 +65,9 @@ private:
     mutable winapi::HFONT FHandle = nullptr;
 };
 
-enum TPenStyle {
-    psSolid,
-    psDash,
-    psDot,
-    psDashDot,
-    psDashDotDot,
-    psClear,
-    psInsideFrame,
-    psUserStyle,
-    psAlternate
-};
+RTL_ENUM(TPenStyle, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate)
 
-enum TPenMode {
-    pmBlack,
-    pmWhite,
-    pmNop,
-    pmNot,
-    pmCopy,
-    pmNotCopy,
-    pmMergePenNot,
-    pmMaskPenNot,
-    pmMergeNotPen,
-    pmMaskNotPen,
-    pmMerge,
-    pmNotMerge,
-    pmMask,
-    pmNotMask,
-    pmXor,
-    pmNotXor
-};
+RTL_ENUM(TPenMode, pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor)
 
 // The binary raster operation of a pen mode.
 Integer PenModeToRop2(TPenMode mode);
@@ -153,7 +102,7 @@ private:
     mutable winapi::HPEN FHandle = nullptr;
 };
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+RTL_ENUM(TBrushStyle, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross)
 
 class TBrush : public TGraphicsObject {
     RTL_CLASS(TBrush)
