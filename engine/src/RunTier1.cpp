@@ -9,10 +9,6 @@ namespace tesvorik {
 
 namespace {
 
-#define TESVORIK_TEXT(x) #x
-#define TESVORIK_VERSION(major, minor, patch)                                                                \
-    TESVORIK_TEXT(major) "." TESVORIK_TEXT(minor) "." TESVORIK_TEXT(patch)
-
 // Writes Summary.out; a check that finds values out of range closes the file
 // after its messages, and the run stops there in order.
 void WriteSummary(const EngineTables& t, const RunEnvironment& env) {
@@ -29,9 +25,11 @@ void WriteSummary(const EngineTables& t, const RunEnvironment& env) {
 
 std::string CompilerIdentification() {
 #if defined(__clang__)
-    return "Clang " TESVORIK_VERSION(__clang_major__, __clang_minor__, __clang_patchlevel__) " C++";
+    return "Clang " + std::to_string(__clang_major__) + "." + std::to_string(__clang_minor__) + "." +
+           std::to_string(__clang_patchlevel__);
 #elif defined(__GNUC__)
-    return "GNU C++ " TESVORIK_VERSION(__GNUC__, __GNUC_MINOR__, __GNUC_PATCHLEVEL__);
+    return "GNU C++ " + std::to_string(__GNUC__) + "." + std::to_string(__GNUC_MINOR__) + "." +
+           std::to_string(__GNUC_PATCHLEVEL__);
 #else
     return "C++ compiler";
 #endif
