@@ -92,7 +92,7 @@ void TList::SetItems(Integer Index, void* Item) {
 }
 
 void TList::SetCount(Integer NewCount) {
-    if (NewCount < 0) throw EListError(detail::ListErrorText(u"List count out of bounds", NewCount));
+    if (NewCount < 0) throw EListError(detail::ListErrorText(u"List count out of bounds (%d)", NewCount));
     if (NewCount >= Count()) {
         FItems.resize(static_cast<size_t>(NewCount), nullptr);
         return;
@@ -103,7 +103,7 @@ void TList::SetCount(Integer NewCount) {
 
 void TList::SetCapacity(Integer NewCapacity) {
     if (NewCapacity < Count())
-        throw EListError(detail::ListErrorText(u"List capacity out of bounds", NewCapacity));
+        throw EListError(detail::ListErrorText(u"List capacity out of bounds (%d)", NewCapacity));
     if (NewCapacity > Capacity()) {
         FItems.reserve(static_cast<size_t>(NewCapacity));
     } else if (NewCapacity == 0) {

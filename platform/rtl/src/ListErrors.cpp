@@ -1,13 +1,11 @@
 #include "ListErrors.h"
 
-#include <string>
+#include "rtl/Format.h"
 
 namespace detail {
 
-String ListErrorText(const String& Text, Integer Value) {
-    // TODO switch to IntToStr
-    const std::string Digits = std::to_string(Value);
-    return Text + u" (" + String(Digits.begin(), Digits.end()) + u")";
+String ListErrorText(std::u16string_view MessageFormat, Integer Value) {
+    return Format(MessageFormat, {Value});
 }
 
 } // namespace detail

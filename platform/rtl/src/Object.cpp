@@ -7,8 +7,12 @@ String TObject::ClassName() const {
 }
 
 const TClassInfo& TObject::StaticClassInfo() {
-    static const TClassInfo Info{u"TObject", nullptr,
-                                 [](TComponent*) -> TObject* { return Create<TObject>(); }};
+    static const TClassInfo Info = [] {
+        TClassInfo Root;
+        Root.Name = u"TObject";
+        Root.Factory = [](TComponent*) -> TObject* { return Create<TObject>(); };
+        return Root;
+    }();
     return Info;
 }
 

@@ -1,5 +1,6 @@
 #include "rtl/Persistent.h"
 
+#include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 
 const TClassInfo& TPersistent::StaticClassInfo() {

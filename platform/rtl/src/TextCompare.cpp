@@ -117,6 +117,14 @@ Integer StrCmpLogicalW(std::u16string_view psz1, std::u16string_view psz2) {
             r = CompareDigitRuns(a, b);
             if (r == 0 && leadingZeros == 0 && a.size() != b.size())
                 leadingZeros = a.size() > b.size() ? -1 : 1;
+        } else if (IsAsciiDigit(a.front()) || IsAsciiDigit(b.front())) {
+            // A digit run against text: the text goes before every number
+            // when it collates below "0", after every number otherwise. The
+            // digits' value plays no part, so the order stays transitive even
+            // for text such as "\u0663" that collates among the digits.
+            const std::u16string_view text = IsAsciiDigit(a.front()) ? b : a;
+            const Integer textSide = AnsiCompareText(text, u"0") < 0 ? -1 : 1;
+            r = IsAsciiDigit(a.front()) ? -textSide : textSide;
         } else {
             r = AnsiCompareText(a, b);
         }

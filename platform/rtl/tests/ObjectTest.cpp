@@ -113,7 +113,12 @@ TEST(ClassRegistry, UnknownNamesAndNameClashesRaise) {
         EXPECT_EQ(E.Message(), u"Class TNoSuchClass not found");
     }
 
-    static const TClassInfo Impostor{u"TPERSISTENT", &TObject::StaticClassInfo(), nullptr};
+    static const TClassInfo Impostor = [] {
+        TClassInfo Info;
+        Info.Name = u"TPERSISTENT";
+        Info.Parent = &TObject::StaticClassInfo();
+        return Info;
+    }();
     RegisterClass<TPersistent>();
     try {
         RegisterClass(Impostor);

@@ -79,6 +79,23 @@ TEST(StrCmpLogicalWTest, DigitRunsByValueLettersWithoutCase) {
     }
 }
 
+TEST(StrCmpLogicalWTest, IsAConsistentOrderForSorting) {
+    // Texts that collate among the digits (Arabic-Indic three, superscript
+    // two) must not make the order circular, or sorting would break.
+    const String items[] = {u"9",       u"10",  u"\u0663", u"\u00b2", u"a", u"-",   u"x1",
+                            u"x\u0663", u"x10", u"x09",    u"X9",     u"",  u"a 1", u"a\u00e91"};
+    for (const String& a : items)
+        for (const String& b : items) {
+            const Integer ab = winapi::StrCmpLogicalW(a, b);
+            EXPECT_EQ(ab, -winapi::StrCmpLogicalW(b, a)) << Utf8(a) << " " << Utf8(b);
+            for (const String& c : items) {
+                if (ab <= 0 && winapi::StrCmpLogicalW(b, c) <= 0) {
+                    EXPECT_LE(winapi::StrCmpLogicalW(a, c), 0) << Utf8(a) << " " << Utf8(b) << " " << Utf8(c);
+                }
+            }
+        }
+}
+
 TEST(StrCmpLogicalWTest, SortsFileNamesNaturally) {
     std::vector<String> names = {u"Run10.txt", u"run2.txt", u"Run1.txt", u"run02.txt", u"summary.out"};
     std::sort(names.begin(), names.end(),

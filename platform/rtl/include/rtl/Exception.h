@@ -4,11 +4,14 @@
 #include <exception>
 #include <string>
 
+#include "rtl/Format.h"
 #include "rtl/Types.h"
 
 class Exception : public std::exception {
 public:
     explicit Exception(String message);
+    // The message built with Format, e.g. EConvertError(u"'%s' is not a valid date", {text}).
+    Exception(std::u16string_view format, std::initializer_list<TVarRec> args);
     ~Exception() override = default;
 
     const String& Message() const { return FMessage; }
@@ -28,6 +31,7 @@ private:
     class Name : public Base {                         \
     public:                                            \
         explicit Name(String message) : Base(std::move(message)) {} \
+        Name(std::u16string_view format, std::initializer_list<TVarRec> args) : Base(format, args) {} \
     };
 
 RTL_DECLARE_EXCEPTION(EAbort, Exception)  // silent: reported to nobody
@@ -51,5 +55,7 @@ RTL_DECLARE_EXCEPTION(EFilerError, EStreamError)
 RTL_DECLARE_EXCEPTION(EClassNotFound, EFilerError)
 RTL_DECLARE_EXCEPTION(EComponentError, Exception)
 RTL_DECLARE_EXCEPTION(EPropertyError, Exception)
+RTL_DECLARE_EXCEPTION(EPropertyConvertError, Exception)
+RTL_DECLARE_EXCEPTION(ERangeError, Exception)
 
 #undef RTL_DECLARE_EXCEPTION
