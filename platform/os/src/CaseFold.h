@@ -8,10 +8,12 @@
 
 namespace os::detail {
 
-inline String FoldName(const String& name) { return WideUpperCase(name); }
+inline String FoldName(const String& name) {
+    return WideUpperCase(name);
+}
 
 inline bool SameName(const String& a, const String& b) {
     return a.size() == b.size() && WideUpperCase(a) == WideUpperCase(b);
 }
 
-}  // namespace os::detail
+} // namespace os::detail

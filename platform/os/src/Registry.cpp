@@ -2,6 +2,7 @@
 
 #include "RegistryHive.h"
 #include "RegistryStore.h"
+#include "rtl/StringList.h"
 
 #include <algorithm>
 
@@ -208,6 +209,26 @@ bool TRegistry::DeleteValue(const String& name) {
                       }) &&
            removed;
 }
+
+namespace {
+
+void FillStrings(TStrings* strings, const std::vector<String>& names) {
+    strings->BeginUpdate();
+    try {
+        strings->Clear();
+        for (const auto& name : names) strings->Add(name);
+    } catch (...) {
+        strings->EndUpdate();
+        throw;
+    }
+    strings->EndUpdate();
+}
+
+}  // namespace
+
+void TRegistry::GetKeyNames(TStrings* strings) const { FillStrings(strings, KeyNames()); }
+
+void TRegistry::GetValueNames(TStrings* strings) const { FillStrings(strings, ValueNames()); }
 
 std::vector<String> TRegistry::KeyNames() const {
     std::vector<String> names;

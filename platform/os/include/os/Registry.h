@@ -32,6 +32,8 @@ enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 String RegistryHiveFileName(HKEY root);
 String RegistryRootName(HKEY root); // "HKEY_CURRENT_USER" …
 
+class TStrings;
+
 class ERegistryException : public Exception {
 public:
     explicit ERegistryException(String message) : Exception(std::move(message)) {}
@@ -81,7 +83,9 @@ public:
     bool DeleteValue(const String& name);
 
     // Names of the open key's subkeys (in name order) and values (in the
-    // order they were created).
+    // order they were created); the lists are cleared first.
+    void GetKeyNames(TStrings* strings) const;
+    void GetValueNames(TStrings* strings) const;
     std::vector<String> KeyNames() const;
     std::vector<String> ValueNames() const;
 
