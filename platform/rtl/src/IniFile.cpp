@@ -2,6 +2,7 @@
 
 #include "IniDocument.h"
 #include "rtl/Convert.h"
+#include "rtl/DateTime.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 
@@ -68,6 +69,11 @@ void TCustomIniFile::WriteBool(const String& Section, const String& Ident, bool 
 
 Double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, Double Default) const {
     return StrToFloatDef(ReadString(Section, Ident, u""), Default);
+}
+
+TDateTime TCustomIniFile::ReadDateTime(const String& Section, const String& Ident, TDateTime Default) const {
+    TDateTime Value;
+    return TryStrToDateTime(ReadString(Section, Ident, u""), Value) ? Value : Default;
 }
 
 void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, Double Value) {

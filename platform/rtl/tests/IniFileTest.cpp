@@ -1,6 +1,7 @@
 #include "rtl/IniFile.h"
 
 #include "TempFolder.h"
+#include "rtl/DateTime.h"
 #include "rtl/Exception.h"
 
 #include <csignal>
@@ -135,6 +136,12 @@ TEST(IniFile, TypedReadsFallBackToTheDefault) {
         EXPECT_EQ(Ini.ReadFloat(u"S", u"K", -1), C.Float) << Utf8(C.Text);
     }
     EXPECT_EQ(Ini.ReadInteger(u"S", u"missing", 7), 7);
+
+    // Date-time texts in the program's format settings.
+    Ini.WriteString(u"S", u"When", DateTimeToStr(EncodeDate(2009, 5, 12) + EncodeTime(13, 45, 0, 0)));
+    EXPECT_EQ(Ini.ReadDateTime(u"S", u"When", 0), EncodeDate(2009, 5, 12) + EncodeTime(13, 45, 0, 0));
+    Ini.WriteString(u"S", u"When", u"not a date");
+    EXPECT_EQ(Ini.ReadDateTime(u"S", u"When", 1.5), 1.5);
     EXPECT_FALSE(Ini.ReadBool(u"missing", u"K", false));
 }
 

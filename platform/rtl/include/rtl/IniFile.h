@@ -41,6 +41,8 @@ public:
     // number reads as Default.
     Double ReadFloat(const String& Section, const String& Ident, Double Default) const;
     void WriteFloat(const String& Section, const String& Ident, Double Value);
+    // As the program's date-time text; missing or unreadable reads as Default.
+    TDateTime ReadDateTime(const String& Section, const String& Ident, TDateTime Default) const;
 
     // Fill Strings with the key names of a section, the section names, or
     // the name=value lines of a section.
