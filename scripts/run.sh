@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The run command: installs what the build needs, makes a release build and
 # runs the main job: Tesvorik on a copy of the example project folder, then
-# prints the Summary.out it wrote.
+# prints the Summary.out it wrote (converted from Windows-1252 for the terminal).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="${VANDREL_RUN_BUILD:-$top/build/release}"
@@ -14,4 +14,4 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$top"/data/PEC/Names.inp "$top"/data/examples/project/*.inp "$work"/
 (cd "$work" && "$build/engine/Tesvorik")
-cat "$work/Summary.out"
+iconv -f WINDOWS-1252 -t UTF-8 "$work/Summary.out" | tr -d '\r'
