@@ -125,7 +125,8 @@ String TStringStream::DataString() const {
 }
 
 String TStringStream::ReadString(Int64 Count) {
-    std::string Bytes(static_cast<size_t>(std::clamp<Int64>(Count, 0, std::max<Int64>(Size() - FPosition, 0))), '\0');
+    std::string Bytes(
+        static_cast<size_t>(std::clamp<Int64>(Count, 0, std::max<Int64>(Size() - FPosition, 0))), '\0');
     Bytes.resize(static_cast<size_t>(Read(Bytes.data(), static_cast<Int64>(Bytes.size()))));
     return FEncoding->GetString(Bytes);
 }

@@ -88,8 +88,10 @@ public:
 // bytes, without a byte-order mark.
 class TStringStream : public TBytesStream {
 public:
-    explicit TStringStream(const String& AString = String(), const TEncoding& AEncoding = TEncoding::Default());
-    explicit TStringStream(TBytes ABytes) : TBytesStream(std::move(ABytes)), FEncoding(&TEncoding::Default()) {}
+    explicit TStringStream(const String& AString = String(),
+                           const TEncoding& AEncoding = TEncoding::Default());
+    explicit TStringStream(TBytes ABytes)
+        : TBytesStream(std::move(ABytes)), FEncoding(&TEncoding::Default()) {}
 
     // All of the stream's bytes as text.
     String DataString() const;
