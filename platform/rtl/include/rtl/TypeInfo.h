@@ -16,6 +16,7 @@
 
 #include "rtl/Object.h"
 #include "rtl/Set.h"
+#include "rtl/Variant.h"
 
 #include <any>
 #include <functional>
@@ -24,6 +25,7 @@
 #include <typeinfo>
 #include <vector>
 
+class TCollection;
 class TComponent;
 
 // The classification of a property's type, in the platform's order.
@@ -106,6 +108,8 @@ struct TPropInfo {
     std::function<void(TObject&, TObject*)> SetObject;
     std::function<TMethod(const TObject&)> GetMethod;
     std::function<void(TObject&, const TMethod&)> SetMethod;
+    std::function<Variant(const TObject&)> GetVariant;
+    std::function<void(TObject&, const Variant&)> SetVariant;
 
     TTypeKind Kind() const { return PropType->Kind; }
     bool IsReadOnly() const;
@@ -126,6 +130,8 @@ struct TClassInfo {
     // Makes a new, fully constructed instance; empty for abstract classes.
     // Component classes receive their owner, all others ignore it.
     std::function<TObject*(TComponent* AOwner)> Factory;
+    // Collection item classes: makes an item that joins ACollection.
+    std::function<TObject*(TCollection* ACollection)> ItemFactory;
     // The properties and methods this class publishes itself.
     std::vector<TPropInfo> Properties;
     std::vector<TMethodInfo> Methods;
@@ -182,6 +188,7 @@ const TTypeInfo& TypeInfoOf(Single*);
 const TTypeInfo& TypeInfoOf(Double*);
 const TTypeInfo& TypeInfoOf(String*);
 const TTypeInfo& TypeInfoOf(AnsiString*);
+const TTypeInfo& TypeInfoOf(Variant*);
 
 template <class C>
 requires std::is_base_of_v<TObject, C>
@@ -299,6 +306,8 @@ void SetMethodProp(TObject* Instance, const TPropInfo& Prop, const TMethod& Valu
 // square brackets when Brackets is set.
 String GetSetProp(const TObject* Instance, const TPropInfo& Prop, bool Brackets = false);
 void SetSetProp(TObject* Instance, const TPropInfo& Prop, const String& Value);
+Variant GetVariantProp(const TObject* Instance, const TPropInfo& Prop);
+void SetVariantProp(TObject* Instance, const TPropInfo& Prop, const Variant& Value);
 
 // The same operations by property name; an unknown name raises
 // EPropertyError "Property %s does not exist".
@@ -328,7 +337,8 @@ UInt64 StringToSet(const TTypeInfo& SetType, const String& Value);
 // The property is written to streams: its "stored" specifier holds.
 bool IsStoredProp(const TObject* Instance, const TPropInfo& Prop);
 // The property holds its stream default: an ordinal equal to its declared
-// default, a float of 0, an empty string, an unset event, a null object.
+// default, a float of 0, an empty string, an unset event, a null object, an
+// empty variant.
 bool IsDefaultPropertyValue(const TObject* Instance, const TPropInfo& Prop);
 
 // The published method of that name on Instance, as an assigned TMethod, or
