@@ -10,8 +10,8 @@ const String BmpDamaged = u"Bitmap image is not valid";
 TDecodedImage DecodeBmp(std::span<const Byte> data) {
     detail::TByteReader reader(data, BmpDamaged);
     if (reader.U8() != 'B' || reader.U8() != 'M') reader.Fail();
-    reader.U32();  // file size, often wrong in the wild
-    reader.U32();  // reserved
+    reader.U32(); // file size, often wrong in the wild
+    reader.U32(); // reserved
     const std::uint32_t pixelOffset = reader.U32();
     if (pixelOffset < 14 + 12) reader.Fail();
     return detail::ReadDib(reader, 14, detail::TDibKind::File, pixelOffset);

@@ -3,10 +3,10 @@
 // codecs' own file parsers. A read past the end raises EInvalidGraphic with
 // the message the codec supplied.
 
+#include "graphics/ImageCodecs.h"
+
 #include <cstdint>
 #include <span>
-
-#include "graphics/ImageCodecs.h"
 
 namespace detail {
 
@@ -80,4 +80,4 @@ inline std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
 
-}  // namespace detail
+} // namespace detail

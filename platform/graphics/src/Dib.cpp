@@ -31,7 +31,7 @@ struct TChannel {
     }
 };
 
-}  // namespace
+} // namespace
 
 TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, std::size_t pixelOffset) {
     reader.Seek(dibStart);
@@ -44,25 +44,26 @@ TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, 
     if (core) {
         width = reader.U16();
         height = reader.U16();
-        reader.U16();  // planes
+        reader.U16(); // planes
         bitsPerPixel = reader.U16();
     } else if (headerSize >= 40 && headerSize <= 124) {
         width = reader.I32();
         height = reader.I32();
-        reader.U16();  // planes
+        reader.U16(); // planes
         bitsPerPixel = reader.U16();
         compression = reader.U32();
-        reader.U32();  // image size
-        reader.U32();  // horizontal resolution
-        reader.U32();  // vertical resolution
+        reader.U32(); // image size
+        reader.U32(); // horizontal resolution
+        reader.U32(); // vertical resolution
         colorsUsed = reader.U32();
-        reader.U32();  // important colours
+        reader.U32(); // important colours
         const std::size_t maskFields = compression == BI_ALPHABITFIELDS ? 4 : 3;
         if (headerSize >= 52 || compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS) {
             // Masks follow a 40-byte header or are part of a longer one.
             hasMaskFields = true;
             const std::size_t available = headerSize >= 56 ? 4 : headerSize >= 52 ? 3 : maskFields;
-            for (std::size_t i = 0; i < available; ++i) masks[i] = reader.U32();
+            for (std::size_t i = 0; i < available; ++i)
+                masks[i] = reader.U32();
         }
     } else {
         reader.Fail();
@@ -103,8 +104,7 @@ TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, 
         const std::size_t entry = core ? 3 : 4;
         auto bytes = reader.Bytes(palettePos, count * entry);
         for (std::uint32_t i = 0; i < count; ++i)
-            image.Palette.push_back(
-                Argb(255, bytes[i * entry + 2], bytes[i * entry + 1], bytes[i * entry]));
+            image.Palette.push_back(Argb(255, bytes[i * entry + 2], bytes[i * entry + 1], bytes[i * entry]));
         palettePos += count * entry;
     }
     if (kind == TDibKind::Icon || pixelOffset == 0) pixelOffset = palettePos;
@@ -147,9 +147,11 @@ TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, 
     // A 32-bit image whose fourth bytes are all zero has no alpha channel.
     if (bitsPerPixel == 32) {
         bool allZero = true;
-        for (auto p : image.Pixels) allZero = allZero && (p >> 24) == 0;
+        for (auto p : image.Pixels)
+            allZero = allZero && (p >> 24) == 0;
         if (allZero) {
-            for (auto& p : image.Pixels) p |= 0xFF000000u;
+            for (auto& p : image.Pixels)
+                p |= 0xFF000000u;
             anyAlpha = false;
         }
         image.HasAlpha = anyAlpha;
@@ -192,7 +194,8 @@ std::size_t NearestPaletteIndex(const std::vector<std::uint32_t>& palette, std::
 
 std::vector<Byte> WriteDib(const TDecodedImage& image, Integer bitsPerPixel, TDibKind kind) {
     const bool indexed = bitsPerPixel <= 8;
-    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 &&
+        bitsPerPixel != 32)
         throw EInvalidGraphicOperation(u"Bitmap pixel format is not supported");
     if (indexed && (image.Palette.empty() || image.Palette.size() > (1u << bitsPerPixel)))
         throw EInvalidGraphicOperation(u"Bitmap palette does not fit its pixel format");
@@ -207,12 +210,13 @@ std::vector<Byte> WriteDib(const TDecodedImage& image, Integer bitsPerPixel, TDi
     PutU16(out, std::uint32_t(bitsPerPixel));
     PutU32(out, BI_RGB);
     PutU32(out, std::uint32_t(stride * image.Height));
-    PutU32(out, 3780);  // 96 dots per inch
+    PutU32(out, 3780); // 96 dots per inch
     PutU32(out, 3780);
     PutU32(out, indexed ? std::uint32_t(image.Palette.size()) : 0);
     PutU32(out, 0);
     if (indexed)
-        for (auto c : image.Palette) PutU32(out, c & 0x00FFFFFFu);
+        for (auto c : image.Palette)
+            PutU32(out, c & 0x00FFFFFFu);
 
     for (Integer y = image.Height - 1; y >= 0; --y) {
         std::vector<Byte> row(stride, 0);
@@ -241,4 +245,4 @@ std::vector<Byte> WriteDib(const TDecodedImage& image, Integer bitsPerPixel, TDi
     return out;
 }
 
-}  // namespace detail
+} // namespace detail

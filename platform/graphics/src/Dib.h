@@ -7,8 +7,8 @@
 namespace detail {
 
 enum class TDibKind {
-    File,  // a BMP file: the pixels start where the file header says
-    Icon   // an icon image: doubled height, colour rows then a 1-bit AND mask
+    File, // a BMP file: the pixels start where the file header says
+    Icon  // an icon image: doubled height, colour rows then a 1-bit AND mask
 };
 
 // Reads the header at dibStart and the pixels. For TDibKind::File,
@@ -22,4 +22,4 @@ std::vector<Byte> WriteDib(const TDecodedImage& image, Integer bitsPerPixel, TDi
 // Index of the palette entry closest to an ARGB colour (alpha ignored).
 std::size_t NearestPaletteIndex(const std::vector<std::uint32_t>& palette, std::uint32_t argb);
 
-}  // namespace detail
+} // namespace detail

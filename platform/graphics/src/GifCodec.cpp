@@ -1,14 +1,13 @@
 // GIF files through giflib. Each frame is composed onto the logical screen
 // the way a viewer shows it, honouring the frames' disposal methods.
 
-#include <gif_lib.h>
+#include "ByteReader.h"
+#include "rtl/Encoding.h"
 
 #include <algorithm>
 #include <cstring>
+#include <gif_lib.h>
 #include <memory>
-
-#include "ByteReader.h"
-#include "rtl/Encoding.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ struct TGifCloser {
     }
 };
 
-}  // namespace
+} // namespace
 
 std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
     TGifSource source{data, 0};
@@ -58,8 +57,8 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
         const GifImageDesc& desc = saved.ImageDesc;
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         if (!map) Damaged("a frame has no colour table");
-        if (desc.Left < 0 || desc.Top < 0 || desc.Width < 0 || desc.Height < 0 || desc.Left + desc.Width > width ||
-            desc.Top + desc.Height > height)
+        if (desc.Left < 0 || desc.Top < 0 || desc.Width < 0 || desc.Height < 0 ||
+            desc.Left + desc.Width > width || desc.Top + desc.Height > height)
             Damaged("a frame lies outside the screen");
 
         GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
@@ -81,15 +80,17 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
         if (control.TransparentColor != NO_TRANSPARENT_COLOR) screen.HasAlpha = true;
         if (i == 0)
             for (int k = 0; k < map->ColorCount; ++k)
-                screen.Palette.push_back(detail::Argb(k == control.TransparentColor ? 0 : 255, map->Colors[k].Red,
-                                                      map->Colors[k].Green, map->Colors[k].Blue));
+                screen.Palette.push_back(detail::Argb(k == control.TransparentColor ? 0 : 255,
+                                                      map->Colors[k].Red, map->Colors[k].Green,
+                                                      map->Colors[k].Blue));
         frame.Image = screen;
         frames.push_back(std::move(frame));
 
         // What the next frame is drawn over.
         if (control.DisposalMode == DISPOSE_BACKGROUND) {
             for (int y = 0; y < desc.Height; ++y)
-                for (int x = 0; x < desc.Width; ++x) screen.SetPixel(desc.Left + x, desc.Top + y, 0);
+                for (int x = 0; x < desc.Width; ++x)
+                    screen.SetPixel(desc.Left + x, desc.Top + y, 0);
             screen.HasAlpha = true;
         } else if (control.DisposalMode == DISPOSE_PREVIOUS) {
             screen.Pixels = before.Pixels;

@@ -1,16 +1,16 @@
 // Icon files: a directory of images, each a device-independent bitmap with an
 // AND mask, or a PNG file.
 
-#include <algorithm>
-
 #include "Dib.h"
+
+#include <algorithm>
 
 namespace {
 
 const String IconDamaged = u"Icon image is not valid";
 constexpr Byte PngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-}  // namespace
+} // namespace
 
 std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
     detail::TByteReader reader(data, IconDamaged);
@@ -23,8 +23,8 @@ std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
     std::vector<TDecodedImage> images;
     for (std::uint16_t i = 0; i < count; ++i) {
         reader.Seek(6 + std::size_t(i) * 16);
-        reader.U32();  // width, height, colour count, reserved
-        reader.U32();  // planes or hot spot
+        reader.U32(); // width, height, colour count, reserved
+        reader.U32(); // planes or hot spot
         const std::uint32_t size = reader.U32();
         const std::uint32_t offset = reader.U32();
         auto payload = reader.Bytes(offset, size);
@@ -69,16 +69,17 @@ std::vector<Byte> EncodeIcon(std::span<const TDecodedImage> images) {
     detail::PutU16(out, std::uint32_t(images.size()));
     std::size_t offset = 6 + 16 * images.size();
     for (std::size_t i = 0; i < images.size(); ++i) {
-        out.push_back(Byte(images[i].Width & 0xFF));  // 256 is written as 0
+        out.push_back(Byte(images[i].Width & 0xFF)); // 256 is written as 0
         out.push_back(Byte(images[i].Height & 0xFF));
-        out.push_back(0);  // colour count
+        out.push_back(0); // colour count
         out.push_back(0);
-        detail::PutU16(out, 1);   // planes
-        detail::PutU16(out, 32);  // bits per pixel
+        detail::PutU16(out, 1);  // planes
+        detail::PutU16(out, 32); // bits per pixel
         detail::PutU32(out, std::uint32_t(payloads[i].size()));
         detail::PutU32(out, std::uint32_t(offset));
         offset += payloads[i].size();
     }
-    for (const auto& p : payloads) out.insert(out.end(), p.begin(), p.end());
+    for (const auto& p : payloads)
+        out.insert(out.end(), p.begin(), p.end());
     return out;
 }

@@ -24,12 +24,18 @@ TImageFileFormat SniffImageFormat(std::span<const Byte> data) {
 
 TDecodedImage DecodeImage(std::span<const Byte> data) {
     switch (SniffImageFormat(data)) {
-    case TImageFileFormat::Png: return DecodePng(data);
-    case TImageFileFormat::Jpeg: return DecodeJpeg(data);
-    case TImageFileFormat::Gif: return std::move(DecodeGif(data).front().Image);
-    case TImageFileFormat::Bmp: return DecodeBmp(data);
-    case TImageFileFormat::Icon: return DecodeIcon(data);
-    case TImageFileFormat::Unknown: break;
+    case TImageFileFormat::Png:
+        return DecodePng(data);
+    case TImageFileFormat::Jpeg:
+        return DecodeJpeg(data);
+    case TImageFileFormat::Gif:
+        return std::move(DecodeGif(data).front().Image);
+    case TImageFileFormat::Bmp:
+        return DecodeBmp(data);
+    case TImageFileFormat::Icon:
+        return DecodeIcon(data);
+    case TImageFileFormat::Unknown:
+        break;
     }
     throw EInvalidGraphic(u"Unknown picture format");
 }

@@ -2,14 +2,13 @@
 // which raises; warnings about damaged data are treated as errors, so that a
 // truncated file is refused instead of being shown half grey.
 
-#include <cstdio>
-#include <jpeglib.h>
-
-#include <csetjmp>
-#include <cstdlib>
-
 #include "ByteReader.h"
 #include "rtl/Encoding.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
 
 namespace {
 
@@ -26,14 +25,14 @@ struct TJpegError {
 }
 
 void JumpOnWarning(j_common_ptr info, int level) {
-    if (level < 0) JumpOnError(info);  // -1: a warning about the data itself
+    if (level < 0) JumpOnError(info); // -1: a warning about the data itself
 }
 
 String DamagedMessage(const TJpegError& error) {
     return u"JPEG image is not valid: " + FromUtf8(error.Message);
 }
 
-}  // namespace
+} // namespace
 
 TDecodedImage DecodeJpeg(std::span<const Byte> data) {
     jpeg_decompress_struct info;
@@ -88,7 +87,8 @@ TDecodedImage DecodeJpeg(std::span<const Byte> data) {
 }
 
 std::vector<Byte> EncodeJpeg(const TDecodedImage& image, Integer quality) {
-    if (quality < 1 || quality > 100) throw EInvalidGraphicOperation(u"JPEG quality must be between 1 and 100");
+    if (quality < 1 || quality > 100)
+        throw EInvalidGraphicOperation(u"JPEG quality must be between 1 and 100");
     jpeg_compress_struct info;
     TJpegError error;
     error.Message[0] = 0;

@@ -1,12 +1,11 @@
 // PNG files through libpng. libpng reports errors through a callback that
 // must not return; it jumps back to the decoder, which then raises.
 
-#include <png.h>
+#include "ByteReader.h"
 
 #include <csetjmp>
 #include <cstring>
-
-#include "ByteReader.h"
+#include <png.h>
 
 namespace {
 
@@ -31,6 +30,11 @@ void WriteToVector(png_structp png, png_bytep data, png_size_t count) {
 
 void IgnoreWarning(png_structp, png_const_charp) {}
 
+// Errors return to the decoder's jump point without printing anything.
+[[noreturn]] void JumpOnError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+
 // Everything the decoder learns inside the jump-protected section; kept in a
 // plain record so that nothing with a destructor lives across the jump.
 struct TPngHeader {
@@ -39,12 +43,12 @@ struct TPngHeader {
     int Channels = 0;
 };
 
-}  // namespace
+} // namespace
 
 TDecodedImage DecodePng(std::span<const Byte> data) {
     if (data.size() < 8 || png_sig_cmp(data.data(), 0, 8) != 0) throw EInvalidGraphic(PngDamaged);
     TPngSource source{data, 0};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
@@ -95,7 +99,8 @@ TDecodedImage DecodePng(std::span<const Byte> data) {
         png_read_update_info(png, info);
         buffer.resize(std::size_t(header.Width) * header.Height * 4);
         rows.resize(header.Height);
-        for (png_uint_32 y = 0; y < header.Height; ++y) rows[y] = buffer.data() + std::size_t(y) * header.Width * 4;
+        for (png_uint_32 y = 0; y < header.Height; ++y)
+            rows[y] = buffer.data() + std::size_t(y) * header.Width * 4;
         png_read_image(png, rows.data());
         png_read_end(png, nullptr);
     }
@@ -119,9 +124,10 @@ std::vector<Byte> EncodePng(const TDecodedImage& image) {
                  rgba[i * 4 + 3] = Byte(p >> 24);
     }
     std::vector<png_bytep> rows(image.Height);
-    for (Integer y = 0; y < image.Height; ++y) rows[y] = rgba.data() + std::size_t(y) * image.Width * 4;
+    for (Integer y = 0; y < image.Height; ++y)
+        rows[y] = rgba.data() + std::size_t(y) * image.Width * 4;
 
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
@@ -136,7 +142,7 @@ std::vector<Byte> EncodePng(const TDecodedImage& image) {
                  image.HasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    if (!image.HasAlpha) png_set_filler(png, 0, PNG_FILLER_AFTER);  // drop the alpha byte
+    if (!image.HasAlpha) png_set_filler(png, 0, PNG_FILLER_AFTER); // drop the alpha byte
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

@@ -1,12 +1,14 @@
 #include "graphics/ImageCodecs.h"
 
-#include <gtest/gtest.h>
-
 #include "TestImages.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-std::uint32_t Opaque(std::uint32_t rgb) { return 0xFF000000u | rgb; }
+std::uint32_t Opaque(std::uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
 
 void ExpectGrid(const TDecodedImage& image, int colours, bool withAlpha) {
     ASSERT_EQ(image.Width, grid::Width);
@@ -36,18 +38,14 @@ TEST_P(BmpDecoding, GivesTheGridWithItsStoredFormat) {
     EXPECT_EQ(image.HasAlpha, c.Alpha);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BmpDecoding,
-                         testing::Values(BmpCase{"grid-1bit.bmp", 1, 2, false},
-                                         BmpCase{"grid-1bit-topdown.bmp", 1, 2, false},
-                                         BmpCase{"grid-4bit.bmp", 4, 4, false},
-                                         BmpCase{"grid-4bit-topdown.bmp", 4, 4, false},
-                                         BmpCase{"grid-8bit.bmp", 8, 4, false},
-                                         BmpCase{"grid-8bit-topdown.bmp", 8, 4, false},
-                                         BmpCase{"grid-24bit.bmp", 24, 4, false},
-                                         BmpCase{"grid-24bit-topdown.bmp", 24, 4, false},
-                                         BmpCase{"grid-32bit.bmp", 32, 4, false},
-                                         BmpCase{"grid-32bit-topdown.bmp", 32, 4, false},
-                                         BmpCase{"grid-32bit-alpha.bmp", 32, 4, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, BmpDecoding,
+    testing::Values(BmpCase{"grid-1bit.bmp", 1, 2, false}, BmpCase{"grid-1bit-topdown.bmp", 1, 2, false},
+                    BmpCase{"grid-4bit.bmp", 4, 4, false}, BmpCase{"grid-4bit-topdown.bmp", 4, 4, false},
+                    BmpCase{"grid-8bit.bmp", 8, 4, false}, BmpCase{"grid-8bit-topdown.bmp", 8, 4, false},
+                    BmpCase{"grid-24bit.bmp", 24, 4, false}, BmpCase{"grid-24bit-topdown.bmp", 24, 4, false},
+                    BmpCase{"grid-32bit.bmp", 32, 4, false}, BmpCase{"grid-32bit-topdown.bmp", 32, 4, false},
+                    BmpCase{"grid-32bit-alpha.bmp", 32, 4, true}));
 
 TEST(BmpEncoding, RoundTripsEveryPixelFormat) {
     TDecodedImage source = DecodeBmp(FixtureBytes("grid-4bit.bmp"));
@@ -141,7 +139,8 @@ TEST(IconDecoding, BitmapWithMaskAndPngImages) {
     EXPECT_TRUE(masked.HasAlpha);
     for (int y = 0; y < grid::Height; ++y) {
         EXPECT_EQ(masked.Pixel(0, y) >> 24, 0u);
-        for (int x = 1; x < grid::Width; ++x) EXPECT_EQ(masked.Pixel(x, y), Opaque(grid::Rgb(x, y, 4)));
+        for (int x = 1; x < grid::Width; ++x)
+            EXPECT_EQ(masked.Pixel(x, y), Opaque(grid::Rgb(x, y, 4)));
     }
     ExpectGrid(images[1], 4, true);
     // Same size: the deeper image shows.
@@ -183,12 +182,24 @@ class DamagedFile : public testing::TestWithParam<DamageCase> {};
 // Decodes with the codec of the undamaged file's format.
 void DecodeAs(TImageFileFormat format, const std::vector<Byte>& bytes) {
     switch (format) {
-    case TImageFileFormat::Gif: DecodeGif(bytes); break;
-    case TImageFileFormat::Icon: DecodeIconImages(bytes); break;
-    case TImageFileFormat::Bmp: DecodeBmp(bytes); break;
-    case TImageFileFormat::Png: DecodePng(bytes); break;
-    case TImageFileFormat::Jpeg: DecodeJpeg(bytes); break;
-    case TImageFileFormat::Unknown: DecodeImage(bytes); break;
+    case TImageFileFormat::Gif:
+        DecodeGif(bytes);
+        break;
+    case TImageFileFormat::Icon:
+        DecodeIconImages(bytes);
+        break;
+    case TImageFileFormat::Bmp:
+        DecodeBmp(bytes);
+        break;
+    case TImageFileFormat::Png:
+        DecodePng(bytes);
+        break;
+    case TImageFileFormat::Jpeg:
+        DecodeJpeg(bytes);
+        break;
+    case TImageFileFormat::Unknown:
+        DecodeImage(bytes);
+        break;
     }
 }
 
@@ -210,17 +221,17 @@ TEST_P(DamagedFile, RaisesAClearErrorAndStaysInsideItsBuffer) {
         ExpectRefused(format, std::vector<Byte>(whole.begin(), whole.begin() + size), c.MessageStart);
     // Header fields set to absurd values.
     std::vector<Byte> corrupt = whole;
-    for (std::size_t i = 6; i < 30 && i < corrupt.size(); ++i) corrupt[i] = 0xFF;
+    for (std::size_t i = 6; i < 30 && i < corrupt.size(); ++i)
+        corrupt[i] = 0xFF;
     ExpectRefused(format, corrupt, c.MessageStart);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedFile,
-    testing::Values(DamageCase{"grid-24bit.bmp", u"Bitmap image is not valid"},
-                    DamageCase{"grid-4bit-topdown.bmp", u"Bitmap image is not valid"},
-                    DamageCase{"grid.ico", u"Icon image is not valid"},
-                    DamageCase{"grid-palette.png", u"PNG image is not valid"},
-                    DamageCase{"quadrants.jpg", u"JPEG image is not valid: "},
-                    DamageCase{"two-frames.gif", u"GIF image is not valid: "}));
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFile,
+                         testing::Values(DamageCase{"grid-24bit.bmp", u"Bitmap image is not valid"},
+                                         DamageCase{"grid-4bit-topdown.bmp", u"Bitmap image is not valid"},
+                                         DamageCase{"grid.ico", u"Icon image is not valid"},
+                                         DamageCase{"grid-palette.png", u"PNG image is not valid"},
+                                         DamageCase{"quadrants.jpg", u"JPEG image is not valid: "},
+                                         DamageCase{"two-frames.gif", u"GIF image is not valid: "}));
 
-}  // namespace
+} // namespace

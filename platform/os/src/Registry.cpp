@@ -216,7 +216,8 @@ void FillStrings(TStrings* strings, const std::vector<String>& names) {
     strings->BeginUpdate();
     try {
         strings->Clear();
-        for (const auto& name : names) strings->Add(name);
+        for (const auto& name : names)
+            strings->Add(name);
     } catch (...) {
         strings->EndUpdate();
         throw;
@@ -224,11 +225,15 @@ void FillStrings(TStrings* strings, const std::vector<String>& names) {
     strings->EndUpdate();
 }
 
-}  // namespace
+} // namespace
 
-void TRegistry::GetKeyNames(TStrings* strings) const { FillStrings(strings, KeyNames()); }
+void TRegistry::GetKeyNames(TStrings* strings) const {
+    FillStrings(strings, KeyNames());
+}
 
-void TRegistry::GetValueNames(TStrings* strings) const { FillStrings(strings, ValueNames()); }
+void TRegistry::GetValueNames(TStrings* strings) const {
+    FillStrings(strings, ValueNames());
+}
 
 std::vector<String> TRegistry::KeyNames() const {
     std::vector<String> names;

@@ -79,7 +79,7 @@ String ConvertWindowsPath(const String& path) {
         result = DriveRoot(rest[0]);
         rest = rest.substr(rest.size() > 2 && rest[2] == PathDelim ? 3 : 2);
     } else if (!rest.empty() && rest.front() == PathDelim) {
-        result = u"/";
+        result.push_back(PathDelim);
         rest = rest.substr(1);
     }
 

@@ -1,7 +1,7 @@
 #include "os/Registry.h"
-#include "rtl/StringList.h"
 
 #include "RegistryTestSupport.h"
+#include "rtl/StringList.h"
 
 #include <fstream>
 #include <sys/wait.h>

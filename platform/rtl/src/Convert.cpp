@@ -83,10 +83,38 @@ bool ReadWholeInteger(std::u16string_view text, int bits, Int64& value) {
     return true;
 }
 
+// The number in "." notation for from_chars; short numbers need no heap.
+class TAsciiNumber {
+public:
+    TAsciiNumber& operator+=(char c) {
+        if (FLength < sizeof FSmall) {
+            FSmall[FLength] = c;
+        } else {
+            if (FLarge.empty()) FLarge.assign(FSmall, FLength);
+            FLarge += c;
+        }
+        ++FLength;
+        return *this;
+    }
+    TAsciiNumber& operator+=(const std::string& text) {
+        for (const char c : text)
+            *this += c;
+        return *this;
+    }
+    const char* data() const { return FLarge.empty() ? FSmall : FLarge.data(); }
+    size_t size() const { return FLength; }
+    char operator[](size_t i) const { return data()[i]; }
+
+private:
+    char FSmall[64];
+    size_t FLength = 0;
+    std::string FLarge;
+};
+
 struct TFloatScan {
     size_t Stop = 0;    // index where the number ends
     bool Valid = false; // a mantissa digit was read
-    std::string Ascii;  // the number in "." notation, for from_chars
+    TAsciiNumber Ascii; // the number in "." notation, for from_chars
     int Magnitude = 0;  // integer digits (without leading zeros) plus exponent
 };
 

@@ -4,12 +4,12 @@
 // length against its buffer and raises EInvalidGraphic with the image kind
 // and the reason when the data is damaged; none reads past the buffer.
 
+#include "rtl/Exception.h"
+#include "rtl/Types.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
-
-#include "rtl/Exception.h"
-#include "rtl/Types.h"
 
 class EInvalidGraphic : public Exception {
 public:
@@ -31,10 +31,10 @@ struct TDecodedImage {
     Integer Width = 0;
     Integer Height = 0;
     std::vector<std::uint32_t> Pixels;
-    Integer BitsPerPixel = 32;           // per pixel as stored in the file
-    bool Indexed = false;                // stored as palette indexes
-    bool HasAlpha = false;               // carries transparency (alpha channel, mask or key)
-    std::vector<std::uint32_t> Palette;  // ARGB entries of an indexed image
+    Integer BitsPerPixel = 32;          // per pixel as stored in the file
+    bool Indexed = false;               // stored as palette indexes
+    bool HasAlpha = false;              // carries transparency (alpha channel, mask or key)
+    std::vector<std::uint32_t> Palette; // ARGB entries of an indexed image
 
     std::uint32_t Pixel(Integer x, Integer y) const { return Pixels[std::size_t(y) * Width + x]; }
     void SetPixel(Integer x, Integer y, std::uint32_t argb) { Pixels[std::size_t(y) * Width + x] = argb; }
@@ -46,7 +46,7 @@ struct TDecodedImage {
 struct TGifFrame {
     TDecodedImage Image;
     Integer DelayMs = 0;
-    Integer TransparentIndex = -1;  // -1 when the frame has no transparent colour
+    Integer TransparentIndex = -1; // -1 when the frame has no transparent colour
 };
 
 TImageFileFormat SniffImageFormat(std::span<const Byte> data);

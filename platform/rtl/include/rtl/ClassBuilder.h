@@ -79,9 +79,16 @@ public:
         FInfo.Name = detail::ClassNameOf(typeid(TSelf));
         FInfo.Parent = &TParent::StaticClassInfo();
         if constexpr (!std::is_abstract_v<TSelf>) {
-            if constexpr (std::is_constructible_v<TSelf, TComponent*>)
+            if constexpr (std::is_constructible_v<TSelf, TComponent*>) {
                 FInfo.Factory = [](TComponent* AOwner) -> TObject* { return Create<TSelf>(AOwner); };
-            else if constexpr (std::is_default_constructible_v<TSelf>)
+            } else if constexpr (std::is_constructible_v<TSelf, TCollection*>) {
+                FInfo.Factory = [](TComponent*) -> TObject* {
+                    return Create<TSelf>(static_cast<TCollection*>(nullptr));
+                };
+                FInfo.ItemFactory = [](TCollection* ACollection) -> TObject* {
+                    return Create<TSelf>(ACollection);
+                };
+            } else if constexpr (std::is_default_constructible_v<TSelf>)
                 FInfo.Factory = [](TComponent*) -> TObject* { return Create<TSelf>(); };
         }
     }

@@ -24,6 +24,7 @@
 #include <typeinfo>
 #include <vector>
 
+class TCollection;
 class TComponent;
 
 // The classification of a property's type, in the platform's order.
@@ -126,6 +127,8 @@ struct TClassInfo {
     // Makes a new, fully constructed instance; empty for abstract classes.
     // Component classes receive their owner, all others ignore it.
     std::function<TObject*(TComponent* AOwner)> Factory;
+    // Collection item classes: makes an item that joins ACollection.
+    std::function<TObject*(TCollection* ACollection)> ItemFactory;
     // The properties and methods this class publishes itself.
     std::vector<TPropInfo> Properties;
     std::vector<TMethodInfo> Methods;
