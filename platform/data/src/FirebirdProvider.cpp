@@ -441,7 +441,7 @@ TDbValue TFirebirdStatement::ReadColumn(unsigned index) {
         ISC_USHORT Length;
         std::memcpy(&Length, Data, sizeof Length);
         const char* Text = reinterpret_cast<const char*>(Data + sizeof Length);
-        if (FColumns[index].Kind == TDbColumnKind::Blob) return String(Text, Text + Length);
+        if (FColumns[index].Kind == TDbColumnKind::Blob) return BytesToString(std::string_view(Text, Length));
         return FromUtf8(std::string_view(Text, Length));
     }
     case SQL_TIMESTAMP: {
@@ -482,7 +482,7 @@ String TFirebirdStatement::ReadBlob(ISC_QUAD* id, bool text) {
         Bytes.append(Segment, Got);
     }
     Blob->close(&FStatus);
-    return text ? FromUtf8(Bytes) : String(Bytes.begin(), Bytes.end());
+    return text ? FromUtf8(Bytes) : BytesToString(Bytes);
 }
 
 } // namespace

@@ -17,14 +17,25 @@ namespace detail {
 // A date and time value on its way to or from the database.
 struct TDbDateTime {
     TDateTime Value;
+    bool operator==(const TDbDateTime&) const = default;
 };
 
 // One value as the database stores it: null, an integer, a floating-point
 // number, text, or a date and time.
-using TDbValue = std::variant<std::monostate, Int64, double, String, TDbDateTime>;
+struct TDbValue : std::variant<std::monostate, Int64, double, String, TDbDateTime> {
+    using variant::variant;
+};
 
 inline bool IsNull(const TDbValue& value) {
     return std::holds_alternative<std::monostate>(value);
+}
+
+// Bytes kept as text, one character per byte.
+inline String BytesToString(std::string_view bytes) {
+    String Text(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        Text[i] = static_cast<unsigned char>(bytes[i]);
+    return Text;
 }
 
 // What a result column holds, as far as the fields need to know.
@@ -79,5 +90,16 @@ struct TConnectionString;
 
 std::unique_ptr<IDbConnection> OpenSqliteDatabase(const TConnectionString& settings);
 std::unique_ptr<IDbConnection> OpenFirebirdDatabase(const TConnectionString& settings);
+
+} // namespace detail
+
+namespace detail {
+
+// A record held by a data set: its values by column, and the identity by
+// which the database finds the stored row again (null for query rows).
+struct TDbRecord {
+    std::vector<TDbValue> Values;
+    TDbValue Identity;
+};
 
 } // namespace detail

@@ -130,8 +130,10 @@ private:
         default: {
             const auto* Bytes = static_cast<const char*>(sqlite3_column_blob(FStmt, i));
             const int Size = sqlite3_column_bytes(FStmt, i);
-            String Text = Type == SQLITE_BLOB ? String(Bytes, Bytes + Size) // one byte per character
-                                              : FromUtf8(std::string_view(Bytes ? Bytes : "", Size));
+            String Text =
+                Type == SQLITE_BLOB
+                    ? BytesToString(std::string_view(Bytes ? Bytes : "", Size)) // one byte per character
+                    : FromUtf8(std::string_view(Bytes ? Bytes : "", Size));
             if (Column.Kind == TDbColumnKind::DateTime) {
                 TDateTime When;
                 if (TryParseIsoDateTime(Text, When)) return TDbDateTime{When};
