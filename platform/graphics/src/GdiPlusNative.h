@@ -2,6 +2,7 @@
 // The objects behind the GDI+-style wrapper handles, and the helpers that
 // turn them into Cairo paths and patterns.
 
+#include "graphics/DeviceContext.h"
 #include "graphics/GdiPlusGeometry.h"
 
 #include <cairo.h>
@@ -153,6 +154,8 @@ struct GpGraphics {
     GpGraphicsState State;
     std::vector<std::pair<Cardinal, GpGraphicsState>> Saved;
     Cardinal NextToken = 1;
+    winapi::HDC Dc = nullptr;                // the context drawn on, if any
+    std::unique_ptr<TDeviceContext> ImageDc; // GetHDC's context over an image
 
     GpGraphics(cairo_t* cr, const cairo_matrix_t& base);
     GpGraphics(const GpGraphics&) = delete;

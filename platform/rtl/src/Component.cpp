@@ -149,7 +149,8 @@ void TComponent::Remove(TComponent* AComponent) {
 void TComponent::DestroyComponents() {
     while (ComponentCount() > 0) {
         TComponent* Last = Components(ComponentCount() - 1);
-        Remove(Last);
+        FComponents.Delete(ComponentCount() - 1);
+        Last->FOwner = nullptr;
         Free(Last);
     }
 }

@@ -38,8 +38,11 @@ void CivilFromDays(Int64 z, Int64& y, unsigned& m, unsigned& d) {
     y = static_cast<Int64>(yoe) + era * 400 + (m <= 2);
 }
 
-// Whole days and milliseconds of the day, rounded to the millisecond.
+// Whole days and milliseconds of the day, rounded to the millisecond. A value
+// outside 0001-01-01 .. 9999-12-31 (or NaN) names no date: EConvertError.
 void SplitValue(TDateTime value, Int64& day, Int64& msec) {
+    if (!(value > -693594.0 && value < 2958466.0))
+        throw EConvertError(u"'%s' is not a valid date and time", {FloatToStr(value)});
     const Int64 total = std::llround(value * MSecsPerDay);
     day = total / MSecsPerDay;
     msec = (total < 0 ? -total : total) % MSecsPerDay;

@@ -139,6 +139,7 @@ RTL_BUILTIN_TYPE_INFO(Single, SimpleTypeInfo(tkFloat, u"Single", ftSingle))
 RTL_BUILTIN_TYPE_INFO(Double, SimpleTypeInfo(tkFloat, u"Double", ftDouble))
 RTL_BUILTIN_TYPE_INFO(String, SimpleTypeInfo(tkUString, u"string"))
 RTL_BUILTIN_TYPE_INFO(AnsiString, SimpleTypeInfo(tkLString, u"AnsiString"))
+RTL_BUILTIN_TYPE_INFO(Variant, SimpleTypeInfo(tkVariant, u"Variant"))
 
 #undef RTL_BUILTIN_TYPE_INFO
 
@@ -157,7 +158,7 @@ bool TTypeInfo::IsOrdinal() const {
 }
 
 bool TPropInfo::IsReadOnly() const {
-    return !(SetOrd || SetFloat || SetStr || SetObject || SetMethod);
+    return !(SetOrd || SetFloat || SetStr || SetObject || SetMethod || SetVariant);
 }
 
 // ---- Classes -----------------------------------------------------------------
@@ -372,6 +373,14 @@ void SetMethodProp(TObject* Instance, const TPropInfo& Prop, const TMethod& Valu
     Setter(Prop, Prop.SetMethod, Prop.Kind() == tkMethod)(*Instance, Value);
 }
 
+Variant GetVariantProp(const TObject* Instance, const TPropInfo& Prop) {
+    return Getter(Prop, Prop.GetVariant)(*Instance);
+}
+
+void SetVariantProp(TObject* Instance, const TPropInfo& Prop, const Variant& Value) {
+    Setter(Prop, Prop.SetVariant, Prop.Kind() == tkVariant)(*Instance, Value);
+}
+
 String GetSetProp(const TObject* Instance, const TPropInfo& Prop, bool Brackets) {
     if (Prop.Kind() != tkSet) WrongKind(Prop);
     return SetToString(*Prop.PropType, static_cast<UInt64>(GetOrdProp(Instance, Prop)), Brackets);
@@ -477,6 +486,8 @@ bool IsDefaultPropertyValue(const TObject* Instance, const TPropInfo& Prop) {
         return !GetMethodProp(Instance, Prop).Assigned;
     case tkClass:
         return GetObjectProp(Instance, Prop) == nullptr;
+    case tkVariant:
+        return GetVariantProp(Instance, Prop).IsEmpty();
     default:
         return false;
     }

@@ -96,6 +96,15 @@ TEST(Calendar, DecodeRoundsToTheMillisecondAndHandlesDatesBefore1899) {
     EXPECT_EQ((std::vector<Word>{d, h, mi, s, ms}), (std::vector<Word>{1, 10, 0, 0, 0}));
 }
 
+TEST(Calendar, ValuesOutsideTheCalendarAreRefused) {
+    EXPECT_EQ(ConvertErrorOf([] { DateToStr(3e6); }), "'3000000' is not a valid date and time");
+    EXPECT_EQ(ConvertErrorOf([] { DayOfWeek(std::nan("")); }), "'NAN' is not a valid date and time");
+    EXPECT_EQ(ConvertErrorOf([] { FormatDateTime(u"yyyy", -693594.5); }),
+              "'-693594.5' is not a valid date and time");
+    EXPECT_EQ(DateTimeToStr(ComposeDateTime(EncodeDate(1, 1, 1), 0.5), TFormatSettings::Invariant()),
+              u"01/01/0001 12:00:00");
+}
+
 TEST(Calendar, DayOfWeekStartsOnSunday) {
     EXPECT_EQ(DayOfWeek(0), 7); // 1899-12-30 was a Saturday
     EXPECT_EQ(DayOfWeek(-1), 6);

@@ -63,6 +63,8 @@ public:
     void SetBuddy(TSample* Value) { FBuddy = Value; }
     const TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
+    const Variant& Value() const { return FValue; }
+    void SetValue(const Variant& V) { FValue = V; }
     Integer Secret() const { return FSecret; }
     void SetSecret(Integer Value) { FSecret = Value; }
     Integer Area() const { return FWidth * 2; }
@@ -87,6 +89,7 @@ private:
     std::unique_ptr<TSampleFont> FFont = std::make_unique<TSampleFont>();
     TSample* FBuddy = nullptr;
     TNotifyEvent FOnChange;
+    Variant FValue;
     Integer FSecret = 0;
 };
 
@@ -139,6 +142,7 @@ const TClassInfo& TSample::StaticClassInfo() {
             .Property(u"Font", &TSample::Font, nullptr)
             .Property(u"Buddy", &TSample::Buddy, &TSample::SetBuddy)
             .Property(u"OnChange", TypeInfo_TNotifyEvent(), &TSample::OnChange, &TSample::SetOnChange)
+            .Property(u"Value", &TSample::Value, &TSample::SetValue)
             .Property(u"Secret", &TSample::Secret, &TSample::SetSecret)
             .Stored(false)
             .Property(u"Area", &TSample::Area, nullptr)
@@ -191,6 +195,9 @@ void WriteObject(const TObject* Obj, const String& Prefix, String& Text) {
         case tkMethod:
             Value = GetMethodProp(Obj, *Prop).Name;
             break;
+        case tkVariant:
+            Value = VarToStr(GetVariantProp(Obj, *Prop));
+            break;
         default:
             ADD_FAILURE() << "unexpected kind of " << Utf8(Path);
         }
@@ -228,6 +235,9 @@ void ReadObject(TObject* Root, const String& Text) {
         case tkMethod:
             SetMethodProp(Obj, Prop, FindMethod(Root, Value));
             break;
+        case tkVariant:
+            SetVariantProp(Obj, Prop, Variant(Value));
+            break;
         default:
             SetStrProp(Obj, Prop, Value);
         }
@@ -253,6 +263,7 @@ TEST(Reflection, PropertiesRoundTripThroughTextAndFindClass) {
     Source.SetPort(65535);
     Source.Font()->SetSize(12);
     Source.Font()->SetName(u"Segoe UI");
+    Source.SetValue(Variant(u"3.5 mg/L"));
     Source.SetSecret(42); // not stored
     Source.SetDepth(3);
     SetMethodProp(&Source, FindPropInfo(&Source, u"OnChange"), FindMethod(&Source, u"SampleChanged"));
@@ -262,7 +273,7 @@ TEST(Reflection, PropertiesRoundTripThroughTextAndFindClass) {
     EXPECT_EQ(Text, u"Width=100\nAlign=saRight\nStyles=[ssBold,ssUnderline]\nRatio=0.1\n"
                     u"Scale=1.5\nStamp=45000.25\nCaption=Kläranlage = 3\nVisible=False\nSeparator=;\n"
                     u"Big=-9000000000\nColor=12164479\nPort=65535\nFont.Size=12\nFont.Name=Segoe UI\n"
-                    u"OnChange=SampleChanged\nDepth=3\n");
+                    u"OnChange=SampleChanged\nValue=3.5 mg/L\nDepth=3\n");
 
     std::unique_ptr<TObject, decltype(&Free)> Copy(FindClass(Source.ClassName()).CreateInstance(), &Free);
     auto* Target = dynamic_cast<TWideSample*>(Copy.get());
@@ -300,6 +311,7 @@ TEST(Reflection, PropertyKindsAndTypeNames) {
         {u"Separator", tkWChar, u"Char"},     {u"Big", tkInt64, u"Int64"},
         {u"Color", tkInteger, u"TColor"},     {u"Port", tkInteger, u"Word"},
         {u"Font", tkClass, u"TSampleFont"},   {u"OnChange", tkMethod, u"TNotifyEvent"},
+        {u"Value", tkVariant, u"Variant"},
     };
     TSample Sample;
     for (const Case& C : Cases) {

@@ -3,6 +3,7 @@
 // surface, with GDI+'s smoothing and pixel-offset modes, world transform,
 // clip and save tokens. A graphics made from an image draws on its pixels.
 
+#include "graphics/DeviceContext.h"
 #include "graphics/GdiPlusBrush.h"
 #include "graphics/GdiPlusImage.h"
 
@@ -14,6 +15,9 @@ struct GpGraphics;
 
 class TGPGraphics : public TGdiplusBase {
 public:
+    // Draws on the context's surface in call order with its GDI drawing,
+    // inside its clip and from its origin.
+    explicit TGPGraphics(winapi::HDC dc);
     // A null image gives a null handle and status Ok.
     explicit TGPGraphics(TGPImage* image);
     // Draws on the surface with `base` mapping device units to surface
@@ -23,6 +27,12 @@ public:
     ~TGPGraphics() override;
 
     static TGPGraphics* FromImage(TGPImage* image);
+    static TGPGraphics* FromHDC(winapi::HDC dc);
+
+    // The device context to draw on with GDI between GDI+ calls (for a
+    // graphics on an image, one over the image's pixels); null on failure.
+    winapi::HDC GetHDC();
+    void ReleaseHDC(winapi::HDC dc);
 
     void Flush();
     Status SetCompositingQuality(CompositingQuality quality);

@@ -147,6 +147,9 @@ public:
                     if (V && !Typed) throw EPropertyConvertError(u"Invalid property value");
                     Set(Obj, Typed);
                 };
+        } else if constexpr (std::is_same_v<T, Variant>) {
+            Prop.GetVariant = Get;
+            if constexpr (!ReadOnly) Prop.SetVariant = [Set](TObject& Obj, const Variant& V) { Set(Obj, V); };
         } else if constexpr (detail::IsFunction<T>::value) {
             BindEvent<T>(Prop, Get, Set, ReadOnly);
         } else {

@@ -32,7 +32,9 @@ bool TryEncodeDateTime(Word year, Word month, Word day, Word hour, Word min, Wor
 // A date plus a time of day, also for dates before 1899-12-30.
 TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 
-// The value rounded to the millisecond.
+// The value rounded to the millisecond. A value outside 0001-01-01 to
+// 9999-12-31, or NaN, raises EConvertError "'%s' is not a valid date and time"
+// (here, in DayOfWeek, IncMonth and the formatting routines).
 void DecodeDate(TDateTime value, Word& year, Word& month, Word& day);
 void DecodeTime(TDateTime value, Word& hour, Word& min, Word& sec, Word& msec);
 void DecodeDateTime(TDateTime value, Word& year, Word& month, Word& day, Word& hour, Word& min, Word& sec,

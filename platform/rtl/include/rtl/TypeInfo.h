@@ -16,6 +16,7 @@
 
 #include "rtl/Object.h"
 #include "rtl/Set.h"
+#include "rtl/Variant.h"
 
 #include <any>
 #include <functional>
@@ -107,6 +108,8 @@ struct TPropInfo {
     std::function<void(TObject&, TObject*)> SetObject;
     std::function<TMethod(const TObject&)> GetMethod;
     std::function<void(TObject&, const TMethod&)> SetMethod;
+    std::function<Variant(const TObject&)> GetVariant;
+    std::function<void(TObject&, const Variant&)> SetVariant;
 
     TTypeKind Kind() const { return PropType->Kind; }
     bool IsReadOnly() const;
@@ -185,6 +188,7 @@ const TTypeInfo& TypeInfoOf(Single*);
 const TTypeInfo& TypeInfoOf(Double*);
 const TTypeInfo& TypeInfoOf(String*);
 const TTypeInfo& TypeInfoOf(AnsiString*);
+const TTypeInfo& TypeInfoOf(Variant*);
 
 template <class C>
 requires std::is_base_of_v<TObject, C>
@@ -302,6 +306,8 @@ void SetMethodProp(TObject* Instance, const TPropInfo& Prop, const TMethod& Valu
 // square brackets when Brackets is set.
 String GetSetProp(const TObject* Instance, const TPropInfo& Prop, bool Brackets = false);
 void SetSetProp(TObject* Instance, const TPropInfo& Prop, const String& Value);
+Variant GetVariantProp(const TObject* Instance, const TPropInfo& Prop);
+void SetVariantProp(TObject* Instance, const TPropInfo& Prop, const Variant& Value);
 
 // The same operations by property name; an unknown name raises
 // EPropertyError "Property %s does not exist".
@@ -331,7 +337,8 @@ UInt64 StringToSet(const TTypeInfo& SetType, const String& Value);
 // The property is written to streams: its "stored" specifier holds.
 bool IsStoredProp(const TObject* Instance, const TPropInfo& Prop);
 // The property holds its stream default: an ordinal equal to its declared
-// default, a float of 0, an empty string, an unset event, a null object.
+// default, a float of 0, an empty string, an unset event, a null object, an
+// empty variant.
 bool IsDefaultPropertyValue(const TObject* Instance, const TPropInfo& Prop);
 
 // The published method of that name on Instance, as an assigned TMethod, or
