@@ -1,12 +1,11 @@
-// The substance store: checksums follow the attributes, and a store is built
-// all or nothing.
+// The substance store: checksums follow the attributes; other files are no
+// store.
 
 #include "SubstanceStore.h"
 
 #include "SqliteDatabase.h"
 #include "VORNTestSupport.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -42,25 +41,6 @@ TEST(SubstanceStore, AFileThatIsNoStoreIsRefused) {
     } catch (const ESubstanceStoreError& e) {
         EXPECT_EQ(Utf8(e.Message()), "\"" + other + "\" is no substance store.");
     }
-}
-
-TEST(StoreBuilder, AFailingScriptLeavesNoStoreAndAnExistingStoreIsKept) {
-    TExampleStore folder;
-    const std::string broken = folder.File("broken.sql");
-    std::ofstream(broken) << "CREATE TABLE A (X);\nINSERT INTO Nowhere VALUES (1);\n";
-    const String target = FromUtf8(folder.File("new.sqlite"));
-    try {
-        BuildSubstanceStore(target, {FromUtf8(broken)});
-        FAIL();
-    } catch (const Exception& e) {
-        EXPECT_EQ(Utf8(e.Message()), "\"" + broken + "\": Error in the substance store \"" +
-                                         folder.File("new.sqlite") + ".building\": no such table: Nowhere.");
-    }
-    EXPECT_FALSE(std::filesystem::exists(folder.File("new.sqlite")));
-    EXPECT_FALSE(std::filesystem::exists(folder.File("new.sqlite.building")));
-
-    EXPECT_THROW(BuildSubstanceStore(FromUtf8(folder.StoreFile()), {FromUtf8(broken)}), Exception);
-    EXPECT_EQ(TSubstanceStore(FromUtf8(folder.StoreFile())).SubstanceGUIDs().size(), 5u);
 }
 
 } // namespace

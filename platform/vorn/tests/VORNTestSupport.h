@@ -3,7 +3,6 @@
 // the real libvorn.so opened with its entry points, for the tests.
 
 #include "rtl/Encoding.h"
-#include "vorn/StoreBuilder.h"
 #include "vorn/VORNApi.h"
 
 #include <cstdlib>
@@ -18,15 +17,14 @@ inline const char* ExamplofenGUID = "{6A0E2F4C-1B7D-4E59-9C31-2D8F0A4B7E11}";
 inline const char* AcidGUID = "{9E27C1B5-3A84-4B2F-B7D9-61E0F4A2C856}";
 inline const char* DraftazoleGUID = "{D41B6E08-7F2C-49A3-85E6-0C9A3B1D7F24}";
 
-// A fresh folder holding "vorn.sqlite" built from schema.sql and
-// examples.sql; VORN_STORE names it while the object lives.
+// A fresh folder holding a copy of the example store "vorn.sqlite" that the
+// build makes; VORN_STORE names it while the object lives.
 class TExampleStore {
 public:
     TExampleStore() {
         std::string name = (std::filesystem::temp_directory_path() / "vorn-test-XXXXXX").string();
         FFolder = mkdtemp(name.data());
-        BuildSubstanceStore(FromUtf8(StoreFile()), {FromUtf8(VORN_SUBSTANCE_DATA "/schema.sql"),
-                                                    FromUtf8(VORN_SUBSTANCE_DATA "/examples.sql")});
+        std::filesystem::copy_file(VORN_EXAMPLE_STORE, StoreFile());
         setenv("VORN_STORE", StoreFile().c_str(), 1);
     }
     ~TExampleStore() {
