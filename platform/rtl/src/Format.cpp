@@ -93,22 +93,25 @@ void Convert(String& item, const TSpec& specifier, const TVarRec& arg, std::u16s
     }
     case u'e':
         if (!isFloat) RaiseInvalid(format);
-        item +=
-            FloatToStrF(arg.AsDouble(), ffExponent, specifier.Precision < 0 ? 15 : specifier.Precision, 3, settings);
+        item += FloatToStrF(arg.AsDouble(), ffExponent, specifier.Precision < 0 ? 15 : specifier.Precision, 3,
+                            settings);
         return;
     case u'f':
     case u'n':
     case u'm': {
         if (!isFloat) RaiseInvalid(format);
-        const TFloatFormat kind = specifier.Type == u'f' ? ffFixed : specifier.Type == u'n' ? ffNumber : ffCurrency;
+        const TFloatFormat kind = specifier.Type == u'f'   ? ffFixed
+                                  : specifier.Type == u'n' ? ffNumber
+                                                           : ffCurrency;
         const int defaultDecimals = specifier.Type == u'm' ? settings.CurrencyDecimals : 2;
-        item += FloatToStrF(arg.AsDouble(), kind, 18, specifier.Precision < 0 ? defaultDecimals : specifier.Precision,
-                            settings);
+        item += FloatToStrF(arg.AsDouble(), kind, 18,
+                            specifier.Precision < 0 ? defaultDecimals : specifier.Precision, settings);
         return;
     }
     case u'g':
         if (!isFloat) RaiseInvalid(format);
-        item += FloatToStrF(arg.AsDouble(), ffGeneral, specifier.Precision < 0 ? 15 : specifier.Precision, 3, settings);
+        item += FloatToStrF(arg.AsDouble(), ffGeneral, specifier.Precision < 0 ? 15 : specifier.Precision, 3,
+                            settings);
         return;
     case u's': {
         std::u16string_view text;
@@ -204,12 +207,14 @@ String Format(std::u16string_view format, std::span<const TVarRec> args, const T
         }
         if (i >= format.size()) RaiseInvalid(format);
         specifier.Type = format[i++];
-        if (specifier.Type >= u'A' && specifier.Type <= u'Z') specifier.Type = static_cast<Char>(specifier.Type - u'A' + u'a');
+        if (specifier.Type >= u'A' && specifier.Type <= u'Z')
+            specifier.Type = static_cast<Char>(specifier.Type - u'A' + u'a');
         if (next >= args.size()) RaiseMissing(format);
 
         item.clear();
         Convert(item, specifier, args[next++], format, settings);
-        const size_t pad = specifier.Width > static_cast<int>(item.size()) ? specifier.Width - item.size() : 0;
+        const size_t pad =
+            specifier.Width > static_cast<int>(item.size()) ? specifier.Width - item.size() : 0;
         if (!specifier.LeftAlign) out.append(pad, u' ');
         out += item;
         if (specifier.LeftAlign) out.append(pad, u' ');
