@@ -3,6 +3,7 @@
 #include "graphics/GdiBlit.h"
 #include "graphics/GdiControls.h"
 #include "graphics/GdiDraw.h"
+#include "graphics/GdiText.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 
@@ -203,3 +204,51 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRe
                        sourceRect.Top, sourceRect.Width(), sourceRect.Height(), Cardinal(FCopyMode));
     Changed();
 }
+
+Cardinal TextFormatFlags(TTextFormat format) {
+    // In the order of TTextFormats.
+    static const Cardinal flags[] = {
+        DT_BOTTOM,    DT_CALCRECT,   DT_CENTER,     DT_EDITCONTROL,  DT_END_ELLIPSIS,         DT_PATH_ELLIPSIS,
+        DT_EXPANDTABS, DT_EXTERNALLEADING, DT_LEFT, DT_MODIFYSTRING, DT_NOCLIP,               DT_NOPREFIX,
+        DT_RIGHT,     DT_RTLREADING, DT_SINGLELINE, DT_TOP,          DT_VCENTER,              DT_WORDBREAK,
+        DT_HIDEPREFIX, DT_NOFULLWIDTHCHARBREAK, DT_PREFIXONLY, DT_TABSTOP, DT_WORD_ELLIPSIS, DT_COMPOSITED};
+    Cardinal result = 0;
+    for (int i = 0; i <= tfComposited; ++i) {
+        if (format.Contains(TTextFormats(i))) result |= flags[i];
+    }
+    return result;
+}
+
+void TCanvas::TextOut(Integer x, Integer y, const String& text) {
+    Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    winapi::TextOut(FHandle, x, y, text);
+    Changed();
+}
+
+void TCanvas::TextRect(const TRect& rect, Integer x, Integer y, const String& text) {
+    Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    Cardinal options = ETO_CLIPPED;
+    if (FBrush->Style() != bsClear) options |= ETO_OPAQUE;
+    winapi::ExtTextOut(FHandle, x, y, options, &rect, text);
+    Changed();
+}
+
+void TCanvas::TextRect(TRect& rect, const String& text, TTextFormat format) {
+    const bool measuring = format.Contains(tfCalcRect);
+    if (!measuring) Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    winapi::DrawText(FHandle, text, rect, TextFormatFlags(format));
+    if (!measuring) Changed();
+}
+
+TSize TCanvas::TextExtent(const String& text) {
+    RequiredState(csHandleValid | csFontValid);
+    TSize size;
+    winapi::GetTextExtentPoint32(FHandle, text, size);
+    return size;
+}
+
+Integer TCanvas::TextWidth(const String& text) { return TextExtent(text).cx; }
+Integer TCanvas::TextHeight(const String& text) { return TextExtent(text).cy; }

@@ -73,6 +73,31 @@ std::shared_ptr<const detail::GpClipPath> ClipPiece(GpGraphics& g, cairo_fill_ru
 
 } // namespace
 
+TGPGraphics::TGPGraphics(winapi::HDC dc) {
+    if (!dc) {
+        lastResult = OutOfMemory; // what GDI+ answers for a null context
+        return;
+    }
+    nativeGraphics = new GpGraphics(dc->Context(), dc->Transform());
+    nativeGraphics->Dc = dc;
+}
+
+TGPGraphics* TGPGraphics::FromHDC(winapi::HDC dc) {
+    return new TGPGraphics(dc);
+}
+
+winapi::HDC TGPGraphics::GetHDC() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), nullptr;
+    if (nativeGraphics->Dc) return nativeGraphics->Dc;
+    if (!nativeGraphics->ImageDc)
+        nativeGraphics->ImageDc = std::make_unique<TDeviceContext>(cairo_get_target(nativeGraphics->Cr));
+    return nativeGraphics->ImageDc.get();
+}
+
+void TGPGraphics::ReleaseHDC(winapi::HDC dc) {
+    if (!nativeGraphics || dc != GetHDC()) SetStatus(InvalidParameter);
+}
+
 TGPGraphics::TGPGraphics(TGPImage* image) {
     if (!image) return; // a null handle, status Ok
     if (!image->nativeImage) {
@@ -95,6 +120,7 @@ TGPGraphics::TGPGraphics(cairo_t* context, const cairo_matrix_t& base) {
 }
 
 TGPGraphics::~TGPGraphics() {
+    delete FCachedFont;
     delete nativeGraphics;
 }
 

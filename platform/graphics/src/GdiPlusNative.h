@@ -2,6 +2,7 @@
 // The objects behind the GDI+-style wrapper handles, and the helpers that
 // turn them into Cairo paths and patterns.
 
+#include "graphics/DeviceContext.h"
 #include "graphics/GdiPlusGeometry.h"
 
 #include <cairo.h>
@@ -153,6 +154,8 @@ struct GpGraphics {
     GpGraphicsState State;
     std::vector<std::pair<Cardinal, GpGraphicsState>> Saved;
     Cardinal NextToken = 1;
+    winapi::HDC Dc = nullptr;                // the context drawn on, if any
+    std::unique_ptr<TDeviceContext> ImageDc; // GetHDC's context over an image
 
     GpGraphics(cairo_t* cr, const cairo_matrix_t& base);
     GpGraphics(const GpGraphics&) = delete;
@@ -163,6 +166,34 @@ struct GpGraphics {
     void Begin(bool withPixelOffset = true);
     void End() { cairo_restore(Cr); }
     cairo_matrix_t WorldToSurface(bool withPixelOffset) const;
+};
+
+} // namespace detail
+
+namespace detail {
+
+struct GpFontFamily {
+    String Name;
+};
+
+struct GpFont {
+    String Family;
+    Single Size = 0;
+    Integer Style = 0;
+    Unit_ Unit = UnitPoint;
+    // The em size in device pixels at 96 dots per inch.
+    double PixelSize() const;
+};
+
+struct GpStringFormat {
+    Integer Flags = 0;
+    StringAlignment Alignment = StringAlignmentNear;
+    StringAlignment LineAlignment = StringAlignmentNear;
+    HotkeyPrefix Prefix = HotkeyPrefixNone;
+    StringTrimming Trimming = StringTrimmingCharacter;
+    bool Typographic = false; // no measuring padding
+    Single FirstTabOffset = 0;
+    std::vector<Single> TabStops;
 };
 
 } // namespace detail

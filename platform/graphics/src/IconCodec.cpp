@@ -43,8 +43,7 @@ std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
     return images;
 }
 
-TDecodedImage DecodeIcon(std::span<const Byte> data) {
-    auto images = DecodeIconImages(data);
+std::size_t BestIconImage(std::span<const TDecodedImage> images) {
     std::size_t best = 0;
     for (std::size_t i = 1; i < images.size(); ++i) {
         const auto& a = images[i];
@@ -52,7 +51,12 @@ TDecodedImage DecodeIcon(std::span<const Byte> data) {
         const std::int64_t areaA = std::int64_t(a.Width) * a.Height, areaB = std::int64_t(b.Width) * b.Height;
         if (areaA > areaB || (areaA == areaB && a.BitsPerPixel > b.BitsPerPixel)) best = i;
     }
-    return std::move(images[best]);
+    return best;
+}
+
+TDecodedImage DecodeIcon(std::span<const Byte> data) {
+    auto images = DecodeIconImages(data);
+    return std::move(images[BestIconImage(images)]);
 }
 
 std::vector<Byte> EncodeIcon(std::span<const TDecodedImage> images) {

@@ -350,3 +350,35 @@ TEST(GdiPlusColours, Builders) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GdiPlusOnDeviceContext, DrawsInCallOrderFromTheContextOrigin) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 20, 20);
+    {
+        TDeviceContext dc(surface);
+        winapi::SetViewportOrgEx(&dc, 5, 5, nullptr);
+        TGPGraphics g(&dc);
+        TGPSolidBrush red(0xFFFF0000);
+        ASSERT_EQ(g.FillRectangle(&red, TGPRectF{0, 0, 2, 2}), Ok);
+        EXPECT_EQ(g.GetHDC(), &dc);
+        cairo_surface_flush(surface);
+        const auto* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        auto at = [&](int x, int y) {
+            return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+        };
+        EXPECT_EQ(at(5, 5), 0xFFFF0000u);
+        EXPECT_EQ(at(6, 6), 0xFFFF0000u);
+        EXPECT_EQ(at(4, 4), 0u);
+        EXPECT_EQ(at(7, 7), 0u);
+    }
+    cairo_surface_destroy(surface);
+}
+
+TEST(GdiPlusColours, TColorConversions) {
+    EXPECT_EQ(ColorToOpaqueARGB(0x0000FF), 0xFFFF0000u); // pure red
+    EXPECT_EQ(ColorToARGB(0x80, 0x030201), 0x80010203u);
+}
+
+} // namespace

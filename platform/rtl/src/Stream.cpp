@@ -113,6 +113,29 @@ void TMemoryStream::SaveToFile(const String& FileName) {
     SaveToStream(File);
 }
 
+// ---------------------------------------------------------- TStringStream
+
+TStringStream::TStringStream(const String& AString, const TEncoding& AEncoding) : FEncoding(&AEncoding) {
+    const std::string Bytes = AEncoding.GetBytes(AString);
+    FData.assign(Bytes.begin(), Bytes.end());
+}
+
+String TStringStream::DataString() const {
+    return FEncoding->GetString(std::string_view(reinterpret_cast<const char*>(FData.data()), FData.size()));
+}
+
+String TStringStream::ReadString(Int64 Count) {
+    std::string Bytes(
+        static_cast<size_t>(std::clamp<Int64>(Count, 0, std::max<Int64>(Size() - FPosition, 0))), '\0');
+    Bytes.resize(static_cast<size_t>(Read(Bytes.data(), static_cast<Int64>(Bytes.size()))));
+    return FEncoding->GetString(Bytes);
+}
+
+void TStringStream::WriteString(const String& AString) {
+    const std::string Bytes = FEncoding->GetBytes(AString);
+    WriteBuffer(Bytes.data(), static_cast<Int64>(Bytes.size()));
+}
+
 // ------------------------------------------------------------ TFileStream
 
 TFileStream::TFileStream(const String& FileName, Word Mode) : FFileName(FileName) {

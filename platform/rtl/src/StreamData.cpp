@@ -1,6 +1,7 @@
 #include "rtl/StreamData.h"
 
 #include "rtl/Exception.h"
+#include "rtl/MathUtils.h"
 
 #include <bit>
 #include <cstdint>
@@ -55,6 +56,12 @@ Double ReadDouble(TStream& Stream) {
     return std::bit_cast<Double>(ReadLittleEndian<std::uint64_t>(Stream));
 }
 
+Extended ReadExtended(TStream& Stream) {
+    TExtended80 Bytes;
+    Stream.ReadBuffer(Bytes.data(), static_cast<Int64>(Bytes.size()));
+    return ExtendedToDouble(Bytes);
+}
+
 AnsiString ReadShortString(TStream& Stream) {
     AnsiString Bytes(ReadByte(Stream), '\0');
     Stream.ReadBuffer(Bytes.data(), static_cast<Int64>(Bytes.size()));
@@ -87,6 +94,11 @@ void WriteSingle(TStream& Stream, Single Value) {
 }
 void WriteDouble(TStream& Stream, Double Value) {
     WriteLittleEndian(Stream, std::bit_cast<std::uint64_t>(Value));
+}
+
+void WriteExtended(TStream& Stream, Extended Value) {
+    const TExtended80 Bytes = DoubleToExtended(Value);
+    Stream.WriteBuffer(Bytes.data(), static_cast<Int64>(Bytes.size()));
 }
 
 void WriteShortString(TStream& Stream, const AnsiString& Bytes) {

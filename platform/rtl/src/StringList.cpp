@@ -57,6 +57,10 @@ void TStringList::SetUpdateState(bool Updating) {
 // ------------------------------------------------------------------ storage
 
 String TStringList::Get(Integer Index) const {
+    return Strings(Index);
+}
+
+const String& TStringList::Strings(Integer Index) const {
     CheckIndex(Index);
     return FItems[static_cast<size_t>(Index)].FString;
 }
@@ -161,6 +165,35 @@ Integer TStringList::IndexOf(const String& S) const {
         if (FItems[I].FString == S || CompareStrings(FItems[I].FString, S) == 0)
             return static_cast<Integer>(I);
     return -1;
+}
+
+String TStringList::Text() const {
+    size_t Length = 0;
+    for (const TItem& Item : FItems)
+        Length += Item.FString.size() + 2;
+    String Result;
+    Result.reserve(Length);
+    for (const TItem& Item : FItems)
+        Result.append(Item.FString).append(u"\r\n");
+    return Result;
+}
+
+void TStringList::SetAllLines(std::vector<String> Lines) {
+    if (FSorted) {
+        TStrings::SetAllLines(std::move(Lines));
+        return;
+    }
+    // Unsorted, the lines can simply move in.
+    Changing();
+    std::vector<TItem> Old;
+    Old.swap(FItems);
+    FItems.reserve(Lines.size());
+    for (String& Line : Lines)
+        FItems.push_back(TItem{std::move(Line), nullptr});
+    if (FOwnsObjects)
+        for (TItem& Item : Old)
+            Free(Item.FObject);
+    Changed();
 }
 
 // ------------------------------------------------------------------ sorting

@@ -194,7 +194,7 @@ std::vector<String> TStrings::AllLines() const {
     return Lines;
 }
 
-void TStrings::SetAllLines(const std::vector<String>& Lines) {
+void TStrings::SetAllLines(std::vector<String> Lines) {
     WithUpdate([&] {
         Clear();
         for (const String& Line : Lines)

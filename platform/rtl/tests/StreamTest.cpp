@@ -72,6 +72,19 @@ TEST(MemoryStream, CopyFromWholeSourceOrPart) {
     EXPECT_THROW(Target.CopyFrom(Source, 5), EReadError);
 }
 
+TEST(StringStream, TextInItsEncoding) {
+    TStringStream Ansi(u"5 µg");
+    EXPECT_EQ(Contents(Ansi), "5 \xB5g"); // ANSI by default, no byte-order mark
+    TStringStream Utf8Stream(u"µ", TEncoding::UTF8());
+    EXPECT_EQ(Contents(Utf8Stream), "\xC2\xB5");
+    Utf8Stream.Seek(0, soEnd);
+    Utf8Stream.WriteString(u"g/L");
+    EXPECT_EQ(Utf8Stream.DataString(), u"µg/L");
+    Utf8Stream.SetPosition(2);
+    EXPECT_EQ(Utf8Stream.ReadString(2), u"g/");
+    EXPECT_EQ(Utf8Stream.ReadString(99), u"L");
+}
+
 TEST(FileStream, CreatesOpensAndRoundTripsThroughMemory) {
     TempFolder Folder;
     {
@@ -158,6 +171,19 @@ TEST(StreamData, WritesLittleEndianValuesAndReadsThemBack) {
     EXPECT_EQ(ReadShortString(Stream), "TPF0");
     EXPECT_EQ(ReadShortString(Stream), "");
     EXPECT_EQ(MessageOf<EReadError>([&] { ReadWord(Stream); }), u"Stream read error");
+}
+
+TEST(StreamData, ExtendedValuesTakeTenBytes) {
+    TMemoryStream Stream;
+    WriteExtended(Stream, 1.0);
+    WriteExtended(Stream, -0.1);
+    // 1.0: mantissa 0x8000000000000000, exponent 0x3FFF.
+    EXPECT_EQ(Contents(Stream).substr(0, 10), std::string("\0\0\0\0\0\0\0\x80\xFF\x3F", 10));
+    EXPECT_EQ(Stream.Size(), 20);
+    Stream.SetPosition(0);
+    EXPECT_EQ(ReadExtended(Stream), 1.0);
+    EXPECT_EQ(ReadExtended(Stream), -0.1);
+    EXPECT_THROW(ReadExtended(Stream), EReadError);
 }
 
 TEST(StreamData, ShortStringsAreNeverCutShort) {

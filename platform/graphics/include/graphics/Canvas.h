@@ -12,6 +12,16 @@
 
 RTL_ENUM(TFillStyle, fsSurface, fsBorder)
 
+RTL_ENUM(TTextFormats, tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEllipsis, tfPathEllipsis, tfExpandTabs,
+         tfExternalLeading, tfLeft, tfModifyString, tfNoClip, tfNoPrefix, tfRight, tfRtlReading, tfSingleLine, tfTop,
+         tfVerticalCenter, tfWordBreak, tfHidePrefix, tfNoFullWidthCharBreak, tfPrefixOnly, tfTabStop,
+         tfWordEllipsis, tfComposited)
+using TTextFormat = TSet<TTextFormats>;
+RTL_SET_INFO(TTextFormat)
+
+// The DrawText flags of a text format.
+Cardinal TextFormatFlags(TTextFormat format);
+
 class TCanvas : public TPersistent {
     RTL_CLASS(TCanvas)
 public:
@@ -52,6 +62,16 @@ public:
     void FrameRect(const TRect& rect);
     void FloodFill(Integer x, Integer y, TColor color, TFillStyle fillStyle);
     void DrawFocusRect(const TRect& rect);
+    void TextOut(Integer x, Integer y, const String& text);
+    // Writes text at (x, y) clipped to rect, on the brush colour when the
+    // brush is solid.
+    void TextRect(const TRect& rect, Integer x, Integer y, const String& text);
+    // Formatted text in rect; with tfCalcRect rect receives the text's extent.
+    void TextRect(TRect& rect, const String& text, TTextFormat format);
+    Integer TextWidth(const String& text);
+    Integer TextHeight(const String& text);
+    TSize TextExtent(const String& text);
+
     // Copies a rectangle of another canvas with the canvas's CopyMode.
     void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
     Integer CopyMode() const { return FCopyMode; }

@@ -262,6 +262,9 @@ constexpr Byte ARGBBlue(ARGB c) {
 constexpr Byte ARGBAlpha(ARGB c) {
     return Byte(c >> 24);
 }
+// A TColor (system colours resolved; red in its low byte) with the alpha.
+ARGB ColorToARGB(Byte alpha, TColor color);
+ARGB ColorToOpaqueARGB(TColor color);
 inline TGPPoint GPPoint(Integer x, Integer y) {
     return {x, y};
 }

@@ -56,6 +56,7 @@ TDecodedImage DecodeBmp(std::span<const Byte> data);
 std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data);
 // The image of an icon file that shows best: the largest, then the deepest.
 TDecodedImage DecodeIcon(std::span<const Byte> data);
+std::size_t BestIconImage(std::span<const TDecodedImage> images);
 TDecodedImage DecodePng(std::span<const Byte> data);
 TDecodedImage DecodeJpeg(std::span<const Byte> data);
 std::vector<TGifFrame> DecodeGif(std::span<const Byte> data);

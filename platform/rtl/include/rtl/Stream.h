@@ -2,6 +2,7 @@
 // Streams: sequential and random access to bytes, held in memory or in a
 // file. Positions and sizes are 64-bit byte counts from the stream's start.
 
+#include "rtl/Encoding.h"
 #include "rtl/Object.h"
 #include "rtl/Types.h"
 
@@ -81,6 +82,27 @@ public:
 
     // Exactly the stream's Size bytes.
     const TBytes& Bytes() const { return FData; }
+};
+
+// A memory stream over text in an encoding (ANSI by default): the text's
+// bytes, without a byte-order mark.
+class TStringStream : public TBytesStream {
+public:
+    explicit TStringStream(const String& AString = String(),
+                           const TEncoding& AEncoding = TEncoding::Default());
+    explicit TStringStream(TBytes ABytes)
+        : TBytesStream(std::move(ABytes)), FEncoding(&TEncoding::Default()) {}
+
+    // All of the stream's bytes as text.
+    String DataString() const;
+    // Count bytes from the position on (fewer at the end) as text.
+    String ReadString(Int64 Count);
+    // The text's bytes at the position.
+    void WriteString(const String& AString);
+    const TEncoding& Encoding() const { return *FEncoding; }
+
+private:
+    const TEncoding* FEncoding;
 };
 
 // File open modes: one access mode, or fmCreate, combined with one share

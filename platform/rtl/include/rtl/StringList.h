@@ -65,7 +65,7 @@ public:
 
     // ---- whole text
     // Every line followed by CR LF.
-    String Text() const;
+    virtual String Text() const;
     // Splits at CR LF, LF or CR; a last line without a break counts.
     void SetText(const String& Value);
 
@@ -130,8 +130,8 @@ protected:
     }
 
     std::vector<String> AllLines() const;
-    // Replaces the lines, as one change.
-    void SetAllLines(const std::vector<String>& Lines);
+    // Replaces the lines (without objects), as one change.
+    virtual void SetAllLines(std::vector<String> Lines);
 
 private:
     Char FNameValueSeparator = u'=';
@@ -157,6 +157,8 @@ public:
 
     Integer Count() const override { return static_cast<Integer>(FItems.size()); }
     String Get(Integer Index) const override;
+    // As TStrings::Strings, without copying the line.
+    const String& Strings(Integer Index) const;
     // Raises EStringListError "Operation not allowed on sorted list" when sorted.
     void Put(Integer Index, const String& S) override;
     TObject* GetObject(Integer Index) const override;
@@ -174,6 +176,7 @@ public:
     void Exchange(Integer Index1, Integer Index2) override;
     void Move(Integer CurIndex, Integer NewIndex) override;
     Integer IndexOf(const String& S) const override;
+    String Text() const override;
 
     // Binary search of a sorted list: true when S is there, with Index the
     // first equal line; otherwise Index is where S would be inserted.
@@ -200,6 +203,7 @@ public:
 
 protected:
     void SetUpdateState(bool Updating) override;
+    void SetAllLines(std::vector<String> Lines) override;
     Integer CompareStrings(const String& S1, const String& S2) const override;
     virtual void Changed();
     virtual void Changing();

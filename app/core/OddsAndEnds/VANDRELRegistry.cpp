@@ -1,0 +1,3 @@
+#include "OddsAndEnds/VANDRELRegistry.h"
+
+TVANDRELRegistry::~TVANDRELRegistry() = default;

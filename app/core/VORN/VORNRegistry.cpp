@@ -1,0 +1,3 @@
+#include "VORN/VORNRegistry.h"
+
+TVORNRegistry::~TVORNRegistry() = default;

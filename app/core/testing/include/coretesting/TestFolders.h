@@ -1,0 +1,40 @@
+#pragma once
+// Throw-away folders and a private registry for tests.
+
+#include "rtl/Types.h"
+
+#include <optional>
+#include <string>
+
+// A fresh, empty folder (its path ends in '/'), removed with everything in it
+// when the object goes.
+class TTestFolder {
+public:
+    TTestFolder();
+    ~TTestFolder();
+    TTestFolder(const TTestFolder&) = delete;
+    TTestFolder& operator=(const TTestFolder&) = delete;
+
+    const String& Path() const { return FPath; }
+    String operator/(const String& name) const { return FPath + name; }
+
+private:
+    String FPath;
+};
+
+// While it lives, both registry roots are kept in a fresh folder of their
+// own (VANDREL_REGISTRY_DIR), so a test neither sees nor changes the user's
+// settings; the earlier setting comes back afterwards.
+class TRegistrySandbox {
+public:
+    TRegistrySandbox();
+    ~TRegistrySandbox();
+    TRegistrySandbox(const TRegistrySandbox&) = delete;
+    TRegistrySandbox& operator=(const TRegistrySandbox&) = delete;
+
+    const String& Folder() const { return FHives.Path(); }
+
+private:
+    TTestFolder FHives;
+    std::optional<std::string> FPrevious;
+};
