@@ -1,12 +1,12 @@
 // Movable memory blocks and the clipboard, with the Unicode text bridged to
 // the desktop clipboard of the backend.
 
+#include "WindowSystem.h"
+#include "rtl/Encoding.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
-
-#include "WindowSystem.h"
-#include "rtl/Encoding.h"
 
 using namespace winapi;
 
@@ -29,14 +29,16 @@ String BlockUnicodeText(HGLOBAL block) {
     const auto* chars = reinterpret_cast<const Char*>(block->Bytes.data());
     std::size_t count = block->Bytes.size() / 2;
     std::size_t length = 0;
-    while (length < count && chars[length]) ++length;
+    while (length < count && chars[length])
+        ++length;
     return String(chars, length);
 }
 
 AnsiString BlockAnsiText(HGLOBAL block) {
     const auto* chars = reinterpret_cast<const char*>(block->Bytes.data());
     std::size_t length = 0;
-    while (length < block->Bytes.size() && chars[length]) ++length;
+    while (length < block->Bytes.size() && chars[length])
+        ++length;
     return AnsiString(chars, length);
 }
 
@@ -45,7 +47,9 @@ HGLOBAL UnicodeBlock(const String& text) {
     return TextBlock(terminated.data(), terminated.size() * sizeof(Char));
 }
 
-HGLOBAL AnsiBlock(const AnsiString& text) { return TextBlock(text.c_str(), text.size() + 1); }
+HGLOBAL AnsiBlock(const AnsiString& text) {
+    return TextBlock(text.c_str(), text.size() + 1);
+}
 
 HGLOBAL Stored(UINT format) {
     for (auto& [f, block] : System().Clipboard.Formats)
@@ -69,7 +73,8 @@ void TakeDesktopText() {
     auto& clip = System().Clipboard;
     auto text = System().BackendPtr->DesktopClipboardText();
     if (!text || (clip.PushedText && *clip.PushedText == *text)) return;
-    for (auto& [format, block] : clip.Formats) GlobalFree(block);
+    for (auto& [format, block] : clip.Formats)
+        GlobalFree(block);
     clip.Formats.clear();
     clip.Owner = nullptr;
     clip.Formats.emplace_back(CF_UNICODETEXT, UnicodeBlock(*text));
@@ -114,7 +119,9 @@ bool GlobalUnlock(HGLOBAL block) {
     return --block->Locks > 0;
 }
 
-std::size_t GlobalSize(HGLOBAL block) { return block ? block->Bytes.size() : 0; }
+std::size_t GlobalSize(HGLOBAL block) {
+    return block ? block->Bytes.size() : 0;
+}
 
 HGLOBAL GlobalFree(HGLOBAL block) {
     delete block;
@@ -156,7 +163,8 @@ bool CloseClipboard() {
 bool EmptyClipboard() {
     auto& clip = System().Clipboard;
     if (!clip.Open) return false;
-    for (auto& [format, block] : clip.Formats) GlobalFree(block);
+    for (auto& [format, block] : clip.Formats)
+        GlobalFree(block);
     clip.Formats.clear();
     clip.Owner = clip.OpenBy;
     return true;
@@ -212,16 +220,22 @@ UINT EnumClipboardFormats(UINT format) {
     return 0;
 }
 
-Integer CountClipboardFormats() { return Integer(System().Clipboard.Formats.size()); }
+Integer CountClipboardFormats() {
+    return Integer(System().Clipboard.Formats.size());
+}
 
-UINT RegisterClipboardFormat(const String& name) { return detail::RegisterAtom(name); }
+UINT RegisterClipboardFormat(const String& name) {
+    return detail::RegisterAtom(name);
+}
 
 Integer GetClipboardFormatName(UINT format, String& name) {
     if (!detail::AtomName(format, name)) return 0;
     return Integer(name.size());
 }
 
-HWND GetClipboardOwner() { return Record(System().Clipboard.Owner); }
+HWND GetClipboardOwner() {
+    return Record(System().Clipboard.Owner);
+}
 HWND GetOpenClipboardWindow() {
     auto& clip = System().Clipboard;
     return clip.Open ? Record(clip.OpenBy) : nullptr;

@@ -13,7 +13,9 @@ namespace {
 
 constexpr WPARAM SC_CLOSE = 0xF060;
 
-HWND ParentOf(HWND window) { return IsTopLevel(*window) ? nullptr : window->Parent; }
+HWND ParentOf(HWND window) {
+    return IsTopLevel(*window) ? nullptr : window->Parent;
+}
 
 // A class brush of 1..31 names the system colour one below it, as on the platform.
 bool EraseWithClassBrush(HWND window, HDC dc) {
@@ -94,7 +96,8 @@ Integer DefaultHitTest(HWND window, TPoint screen) {
         if (top) return HTTOP;
         if (bottom) return HTBOTTOM;
     }
-    if ((window->Style & WS_CAPTION) == WS_CAPTION && p.Y < insets.Top && p.Y >= insets.Top - 23) return HTCAPTION;
+    if ((window->Style & WS_CAPTION) == WS_CAPTION && p.Y < insets.Top && p.Y >= insets.Top - 23)
+        return HTCAPTION;
     return HTBORDER;
 }
 
@@ -108,7 +111,8 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE:
         return 1;
     case WM_NCCALCSIZE: {
-        TRect* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<TRect*>(lParam);
+        TRect* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                             : reinterpret_cast<TRect*>(lParam);
         TRect insets = detail::DefaultClientInsets(*window);
         rect->Left += insets.Left;
         rect->Top += insets.Top;
@@ -174,10 +178,12 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED: {
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!(pos->flags & SWP_NOMOVE))
-            SendMessage(window, WM_MOVE, 0,
-                        MAKELPARAM(window->Rect.Left + window->Client.Left, window->Rect.Top + window->Client.Top));
+            SendMessage(
+                window, WM_MOVE, 0,
+                MAKELPARAM(window->Rect.Left + window->Client.Left, window->Rect.Top + window->Client.Top));
         if (Record(window) && (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED)))
-            SendMessage(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(window->Client.Width(), window->Client.Height()));
+            SendMessage(window, WM_SIZE, SIZE_RESTORED,
+                        MAKELPARAM(window->Client.Width(), window->Client.Height()));
         return 0;
     }
     case WM_NCLBUTTONDOWN:

@@ -37,7 +37,8 @@ Integer EffectCursor(DWORD effect) {
 
 class TDragLoop {
 public:
-    TDragLoop(IDataObject& data, IDropSource& source, DWORD allowed) : FData(data), FSource(source), FAllowed(allowed) {}
+    TDragLoop(IDataObject& data, IDropSource& source, DWORD allowed)
+        : FData(data), FSource(source), FAllowed(allowed) {}
 
     HRESULT Run(DWORD& effect) {
         HRESULT state = FSource.QueryContinueDrag(false, DragKeyState());
@@ -91,7 +92,8 @@ private:
             FTarget->DragOver(DragKeyState(), point, effect);
         }
         FEffect = FTarget ? (effect & (FAllowed | DROPEFFECT_SCROLL)) : DROPEFFECT_NONE;
-        if (FSource.GiveFeedback(FEffect) == DRAGDROP_S_USEDEFAULTCURSORS) SetCursor(LoadCursor(EffectCursor(FEffect)));
+        if (FSource.GiveFeedback(FEffect) == DRAGDROP_S_USEDEFAULTCURSORS)
+            SetCursor(LoadCursor(EffectCursor(FEffect)));
     }
 
     IDataObject& FData;
@@ -111,7 +113,9 @@ void ReleaseStgMedium(STGMEDIUM& medium) {
     medium = STGMEDIUM();
 }
 
-HRESULT OleInitialize() { return S_OK; }
+HRESULT OleInitialize() {
+    return S_OK;
+}
 void OleUninitialize() {}
 
 HRESULT RegisterDragDrop(HWND window, std::shared_ptr<IDropTarget> target) {
@@ -147,6 +151,8 @@ HRESULT DoDragDrop(IDataObject& data, IDropSource& source, DWORD allowed, DWORD&
     return result;
 }
 
-bool IsDragging() { return System().Dragging; }
+bool IsDragging() {
+    return System().Dragging;
+}
 
 } // namespace winapi

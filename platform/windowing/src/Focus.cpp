@@ -1,15 +1,18 @@
 // Keyboard focus and activation of top-level windows.
 
-#include <algorithm>
+#include "windowing/Focus.h"
 
 #include "WindowSystem.h"
-#include "windowing/Focus.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
 namespace {
 
-bool InSubtree(HWND root, HWND window) { return window && (window == root || IsChild(root, window)); }
+bool InSubtree(HWND root, HWND window) {
+    return window && (window == root || IsChild(root, window));
+}
 
 bool CanTakeActivation(HWND window) {
     return Record(window) && IsTopLevel(*window) && (window->Style & WS_VISIBLE) && !window->RedrawOff &&
@@ -64,7 +67,9 @@ HWND SetFocus(HWND window) {
     return old;
 }
 
-HWND GetFocus() { return Record(System().Focus); }
+HWND GetFocus() {
+    return Record(System().Focus);
+}
 
 HWND SetActiveWindow(HWND window) {
     auto& system = System();
@@ -74,7 +79,9 @@ HWND SetActiveWindow(HWND window) {
     return old;
 }
 
-HWND GetActiveWindow() { return Record(System().Active); }
+HWND GetActiveWindow() {
+    return Record(System().Active);
+}
 
 bool SetForegroundWindow(HWND window) {
     if (!Record(window)) return false;

@@ -1,8 +1,8 @@
 // Coordinates, hit-testing of windows, window regions and monitors.
 
-#include <algorithm>
-
 #include "WindowSystem.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -47,7 +47,8 @@ HMONITOR MonitorRecordAt(size_t index) {
     auto monitors = system.BackendPtr->Monitors();
     while (system.MonitorRecords.size() < monitors.size())
         system.MonitorRecords.push_back(std::make_unique<TMonitorRecord>());
-    for (size_t i = 0; i < monitors.size(); ++i) system.MonitorRecords[i]->Info = monitors[i];
+    for (size_t i = 0; i < monitors.size(); ++i)
+        system.MonitorRecords[i]->Info = monitors[i];
     if (index >= monitors.size()) return nullptr;
     return system.MonitorRecords[index].get();
 }
@@ -119,7 +120,8 @@ HWND ChildWindowFromPointEx(HWND parent, TPoint point, UINT flags) {
         if ((flags & CWP_SKIPDISABLED) && (child->Style & WS_DISABLED)) continue;
         if ((flags & CWP_SKIPTRANSPARENT) && (child->ExStyle & WS_EX_TRANSPARENT)) continue;
         if (!PtInRect(child->Rect, point)) continue;
-        if (child->Region && !child->Region->Contains(point.X - child->Rect.Left, point.Y - child->Rect.Top)) continue;
+        if (child->Region && !child->Region->Contains(point.X - child->Rect.Left, point.Y - child->Rect.Top))
+            continue;
         return child;
     }
     return parent;
@@ -203,12 +205,16 @@ bool GetMonitorInfo(HMONITOR monitor, MONITORINFO& info) {
     return false;
 }
 
-Integer GetMonitorCount() { return Integer(Backend().Monitors().size()); }
+Integer GetMonitorCount() {
+    return Integer(Backend().Monitors().size());
+}
 
 } // namespace winapi
 
 namespace detail {
 
-HWND HitWindow(TPoint screen, Integer& hitTest) { return Search(System().TopLevels, screen, hitTest); }
+HWND HitWindow(TPoint screen, Integer& hitTest) {
+    return Search(System().TopLevels, screen, hitTest);
+}
 
 } // namespace detail

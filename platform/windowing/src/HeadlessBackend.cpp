@@ -1,9 +1,9 @@
 #include "windowing/HeadlessBackend.h"
 
+#include "WindowSystem.h"
+
 #include <chrono>
 #include <thread>
-
-#include "WindowSystem.h"
 
 namespace {
 
@@ -26,12 +26,14 @@ THeadlessBackend::THeadlessBackend(TSize screen) {
 bool THeadlessBackend::WaitForEvents(Integer timeout) {
     if (timeout < 0) {
         if (!FIdle)
-            throw EWindowingError(u"The headless backend was asked to wait for input that nothing will inject");
+            throw EWindowingError(
+                u"The headless backend was asked to wait for input that nothing will inject");
         FIdle();
         return true;
     }
     // Only a real clock has time pass while waiting.
-    if (WindowClock().WaitsForReal() && timeout > 0) std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
+    if (WindowClock().WaitsForReal() && timeout > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
     return false;
 }
 

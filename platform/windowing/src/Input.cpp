@@ -1,11 +1,11 @@
 // Routing of mouse and key input to windows, capture, leave and hover
 // tracking, double clicks, the keyboard state and cursors.
 
-#include <cstdlib>
-
 #include "WindowSystem.h"
 #include "windowing/Focus.h"
 #include "windowing/SystemMetrics.h"
+
+#include <cstdlib>
 
 using namespace winapi;
 
@@ -25,7 +25,9 @@ Integer ButtonKey(TMouseButton button) {
     }
 }
 
-bool Down(const std::array<Byte, 256>& state, Integer key) { return state[Byte(key)] & KeyDownBit; }
+bool Down(const std::array<Byte, 256>& state, Integer key) {
+    return state[Byte(key)] & KeyDownBit;
+}
 
 WPARAM MouseKeyFlags() {
     auto& state = System().KeyState;
@@ -38,7 +40,8 @@ WPARAM MouseKeyFlags() {
     return flags;
 }
 
-void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam, std::optional<String> text = std::nullopt) {
+void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+             std::optional<String> text = std::nullopt) {
     auto& system = System();
     MSG msg;
     msg.hwnd = window;
@@ -79,8 +82,10 @@ void SetKey(std::array<Byte, 256>& state, Integer key, bool down) {
     apply(key);
     auto combine = [&](Integer generic, Integer left, Integer right) {
         bool any = (state[Byte(left)] & KeyDownBit) || (state[Byte(right)] & KeyDownBit);
-        if (any) state[Byte(generic)] |= KeyDownBit;
-        else state[Byte(generic)] &= Byte(~KeyDownBit);
+        if (any)
+            state[Byte(generic)] |= KeyDownBit;
+        else
+            state[Byte(generic)] &= Byte(~KeyDownBit);
     };
     combine(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
     combine(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
@@ -124,7 +129,8 @@ void RouteMouseMove(TPoint point) {
     if (system.ScrollTrackWindow && detail::ScrollBarTrackMove(point)) return;
     Integer hitTest = HTNOWHERE;
     HWND target = MouseTarget(point, hitTest);
-    if (system.TrackLeave && (target != system.TrackLeave || hitTest != HTCLIENT)) PostLeave(system.TrackLeave);
+    if (system.TrackLeave && (target != system.TrackLeave || hitTest != HTCLIENT))
+        PostLeave(system.TrackLeave);
     if (system.TrackHover) system.HoverStart = detail::Now();
     system.MouseWindow = target;
     system.MouseHitTest = hitTest;
@@ -151,8 +157,9 @@ void RouteButton(TMouseButton button, bool down) {
     Integer hitTest = HTNOWHERE;
     HWND target = MouseTarget(point, hitTest);
     if (!target) return;
-    UINT base = button == TMouseButton::Left ? WM_LBUTTONDOWN
-                                             : (button == TMouseButton::Right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN);
+    UINT base = button == TMouseButton::Left
+                    ? WM_LBUTTONDOWN
+                    : (button == TMouseButton::Right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN);
     UINT ncBase = button == TMouseButton::Left
                       ? WM_NCLBUTTONDOWN
                       : (button == TMouseButton::Right ? WM_NCRBUTTONDOWN : WM_NCMBUTTONDOWN);
@@ -161,8 +168,8 @@ void RouteButton(TMouseButton button, bool down) {
     if (down) {
         HWND top = TopLevelOf(target);
         if (!system.Capture && (top != system.Active || !system.AppActive)) {
-            LRESULT answer =
-                SendMessage(target, WM_MOUSEACTIVATE, HandleToWParam(top), MAKELPARAM(hitTest, Integer(message)));
+            LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, HandleToWParam(top),
+                                         MAKELPARAM(hitTest, Integer(message)));
             if (!Record(target)) return;
             bool activate = answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT;
             if (activate && !(top->ExStyle & WS_EX_NOACTIVATE)) detail::ActivateTopLevel(top, WA_CLICKACTIVE);
@@ -201,7 +208,8 @@ void RouteWheel(const TInputEvent& event) {
     HWND target = Record(system.Focus) ? system.Focus : Record(system.Active);
     if (!target) return;
     Deliver(target, event.Horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
-            MAKEWPARAM(Integer(MouseKeyFlags()), event.Delta), MAKELPARAM(system.CursorPos.X, system.CursorPos.Y));
+            MAKEWPARAM(Integer(MouseKeyFlags()), event.Delta),
+            MAKELPARAM(system.CursorPos.X, system.CursorPos.Y));
 }
 
 void RouteKey(const TInputEvent& event, bool down) {
@@ -240,7 +248,8 @@ void RouteText(const String& text) {
     auto& system = System();
     HWND target = Record(system.Focus) ? system.Focus : Record(system.Active);
     if (!target) return;
-    for (Char c : text) Deliver(target, WM_CHAR, WPARAM(c), 1);
+    for (Char c : text)
+        Deliver(target, WM_CHAR, WPARAM(c), 1);
 }
 
 } // namespace
@@ -341,7 +350,8 @@ SmallInt GetAsyncKeyState(Integer virtualKey) {
             if (event.ScanCode == 0) detail::StandardScanCode(event.VirtualKey, extended);
             SetKey(state, SpecificKey(event.VirtualKey, extended || event.Extended),
                    event.Kind == TInputEvent::TKind::KeyDown);
-        } else if (event.Kind == TInputEvent::TKind::ButtonDown || event.Kind == TInputEvent::TKind::ButtonUp) {
+        } else if (event.Kind == TInputEvent::TKind::ButtonDown ||
+                   event.Kind == TInputEvent::TKind::ButtonUp) {
             SetKey(state, ButtonKey(event.Button), event.Kind == TInputEvent::TKind::ButtonDown);
         }
     }
@@ -350,7 +360,8 @@ SmallInt GetAsyncKeyState(Integer virtualKey) {
 
 bool GetKeyboardState(Byte (&state)[256]) {
     auto& keys = System().KeyState;
-    for (size_t i = 0; i < 256; ++i) state[i] = keys[i];
+    for (size_t i = 0; i < 256; ++i)
+        state[i] = keys[i];
     return true;
 }
 
@@ -371,7 +382,9 @@ bool ReleaseCapture() {
     return true;
 }
 
-HWND GetCapture() { return Record(System().Capture); }
+HWND GetCapture() {
+    return Record(System().Capture);
+}
 
 bool TrackMouseEvent(TRACKMOUSEEVENT& request) {
     auto& system = System();
@@ -399,7 +412,9 @@ bool TrackMouseEvent(TRACKMOUSEEVENT& request) {
     return true;
 }
 
-UINT GetDoubleClickTime() { return System().DoubleClickTime; }
+UINT GetDoubleClickTime() {
+    return System().DoubleClickTime;
+}
 
 bool SetDoubleClickTime(UINT milliseconds) {
     System().DoubleClickTime = milliseconds == 0 ? 500 : milliseconds;
@@ -470,8 +485,12 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return old;
 }
 
-HCURSOR GetCursor() { return System().Cursor; }
-Integer CursorShape(HCURSOR cursor) { return cursor ? cursor->Shape : 0; }
+HCURSOR GetCursor() {
+    return System().Cursor;
+}
+Integer CursorShape(HCURSOR cursor) {
+    return cursor ? cursor->Shape : 0;
+}
 
 bool GetCursorPos(TPoint& point) {
     point = System().CursorPos;

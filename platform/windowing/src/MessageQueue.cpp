@@ -1,9 +1,9 @@
 // Sending, posting, retrieving and dispatching messages; registered
 // message names; the call-window-procedure hook.
 
-#include <algorithm>
-
 #include "WindowSystem.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -57,9 +57,10 @@ bool TakeInput(MSG& message, HWND window, UINT first, UINT last, bool remove) {
     if (window || system.InputHeld || !RangeHasInput(first, last)) return false;
     while (true) {
         auto& ready = system.ReadyInput;
-        ready.erase(std::remove_if(ready.begin(), ready.end(),
-                                   [](const TRoutedInput& m) { return m.Message.hwnd && !Record(m.Message.hwnd); }),
-                    ready.end());
+        ready.erase(
+            std::remove_if(ready.begin(), ready.end(),
+                           [](const TRoutedInput& m) { return m.Message.hwnd && !Record(m.Message.hwnd); }),
+            ready.end());
         for (auto it = ready.begin(); it != ready.end(); ++it) {
             if (!InRange(it->Message.message, first, last)) continue;
             message = it->Message;
@@ -143,7 +144,8 @@ bool PeekMessage(MSG& message, HWND window, UINT first, UINT last, UINT removal)
     detail::PollHover();
     detail::PollCaret();
     message = MSG();
-    bool found = TakePosted(message, window, first, last, remove) || TakeInput(message, window, first, last, remove);
+    bool found =
+        TakePosted(message, window, first, last, remove) || TakeInput(message, window, first, last, remove);
     if (!found && system.QuitPosted && InRange(WM_QUIT, first, last) && !window) {
         message.message = WM_QUIT;
         message.wParam = WPARAM(system.QuitCode);
@@ -165,12 +167,14 @@ bool PeekMessage(MSG& message, HWND window, UINT first, UINT last, UINT removal)
     }
     if (!found) return false;
     Stamp(message);
-    if (remove && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) system.LastKeyDown = message;
+    if (remove && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN))
+        system.LastKeyDown = message;
     return true;
 }
 
 bool GetMessage(MSG& message, HWND window, UINT first, UINT last) {
-    while (!PeekMessage(message, window, first, last, PM_REMOVE)) WaitMessage();
+    while (!PeekMessage(message, window, first, last, PM_REMOVE))
+        WaitMessage();
     return message.message != WM_QUIT;
 }
 
@@ -243,8 +247,12 @@ LRESULT DispatchMessage(const MSG& message) {
     return message.hwnd->Proc(message.hwnd, message.message, message.wParam, message.lParam);
 }
 
-DWORD GetMessageTime() { return System().LastMessageTime; }
-TPoint GetMessagePos() { return System().LastMessagePos; }
+DWORD GetMessageTime() {
+    return System().LastMessageTime;
+}
+TPoint GetMessagePos() {
+    return System().LastMessagePos;
+}
 
 bool GetInputState() {
     auto& system = System();
@@ -260,7 +268,9 @@ bool HasPendingMessages() {
     return !system.Input.empty() || !system.ReadyInput.empty() || system.QuitPosted;
 }
 
-UINT RegisterWindowMessage(const String& name) { return detail::RegisterAtom(name); }
+UINT RegisterWindowMessage(const String& name) {
+    return detail::RegisterAtom(name);
+}
 
 HHOOK SetWindowsHookEx(Integer kind, HOOKPROC procedure) {
     if (kind != WH_CALLWNDPROC || !procedure) return nullptr;

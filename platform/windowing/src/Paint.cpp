@@ -1,12 +1,12 @@
 // Update regions, paint passes, device contexts on window surfaces, the
 // caret, and saving a window's pixels.
 
-#include <algorithm>
-
 #include "WindowSystem.h"
 #include "graphics/Colors.h"
 #include "graphics/GdiDraw.h"
 #include "rtl/Encoding.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -47,7 +47,8 @@ void PaintTree(HWND window) {
     if (NeedsPaint(window)) SendMessage(window, WM_PAINT, 0, 0);
     if (!Record(window)) return;
     std::vector<HWND> children(window->Children.rbegin(), window->Children.rend());
-    for (HWND child : children) PaintTree(child);
+    for (HWND child : children)
+        PaintTree(child);
 }
 
 HDC MakeDC(HWND window, bool wholeWindow, const TPixelRegion& visible) {
@@ -93,7 +94,8 @@ void EnsureSurface(HWND window) {
     Integer width = std::max(window->Rect.Width(), 1);
     Integer height = std::max(window->Rect.Height(), 1);
     cairo_surface_t* old = window->Surface;
-    if (old && cairo_image_surface_get_width(old) == width && cairo_image_surface_get_height(old) == height) return;
+    if (old && cairo_image_surface_get_width(old) == width && cairo_image_surface_get_height(old) == height)
+        return;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 1, 1, 1);
@@ -179,7 +181,8 @@ namespace winapi {
 
 bool RedrawWindow(HWND window, const TRect* rect, HRGN region, UINT flags) {
     if (!window) {
-        for (HWND top : std::vector<HWND>(System().TopLevels)) RedrawWindow(top, rect, region, flags);
+        for (HWND top : std::vector<HWND>(System().TopLevels))
+            RedrawWindow(top, rect, region, flags);
         return true;
     }
     if (!Record(window)) return false;
@@ -202,8 +205,8 @@ bool RedrawWindow(HWND window, const TRect* rect, HRGN region, UINT flags) {
             if (flags & RDW_NOINTERNALPAINT) window->InternalPaint = false;
             if (window->Update.IsEmpty()) window->EraseNeeded = false;
         }
-        bool children = (flags & RDW_ALLCHILDREN) ||
-                        (!(flags & RDW_NOCHILDREN) && !(window->Style & WS_CLIPCHILDREN));
+        bool children =
+            (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window->Style & WS_CLIPCHILDREN));
         if (children && shown) {
             for (HWND child : std::vector<HWND>(window->Children)) {
                 if (!IsShownSelf(*child)) continue;
@@ -313,8 +316,8 @@ HDC GetDC(HWND window) {
         auto& system = System();
         if (!system.ScreenSurface) {
             TRect screen = system.BackendPtr->Monitors().front().rcMonitor;
-            system.ScreenSurface =
-                cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(screen.Width(), 1), std::max(screen.Height(), 1));
+            system.ScreenSurface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(screen.Width(), 1),
+                                                              std::max(screen.Height(), 1));
         }
         auto* dc = new TDeviceContext(system.ScreenSurface);
         system.WindowDCs.emplace(dc, nullptr);
@@ -340,8 +343,10 @@ HDC GetDCEx(HWND window, HRGN clip, DWORD flags) {
         TRect r = SurfaceRect(window);
         TPoint origin = whole ? r.TopLeft() : ClientOnSurface(window).TopLeft();
         part.Offset(origin.X, origin.Y);
-        if (flags & DCX_INTERSECTRGN) visible.Intersect(part);
-        else visible.Subtract(part);
+        if (flags & DCX_INTERSECTRGN)
+            visible.Intersect(part);
+        else
+            visible.Subtract(part);
     }
     return MakeDC(window, whole, visible);
 }
@@ -362,8 +367,8 @@ Integer ReleaseDC(HWND window, HDC dc) {
     return 1;
 }
 
-Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll, const TRect* clip, HRGN update,
-                       TRect* updateRect, UINT flags) {
+Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll, const TRect* clip,
+                       HRGN update, TRect* updateRect, UINT flags) {
     if (!Record(window)) return RGN_ERROR;
     TRect client;
     GetClientRect(window, client);
@@ -382,9 +387,9 @@ Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll,
         TPixelRegion dest = target;
         dest.Offset(onSurface.Left, onSurface.Top);
         dest.Intersect(visible);
-        cairo_surface_t* copy = cairo_surface_create_similar_image(top->Surface, CAIRO_FORMAT_RGB24,
-                                                                   cairo_image_surface_get_width(top->Surface),
-                                                                   cairo_image_surface_get_height(top->Surface));
+        cairo_surface_t* copy = cairo_surface_create_similar_image(
+            top->Surface, CAIRO_FORMAT_RGB24, cairo_image_surface_get_width(top->Surface),
+            cairo_image_surface_get_height(top->Surface));
         cairo_t* cr = cairo_create(copy);
         cairo_set_source_surface(cr, top->Surface, 0, 0);
         cairo_paint(cr);
@@ -406,7 +411,8 @@ Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll,
         uncovered.Subtract(moved);
     }
     if (flags & SW_SCROLLCHILDREN)
-        for (HWND child : window->Children) OffsetRect(child->Rect, dx, dy);
+        for (HWND child : window->Children)
+            OffsetRect(child->Rect, dx, dy);
     if (update) update->Region = uncovered;
     if (updateRect) *updateRect = uncovered.IsEmpty() ? TRect() : uncovered.Box();
     if (flags & SW_INVALIDATE) {
@@ -470,8 +476,12 @@ bool HideCaret(HWND window) {
     return true;
 }
 
-UINT GetCaretBlinkTime() { return 530; }
-bool IsCaretDrawn() { return System().Caret.Drawn; }
+UINT GetCaretBlinkTime() {
+    return 530;
+}
+bool IsCaretDrawn() {
+    return System().Caret.Drawn;
+}
 
 } // namespace winapi
 
@@ -486,7 +496,8 @@ bool SaveWindowToPng(HWND window, const String& fileName) {
     HWND top = TopLevelOf(window);
     detail::EnsureSurface(top);
     TRect r = SurfaceRect(window);
-    cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(r.Width(), 1), std::max(r.Height(), 1));
+    cairo_surface_t* part =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(r.Width(), 1), std::max(r.Height(), 1));
     cairo_t* cr = cairo_create(part);
     cairo_set_source_surface(cr, top->Surface, -r.Left, -r.Top);
     cairo_paint(cr);

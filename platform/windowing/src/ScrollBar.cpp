@@ -1,12 +1,12 @@
 // The standard scroll bars of a window and the default drawing of the
 // non-client area (borders, edges, caption and scroll bars).
 
-#include <algorithm>
-
 #include "WindowSystem.h"
 #include "graphics/Colors.h"
 #include "graphics/GdiDraw.h"
 #include "windowing/SystemMetrics.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -14,8 +14,12 @@ namespace {
 
 enum TScrollPart : Integer { spNone, spArrowBack, spPageBack, spThumb, spPageForward, spArrowForward };
 
-TScrollBarState& BarState(HWND window, Integer bar) { return bar == SB_HORZ ? window->HorzBar : window->VertBar; }
-DWORD BarStyle(Integer bar) { return bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL; }
+TScrollBarState& BarState(HWND window, Integer bar) {
+    return bar == SB_HORZ ? window->HorzBar : window->VertBar;
+}
+DWORD BarStyle(Integer bar) {
+    return bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL;
+}
 
 // The bar's rectangle in window coordinates.
 TRect BarRect(HWND window, Integer bar) {
@@ -25,9 +29,9 @@ TRect BarRect(HWND window, Integer bar) {
 }
 
 struct TBarLayout {
-    Integer Start = 0;  // along the bar, window coordinates
+    Integer Start = 0; // along the bar, window coordinates
     Integer Length = 0;
-    Integer Arrow = 0;  // arrow button length
+    Integer Arrow = 0; // arrow button length
     Integer ThumbStart = 0;
     Integer ThumbLength = 0;
     bool HasThumb = false;
@@ -49,7 +53,8 @@ TBarLayout Layout(HWND window, Integer bar) {
     const auto& state = BarState(window, bar);
     const SCROLLINFO& info = state.Info;
     Integer range = info.nMax - info.nMin + 1;
-    if (track < 8 || range <= 0 || state.Arrows == ESB_DISABLE_BOTH || Integer(info.nPage) >= range) return layout;
+    if (track < 8 || range <= 0 || state.Arrows == ESB_DISABLE_BOTH || Integer(info.nPage) >= range)
+        return layout;
     Integer thumb = info.nPage == 0 ? thickness : std::max(8, Integer(Int64(track) * info.nPage / range));
     thumb = std::min(thumb, track);
     Integer span = MaxPosition(info) - info.nMin;
@@ -129,7 +134,8 @@ void DrawBar(HWND window, HDC dc, Integer bar) {
     TBarLayout layout = Layout(window, bar);
     bool vertical = bar == SB_VERT;
     auto span = [&](Integer from, Integer length) {
-        return vertical ? Rect(r.Left, from, r.Right, from + length) : Rect(from, r.Top, from + length, r.Bottom);
+        return vertical ? Rect(r.Left, from, r.Right, from + length)
+                        : Rect(from, r.Top, from + length, r.Bottom);
     };
     Arrow(dc, span(layout.Start, layout.Arrow), bar, true, !(state.Arrows & ESB_DISABLE_UP));
     Arrow(dc, span(layout.Start + layout.Length - layout.Arrow, layout.Arrow), bar, false,
@@ -199,13 +205,15 @@ bool ScrollBarTrackMove(TPoint screenPoint) {
     Integer bar = system.ScrollTrackBar;
     TRect bounds;
     GetWindowRect(window, bounds);
-    Integer along = (bar == SB_VERT ? screenPoint.Y - bounds.Top : screenPoint.X - bounds.Left) - system.ScrollTrackGrab;
+    Integer along =
+        (bar == SB_VERT ? screenPoint.Y - bounds.Top : screenPoint.X - bounds.Left) - system.ScrollTrackGrab;
     TBarLayout layout = Layout(window, bar);
     auto& info = BarState(window, bar).Info;
     Integer track = layout.Length - 2 * layout.Arrow - layout.ThumbLength;
     Integer span = MaxPosition(info) - info.nMin;
     Integer offset = std::clamp(along - (layout.Start + layout.Arrow), 0, std::max(track, 0));
-    Integer position = track > 0 ? info.nMin + Integer((Int64(offset) * span + track / 2) / track) : info.nMin;
+    Integer position =
+        track > 0 ? info.nMin + Integer((Int64(offset) * span + track / 2) / track) : info.nMin;
     if (position != info.nTrackPos) {
         info.nTrackPos = position;
         SendScroll(window, bar, SB_THUMBTRACK, position);
@@ -219,7 +227,8 @@ bool ScrollBarTrackRelease() {
     system.ScrollTrackWindow = nullptr;
     if (!window) return false;
     Integer bar = system.ScrollTrackBar;
-    if (system.ScrollTrackPart == spThumb) SendScroll(window, bar, SB_THUMBPOSITION, BarState(window, bar).Info.nTrackPos);
+    if (system.ScrollTrackPart == spThumb)
+        SendScroll(window, bar, SB_THUMBPOSITION, BarState(window, bar).Info.nTrackPos);
     if (Record(window)) SendScroll(window, bar, SB_ENDSCROLL);
     return true;
 }
@@ -269,7 +278,9 @@ void DrawNonClient(HWND window, HRGN region) {
     if (style & WS_HSCROLL) DrawBar(window, dc, SB_HORZ);
     if ((style & WS_VSCROLL) && (style & WS_HSCROLL)) {
         const TRect& c = window->Client;
-        Fill(dc, Rect(c.Right, c.Bottom, c.Right + GetSystemMetrics(SM_CXVSCROLL), c.Bottom + GetSystemMetrics(SM_CYHSCROLL)),
+        Fill(dc,
+             Rect(c.Right, c.Bottom, c.Right + GetSystemMetrics(SM_CXVSCROLL),
+                  c.Bottom + GetSystemMetrics(SM_CYHSCROLL)),
              GetSysColor(COLOR_BTNFACE));
     }
     ReleaseDC(window, dc);
@@ -294,7 +305,8 @@ Integer SetScrollInfo(HWND window, Integer bar, const SCROLLINFO& info, bool red
     if (Integer(current.nPage) > range) current.nPage = UINT(range);
     current.nPos = std::clamp(current.nPos, current.nMin, std::max(current.nMin, MaxPosition(current)));
     if (info.fMask & (SIF_RANGE | SIF_PAGE)) {
-        bool scrollable = current.nMax > current.nMin && Integer(current.nPage) < current.nMax - current.nMin + 1;
+        bool scrollable =
+            current.nMax > current.nMin && Integer(current.nPage) < current.nMax - current.nMin + 1;
         DWORD style = window->Style;
         if (info.fMask & SIF_DISABLENOSCROLL) {
             style |= BarStyle(bar);
@@ -310,7 +322,8 @@ Integer SetScrollInfo(HWND window, Integer bar, const SCROLLINFO& info, bool red
             FrameChanged(window);
         }
     }
-    if (redraw && Record(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    if (redraw && Record(window))
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
     return current.nPos;
 }
 

@@ -1,8 +1,8 @@
 // Window and callback timers on the window system's clock.
 
-#include <algorithm>
-
 #include "WindowSystem.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -34,13 +34,15 @@ Int64 MillisecondsToNextTimer() {
     if (system.Timers.empty()) return -1;
     UInt64 now = Now();
     UInt64 first = system.Timers.front().Due;
-    for (const auto& timer : system.Timers) first = std::min(first, timer.Due);
+    for (const auto& timer : system.Timers)
+        first = std::min(first, timer.Due);
     return first <= now ? 0 : Int64(first - now);
 }
 
 void DropWindowTimers(HWND window) {
     auto& timers = System().Timers;
-    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const TTimerRecord& t) { return t.Window == window; }),
+    timers.erase(std::remove_if(timers.begin(), timers.end(),
+                                [&](const TTimerRecord& t) { return t.Window == window; }),
                  timers.end());
 }
 
@@ -87,7 +89,11 @@ bool KillTimer(HWND window, NativeUInt id) {
     return true;
 }
 
-DWORD GetTickCount() { return DWORD(detail::Now()); }
-UInt64 GetTickCount64() { return detail::Now(); }
+DWORD GetTickCount() {
+    return DWORD(detail::Now());
+}
+UInt64 GetTickCount64() {
+    return detail::Now();
+}
 
 } // namespace winapi

@@ -1,12 +1,12 @@
 // Window classes and records: creation, destruction, the tree, styles,
 // visibility, placement and z-order.
 
-#include <algorithm>
-
 #include "WindowSystem.h"
 #include "rtl/StringUtils.h"
 #include "rtl/TextCompare.h"
 #include "windowing/Focus.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -27,7 +27,8 @@ void InsertTopLevelAtFront(HWND window) {
     bool topmost = window->ExStyle & WS_EX_TOPMOST;
     auto at = list.begin();
     if (!topmost)
-        while (at != list.end() && ((*at)->ExStyle & WS_EX_TOPMOST)) ++at;
+        while (at != list.end() && ((*at)->ExStyle & WS_EX_TOPMOST))
+            ++at;
     list.insert(at, window);
 }
 
@@ -35,7 +36,8 @@ void InsertTopLevelAtBack(HWND window) {
     auto& list = System().TopLevels;
     if (window->ExStyle & WS_EX_TOPMOST) {
         auto at = list.begin();
-        while (at != list.end() && ((*at)->ExStyle & WS_EX_TOPMOST)) ++at;
+        while (at != list.end() && ((*at)->ExStyle & WS_EX_TOPMOST))
+            ++at;
         list.insert(at, window);
     } else {
         list.push_back(window);
@@ -65,18 +67,24 @@ void RaiseOwnedAbove(HWND owner) {
 void ApplyZOrder(HWND window, HWND insertAfter) {
     bool top = IsTopLevel(*window);
     if (top) {
-        if (insertAfter == HWND_TOPMOST) window->ExStyle |= WS_EX_TOPMOST;
-        else if (insertAfter == HWND_NOTOPMOST) window->ExStyle &= ~WS_EX_TOPMOST;
+        if (insertAfter == HWND_TOPMOST)
+            window->ExStyle |= WS_EX_TOPMOST;
+        else if (insertAfter == HWND_NOTOPMOST)
+            window->ExStyle &= ~WS_EX_TOPMOST;
     }
     auto& list = SiblingList(window);
     Unlink(window);
     if (insertAfter == HWND_BOTTOM) {
-        if (top) InsertTopLevelAtBack(window);
-        else list.push_back(window);
+        if (top)
+            InsertTopLevelAtBack(window);
+        else
+            list.push_back(window);
     } else if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST ||
                !Record(insertAfter) || insertAfter == window) {
-        if (top) InsertTopLevelAtFront(window);
-        else list.insert(list.begin(), window);
+        if (top)
+            InsertTopLevelAtFront(window);
+        else
+            list.insert(list.begin(), window);
     } else {
         auto at = std::find(list.begin(), list.end(), insertAfter);
         list.insert(at == list.end() ? list.end() : at + 1, window);
@@ -209,6 +217,7 @@ HWND CreateWindowEx(DWORD exStyle, const String& className, const String& window
         return nullptr;
     }
     detail::RecalcClient(window);
+    if (!child && Record(window)) system.BackendPtr->WindowMoved(window, window->Rect, window->Client);
     if (Send(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         DestroyWindow(window);
         return nullptr;
@@ -216,7 +225,8 @@ HWND CreateWindowEx(DWORD exStyle, const String& className, const String& window
     if (!Record(window)) return nullptr; // destroyed by its own creation handler
     window->Created = true;
     Send(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(window->Client.Width(), window->Client.Height()));
-    Send(window, WM_MOVE, 0, MAKELPARAM(window->Rect.Left + window->Client.Left, window->Rect.Top + window->Client.Top));
+    Send(window, WM_MOVE, 0,
+         MAKELPARAM(window->Rect.Left + window->Client.Left, window->Rect.Top + window->Client.Top));
     if (Record(window) && (style & WS_VISIBLE)) ShowWindow(window, child ? SW_SHOWNA : SW_SHOW);
     return Record(window);
 }
@@ -241,7 +251,9 @@ bool DestroyWindow(HWND window) {
     return true;
 }
 
-bool IsWindow(HWND window) { return Record(window) != nullptr; }
+bool IsWindow(HWND window) {
+    return Record(window) != nullptr;
+}
 
 LRESULT CallWindowProc(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!procedure) return 0;
@@ -350,7 +362,8 @@ HWND GetAncestor(HWND window, UINT kind) {
         return TopLevelOf(window);
     case GA_ROOTOWNER: {
         HWND root = TopLevelOf(window);
-        while (root->Owner) root = root->Owner;
+        while (root->Owner)
+            root = root->Owner;
         return root;
     }
     default:
@@ -393,7 +406,9 @@ bool IsChild(HWND parent, HWND window) {
     return false;
 }
 
-HWND GetDesktopWindow() { return nullptr; }
+HWND GetDesktopWindow() {
+    return nullptr;
+}
 
 HWND FindWindow(const String* className, const String* windowName) {
     for (HWND window : System().TopLevels) {
@@ -411,7 +426,9 @@ HWND GetDlgItem(HWND parent, NativeInt id) {
     return nullptr;
 }
 
-NativeInt GetDlgCtrlID(HWND window) { return Record(window) ? window->Id : 0; }
+NativeInt GetDlgCtrlID(HWND window) {
+    return Record(window) ? window->Id : 0;
+}
 
 bool ShowWindow(HWND window, Integer command) {
     if (!Record(window)) return false;
@@ -436,7 +453,9 @@ bool ShowWindow(HWND window, Integer command) {
     return wasVisible;
 }
 
-bool IsWindowVisible(HWND window) { return Record(window) && IsShownChain(window); }
+bool IsWindowVisible(HWND window) {
+    return Record(window) && IsShownChain(window);
+}
 
 bool EnableWindow(HWND window, bool enable) {
     if (!Record(window)) return false;
@@ -455,11 +474,18 @@ bool EnableWindow(HWND window, bool enable) {
     return wasDisabled;
 }
 
-bool IsWindowEnabled(HWND window) { return Record(window) && !(window->Style & WS_DISABLED); }
-bool IsIconic(HWND window) { return Record(window) && (window->Style & WS_MINIMIZE); }
-bool IsZoomed(HWND window) { return Record(window) && (window->Style & WS_MAXIMIZE); }
+bool IsWindowEnabled(HWND window) {
+    return Record(window) && !(window->Style & WS_DISABLED);
+}
+bool IsIconic(HWND window) {
+    return Record(window) && (window->Style & WS_MINIMIZE);
+}
+bool IsZoomed(HWND window) {
+    return Record(window) && (window->Style & WS_MAXIMIZE);
+}
 
-bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer width, Integer height, UINT flags) {
+bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer width, Integer height,
+                  UINT flags) {
     if (!Record(window)) return false;
     WINDOWPOS pos{window, insertAfter, x, y, width, height, flags};
     if (flags & SWP_NOMOVE) {
@@ -492,7 +518,8 @@ bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer w
     bool shown = IsShownChain(window);
 
     auto& backend = Backend();
-    if (top && (moved || sized || (flags & SWP_FRAMECHANGED))) backend.WindowMoved(window, window->Rect, window->Client);
+    if (top && (moved || sized || (flags & SWP_FRAMECHANGED)))
+        backend.WindowMoved(window, window->Rect, window->Client);
     if (top && (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
         backend.WindowShown(window, window->Style & WS_VISIBLE, !(flags & SWP_NOACTIVATE));
 
@@ -507,7 +534,8 @@ bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer w
     }
     if (wasShown && !shown) detail::WindowHidden(window);
 
-    if (top && !(flags & SWP_NOACTIVATE) && (window->Style & WS_VISIBLE) && !(window->ExStyle & WS_EX_NOACTIVATE)) {
+    if (top && !(flags & SWP_NOACTIVATE) && (window->Style & WS_VISIBLE) &&
+        !(window->ExStyle & WS_EX_NOACTIVATE)) {
         window->NoActivateShow = false;
         detail::ActivateTopLevel(window, WA_ACTIVE);
     } else if (top && (flags & SWP_SHOWWINDOW)) {
@@ -531,7 +559,9 @@ bool MoveWindow(HWND window, Integer x, Integer y, Integer width, Integer height
                         SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? UINT(0) : UINT(SWP_NOREDRAW)));
 }
 
-bool BringWindowToTop(HWND window) { return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+bool BringWindowToTop(HWND window) {
+    return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
 
 } // namespace winapi
 
@@ -546,9 +576,12 @@ TRect DefaultClientInsets(const TWindowRecord& record) {
         insets.Bottom += n;
     };
     DWORD style = record.Style;
-    if (style & WS_THICKFRAME) add(4);
-    else if (style & WS_DLGFRAME) add(3);
-    else if (style & WS_BORDER) add(1);
+    if (style & WS_THICKFRAME)
+        add(4);
+    else if (style & WS_DLGFRAME)
+        add(3);
+    else if (style & WS_BORDER)
+        add(1);
     if ((style & WS_CAPTION) == WS_CAPTION) insets.Top += 23;
     if (record.ExStyle & WS_EX_CLIENTEDGE) add(2);
     if (record.ExStyle & WS_EX_STATICEDGE) add(1);

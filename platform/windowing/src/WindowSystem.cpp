@@ -1,11 +1,11 @@
 #include "WindowSystem.h"
 
-#include <chrono>
-#include <cstdlib>
-
 #include "rtl/Encoding.h"
 #include "rtl/StringUtils.h"
 #include "windowing/HeadlessBackend.h"
+
+#include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -40,13 +40,16 @@ TWindowSystem::~TWindowSystem() {
         delete window;
     }
     Live.clear();
-    for (auto& [format, block] : Clipboard.Formats) winapi::GlobalFree(block);
+    for (auto& [format, block] : Clipboard.Formats)
+        winapi::GlobalFree(block);
     for (auto& [id, cursor] : SharedCursors)
         if (cursor->Image) cairo_surface_destroy(cursor->Image);
     if (ScreenSurface) cairo_surface_destroy(ScreenSurface);
 }
 
-bool HasSystem() { return Instance() != nullptr; }
+bool HasSystem() {
+    return Instance() != nullptr;
+}
 
 TWindowSystem& System() {
     auto& instance = Instance();
@@ -70,7 +73,9 @@ void SelectBackend(std::unique_ptr<TWindowBackend> backend) {
     instance->BackendPtr = std::move(backend);
 }
 
-TWindowBackend& Backend() { return *System().BackendPtr; }
+TWindowBackend& Backend() {
+    return *System().BackendPtr;
+}
 
 std::unique_ptr<TWindowBackend> CreateDefaultBackend() {
     const char* forced = std::getenv("VANDREL_BACKEND");
@@ -107,7 +112,9 @@ TWindowClock& SetWindowClock(std::shared_ptr<TWindowClock> clock) {
     return *system.Clock;
 }
 
-TWindowClock& WindowClock() { return *System().Clock; }
+TWindowClock& WindowClock() {
+    return *System().Clock;
+}
 
 TWindowRecord* Record(winapi::HWND window) {
     if (!window) return nullptr;
@@ -115,10 +122,13 @@ TWindowRecord* Record(winapi::HWND window) {
     return system.Live.count(window) ? window : nullptr;
 }
 
-bool IsTopLevel(const TWindowRecord& record) { return (record.Style & winapi::WS_CHILD) == 0; }
+bool IsTopLevel(const TWindowRecord& record) {
+    return (record.Style & winapi::WS_CHILD) == 0;
+}
 
 winapi::HWND TopLevelOf(winapi::HWND window) {
-    while (window && !IsTopLevel(*window)) window = window->Parent;
+    while (window && !IsTopLevel(*window))
+        window = window->Parent;
     return window;
 }
 
@@ -133,10 +143,13 @@ TRect SurfaceRect(winapi::HWND window) {
 TPoint ClientOriginOnScreen(winapi::HWND window) {
     winapi::HWND top = TopLevelOf(window);
     TRect surface = SurfaceRect(window);
-    return {top->Rect.Left + surface.Left + window->Client.Left, top->Rect.Top + surface.Top + window->Client.Top};
+    return {top->Rect.Left + surface.Left + window->Client.Left,
+            top->Rect.Top + surface.Top + window->Client.Top};
 }
 
-bool IsShownSelf(const TWindowRecord& record) { return (record.Style & winapi::WS_VISIBLE) && !record.RedrawOff; }
+bool IsShownSelf(const TWindowRecord& record) {
+    return (record.Style & winapi::WS_VISIBLE) && !record.RedrawOff;
+}
 
 bool IsShownChain(winapi::HWND window) {
     for (; window; window = IsTopLevel(*window) ? nullptr : window->Parent)
@@ -155,13 +168,16 @@ void CollectGarbage() {
     if (system.DispatchDepth == 0) system.Graveyard.clear();
 }
 
-winapi::LRESULT Send(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam, winapi::LPARAM lParam) {
+winapi::LRESULT Send(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam,
+                     winapi::LPARAM lParam) {
     return winapi::SendMessage(window, message, wParam, lParam);
 }
 
 namespace detail {
 
-UInt64 Now() { return System().Clock->Milliseconds(); }
+UInt64 Now() {
+    return System().Clock->Milliseconds();
+}
 
 winapi::UINT RegisterAtom(const String& name) {
     if (name.empty()) return 0;

@@ -4,19 +4,6 @@
 // clipboard. One instance per process, used from the GUI thread (the posted
 // queue alone is guarded, for posts from other threads).
 
-#include <cairo.h>
-
-#include <array>
-#include <condition_variable>
-#include <deque>
-#include <map>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
-#include <unordered_set>
-#include <vector>
-
 #include "windowing/Backend.h"
 #include "windowing/Clipboard.h"
 #include "windowing/DragDrop.h"
@@ -26,6 +13,18 @@
 #include "windowing/ScrollBar.h"
 #include "windowing/Timers.h"
 #include "windowing/Window.h"
+
+#include <array>
+#include <cairo.h>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <unordered_set>
+#include <vector>
 
 struct TWindowClassRecord {
     winapi::WNDCLASS Info;
@@ -48,12 +47,12 @@ struct TWindowRecord {
     NativeInt Id = 0;
     winapi::LONG_PTR UserData = 0;
     winapi::WNDPROC Proc = nullptr;
-    TRect Rect;   // parent client coordinates (top-level: screen)
-    TRect Client; // window coordinates
+    TRect Rect;                         // parent client coordinates (top-level: screen)
+    TRect Client;                       // window coordinates
     std::vector<winapi::HWND> Children; // front first
     bool RedrawOff = false;
     bool Destroying = false;
-    bool Created = false; // WM_CREATE answered
+    bool Created = false;               // WM_CREATE answered
     std::optional<TPixelRegion> Region; // window coordinates
     // Painting.
     TPixelRegion Update; // client coordinates
@@ -119,7 +118,7 @@ struct TClipboardState {
     bool Open = false;
     winapi::HWND Owner = nullptr;
     std::vector<std::pair<winapi::UINT, winapi::HGLOBAL>> Formats; // in placement order
-    std::optional<String> PushedText; // what we last gave the desktop clipboard
+    std::optional<String> PushedText;                              // what we last gave the desktop clipboard
 };
 
 class TWindowSystem {
@@ -142,7 +141,7 @@ public:
     std::deque<winapi::MSG> Posted;
     std::deque<TInputEvent> Input;
     std::deque<TRoutedInput> ReadyInput; // input already routed, waiting to be taken
-    UInt64 InputTime = 0; // the time of the input event being routed
+    UInt64 InputTime = 0;                // the time of the input event being routed
     std::thread::id GuiThread = std::this_thread::get_id();
     bool QuitPosted = false;
     Integer QuitCode = 0;
@@ -173,8 +172,8 @@ public:
     // A press on a scroll bar drives it until the release.
     winapi::HWND ScrollTrackWindow = nullptr;
     Integer ScrollTrackBar = 0;
-    Integer ScrollTrackPart = 0; // the part pressed (TScrollPart)
-    Integer ScrollTrackGrab = 0; // where the box was taken, from its start
+    Integer ScrollTrackPart = 0;                   // the part pressed (TScrollPart)
+    Integer ScrollTrackGrab = 0;                   // where the box was taken, from its start
     std::map<winapi::HDC, winapi::HWND> WindowDCs; // contexts handed out by BeginPaint, GetDC and the like
 
     // Keyboard: bit 7 down, bit 0 toggled.
@@ -223,7 +222,8 @@ bool IsEnabledChain(winapi::HWND window);
 // Frees destroyed records when no dispatch is running.
 void CollectGarbage();
 // Messages sent by the system go through SendMessage (hooks included).
-winapi::LRESULT Send(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam = 0, winapi::LPARAM lParam = 0);
+winapi::LRESULT Send(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam = 0,
+                     winapi::LPARAM lParam = 0);
 
 // Internal services between the parts of the window system.
 namespace detail {

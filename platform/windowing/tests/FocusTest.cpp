@@ -1,7 +1,8 @@
 // Focus, activation and the click that leaves a pop-up.
 
-#include "WindowingTestSupport.h"
 #include "windowing/Focus.h"
+
+#include "WindowingTestSupport.h"
 
 using namespace winapi;
 using Strings = std::vector<std::string>;
@@ -40,7 +41,8 @@ TEST_F(WindowingTest, FocusHandlerSeesTheNewFocusAndMayMoveIt) {
     SetFocus(b);
     EXPECT_EQ(seen, b);
     EXPECT_EQ(GetFocus(), c);
-    EXPECT_EQ(Log({WM_SETFOCUS, WM_KILLFOCUS}), Strings({"a:WM_KILLFOCUS", "b:WM_KILLFOCUS", "c:WM_SETFOCUS"}));
+    EXPECT_EQ(Log({WM_SETFOCUS, WM_KILLFOCUS}),
+              Strings({"a:WM_KILLFOCUS", "b:WM_KILLFOCUS", "c:WM_SETFOCUS"}));
 }
 
 TEST_F(WindowingTest, DisabledOrHiddenFocusWindowLosesTheFocus) {
@@ -59,14 +61,15 @@ TEST_F(WindowingTest, DisabledOrHiddenFocusWindowLosesTheFocus) {
 TEST_F(WindowingTest, ActivationMessagesNameTheOtherWindow) {
     HWND first = Create("first", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
     EXPECT_EQ(GetActiveWindow(), first);
-    EXPECT_EQ(Log({WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS}),
-              Strings({"first:WM_ACTIVATEAPP", "first:WM_NCACTIVATE", "first:WM_ACTIVATE", "first:WM_SETFOCUS"}));
+    EXPECT_EQ(
+        Log({WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS}),
+        Strings({"first:WM_ACTIVATEAPP", "first:WM_NCACTIVATE", "first:WM_ACTIVATE", "first:WM_SETFOCUS"}));
     HWND second = Create("second", WS_POPUP, Bounds(200, 0, 100, 100));
     ClearLog();
     ShowWindow(second, SW_SHOW);
     EXPECT_EQ(Log({WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS}),
-              Strings({"first:WM_NCACTIVATE", "first:WM_ACTIVATE", "second:WM_NCACTIVATE", "second:WM_ACTIVATE",
-                       "first:WM_KILLFOCUS", "second:WM_SETFOCUS"}));
+              Strings({"first:WM_NCACTIVATE", "first:WM_ACTIVATE", "second:WM_NCACTIVATE",
+                       "second:WM_ACTIVATE", "first:WM_KILLFOCUS", "second:WM_SETFOCUS"}));
     auto activates = [&](const std::string& name) {
         for (const auto& e : Entries())
             if (e.Window == name && e.Message == WM_ACTIVATE) return e;
@@ -105,8 +108,8 @@ TEST_F(WindowingTest, ClickOutsidePopupDeactivatesItBeforeTheOwnerSeesThePress) 
     Headless->Click(50, 15); // on the edit in the owner
     Pump();
     EXPECT_EQ(Log({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN, WM_LBUTTONUP}),
-              Strings({"edit:WM_MOUSEACTIVATE", "form:WM_MOUSEACTIVATE", "popup:WM_ACTIVATE", "form:WM_ACTIVATE",
-                       "edit:WM_LBUTTONDOWN", "edit:WM_LBUTTONUP"}));
+              Strings({"edit:WM_MOUSEACTIVATE", "form:WM_MOUSEACTIVATE", "popup:WM_ACTIVATE",
+                       "form:WM_ACTIVATE", "edit:WM_LBUTTONDOWN", "edit:WM_LBUTTONUP"}));
     EXPECT_EQ(GetActiveWindow(), form);
     (void)edit;
 }

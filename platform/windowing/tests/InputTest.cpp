@@ -1,8 +1,9 @@
 // Mouse routing, double clicks, capture, leave tracking and the keyboard.
 
+#include "windowing/Input.h"
+
 #include "WindowingTestSupport.h"
 #include "windowing/Focus.h"
-#include "windowing/Input.h"
 
 using namespace winapi;
 using Strings = std::vector<std::string>;
@@ -20,8 +21,8 @@ TEST_F(WindowingTest, ClickAndDoubleClickOrder) {
     Clock->Advance(200);
     Headless->Click(121, 121);
     Pump();
-    EXPECT_EQ(Log(Buttons),
-              Strings({"child:WM_LBUTTONDOWN", "child:WM_LBUTTONUP", "child:WM_LBUTTONDBLCLK", "child:WM_LBUTTONUP"}));
+    EXPECT_EQ(Log(Buttons), Strings({"child:WM_LBUTTONDOWN", "child:WM_LBUTTONUP", "child:WM_LBUTTONDBLCLK",
+                                     "child:WM_LBUTTONUP"}));
     for (const auto& e : Entries())
         if (e.Message == WM_LBUTTONDOWN) {
             EXPECT_EQ(GET_X_LPARAM(e.LParam), 10); // client coordinates of the child
@@ -48,7 +49,8 @@ TEST_F(WindowingTest, SecondPressBecomesADoubleClickOnlyCloseInTimeAndPlace) {
         Pump();
         auto log = Log(Buttons);
         ASSERT_EQ(log.size(), 4u);
-        EXPECT_EQ(log[2], c.Double ? "w:WM_LBUTTONDBLCLK" : "w:WM_LBUTTONDOWN") << c.Wait << " ms, " << c.Dx << " px";
+        EXPECT_EQ(log[2], c.Double ? "w:WM_LBUTTONDBLCLK" : "w:WM_LBUTTONDOWN")
+            << c.Wait << " ms, " << c.Dx << " px";
     }
     (void)w;
 }

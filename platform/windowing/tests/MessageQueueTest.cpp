@@ -1,9 +1,9 @@
 // Sending, posting, retrieval order, registered names and the hook.
 
-#include <algorithm>
-
 #include "WindowingTestSupport.h"
 #include "windowing/Clipboard.h"
+
+#include <algorithm>
 
 using namespace winapi;
 using Strings = std::vector<std::string>;
@@ -132,8 +132,8 @@ TEST_F(WindowingTest, CreationAndDestructionSendTheirMessagesInOrder) {
     ClearLog();
     EXPECT_TRUE(DestroyWindow(form));
     EXPECT_EQ(Log({WM_DESTROY, WM_NCDESTROY}),
-              Strings({"form:WM_DESTROY", "child:WM_DESTROY", "grandchild:WM_DESTROY", "grandchild:WM_NCDESTROY",
-                       "child:WM_NCDESTROY", "form:WM_NCDESTROY"}));
+              Strings({"form:WM_DESTROY", "child:WM_DESTROY", "grandchild:WM_DESTROY",
+                       "grandchild:WM_NCDESTROY", "child:WM_NCDESTROY", "form:WM_NCDESTROY"}));
     EXPECT_FALSE(IsWindow(form));
     EXPECT_FALSE(IsWindow(grandchild));
     EXPECT_FALSE(DestroyWindow(form));

@@ -1,12 +1,13 @@
 // Paint passes: order, clipping of children, WM_SETREDRAW, pixels on the surface.
 
-#include <filesystem>
+#include "windowing/Paint.h"
 
 #include "WindowingTestSupport.h"
 #include "graphics/Colors.h"
 #include "graphics/GdiDraw.h"
-#include "windowing/Paint.h"
 #include "rtl/Encoding.h"
+
+#include <filesystem>
 
 using namespace winapi;
 using Strings = std::vector<std::string>;
@@ -35,8 +36,8 @@ TEST_F(WindowingTest, PaintGoesParentBeforeChildWithEraseFirst) {
     ClearLog();
     Pump();
     EXPECT_EQ(Log({WM_PAINT, WM_ERASEBKGND, WM_NCPAINT}),
-              Strings({"form:WM_PAINT", "form:WM_NCPAINT", "form:WM_ERASEBKGND", "child:WM_PAINT", "child:WM_NCPAINT",
-                       "child:WM_ERASEBKGND"}));
+              Strings({"form:WM_PAINT", "form:WM_NCPAINT", "form:WM_ERASEBKGND", "child:WM_PAINT",
+                       "child:WM_NCPAINT", "child:WM_ERASEBKGND"}));
     ClearLog();
     Pump();
     EXPECT_TRUE(Log().empty()) << "painted windows are valid";
@@ -64,13 +65,14 @@ TEST_F(WindowingTest, ChildPaintIsClippedToItsVisiblePart) {
         TColor Color;
     };
     const TProbe probes[] = {
-        {10, 10, clLime},  // panel
-        {35, 35, clRed},   // the child's visible part
+        {10, 10, clLime},   // panel
+        {35, 35, clRed},    // the child's visible part
         {55, 55, clYellow}, // the sibling above the child
-        {65, 35, clBlue},  // the child beyond its parent: not drawn
-        {80, 80, clBlue},  // form, not overwritten by anything
+        {65, 35, clBlue},   // the child beyond its parent: not drawn
+        {80, 80, clBlue},   // form, not overwritten by anything
     };
-    for (const auto& p : probes) EXPECT_EQ(WindowPixel(form, p.X, p.Y), p.Color) << p.X << "," << p.Y;
+    for (const auto& p : probes)
+        EXPECT_EQ(WindowPixel(form, p.X, p.Y), p.Color) << p.X << "," << p.Y;
     // The form's own painting leaves its children alone (WS_CLIPCHILDREN).
     InvalidateRect(form, nullptr, true);
     UpdateWindow(form);

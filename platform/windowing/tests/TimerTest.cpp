@@ -4,7 +4,9 @@ using namespace winapi;
 
 namespace {
 std::vector<NativeUInt> Fired;
-void Callback(HWND, UINT, NativeUInt id, DWORD) { Fired.push_back(id); }
+void Callback(HWND, UINT, NativeUInt id, DWORD) {
+    Fired.push_back(id);
+}
 } // namespace
 
 TEST_F(WindowingTest, TimersFireInDueOrderOnTheManualClock) {

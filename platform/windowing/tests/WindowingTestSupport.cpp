@@ -1,8 +1,8 @@
 #include "WindowingTestSupport.h"
 
-#include <algorithm>
-
 #include "windowing/Input.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -29,8 +29,8 @@ void WindowingTest::TearDown() {
 HWND WindowingTest::Create(const std::string& name, DWORD style, TRect bounds, HWND parent, DWORD exStyle) {
     // The name is known before the first message arrives.
     FNames[nullptr] = name;
-    HWND window = CreateWindowEx(exStyle, u"LoggingWindow", String(name.begin(), name.end()), style, bounds.Left,
-                                 bounds.Top, bounds.Width(), bounds.Height(), parent);
+    HWND window = CreateWindowEx(exStyle, u"LoggingWindow", String(name.begin(), name.end()), style,
+                                 bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), parent);
     FNames.erase(nullptr);
     FNames[window] = name;
     return window;

@@ -2,17 +2,16 @@
 // A headless window system on a manual clock, windows whose procedure logs
 // the messages they get, and pumping helpers.
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <map>
-#include <string>
-#include <vector>
-
 #include "windowing/HeadlessBackend.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Timers.h"
 #include "windowing/Window.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
 
 // One logged message: "WM_KILLFOCUS(edit1,w=edit2)" style text kept short:
 // the window name, the message name and the parameters a test asks for.
@@ -28,15 +27,15 @@ public:
     // What a window does with a message before the default procedure;
     // answering a value skips the default procedure.
     using THandler = std::function<std::optional<winapi::LRESULT>(winapi::HWND, winapi::UINT, winapi::WPARAM,
-                                                                   winapi::LPARAM)>;
+                                                                  winapi::LPARAM)>;
 
 protected:
     void SetUp() override;
     void TearDown() override;
 
     // A window of the logging class; the name appears in the log.
-    winapi::HWND Create(const std::string& name, winapi::DWORD style, TRect bounds, winapi::HWND parent = nullptr,
-                        winapi::DWORD exStyle = 0);
+    winapi::HWND Create(const std::string& name, winapi::DWORD style, TRect bounds,
+                        winapi::HWND parent = nullptr, winapi::DWORD exStyle = 0);
     // Dispatches everything in the queue (input, posted, paint, due timers).
     void Pump();
     // The logged messages among `filter` (empty: all), as "window:MESSAGE" texts.

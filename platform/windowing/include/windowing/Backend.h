@@ -4,15 +4,14 @@
 // changes or needs presenting; the backend queues what happens on its side
 // through the TInputEvent routines below.
 
-#include <cairo.h>
-
-#include <memory>
-#include <optional>
-#include <vector>
-
 #include "rtl/Exception.h"
 #include "windowing/Input.h"
 #include "windowing/Window.h"
+
+#include <cairo.h>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class EWindowingError : public Exception {
 public:

@@ -7,9 +7,9 @@
 // Unicode text reaches the desktop clipboard where the backend has one, and
 // text another program put there is offered as CF_UNICODETEXT.
 
-#include <cstddef>
-
 #include "windowing/Messages.h"
+
+#include <cstddef>
 
 struct TGlobalBlock;
 

@@ -5,9 +5,9 @@
 // running the drag loop on the GUI thread until the button is released or
 // the drag is cancelled.
 
-#include <memory>
-
 #include "windowing/Clipboard.h"
+
+#include <memory>
 
 namespace winapi {
 
@@ -27,8 +27,12 @@ constexpr HRESULT DRAGDROP_E_INVALIDHWND = HRESULT(0x80040102);
 constexpr HRESULT DRAGDROP_S_DROP = 0x00040100;
 constexpr HRESULT DRAGDROP_S_CANCEL = 0x00040101;
 constexpr HRESULT DRAGDROP_S_USEDEFAULTCURSORS = 0x00040102;
-constexpr bool SUCCEEDED(HRESULT r) { return r >= 0; }
-constexpr bool FAILED(HRESULT r) { return r < 0; }
+constexpr bool SUCCEEDED(HRESULT r) {
+    return r >= 0;
+}
+constexpr bool FAILED(HRESULT r) {
+    return r < 0;
+}
 
 enum : DWORD {
     DROPEFFECT_NONE = 0,

@@ -7,9 +7,9 @@
 // manual clock) calls the idle handler when one is set, so a test can feed
 // the next input; without one it raises EWindowingError rather than hang.
 
-#include <functional>
-
 #include "windowing/Backend.h"
+
+#include <functional>
 
 class THeadlessBackend : public TWindowBackend {
 public:

@@ -3,11 +3,11 @@
 // standard message numbers with their codes, and the records messages point
 // to. Every other windowing header builds on this one.
 
-#include <functional>
-
 #include "graphics/GdiObjects.h"
 #include "graphics/Rect.h"
 #include "rtl/Types.h"
+
+#include <functional>
 
 struct TWindowRecord;
 struct TCursorRecord;
@@ -33,9 +33,15 @@ using TIMERPROC = void (*)(HWND window, UINT message, NativeUInt id, DWORD tickC
 using HOOKPROC = LRESULT (*)(Integer code, WPARAM wParam, LPARAM lParam);
 
 // ---- Packing of message parameters ----
-constexpr Word LOWORD(NativeUInt v) { return Word(v & 0xFFFF); }
-constexpr Word HIWORD(NativeUInt v) { return Word((v >> 16) & 0xFFFF); }
-constexpr Cardinal MAKELONG(Word low, Word high) { return Cardinal(low) | (Cardinal(high) << 16); }
+constexpr Word LOWORD(NativeUInt v) {
+    return Word(v & 0xFFFF);
+}
+constexpr Word HIWORD(NativeUInt v) {
+    return Word((v >> 16) & 0xFFFF);
+}
+constexpr Cardinal MAKELONG(Word low, Word high) {
+    return Cardinal(low) | (Cardinal(high) << 16);
+}
 constexpr LPARAM MAKELPARAM(Integer low, Integer high) {
     return LPARAM(MAKELONG(Word(low & 0xFFFF), Word(high & 0xFFFF)));
 }
@@ -43,14 +49,30 @@ constexpr WPARAM MAKEWPARAM(Integer low, Integer high) {
     return WPARAM(MAKELONG(Word(low & 0xFFFF), Word(high & 0xFFFF)));
 }
 // Signed coordinates of mouse messages.
-constexpr Integer GET_X_LPARAM(LPARAM v) { return SmallInt(LOWORD(NativeUInt(v))); }
-constexpr Integer GET_Y_LPARAM(LPARAM v) { return SmallInt(HIWORD(NativeUInt(v))); }
-constexpr Integer GET_WHEEL_DELTA_WPARAM(WPARAM v) { return SmallInt(HIWORD(v)); }
-constexpr Word GET_KEYSTATE_WPARAM(WPARAM v) { return LOWORD(v); }
-inline WPARAM HandleToWParam(HWND window) { return reinterpret_cast<WPARAM>(window); }
-inline LPARAM HandleToLParam(HWND window) { return reinterpret_cast<LPARAM>(window); }
-inline HWND WParamToHandle(WPARAM v) { return reinterpret_cast<HWND>(v); }
-inline HWND LParamToHandle(LPARAM v) { return reinterpret_cast<HWND>(v); }
+constexpr Integer GET_X_LPARAM(LPARAM v) {
+    return SmallInt(LOWORD(NativeUInt(v)));
+}
+constexpr Integer GET_Y_LPARAM(LPARAM v) {
+    return SmallInt(HIWORD(NativeUInt(v)));
+}
+constexpr Integer GET_WHEEL_DELTA_WPARAM(WPARAM v) {
+    return SmallInt(HIWORD(v));
+}
+constexpr Word GET_KEYSTATE_WPARAM(WPARAM v) {
+    return LOWORD(v);
+}
+inline WPARAM HandleToWParam(HWND window) {
+    return reinterpret_cast<WPARAM>(window);
+}
+inline LPARAM HandleToLParam(HWND window) {
+    return reinterpret_cast<LPARAM>(window);
+}
+inline HWND WParamToHandle(WPARAM v) {
+    return reinterpret_cast<HWND>(v);
+}
+inline HWND LParamToHandle(LPARAM v) {
+    return reinterpret_cast<HWND>(v);
+}
 
 // ---- Message numbers ----
 enum : UINT {

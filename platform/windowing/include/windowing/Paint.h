@@ -12,10 +12,10 @@
 // region. All windows of one top-level window draw into that window's
 // surface, which the backend presents.
 
-#include <cairo.h>
-
 #include "graphics/DeviceContext.h"
 #include "windowing/Messages.h"
+
+#include <cairo.h>
 
 namespace winapi {
 
@@ -78,8 +78,8 @@ Integer ReleaseDC(HWND window, HDC dc);
 
 // Scrolls the client area's pixels and invalidates what was uncovered.
 enum : UINT { SW_SCROLLCHILDREN = 0x0001, SW_INVALIDATE = 0x0002, SW_ERASE = 0x0004 };
-Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll, const TRect* clip, HRGN update,
-                       TRect* updateRect, UINT flags);
+Integer ScrollWindowEx(HWND window, Integer dx, Integer dy, const TRect* scroll, const TRect* clip,
+                       HRGN update, TRect* updateRect, UINT flags);
 
 // ---- Caret of edit controls: one per GUI thread, blinking on the clock ----
 bool CreateCaret(HWND window, Integer width, Integer height);

@@ -3,9 +3,9 @@
 // timers, double-click timing and message times; tests replace it with a
 // manual clock and advance it.
 
-#include <memory>
-
 #include "windowing/Messages.h"
+
+#include <memory>
 
 class TWindowClock {
 public:

@@ -35,7 +35,8 @@ enum : DWORD {
     WS_MINIMIZE = 0x20000000,
     WS_CHILD = 0x40000000,
     WS_POPUP = 0x80000000,
-    WS_OVERLAPPEDWINDOW = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+    WS_OVERLAPPEDWINDOW =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
 };
 
 enum : DWORD {
@@ -144,8 +145,9 @@ enum : Integer { GCL_STYLE = -26 };
 // answering FALSE to WM_NCCREATE or -1 to WM_CREATE fails the creation.
 // Answers null when the class is unknown, a child has no parent, or the
 // creation fails.
-HWND CreateWindowEx(DWORD exStyle, const String& className, const String& windowName, DWORD style, Integer x, Integer y,
-                    Integer width, Integer height, HWND parent, NativeInt id = 0, void* param = nullptr);
+HWND CreateWindowEx(DWORD exStyle, const String& className, const String& windowName, DWORD style, Integer x,
+                    Integer y, Integer width, Integer height, HWND parent, NativeInt id = 0,
+                    void* param = nullptr);
 // Destroys the window, its owned windows and its children: WM_DESTROY goes
 // to the window before its children, WM_NCDESTROY after them.
 bool DestroyWindow(HWND window);
@@ -158,7 +160,9 @@ LONG_PTR GetWindowLongPtr(HWND window, Integer index);
 // Changing GWL_STYLE or GWL_EXSTYLE sends WM_STYLECHANGING and WM_STYLECHANGED;
 // GWLP_HWNDPARENT sets the owner of a top-level window.
 LONG_PTR SetWindowLongPtr(HWND window, Integer index, LONG_PTR value);
-inline LONG_PTR GetWindowLong(HWND window, Integer index) { return GetWindowLongPtr(window, index); }
+inline LONG_PTR GetWindowLong(HWND window, Integer index) {
+    return GetWindowLongPtr(window, index);
+}
 inline LONG_PTR SetWindowLong(HWND window, Integer index, LONG_PTR value) {
     return SetWindowLongPtr(window, index, value);
 }
@@ -186,7 +190,8 @@ bool EnableWindow(HWND window, bool enable); // answers whether the window was d
 bool IsWindowEnabled(HWND window);
 bool IsIconic(HWND window);
 bool IsZoomed(HWND window);
-bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer width, Integer height, UINT flags);
+bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer width, Integer height,
+                  UINT flags);
 bool MoveWindow(HWND window, Integer x, Integer y, Integer width, Integer height, bool repaint);
 bool BringWindowToTop(HWND window);
 
