@@ -10,7 +10,9 @@ install(TARGETS Tesvorik RUNTIME DESTINATION bin)
 install(TARGETS vandrel-setup RUNTIME DESTINATION bin)
 
 # The desktop program Vandrel: its rule is this one, taken up as soon as the
-# program's target exists.
+# program's target exists. It reads data/CropArea/default.CropArea,
+# data/resources/ and libfbclient.so from its own program folder (bin/), so
+# these need rules beside it that place them there.
 if(TARGET Vandrel)
   install(TARGETS Vandrel RUNTIME DESTINATION bin)
 endif()
