@@ -37,19 +37,7 @@ void ReplaceLines(TStrings& Strings, const std::vector<String>& Lines) {
 } // namespace
 
 // ---------------------------------------------------------- TCustomIniFile
-
-String TCustomIniFile::ReadString(const String& Section, const String& Ident, const String& Default) const {
-    const String* Value = Document().Find(Section, Ident);
-    return Value ? *Value : Default;
-}
-
-void TCustomIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
-    CheckWritable(Section, Ident, Value);
-    Modify([&](detail::TIniDocument& Document) {
-        Document.Set(Section, Ident, Value);
-        return true;
-    });
-}
+// Typed values stored as text; existence checks through ReadSection.
 
 Integer TCustomIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default) const {
     return StrToIntDef(ReadString(Section, Ident, u""), Default);
@@ -80,44 +68,71 @@ void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, Doub
     WriteString(Section, Ident, FloatToStr(Value));
 }
 
-void TCustomIniFile::ReadSection(const String& Section, TStrings& Strings) const {
+bool TCustomIniFile::SectionExists(const String& Section) const {
+    TStringList Keys;
+    ReadSection(Section, Keys);
+    return Keys.Count() > 0;
+}
+
+bool TCustomIniFile::ValueExists(const String& Section, const String& Ident) const {
+    TStringList Keys;
+    ReadSection(Section, Keys);
+    return Keys.IndexOf(Ident) >= 0;
+}
+
+// -------------------------------------------------------- TDocumentIniFile
+
+String TDocumentIniFile::ReadString(const String& Section, const String& Ident, const String& Default) const {
+    const String* Value = Document().Find(Section, Ident);
+    return Value ? *Value : Default;
+}
+
+void TDocumentIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
+    CheckWritable(Section, Ident, Value);
+    Modify([&](detail::TIniDocument& Document) {
+        Document.Set(Section, Ident, Value);
+        return true;
+    });
+}
+
+void TDocumentIniFile::ReadSection(const String& Section, TStrings& Strings) const {
     std::vector<String> Names;
     for (const auto& Key : Document().Keys(Section))
         Names.push_back(Key.first);
     ReplaceLines(Strings, Names);
 }
 
-void TCustomIniFile::ReadSections(TStrings& Strings) const {
+void TDocumentIniFile::ReadSections(TStrings& Strings) const {
     ReplaceLines(Strings, Document().SectionNames());
 }
 
-void TCustomIniFile::ReadSectionValues(const String& Section, TStrings& Strings) const {
+void TDocumentIniFile::ReadSectionValues(const String& Section, TStrings& Strings) const {
     std::vector<String> Lines;
     for (const auto& Key : Document().Keys(Section))
         Lines.push_back(Key.first + u"=" + Key.second);
     ReplaceLines(Strings, Lines);
 }
 
-void TCustomIniFile::EraseSection(const String& Section) {
+void TDocumentIniFile::EraseSection(const String& Section) {
     Modify([&](detail::TIniDocument& Document) { return Document.EraseSection(Section); });
 }
 
-void TCustomIniFile::DeleteKey(const String& Section, const String& Ident) {
+void TDocumentIniFile::DeleteKey(const String& Section, const String& Ident) {
     Modify([&](detail::TIniDocument& Document) { return Document.DeleteKey(Section, Ident); });
 }
 
-bool TCustomIniFile::SectionExists(const String& Section) const {
+bool TDocumentIniFile::SectionExists(const String& Section) const {
     return !Document().Keys(Section).empty();
 }
 
-bool TCustomIniFile::ValueExists(const String& Section, const String& Ident) const {
+bool TDocumentIniFile::ValueExists(const String& Section, const String& Ident) const {
     return Document().Find(Section, Ident) != nullptr;
 }
 
 // ------------------------------------------------------------- TMemIniFile
 
 TMemIniFile::TMemIniFile(const String& FileName, const TEncoding* Encoding)
-    : TCustomIniFile(FileName), FEncoding(Encoding) {
+    : TDocumentIniFile(FileName), FEncoding(Encoding) {
     FDocument = std::make_unique<detail::TIniDocument>(detail::LoadIniDocument(FileName, FEncoding));
 }
 
@@ -151,7 +166,7 @@ void TMemIniFile::Rename(const String& FileName, bool Reload) {
 // ---------------------------------------------------------------- TIniFile
 
 TIniFile::TIniFile(const String& FileName)
-    : TCustomIniFile(FileName), FSnapshot(std::make_unique<detail::TIniDocument>()) {}
+    : TDocumentIniFile(FileName), FSnapshot(std::make_unique<detail::TIniDocument>()) {}
 
 TIniFile::~TIniFile() = default;
 
