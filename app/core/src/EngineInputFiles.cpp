@@ -45,7 +45,8 @@ void CheckWord(Integer runIndex, const TRun& run, const String& field, const Str
     if (value.empty()) RaiseUnreadable(Format(u"%s has no %s", {RunDescription(runIndex, run), field}));
     for (Char c : value)
         if (c <= u' ')
-            RaiseUnreadable(Format(u"the %s \"%s\" of %s holds a blank", {field, value, RunDescription(runIndex, run)}));
+            RaiseUnreadable(
+                Format(u"the %s \"%s\" of %s holds a blank", {field, value, RunDescription(runIndex, run)}));
 }
 
 void CheckGroupingCode(Integer runIndex, const TRun& run, const String& code) {
@@ -58,9 +59,9 @@ void CheckGroupingCode(Integer runIndex, const TRun& run, const String& code) {
 void CheckApplications(Integer runIndex, const TRun& run) {
     for (Integer a = 0; a < run.NumberOfApplications; ++a)
         if (!run.GetApplication(a))
-            RaiseUnreadable(Format(u"%s counts %d applications but holds %d",
-                                   {RunDescription(runIndex, run), run.NumberOfApplications,
-                                    run.Applications().Count()}));
+            RaiseUnreadable(Format(
+                u"%s counts %d applications but holds %d",
+                {RunDescription(runIndex, run), run.NumberOfApplications, run.Applications().Count()}));
 }
 
 // Everything the engine reads as a word or uses as an index, checked before
@@ -75,7 +76,8 @@ void CheckEngineCanRead(const TDWProject& project) {
     for (Integer i = 0; i < runs.Count(); ++i) {
         const TRun& run = *runs.Items(i);
         if (!run.valid) continue;
-        CheckWord(i, run, u"FOCUS crop code", run.FOCUS_D3_Crop() ? run.FOCUS_D3_Crop()->CropCodeDWT() : String());
+        CheckWord(i, run, u"FOCUS crop code",
+                  run.FOCUS_D3_Crop() ? run.FOCUS_D3_Crop()->CropCodeDWT() : String());
         const TKorvalisCrop* grouping = run.KorvalisCrop();
         CheckGroupingCode(i, run, grouping ? grouping->ID : String());
         CheckWord(i, run, u"crop grouping name", grouping ? grouping->KV_NameDWT : String());
@@ -122,7 +124,8 @@ void TDWProject::CreateInputFiles() {
     } catch (...) {
         // The engine must never run on a mix of this project's files and an
         // earlier project's.
-        for (const auto& [name, lines] : files) DeleteFile(engineDir + name);
+        for (const auto& [name, lines] : files)
+            DeleteFile(engineDir + name);
         throw;
     }
 }
@@ -144,17 +147,22 @@ void TDWProject::WriteCropPEC(TStrings& list) {
              u" compound, market share and additional dilution factors");
     list.Add(u"*");
     AddHeader(list);
-    list.Add(u"* This file contains crop & PEC data and the market share for the substance used in the VANDREL project");
+    list.Add(u"* This file contains crop & PEC data and the market share for the substance used in the "
+             u"VANDREL project");
     list.Add(u"* and it contains additional dilution factors for abstraction points");
-    list.Add(u"* PEC_FOCUS_NL,D3 = Global maximum concentration [ug/L] for step 3 FOCUS D3 run (MIRETH output)");
-    list.Add(u"* PEC_code        = Code indicating main contributer to global maximum concentration; (SPRAY DRIFT = 1; "
+    list.Add(
+        u"* PEC_FOCUS_NL,D3 = Global maximum concentration [ug/L] for step 3 FOCUS D3 run (MIRETH output)");
+    list.Add(u"* PEC_code        = Code indicating main contributer to global maximum concentration; (SPRAY "
+             u"DRIFT = 1; "
              u"DRAINAGE = 2)");
     list.Add(u"* fmarket         = market share of the pesticide [-]; DEFAULT = 0.4");
-    list.Add(u"* codeID          = Korvalis code for crop groupings; values must correspond with codes in CropArea.inp "
+    list.Add(u"* codeID          = Korvalis code for crop groupings; values must correspond with codes in "
+             u"CropArea.inp "
              u"file;");
     list.Add(u"*\t\t    NB: >> Korvalis crops groupings may not be used more than once in a simulation <<");
     list.Add(u"* KV_crop         = name of Korvalis crop grouping");
-    list.Add(u"* D3_FOCUS_crop   = name of the crop grouping in the FOCUS SW D3 scenario that corresponds with used "
+    list.Add(u"* D3_FOCUS_crop   = name of the crop grouping in the FOCUS SW D3 scenario that corresponds "
+             u"with used "
              u"Korvalis crop groupings");
     list.Add(u"*");
     list.Add(Format(u"%d total number of crops with different Korvalis crop grouping codeIDs",
@@ -170,9 +178,9 @@ void TDWProject::WriteCropPEC(TStrings& list) {
         for (Integer a = 0; a < run->NumberOfApplications; ++a) {
             const TRunApplication& application = *run->GetApplication(a);
             if (a == 0)
-                list.Add(Format(u"    %-29s %2d %35.3f %31s", {run->FOCUS_D3_Crop()->CropCodeDWT(),
-                                                               run->NumberOfApplications, application.Rate,
-                                                               application.ApplDate}));
+                list.Add(Format(u"    %-29s %2d %35.3f %31s",
+                                {run->FOCUS_D3_Crop()->CropCodeDWT(), run->NumberOfApplications,
+                                 application.Rate, application.ApplDate}));
             else
                 list.Add(Format(u"        %64.3f %31s", {application.Rate, application.ApplDate}));
         }
@@ -182,29 +190,36 @@ void TDWProject::WriteCropPEC(TStrings& list) {
     list.Add(u"*");
     list.Add(u"*    |------------------D3------------------| |----------Korvalis-crops----------| "
              u"|-----------FOCUS-SW D3-crops-----------|");
-    list.Add(u"*      PEC_FOCUS_NL,D3  date peak   PEC_code   codeID KV_crop                       FOCUS-SW D3-crop    "
+    list.Add(u"*      PEC_FOCUS_NL,D3  date peak   PEC_code   codeID KV_crop                       FOCUS-SW "
+             u"D3-crop    "
              u"used in calculation");
     list.Add(u"*       [ug/L]         [dd-mm-yyyy]  [-]        [-]");
     for (Integer i = 0; i < scenario.Runs().Count(); ++i)
         if (scenario.Runs().Items(i)->valid) list.Add(FormatPECLine(i));
 
     list.Add(u"*");
-    list.Add(u"* In case two or more FOCUS-SW D3-crop are connected to the same Korvalis crop grouping, only the "
-             u"FOCUS-SW D3-crop with the highest PEC_FOCUS_NL,D3");
+    list.Add(
+        u"* In case two or more FOCUS-SW D3-crop are connected to the same Korvalis crop grouping, only the "
+        u"FOCUS-SW D3-crop with the highest PEC_FOCUS_NL,D3");
     list.Add(u"* will be used for the calculation of the PEC_Tier I at the abstraction points.");
-    list.Add(u"* In case of NO the PEC_FOCUS_NL,D3 of this FOCUS-SW D3-crop is lower than the PEC_FOCUS_NL,D3 of the "
+    list.Add(u"* In case of NO the PEC_FOCUS_NL,D3 of this FOCUS-SW D3-crop is lower than the "
+             u"PEC_FOCUS_NL,D3 of the "
              u"crop connected to the same");
-    list.Add(u"* Korvalis crop grouping and therefore there this FOCUS-SW D3-crop will NOT be used for the calculation "
+    list.Add(u"* Korvalis crop grouping and therefore there this FOCUS-SW D3-crop will NOT be used for the "
+             u"calculation "
              u"of the PEC_Tier I at the abstraction points.");
     list.Add(u"*");
-    list.Add(u"* ID abstraction point                          1        2        3        4        5        6        7  "
+    list.Add(u"* ID abstraction point                          1        2        3        4        5        "
+             u"6        7  "
              u"      8        9        6b");
-    list.Add(u"* Name abstraction point (KIWA)                 DE_PUNT  ANDIJK   N'GEIN   HEEL     A'DAM    BRAKEL   "
+    list.Add(u"* Name abstraction point (KIWA)                 DE_PUNT  ANDIJK   N'GEIN   HEEL     A'DAM    "
+             u"BRAKEL   "
              u"PETRUS   TWENTE   SCHEELH  BOMMELERW");
     list.Add(u"* Additional pesticide dilution factor");
 
     String dilution = StringOfChar(u' ', 48);
-    for (Integer k = 0; k < points.Count(); ++k) dilution += Format(u"%-9.2f", {points.Items(k)->ADF()});
+    for (Integer k = 0; k < points.Count(); ++k)
+        dilution += Format(u"%-9.2f", {points.Items(k)->ADF()});
     list.Add(dilution);
 
     list.Add(u"*");
@@ -213,7 +228,8 @@ void TDWProject::WriteCropPEC(TStrings& list) {
         if (!run->valid || !run->used) continue;
         const TKorvalisCrop& grouping = *run->KorvalisCrop();
         String line = Format(u"%-6s %-41s", {grouping.ID, grouping.KV_NameDWT});
-        for (Integer k = 0; k < points.Count(); ++k) line += Format(u"%-9.2f", {GetMarketShare(grouping.ID, k)});
+        for (Integer k = 0; k < points.Count(); ++k)
+            line += Format(u"%-9.2f", {GetMarketShare(grouping.ID, k)});
         list.Add(line);
     }
 }
@@ -224,7 +240,7 @@ void TDWProject::WriteCompoundProperties(TStrings& list) const {
     gSubstanceInfoReader(Substance()->GUID(), info);
     auto number = [&info](const Char* name) { return StrToFloat(info.Values(name)); };
 
-    const String substanceCode = StringReplace(info.Values(u"SubstanceCode"), u" ", u"_", {rfReplaceAll});
+    const String substanceCode = info.Values(u"SubstanceCode");
     if (Trim(substanceCode).empty()) RaiseUnreadable(u"the substance has no substance code");
     const Double values[] = {
         number(u"DT50WatRef"),
@@ -245,22 +261,24 @@ void TDWProject::WriteCompoundProperties(TStrings& list) const {
     list.Add(u"* DT50-w & T_w  = half-life time in water [d] and temperature [K]");
     list.Add(u"* Solub & T_sol = Solubility [mg/L] & temperature at which this is determined [K]");
     list.Add(u"* M_mass        = Molar mass of pesticide [g]");
-    list.Add(u"* Psat & T_vap\t= Saturated vapour pressure [Pa] & temperature at which this is determined [K]");
-    list.Add(u"* KOM           = \"General\" or \"detailed sediment\" organic matter-water partitioning coefficient "
+    list.Add(
+        u"* Psat & T_vap\t= Saturated vapour pressure [Pa] & temperature at which this is determined [K]");
+    list.Add(u"* KOM           = \"General\" or \"detailed sediment\" organic matter-water partitioning "
+             u"coefficient "
              u"[L/kg]");
     list.Add(u"* E_arrh        = molar Arrhenius activation energy for transformation rate");
     list.Add(u"*");
     const Char* columns = u"* %-24s %-9s %-9s %-9s %-9s %-9s %-9s %-9s %-9s %-9s";
-    list.Add(Format(columns, {u"pesticide", u"DT50-w", u"T_w", u"Solub", u"T_sol", u"M_mass", u"Psat", u"T_vap",
-                              u"Kom", u"E_arrh"}));
-    list.Add(Format(columns,
-                    {u"", u"[d]", u"[K]", u"[mg/L]", u"[K]", u"[g/mol]", u"[Pa]", u"[K]", u"[L/kg]", u"[J/mol]"}));
+    list.Add(Format(columns, {u"pesticide", u"DT50-w", u"T_w", u"Solub", u"T_sol", u"M_mass", u"Psat",
+                              u"T_vap", u"Kom", u"E_arrh"}));
+    list.Add(Format(columns, {u"", u"[d]", u"[K]", u"[mg/L]", u"[K]", u"[g/mol]", u"[Pa]", u"[K]", u"[L/kg]",
+                              u"[J/mol]"}));
     // Solubility and vapour pressure keep six significant digits and the
     // temperatures two decimals, so the engine receives the values the
     // substance library holds.
     list.Add(Format(u"  %-24s %-9.1f %-9.2f %-9.6e %-9.2f %-9.2f %-9.6e %-9.2f %-9f %-9.1f",
-                    {substanceCode, values[0], values[1], values[2], values[3], values[4], values[5], values[6],
-                     values[7], values[8]}));
+                    {StringReplace(substanceCode, u" ", u"_", {rfReplaceAll}), values[0], values[1],
+                     values[2], values[3], values[4], values[5], values[6], values[7], values[8]}));
 }
 
 void TDWProject::WriteCropArea(TStrings& list) const {
@@ -313,7 +331,8 @@ bool TDWProject::MultipleKorvalisGrouping() const {
     for (Integer i = 0; i < runs.Count(); ++i) {
         if (!runs.Items(i)->valid) continue;
         for (Integer j = i + 1; j < runs.Count(); ++j)
-            if (runs.Items(j)->valid && runs.Items(i)->KorvalisCrop()->ID == runs.Items(j)->KorvalisCrop()->ID)
+            if (runs.Items(j)->valid &&
+                runs.Items(i)->KorvalisCrop()->ID == runs.Items(j)->KorvalisCrop()->ID)
                 return true;
     }
     return false;

@@ -77,7 +77,8 @@ void TAbstractionPoints::ReadResults(const String& FileName) {
     TStringList lines;
     lines.LoadFromFile(FileName, &TEncoding::ANSI());
     TSummaryResults results = ReadSummaryResults(lines, Count());
-    for (Integer k = 0; k < Count(); ++k) Items(k)->SetPEC_Tier1(results.PEC_Tier1[k]);
+    for (Integer k = 0; k < Count(); ++k)
+        Items(k)->SetPEC_Tier1(results.PEC_Tier1[k]);
     FKom_comment = std::move(results.Kom_comment);
     FRunStopped = !results.Complete;
     FEngineMessages = std::move(results.EngineMessages);

@@ -19,7 +19,7 @@ namespace {
 constexpr const Char* SummaryFileName = u"Summary.out";
 
 String EngineProgramName() {
-    return String(u"Tesvorik") + ExeSuffix;
+    return String(u"Tesvorik") + os::ExeSuffix;
 }
 
 // False when an old Summary.out is still there afterwards: a file found after

@@ -1,6 +1,6 @@
-#include "EngineTestProject.h"
-
 #include "core/EngineInputFiles.h"
+
+#include "EngineTestProject.h"
 #include "core/Folders.h"
 #include "os/FileUtils.h"
 #include "rtl/Exception.h"
@@ -62,8 +62,9 @@ TEST_F(EngineInputFiles, PropertiesKeepTheirPrecisionAndZeroCelsiusIsAValidTempe
     TStringList lines;
     F.Project().WriteCompoundProperties(lines);
     ASSERT_EQ(lines.Count(), 16);
-    EXPECT_EQ(lines.Strings(15), u"  Example_substance        12.5      273.15    1.49000E-001 293.15    291.30    "
-                                 u"1.23400E+003 298.15    100.00    65400.0  ");
+    EXPECT_EQ(lines.Strings(15),
+              u"  Example_substance        12.5      273.15    1.49000E-001 293.15    291.30    "
+              u"1.23400E+003 298.15    100.00    65400.0  ");
 }
 
 TEST_F(EngineInputFiles, OnlyTheHighestPeakOfAGroupingIsUsed) {
@@ -76,10 +77,10 @@ TEST_F(EngineInputFiles, OnlyTheHighestPeakOfAGroupingIsUsed) {
     const TCase cases[] = {
         {{5.0, 7.0}, {u"5", u"5"}, {false, true}},
         {{7.0, 5.0}, {u"5", u"5"}, {true, false}},
-        {{5.0, 5.0}, {u"5", u"5"}, {true, false}},             // a tie keeps the first
+        {{5.0, 5.0}, {u"5", u"5"}, {true, false}}, // a tie keeps the first
         {{5.0, 7.0, 6.0}, {u"5", u"5", u"5"}, {false, true, false}},
         {{5.0, 7.0, 6.0}, {u"5", u"21", u"5"}, {false, true, true}},
-        {{notANumber, 5.0}, {u"5", u"5"}, {false, true}},      // no comparison drops the earlier
+        {{notANumber, 5.0}, {u"5", u"5"}, {false, true}}, // no comparison drops the earlier
     };
     for (const TCase& c : cases) {
         TOwnedList<TRun>& runs = F.Project().TRAVOProject()->Runs();
@@ -93,7 +94,8 @@ TEST_F(EngineInputFiles, OnlyTheHighestPeakOfAGroupingIsUsed) {
         }
         F.Project().CheckHighestPecPeak();
         for (std::size_t i = 0; i < c.Peaks.size(); ++i)
-            EXPECT_EQ(runs.Items(static_cast<Integer>(i))->used, c.Used[i]) << "run " << i << " of case " << &c - cases;
+            EXPECT_EQ(runs.Items(static_cast<Integer>(i))->used, c.Used[i])
+                << "run " << i << " of case " << &c - cases;
     }
 }
 
@@ -110,7 +112,8 @@ TEST_F(EngineInputFiles, ARunDroppedEarlierCountsAgainWhenItsGroupingChanges) {
     EXPECT_TRUE(F.Run(3).used);
     EXPECT_EQ(cropPEC.Strings(16), u"4 total number of crops with different Korvalis crop grouping codeIDs");
     EXPECT_EQ(F.Project().GetUsedCrops()->CommaText(), u"5,21,3,14");
-    EXPECT_EQ(cropPEC.Strings(cropPEC.Count() - 1).substr(0, 48), u"14     Wortelgewassen                           ");
+    EXPECT_EQ(cropPEC.Strings(cropPEC.Count() - 1).substr(0, 48),
+              u"14     Wortelgewassen                           ");
 }
 
 TEST_F(EngineInputFiles, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsWritten) {
@@ -122,26 +125,32 @@ TEST_F(EngineInputFiles, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsWrit
         {[](TEngineTestProject& f) { f.Run(1).Date_peak = u""; },
          u"Cannot write the engine's input files: run 2 (pome_stone_fruit) has no peak date"},
         {[](TEngineTestProject& f) { f.Run(1).Date_peak = u"21 04 1985"; },
-         u"Cannot write the engine's input files: the peak date \"21 04 1985\" of run 2 (pome_stone_fruit) holds a "
+         u"Cannot write the engine's input files: the peak date \"21 04 1985\" of run 2 (pome_stone_fruit) "
+         u"holds a "
          u"blank"},
         {[](TEngineTestProject& f) { f.Run(2).KorvalisCrop()->KV_NameDWT = u"Winter granen"; },
-         u"Cannot write the engine's input files: the crop grouping name \"Winter granen\" of run 3 (cereals_winter) "
+         u"Cannot write the engine's input files: the crop grouping name \"Winter granen\" of run 3 "
+         u"(cereals_winter) "
          u"holds a blank"},
         {[](TEngineTestProject& f) { f.Run(0).FOCUS_D3_Crop()->SetCropCodeDWT(u""); },
          u"Cannot write the engine's input files: run 1 has no FOCUS crop code"},
         {[](TEngineTestProject& f) { f.Run(0).KorvalisCrop()->ID = u"27"; },
-         u"Cannot write the engine's input files: the crop grouping code \"27\" of run 1 (potatoes) is not a whole "
+         u"Cannot write the engine's input files: the crop grouping code \"27\" of run 1 (potatoes) is not a "
+         u"whole "
          u"number from 1 to 26"},
         {[](TEngineTestProject& f) { f.Run(0).KorvalisCrop()->ID = u""; },
-         u"Cannot write the engine's input files: the crop grouping code \"\" of run 1 (potatoes) is not a whole "
+         u"Cannot write the engine's input files: the crop grouping code \"\" of run 1 (potatoes) is not a "
+         u"whole "
          u"number from 1 to 26"},
         {[](TEngineTestProject& f) { f.Run(0).NumberOfApplications = 3; },
          u"Cannot write the engine's input files: run 1 (potatoes) counts 3 applications but holds 2"},
         {[](TEngineTestProject& f) { f.Substance()[u"SubstanceCode"] = u" "; },
          u"Cannot write the engine's input files: the substance has no substance code"},
-        {[](TEngineTestProject& f) { f.Substance().erase(u"KomSed"); }, u"'' is not a valid floating point value"},
+        {[](TEngineTestProject& f) { f.Substance().erase(u"KomSed"); },
+         u"'' is not a valid floating point value"},
         {[](TEngineTestProject& f) { f.Project().AbstractionPoints()->NewAbstractionPoint(); },
-         u"Cannot write the engine's input files: the project has 11 abstraction points; the engine needs 10"},
+         u"Cannot write the engine's input files: the project has 11 abstraction points; the engine needs "
+         u"10"},
     };
     for (const TCase& c : cases) {
         TEngineTestProject f;
@@ -163,6 +172,7 @@ TEST_F(EngineInputFiles, AFailedWriteLeavesNoInputFilesInTheEngineFolder) {
     F.Project().CreateInputFiles();
     // A folder where the project's second file belongs makes its save fail
     // after CropPEC.inp is written anew into both folders.
+    ASSERT_TRUE(DeleteFile(F.ProjectDir() + CompoundPropertiesFileName));
     ASSERT_TRUE(CreateDir(F.ProjectDir() + CompoundPropertiesFileName));
     EXPECT_THROW(F.Project().CreateInputFiles(), EFCreateError);
     EXPECT_FALSE(AnyInputFileIn(F.EngineDir()));

@@ -9,9 +9,10 @@
 
 namespace {
 
-TStringList Lines(std::initializer_list<const Char*> lines) {
-    TStringList list;
-    for (const Char* line : lines) list.Add(line);
+std::unique_ptr<TStringList> Lines(std::initializer_list<const Char*> lines) {
+    auto list = std::make_unique<TStringList>();
+    for (const Char* line : lines)
+        list->Add(line);
     return list;
 }
 
@@ -23,11 +24,12 @@ const std::initializer_list<const Char*> CropTableRows = {
     u" * ",
 };
 
-TStringList CompleteSummary(std::initializer_list<const Char*> block) {
-    TStringList list = Lines(CropTableRows);
-    list.Add(SummaryOutputMarker);
-    list.Add(u" * ");
-    for (const Char* line : block) list.Add(line);
+std::unique_ptr<TStringList> CompleteSummary(std::initializer_list<const Char*> block) {
+    std::unique_ptr<TStringList> list = Lines(CropTableRows);
+    list->Add(SummaryOutputMarker);
+    list->Add(u" * ");
+    for (const Char* line : block)
+        list->Add(line);
     return list;
 }
 
@@ -35,8 +37,9 @@ TStringList CompleteSummary(std::initializer_list<const Char*> block) {
 
 TEST(SummaryResults, TheRowsAfterTheMarkerGiveTheValuesAndNoRemark) {
     const TSummaryResults results = ReadSummaryResults(
-        CompleteSummary({u" *                        PEC_Tier1 [\u00b5g/L]", u" * DE PUNT                   0.123",
-                         u" * ANDIJK                   12.000", u" * BOMMELERWAARD            0.000"}),
+        *CompleteSummary({u" *                        PEC_Tier1 [\u00b5g/L]",
+                          u" * DE PUNT                   0.123", u" * ANDIJK                   12.000",
+                          u" * BOMMELERWAARD            0.000"}),
         3);
     EXPECT_TRUE(results.Complete);
     EXPECT_EQ(results.PEC_Tier1, (std::vector<String>{u"0.123", u"12.000", u"0.000"}));
@@ -46,26 +49,28 @@ TEST(SummaryResults, TheRowsAfterTheMarkerGiveTheValuesAndNoRemark) {
 
 TEST(SummaryResults, TheKomBlockGivesBoundedValuesAndTheRemark) {
     const TSummaryResults results = ReadSummaryResults(
-        CompleteSummary({u" * Kom value of the substance is higher than 10000 L/kg!", u" *",
-                         u" *                     PEC_Tier1# [\u00b5g/L]", u" * DE PUNT            <0.123",
-                         u" * ANDIJK             <10.000", u" * BOMMELERWAARD      <0.500", u" *",
-                         u" * # For this project the current Tier1 calculation method",
-                         u" * does not result in realistic PEC-Tier1 values.", u" *"}),
+        *CompleteSummary({u" * Kom value of the substance is higher than 10000 L/kg!", u" *",
+                          u" *                     PEC_Tier1# [\u00b5g/L]", u" * DE PUNT            <0.123",
+                          u" * ANDIJK             <10.000", u" * BOMMELERWAARD      <0.500", u" *",
+                          u" * # For this project the current Tier1 calculation method",
+                          u" * does not result in realistic PEC-Tier1 values.", u" *"}),
         3);
     EXPECT_TRUE(results.Complete);
     EXPECT_EQ(results.PEC_Tier1, (std::vector<String>{u"<0.123", u"<10.000", u"<0.500"}));
-    EXPECT_EQ(results.Kom_comment,
-              u"# For this project the current Tier1 calculation method does not result in realistic PEC-Tier1 values.");
+    EXPECT_EQ(results.Kom_comment, u"# For this project the current Tier1 calculation method does not result "
+                                   u"in realistic PEC-Tier1 values.");
 }
 
 TEST(SummaryResults, AStoppedRunHasNoValuesNoRemarkAndTheEngineMessages) {
-    TStringList lines = Lines(CropTableRows);
-    lines.Add(u" * ---------------------------------------------------------------------------------------------");
-    lines.Add(u"*");
-    lines.Add(u" 1.50 is not a valid value for field \"Market Share\" for abstraction point: DE PUNT            ");
-    lines.Add(u"in combination with Korvalis crop: Apples and pears           ");
-    lines.Add(u"The allowed range is 0.0 to 1.0.");
-    const TSummaryResults results = ReadSummaryResults(lines, 3);
+    std::unique_ptr<TStringList> lines = Lines(CropTableRows);
+    lines->Add(
+        u" * ---------------------------------------------------------------------------------------------");
+    lines->Add(u"*");
+    lines->Add(
+        u" 1.50 is not a valid value for field \"Market Share\" for abstraction point: DE PUNT            ");
+    lines->Add(u"in combination with Korvalis crop: Apples and pears           ");
+    lines->Add(u"The allowed range is 0.0 to 1.0.");
+    const TSummaryResults results = ReadSummaryResults(*lines, 3);
     EXPECT_FALSE(results.Complete);
     EXPECT_EQ(results.PEC_Tier1, (std::vector<String>{u"", u"", u""}));
     EXPECT_EQ(results.Kom_comment, u"");
@@ -76,12 +81,13 @@ TEST(SummaryResults, AStoppedRunHasNoValuesNoRemarkAndTheEngineMessages) {
 }
 
 TEST(SummaryResults, MissingResultRowsAreReportedAsIncomplete) {
-    for (const TStringList& lines :
-         {CompleteSummary({u" *                        PEC_Tier1 [\u00b5g/L]", u" * DE PUNT                   0.123",
-                           u" * ANDIJK                   12.000"}),
-          CompleteSummary({})}) {
+    std::unique_ptr<TStringList> shortSummaries[] = {
+        CompleteSummary({u" *                        PEC_Tier1 [\u00b5g/L]",
+                         u" * DE PUNT                   0.123", u" * ANDIJK                   12.000"}),
+        CompleteSummary({})};
+    for (const auto& lines : shortSummaries) {
         try {
-            ReadSummaryResults(lines, 3);
+            ReadSummaryResults(*lines, 3);
             ADD_FAILURE() << "no exception";
         } catch (const EReadError& e) {
             EXPECT_EQ(e.Message(), u"Summary.out incomplete");

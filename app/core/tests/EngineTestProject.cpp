@@ -2,8 +2,8 @@
 
 #include "core/Folders.h"
 #include "core/StartUp.h"
-#include "os/FileUtils.h"
 #include "os/FilePath.h"
+#include "os/FileUtils.h"
 #include "os/Registry.h"
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
@@ -20,7 +20,8 @@ struct TApplicationRow {
 };
 
 TRun& AddRun(TDWProject& project, const Char* crop, const Char* groupingCode, const Char* groupingName,
-             Double peak, const Char* peakDate, Integer causedBy, std::initializer_list<TApplicationRow> applications) {
+             Double peak, const Char* peakDate, Integer causedBy,
+             std::initializer_list<TApplicationRow> applications) {
     TRun& run = *project.TRAVOProject()->Runs().Add(std::make_unique<TRun>());
     run.FOCUS_D3_Crop()->CropCode = crop;
     run.FOCUS_D3_Crop()->SetCropCodeDWT(crop);
@@ -71,7 +72,8 @@ TEngineTestProject::TEngineTestProject() : FSavedSettings(FormatSettings) {
     SetSubstanceInfoReader([this](const String& guid, TStrings& info) {
         EXPECT_EQ(guid, FSubstance[u"SubstanceGUID"]);
         info.Clear();
-        for (const auto& [name, value] : FSubstance) info.Add(name + u"=" + value);
+        for (const auto& [name, value] : FSubstance)
+            info.Add(name + u"=" + value);
     });
 
     FProject.SetName(u"Golden_project");
@@ -88,7 +90,8 @@ TEngineTestProject::TEngineTestProject() : FSavedSettings(FormatSettings) {
            {{0.5, u"15-may-1985"}, {0.5, u"29-may-1985"}});
     AddRun(FProject, u"pome_stone_fruit", u"21", u"Appels_en_peren", 3.456, u"21-04-1985", 1,
            {{0.75, u"20-apr-1985"}, {0.75, u"04-may-1985"}, {0.5, u"18-may-1985"}});
-    AddRun(FProject, u"cereals_winter", u"3", u"Wintergranen", 0.789, u"14-12-1984", 2, {{1.2, u"02-nov-1984"}});
+    AddRun(FProject, u"cereals_winter", u"3", u"Wintergranen", 0.789, u"14-12-1984", 2,
+           {{1.2, u"02-nov-1984"}});
     AddRun(FProject, u"vegetables_root", u"5", u"Consumptieaardappelen", 0.512, u"16-06-1985", 2,
            {{0.4, u"10-jun-1985"}});
     AddRun(FProject, u"maize", u"2", u"Mais", 0, u"", 1, {{1.0, u"01-may-1985"}}).valid = false;
