@@ -120,6 +120,7 @@ TGPGraphics::TGPGraphics(cairo_t* context, const cairo_matrix_t& base) {
 }
 
 TGPGraphics::~TGPGraphics() {
+    delete FCachedFont;
     delete nativeGraphics;
 }
 

@@ -169,3 +169,31 @@ struct GpGraphics {
 };
 
 } // namespace detail
+
+namespace detail {
+
+struct GpFontFamily {
+    String Name;
+};
+
+struct GpFont {
+    String Family;
+    Single Size = 0;
+    Integer Style = 0;
+    Unit_ Unit = UnitPoint;
+    // The em size in device pixels at 96 dots per inch.
+    double PixelSize() const;
+};
+
+struct GpStringFormat {
+    Integer Flags = 0;
+    StringAlignment Alignment = StringAlignmentNear;
+    StringAlignment LineAlignment = StringAlignmentNear;
+    HotkeyPrefix Prefix = HotkeyPrefixNone;
+    StringTrimming Trimming = StringTrimmingCharacter;
+    bool Typographic = false; // no measuring padding
+    Single FirstTabOffset = 0;
+    std::vector<Single> TabStops;
+};
+
+} // namespace detail

@@ -1,5 +1,7 @@
 #include "graphics/GdiText.h"
 
+#include "TextPrefixes.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -185,6 +187,10 @@ struct TTextLine {
     double Width = 0;
 };
 
+} // namespace
+
+namespace detail {
+
 // Resolves "&" prefixes: "&x" underlines x, "&&" is one "&".
 void StripPrefixes(const String& text, Cardinal format, String& out, std::vector<bool>& marks) {
     const bool noPrefix = format & DT_NOPREFIX;
@@ -201,6 +207,12 @@ void StripPrefixes(const String& text, Cardinal format, String& out, std::vector
         marks.push_back(false);
     }
 }
+
+} // namespace detail
+
+namespace {
+
+using detail::StripPrefixes;
 
 class TTextLayout {
 public:

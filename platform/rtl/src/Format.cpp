@@ -65,18 +65,18 @@ void AppendDigitsWithPrecision(String& out, const String& digits, int precision)
 }
 
 // Appends the converted argument (without padding) to `item`.
-void Convert(String& item, const TSpec& spec, const TVarRec& arg, std::u16string_view format,
+void Convert(String& item, const TSpec& specifier, const TVarRec& arg, std::u16string_view format,
              const TFormatSettings& settings) {
     const bool isFloat = arg.Kind() == TVarRec::TKind::Extended;
     String digits;
-    switch (spec.Type) {
+    switch (specifier.Type) {
     case u'd': {
         bool negative = false;
         UInt64 magnitude = 0;
         if (!IntegerOf(arg, negative, magnitude)) RaiseInvalid(format);
         if (negative) item += u'-';
         detail::AppendUnsigned(digits, magnitude);
-        AppendDigitsWithPrecision(item, digits, spec.Precision);
+        AppendDigitsWithPrecision(item, digits, specifier.Precision);
         return;
     }
     case u'u':
@@ -84,31 +84,34 @@ void Convert(String& item, const TSpec& spec, const TVarRec& arg, std::u16string
         bool negative = false;
         UInt64 magnitude = 0;
         if (!IntegerOf(arg, negative, magnitude)) RaiseInvalid(format);
-        if (spec.Type == u'u')
+        if (specifier.Type == u'u')
             detail::AppendUnsigned(digits, UnsignedBitsOf(arg));
         else
             AppendHex(digits, UnsignedBitsOf(arg));
-        AppendDigitsWithPrecision(item, digits, spec.Precision);
+        AppendDigitsWithPrecision(item, digits, specifier.Precision);
         return;
     }
     case u'e':
         if (!isFloat) RaiseInvalid(format);
-        item +=
-            FloatToStrF(arg.AsDouble(), ffExponent, spec.Precision < 0 ? 15 : spec.Precision, 3, settings);
+        item += FloatToStrF(arg.AsDouble(), ffExponent, specifier.Precision < 0 ? 15 : specifier.Precision, 3,
+                            settings);
         return;
     case u'f':
     case u'n':
     case u'm': {
         if (!isFloat) RaiseInvalid(format);
-        const TFloatFormat kind = spec.Type == u'f' ? ffFixed : spec.Type == u'n' ? ffNumber : ffCurrency;
-        const int defaultDecimals = spec.Type == u'm' ? settings.CurrencyDecimals : 2;
-        item += FloatToStrF(arg.AsDouble(), kind, 18, spec.Precision < 0 ? defaultDecimals : spec.Precision,
-                            settings);
+        const TFloatFormat kind = specifier.Type == u'f'   ? ffFixed
+                                  : specifier.Type == u'n' ? ffNumber
+                                                           : ffCurrency;
+        const int defaultDecimals = specifier.Type == u'm' ? settings.CurrencyDecimals : 2;
+        item += FloatToStrF(arg.AsDouble(), kind, 18,
+                            specifier.Precision < 0 ? defaultDecimals : specifier.Precision, settings);
         return;
     }
     case u'g':
         if (!isFloat) RaiseInvalid(format);
-        item += FloatToStrF(arg.AsDouble(), ffGeneral, spec.Precision < 0 ? 15 : spec.Precision, 3, settings);
+        item += FloatToStrF(arg.AsDouble(), ffGeneral, specifier.Precision < 0 ? 15 : specifier.Precision, 3,
+                            settings);
         return;
     case u's': {
         std::u16string_view text;
@@ -127,8 +130,8 @@ void Convert(String& item, const TSpec& spec, const TVarRec& arg, std::u16string
         default:
             RaiseInvalid(format);
         }
-        if (spec.Precision >= 0 && static_cast<size_t>(spec.Precision) < text.size())
-            text = text.substr(0, spec.Precision);
+        if (specifier.Precision >= 0 && static_cast<size_t>(specifier.Precision) < text.size())
+            text = text.substr(0, specifier.Precision);
         item += text;
         return;
     }
@@ -183,7 +186,7 @@ String Format(std::u16string_view format, std::span<const TVarRec> args, const T
             ++i;
             continue;
         }
-        TSpec spec;
+        TSpec specifier;
         int number = ReadNumber(format, i, args, next);
         if (i < format.size() && format[i] == u':') { // "%index:..."
             if (number < 0) RaiseInvalid(format);
@@ -192,27 +195,29 @@ String Format(std::u16string_view format, std::span<const TVarRec> args, const T
             number = -1;
         }
         if (number < 0 && i < format.size() && format[i] == u'-') {
-            spec.LeftAlign = true;
+            specifier.LeftAlign = true;
             ++i;
         }
         if (number < 0) number = ReadNumber(format, i, args, next);
-        spec.Width = std::max(number, 0);
+        specifier.Width = std::max(number, 0);
         if (i < format.size() && format[i] == u'.') {
             ++i;
-            spec.Precision = ReadNumber(format, i, args, next);
-            if (spec.Precision < 0) RaiseInvalid(format);
+            specifier.Precision = ReadNumber(format, i, args, next);
+            if (specifier.Precision < 0) RaiseInvalid(format);
         }
         if (i >= format.size()) RaiseInvalid(format);
-        spec.Type = format[i++];
-        if (spec.Type >= u'A' && spec.Type <= u'Z') spec.Type = static_cast<Char>(spec.Type - u'A' + u'a');
+        specifier.Type = format[i++];
+        if (specifier.Type >= u'A' && specifier.Type <= u'Z')
+            specifier.Type = static_cast<Char>(specifier.Type - u'A' + u'a');
         if (next >= args.size()) RaiseMissing(format);
 
         item.clear();
-        Convert(item, spec, args[next++], format, settings);
-        const size_t pad = spec.Width > static_cast<int>(item.size()) ? spec.Width - item.size() : 0;
-        if (!spec.LeftAlign) out.append(pad, u' ');
+        Convert(item, specifier, args[next++], format, settings);
+        const size_t pad =
+            specifier.Width > static_cast<int>(item.size()) ? specifier.Width - item.size() : 0;
+        if (!specifier.LeftAlign) out.append(pad, u' ');
         out += item;
-        if (spec.LeftAlign) out.append(pad, u' ');
+        if (specifier.LeftAlign) out.append(pad, u' ');
     }
     return out;
 }

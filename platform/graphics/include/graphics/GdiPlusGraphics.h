@@ -6,6 +6,9 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GdiPlusBrush.h"
 #include "graphics/GdiPlusImage.h"
+#include "graphics/GdiPlusText.h"
+
+class TFont;
 
 #include <cairo.h>
 
@@ -92,6 +95,47 @@ public:
     Status DrawImageRect(TGPImage* image, Integer x, Integer y, Integer w, Integer h);
     Status DrawImageRect(TGPImage* image, const TGPRectF& rect);
 
+    // Text: a length of -1 takes the whole string. The layout rectangle's
+    // zero width or height leaves that direction unbounded; MeasureString
+    // answers exactly the box DrawString fills (GDI+'s measuring padding of
+    // one sixth of an em each side included, except for typographic formats).
+    Status DrawString(const String& string, const TGPFont* font, const TGPRectF& layoutRect,
+                      const TGPStringFormat* stringFormat, const TGPBrush* brush);
+    Status DrawString(const String& string, Integer length, const TGPFont* font, const TGPRectF& layoutRect,
+                      const TGPStringFormat* stringFormat, const TGPBrush* brush);
+    Status DrawString(const String& string, Integer length, const TGPFont* font, const TGPPointF& origin,
+                      const TGPBrush* brush);
+    Status DrawString(const String& string, Integer length, const TGPFont* font, const TGPPointF& origin,
+                      const TGPStringFormat* stringFormat, const TGPBrush* brush);
+    Status MeasureString(const String& string, Integer length, const TGPFont* font,
+                         const TGPRectF& layoutRect, const TGPStringFormat* stringFormat,
+                         TGPRectF& boundingBox, Integer* codepointsFitted = nullptr,
+                         Integer* linesFilled = nullptr);
+    // Writes the size only on success.
+    Status MeasureString(const String& string, Integer length, const TGPFont* font,
+                         const TGPSizeF& layoutRectSize, const TGPStringFormat* stringFormat, TGPSizeF& size,
+                         Integer* codepointsFitted = nullptr, Integer* linesFilled = nullptr);
+    Status MeasureString(const String& string, Integer length, const TGPFont* font, const TGPPointF& origin,
+                         const TGPStringFormat* stringFormat, TGPRectF& boundingBox);
+    Status MeasureString(const String& string, Integer length, const TGPFont* font, const TGPPointF& origin,
+                         TGPRectF& boundingBox);
+    Status MeasureString(const String& string, Integer length, const TGPFont* font,
+                         const TGPRectF& layoutRect, TGPRectF& boundingBox);
+
+    // The class library's font as a GDI+ font (in points); a face that is
+    // not installed becomes "Arial". The caller owns the result.
+    TGPFont* MakeFont(const TFont* AFont);
+    TGPFont* MakeFont(const TFont* AFont, Integer ASize);
+    // As MakeFont, but kept and reused by the graphics; never free it.
+    TGPFont* MakeFontEx(const TFont* AFont);
+    TGPFont* MakeFontEx(const TFont* AFont, Integer ASize);
+    Integer TextWidth(const String& string_, const TFont* font);
+    Integer TextHeight(const String& string_, const TFont* font);
+    // Honours only DT_CALCRECT of `style`; bkColor clNone paints no
+    // background. Answers the height of the resulting rectangle.
+    Integer DrawText(const String& string_, Integer len, TRect& rect, const TFont* font, Cardinal style,
+                     TColor bkColor);
+
     Status SetClip(const TGPRectF& rect, CombineMode combineMode = CombineModeReplace);
     Status SetClip(const TGPGraphicsPath* path, CombineMode combineMode = CombineModeReplace);
     Status IntersectClip(const TGPRectF& rect);
@@ -104,5 +148,6 @@ public:
     Cardinal Save();
     Status Restore(Cardinal state);
 
+    TGPFont* FCachedFont = nullptr; // owned, see MakeFontEx
     detail::GpGraphics* nativeGraphics = nullptr;
 };
