@@ -4,6 +4,7 @@
 
 #include "core/EngineInputFiles.h"
 
+#include "VORN/VORNInterface.h"
 #include "core/Folders.h"
 #include "core/Project.h"
 #include "os/FileUtils.h"
@@ -11,7 +12,6 @@
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
 
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -22,7 +22,6 @@ constexpr Integer FirstGroupingCode = 1;
 constexpr Integer LastGroupingCode = 26;
 
 TInputFilesClock gClock;
-TSubstanceInfoReader gSubstanceInfoReader;
 
 TDateTime HeaderTime() {
     return gClock ? gClock() : Now();
@@ -96,10 +95,6 @@ void SaveAnsi(const TStrings& lines, const String& fileName) {
 
 TInputFilesClock SetInputFilesClock(TInputFilesClock clock) {
     return std::exchange(gClock, std::move(clock));
-}
-
-TSubstanceInfoReader SetSubstanceInfoReader(TSubstanceInfoReader reader) {
-    return std::exchange(gSubstanceInfoReader, std::move(reader));
 }
 
 void TDWProject::CreateInputFiles() {
@@ -235,9 +230,9 @@ void TDWProject::WriteCropPEC(TStrings& list) {
 }
 
 void TDWProject::WriteCompoundProperties(TStrings& list) const {
-    if (!gSubstanceInfoReader) throw EInvalidOperation(u"No substance library connected");
-    TStringList info(true);
-    gSubstanceInfoReader(Substance()->GUID(), info);
+    TStringList info;
+    TStringList* infoList = &info;
+    TVORNInterface::GetSingleton().GetSubstanceInfoListByGUID(Substance()->GUID(), true, infoList);
     auto number = [&info](const Char* name) { return StrToFloat(info.Values(name)); };
 
     const String substanceCode = info.Values(u"SubstanceCode");

@@ -21,14 +21,14 @@ String MessageOf(const std::function<void()>& action) {
     return u"(no exception)";
 }
 
+bool AnyInputFileIn(const String& folder) {
+    for (const Char* name : InputFileNames)
+        if (FileExists(folder + name)) return true;
+    return false;
+}
+
 class EngineInputFiles : public ::testing::Test {
 protected:
-    bool AnyInputFileIn(const String& folder) const {
-        for (const Char* name : InputFileNames)
-            if (FileExists(folder + name)) return true;
-        return false;
-    }
-
     TEngineTestProject F;
 };
 
@@ -55,15 +55,16 @@ TEST_F(EngineInputFiles, TheHeaderLeavesOutTheTimeAtMidnight) {
 }
 
 TEST_F(EngineInputFiles, PropertiesKeepTheirPrecisionAndZeroCelsiusIsAValidTemperature) {
-    F.Substance()[u"TemRefTraWat"] = u"0";
-    F.Substance()[u"SlbWatRef"] = u"0.149";
-    F.Substance()[u"PreVapRef"] = u"1234";
-    F.Substance()[u"KomSed"] = u"100";
+    F.UseSubstance({{u"SubstanceCode", u"Zero celsius"},
+                    {u"TemRefTraWat", u"0"},
+                    {u"SlbWatRef", u"0.149"},
+                    {u"PreVapRef", u"1234"},
+                    {u"KomSed", u"100"}});
     TStringList lines;
     F.Project().WriteCompoundProperties(lines);
     ASSERT_EQ(lines.Count(), 16);
     EXPECT_EQ(lines.Strings(15),
-              u"  Example_substance        12.5      273.15    1.49000E-001 293.15    291.30    "
+              u"  Zero_celsius             12.5      273.15    1.49000E-001 293.15    291.30    "
               u"1.23400E+003 298.15    100.00    65400.0  ");
 }
 
@@ -116,7 +117,7 @@ TEST_F(EngineInputFiles, ARunDroppedEarlierCountsAgainWhenItsGroupingChanges) {
               u"14     Wortelgewassen                           ");
 }
 
-TEST_F(EngineInputFiles, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsWritten) {
+TEST(EngineInputFileChecks, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsWritten) {
     struct TCase {
         std::function<void(TEngineTestProject&)> Change;
         const Char* Message;
@@ -142,11 +143,13 @@ TEST_F(EngineInputFiles, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsWrit
          u"Cannot write the engine's input files: the crop grouping code \"\" of run 1 (potatoes) is not a "
          u"whole "
          u"number from 1 to 26"},
+        {[](TEngineTestProject& f) { f.Project().SetName(u""); },
+         u"Cannot write the engine's input files: the project has no name"},
         {[](TEngineTestProject& f) { f.Run(0).NumberOfApplications = 3; },
          u"Cannot write the engine's input files: run 1 (potatoes) counts 3 applications but holds 2"},
-        {[](TEngineTestProject& f) { f.Substance()[u"SubstanceCode"] = u" "; },
-         u"Cannot write the engine's input files: the substance has no substance code"},
-        {[](TEngineTestProject& f) { f.Substance().erase(u"KomSed"); },
+        {[](TEngineTestProject& f) {
+             f.UseSubstance({{u"SubstanceCode", u"No Kom"}, {u"KomSed", u""}});
+         },
          u"'' is not a valid floating point value"},
         {[](TEngineTestProject& f) { f.Project().AbstractionPoints()->NewAbstractionPoint(); },
          u"Cannot write the engine's input files: the project has 11 abstraction points; the engine needs "

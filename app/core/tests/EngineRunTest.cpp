@@ -58,7 +58,7 @@ TEST_F(EngineRun, TheEngineReadsTheFilesAndItsResultsComeBack) {
 }
 
 TEST_F(EngineRun, AStronglySorbingSubstanceGivesBoundedValuesAndTheRemark) {
-    F.Substance()[u"KomSed"] = u"25000";
+    F.UseSubstance({{u"SubstanceCode", u"Strongly sorbing"}, {u"KomSed", u"25000"}});
     CalculateAndRead();
     for (const String& result : Results())
         EXPECT_TRUE(result.starts_with(u"<0.")) << Utf8(result);

@@ -1,5 +1,6 @@
 #include "EngineTestProject.h"
 
+#include "VORN/VORNInterface.h"
 #include "core/Folders.h"
 #include "core/StartUp.h"
 #include "os/FilePath.h"
@@ -8,6 +9,7 @@
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -46,7 +48,6 @@ TRun& AddRun(TDWProject& project, const Char* crop, const Char* groupingCode, co
 TEngineTestProject::TSubstanceInfo TEngineTestProject::ExampleSubstance() {
     return {
         {u"SubstanceCode", u"Example substance"},
-        {u"SubstanceGUID", u"{6E1A4F2C-0B7D-4C1E-9A53-2F8D1C0E7B41}"},
         {u"DT50WatRef", u"12.5"},
         {u"TemRefTraWat", u"20"},
         {u"SlbWatRef", u"0.45"},
@@ -59,6 +60,27 @@ TEngineTestProject::TSubstanceInfo TEngineTestProject::ExampleSubstance() {
     };
 }
 
+void TEngineTestProject::UseSubstance(const TSubstanceInfo& changes) {
+    TSubstanceInfo substance = ExampleSubstance();
+    for (const auto& [name, value] : changes)
+        substance[name] = value;
+    String header, values;
+    for (const auto& [name, value] : substance) {
+        if (value.empty()) continue;
+        header += (header.empty() ? u"" : u";") + name;
+        values += (values.empty() ? u"\"" : u";\"") + value + u"\"";
+    }
+    TStringList file;
+    file.Add(header);
+    file.Add(values);
+    const String fileName = FDataPath / u"substance.csv";
+    file.SaveToFile(fileName, &TEncoding::ANSI());
+    TVORNInterface& library = TVORNInterface::GetSingleton();
+    ASSERT_EQ(library.ImportSubstances(fileName, u";", u".", u"\"", false, false), 1);
+    FProject.Substance()->SetGUID(library.GetGUIDBySubstanceCode(substance[u"SubstanceCode"]));
+    FProject.Substance()->SetCaption(substance[u"SubstanceCode"]);
+}
+
 TEngineTestProject::TEngineTestProject() : FSavedSettings(FormatSettings) {
     SetupFormatSettings();
     ClearDataPath();
@@ -69,17 +91,20 @@ TEngineTestProject::TEngineTestProject() : FSavedSettings(FormatSettings) {
     ForceDirectories(GetPECDir());
 
     SetInputFilesClock([] { return EncodeDateTime(2024, 12, 10, 14, 30, 0, 0); });
-    SetSubstanceInfoReader([this](const String& guid, TStrings& info) {
-        EXPECT_EQ(guid, FSubstance[u"SubstanceGUID"]);
-        info.Clear();
-        for (const auto& [name, value] : FSubstance)
-            info.Add(name + u"=" + value);
-    });
+
+    // The stand-in substance library on a copy of its example substances.
+    if (!CopyFile(FromUtf8(VORN_EXAMPLE_STORE), FDataPath / u"vorn.sqlite", false))
+        throw Exception(u"Cannot copy the example substances");
+    setenv("VORN_STORE", Utf8(FDataPath / u"vorn.sqlite").c_str(), 1);
+    TRegistry machine;
+    machine.SetRootKey(HKEY_LOCAL_MACHINE);
+    machine.OpenKey(u"SOFTWARE\\Brennhoven\\VORN", true);
+    machine.WriteString(TVORNInterface::LibraryPathValue, FromUtf8(VORN_LIBRARY));
+    TVORNInterface::CreateSingleton(u".");
 
     FProject.SetName(u"Golden_project");
     ForceDirectories(FProject.Path());
-    FProject.Substance()->SetGUID(FSubstance[u"SubstanceGUID"]);
-    FProject.Substance()->SetCaption(FSubstance[u"SubstanceCode"]);
+    UseSubstance({});
     FDataModule.DefaultCropArea = FixtureFile(u"project.CropArea");
     FProject.AbstractionPoints()->ResetToDefault();
     Point(2).SetADF(0.8);
@@ -104,7 +129,8 @@ TEngineTestProject::TEngineTestProject() : FSavedSettings(FormatSettings) {
 
 TEngineTestProject::~TEngineTestProject() {
     SetInputFilesClock(nullptr);
-    SetSubstanceInfoReader(nullptr);
+    TVORNInterface::DestroySingleton();
+    unsetenv("VORN_STORE");
     ClearDataPath();
     FormatSettings = FSavedSettings;
 }

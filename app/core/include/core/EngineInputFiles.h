@@ -2,12 +2,11 @@
 // What the writers of the engine's input files (the TDWProject operations
 // CreateInputFiles, WriteCropPEC, WriteCompoundProperties, WriteCropArea and
 // their helpers) need beyond the project: the file names, the clock of the
-// files' header, where the substance's properties come from, and the error
-// raised for a project the engine could not read.
+// files' header and the error raised for a project the engine could not
+// read. The substance's properties come from the substance-library bridge.
 
 #include "rtl/DateTime.h"
 #include "rtl/Exception.h"
-#include "rtl/StringList.h"
 #include "rtl/Types.h"
 
 #include <functional>
@@ -33,10 +32,3 @@ public:
 // answered.
 using TInputFilesClock = std::function<TDateTime()>;
 TInputFilesClock SetInputFilesClock(TInputFilesClock clock);
-
-// Fills `infoList` with the substance's attributes as Name=Value lines (the
-// required attributes only). The program reads them from the
-// substance-properties library; tests install a reader of their own. Without
-// a reader, EInvalidOperation "No substance library connected" is raised.
-using TSubstanceInfoReader = std::function<void(const String& substanceGUID, TStrings& infoList)>;
-TSubstanceInfoReader SetSubstanceInfoReader(TSubstanceInfoReader reader);
