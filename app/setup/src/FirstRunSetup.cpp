@@ -59,7 +59,6 @@ public:
     ~TSingletonScope() { TSingleton::DestroySingleton(); }
     TSingletonScope(const TSingletonScope&) = delete;
     TSingletonScope& operator=(const TSingletonScope&) = delete;
-    TSingleton& operator*() const { return TSingleton::GetSingleton(); }
     TSingleton* operator->() const { return &TSingleton::GetSingleton(); }
 };
 
