@@ -129,3 +129,11 @@ TEST_F(EngineRun, TheProjectFolderIsCreatedOnce) {
     EXPECT_TRUE(DirectoryExists(F.ProjectDir()));
     EXPECT_NO_THROW(F.Project().CreateProjectDir());
 }
+
+TEST_F(EngineRun, AProjectWithoutANameIsNotCalculated) {
+    F.Project().SetName(u"");
+    EXPECT_FALSE(F.Project().Calculate());
+    EXPECT_EQ(FUser.Calls(), (std::vector<TScriptedUserInteraction::TCall>{
+                                 {TCallKind::Error, u"Cannot calculate a project that has no name"}}));
+    EXPECT_FALSE(F.Project().ResultAvailable());
+}
