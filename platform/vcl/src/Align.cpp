@@ -119,7 +119,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
             }
             Place(Child, NewLeft, NewTop, NewWidth, NewHeight);
             // A child that did not take the size (constraints) gives the rest back.
-            Integer DW = std::max(NewWidth, 0) - Child->Width(), DH = std::max(NewHeight, 0) - Child->Height();
+            Integer DW = std::max(NewWidth, 0) - Child->Width(),
+                    DH = std::max(NewHeight, 0) - Child->Height();
             switch (Align) {
             case alTop:
                 Rect.Top -= DH;

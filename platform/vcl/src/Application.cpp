@@ -141,8 +141,8 @@ HWND TApplication::Handle() {
         Class.lpszClassName = u"TApplication";
         RegisterClass(Class);
     }
-    FHandle = CreateWindowEx(0, u"TApplication", FTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-                             0, 0, 0, nullptr);
+    FHandle = CreateWindowEx(0, u"TApplication", FTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                             0, 0, 0, 0, nullptr);
     return FHandle;
 }
 

@@ -14,20 +14,17 @@ using namespace winapi;
 // ---- TSizeConstraints ------------------------------------------------------------------
 
 const TClassInfo& TSizeConstraints::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TSizeConstraints, TPersistent>()
-                                       .Property(u"MaxHeight", &TSizeConstraints::MaxHeight,
-                                                 &TSizeConstraints::SetMaxHeight)
-                                       .Default(0)
-                                       .Property(u"MaxWidth", &TSizeConstraints::MaxWidth,
-                                                 &TSizeConstraints::SetMaxWidth)
-                                       .Default(0)
-                                       .Property(u"MinHeight", &TSizeConstraints::MinHeight,
-                                                 &TSizeConstraints::SetMinHeight)
-                                       .Default(0)
-                                       .Property(u"MinWidth", &TSizeConstraints::MinWidth,
-                                                 &TSizeConstraints::SetMinWidth)
-                                       .Default(0)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TSizeConstraints, TPersistent>()
+            .Property(u"MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight)
+            .Default(0)
+            .Property(u"MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
+            .Default(0)
+            .Property(u"MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
+            .Default(0)
+            .Property(u"MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth)
+            .Default(0)
+            .Build();
     return Info;
 }
 
@@ -457,7 +454,8 @@ void TControl::DefaultHandler(TMessage& Message) {
 void TControl::WndProc(TMessage& Message) {
     // Without double clicks a second press is an ordinary press.
     if (!FControlStyle.Contains(csDoubleClicks) &&
-        (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK || Message.Msg == WM_MBUTTONDBLCLK))
+        (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
+         Message.Msg == WM_MBUTTONDBLCLK))
         Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
 
     switch (Message.Msg) {

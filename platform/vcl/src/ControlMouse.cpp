@@ -199,7 +199,8 @@ void TControl::DblClick() {
 // its parents hear it with LParam naming that control.
 void TControl::HandleMouseEnterLeave(TMessage& Message) {
     bool Enter = Message.Msg == CM_MOUSEENTER;
-    if (FParent) FParent->Perform(Message.Msg, 0, Message.LParam ? Message.LParam : reinterpret_cast<LPARAM>(this));
+    if (FParent)
+        FParent->Perform(Message.Msg, 0, Message.LParam ? Message.LParam : reinterpret_cast<LPARAM>(this));
     if (Message.LParam != 0) return;
     if (Enter)
         MouseEnter();

@@ -45,7 +45,8 @@ const TClassInfo& TForm::StaticClassInfo() {
     return Info;
 }
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+TCustomForm::TCustomForm(TComponent* AOwner)
+    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     // A form starts hidden, in its own colour and font.
     InitAppearance(false, clBtnFace, false);
@@ -176,7 +177,7 @@ void TCustomForm::SetWindowState(TWindowState Value) {
     if (FWindowState == Value) return;
     FWindowState = Value;
     if (Showing())
-        ShowWindow(Handle(), Value == wsMaximized ? SW_SHOWMAXIMIZED
+        ShowWindow(Handle(), Value == wsMaximized   ? SW_SHOWMAXIMIZED
                              : Value == wsMinimized ? SW_MINIMIZE
                                                     : SW_RESTORE);
 }
@@ -350,7 +351,8 @@ bool TCustomForm::HandleDialogKey(TMessage& Message) {
     case VK_DOWN:
         if (FActiveControl && FActiveControl->Parent()) {
             FActiveControl->Parent()->SelectNext(
-                FActiveControl, Message.WParam == WPARAM(VK_RIGHT) || Message.WParam == WPARAM(VK_DOWN), false);
+                FActiveControl, Message.WParam == WPARAM(VK_RIGHT) || Message.WParam == WPARAM(VK_DOWN),
+                false);
             Message.Result = 1;
         }
         return true;
@@ -585,7 +587,8 @@ TCustomForm* GetParentForm(const TControl* Control, bool TopForm) {
 
 TCustomForm* ValidParentForm(const TControl* Control, bool TopForm) {
     TCustomForm* Form = GetParentForm(Control, TopForm);
-    if (!Form) throw EInvalidOperation(u"Control '%s' has no parent window", {Control ? Control->Name() : String()});
+    if (!Form)
+        throw EInvalidOperation(u"Control '%s' has no parent window", {Control ? Control->Name() : String()});
     return Form;
 }
 

@@ -201,7 +201,8 @@ TMonitor* TScreen::MonitorOf(HMONITOR Handle) const {
 
 TMonitor* TScreen::Monitors(Integer Index) const {
     std::vector<TRect> All = detail::MonitorBounds();
-    if (Index < 0 || Index >= Integer(All.size())) throw EListError(u"List index out of bounds (%d)", {Index});
+    if (Index < 0 || Index >= Integer(All.size()))
+        throw EListError(u"List index out of bounds (%d)", {Index});
     return MonitorOf(winapi::MonitorFromRect(All[size_t(Index)], MONITOR_DEFAULTTONULL));
 }
 

@@ -1,9 +1,10 @@
 // TTimer over the window system's timers: each running timer is one
 // thread timer whose procedure finds the TTimer by its id.
 
+#include "vcl/Timer.h"
+
 #include "ControlGlobals.h"
 #include "rtl/ClassBuilder.h"
-#include "vcl/Timer.h"
 #include "windowing/Timers.h"
 
 #include <unordered_map>

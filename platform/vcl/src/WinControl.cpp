@@ -2,9 +2,9 @@
 // down to the children, and the window procedure of windowed controls.
 
 #include "ControlGlobals.h"
+#include "graphics/GdiDraw.h"
 #include "rtl/ClassBuilder.h"
 #include "vcl/Forms.h"
-#include "graphics/GdiDraw.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
 #include "windowing/Paint.h"
@@ -14,14 +14,14 @@
 using namespace winapi;
 
 const TClassInfo& TWinControl::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TWinControl, TControl>()
-                                       .Property(u"DoubleBuffered", &TWinControl::DoubleBuffered,
-                                                 &TWinControl::SetDoubleBuffered)
-                                       .Default(false)
-                                       .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
-                                       .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
-                                       .Default(false)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TWinControl, TControl>()
+            .Property(u"DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
+            .Default(false)
+            .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+            .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+            .Default(false)
+            .Build();
     return Info;
 }
 
@@ -391,7 +391,7 @@ void TWinControl::WndProc(TMessage& Message) {
                 if (Shape == crDefault) Shape = Cursor();
             }
             if (Shape == crDefault) Shape = crArrow;
-        winapi::SetCursor(Screen->Cursors(Shape));
+            winapi::SetCursor(Screen->Cursors(Shape));
             Message.Result = 1;
             return;
         }
@@ -403,7 +403,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_VSCROLL: {
         // Notifications go back to the control that sent them.
         HWND From = Message.Msg == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(Message.LParam)->hwndFrom
-                                              : LParamToHandle(Message.LParam);
+                                             : LParamToHandle(Message.LParam);
         if (TWinControl* Child = FindControl(From); Child && Child != this) {
             Message.Result = Child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
             return;

@@ -76,7 +76,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
 }
 
 void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
-    if (TWinControl* Next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) Next->SetFocus();
+    if (TWinControl* Next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop))
+        Next->SetFocus();
 }
 
 void TWinControl::SelectFirst() {
@@ -105,7 +106,8 @@ void TWinControl::KeyUp(Word& Key, TShiftState Shift) {
 // key to 0 uses it up.
 bool TWinControl::DoKeyDown(TMessage& Message) {
     TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyDown(Message)) return true;
+    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyDown(Message))
+        return true;
     Word Key = Word(Message.WParam);
     if (!ControlStyle().Contains(csNoStdEvents)) {
         KeyDown(Key, KeyDataToShiftState(Message.LParam));
@@ -117,7 +119,8 @@ bool TWinControl::DoKeyDown(TMessage& Message) {
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
     TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyPress(Message)) return true;
+    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyPress(Message))
+        return true;
     Char Key = Char(Message.WParam);
     if (!ControlStyle().Contains(csNoStdEvents)) {
         KeyPress(Key);
@@ -129,7 +132,8 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
     TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyUp(Message)) return true;
+    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyUp(Message))
+        return true;
     Word Key = Word(Message.WParam);
     if (!ControlStyle().Contains(csNoStdEvents)) {
         KeyUp(Key, KeyDataToShiftState(Message.LParam));

@@ -159,8 +159,8 @@ TEST_F(VclTest, AlignmentFillsTheParentBarsFirstThenTheClient) {
         TControl* Control;
         TRect Expected;
     } Cases[] = {
-        {Top1, Rect(0, 0, 300, 10)},     {Top2, Rect(0, 10, 300, 25)},     {Bottom, Rect(0, 180, 300, 200)},
-        {Left, Rect(0, 25, 30, 180)},    {Right, Rect(260, 25, 300, 180)}, {Client, Rect(30, 25, 260, 180)},
+        {Top1, Rect(0, 0, 300, 10)},  {Top2, Rect(0, 10, 300, 25)},     {Bottom, Rect(0, 180, 300, 200)},
+        {Left, Rect(0, 25, 30, 180)}, {Right, Rect(260, 25, 300, 180)}, {Client, Rect(30, 25, 260, 180)},
         {Fixed, Rect(7, 8, 16, 18)},
     };
     for (auto& Case : Cases)
@@ -377,9 +377,10 @@ TEST_F(VclTest, MousePressAndReleaseInsideIsAClickWithShiftAndCoordinates) {
     Form->Show();
     TLog Seen;
     auto Watch = [&](TControl* Control, const std::string& Name) {
-        Control->OnMouseDown = [&, Name](TObject*, TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
-            Seen.push_back(Name + " down " + std::to_string(Button) + " " + std::to_string(Shift.Mask()) + " " +
-                           std::to_string(X) + "," + std::to_string(Y));
+        Control->OnMouseDown = [&, Name](TObject*, TMouseButton Button, TShiftState Shift, Integer X,
+                                         Integer Y) {
+            Seen.push_back(Name + " down " + std::to_string(Button) + " " + std::to_string(Shift.Mask()) +
+                           " " + std::to_string(X) + "," + std::to_string(Y));
         };
         Control->OnMouseUp = [&, Name](TObject*, TMouseButton, TShiftState, Integer X, Integer Y) {
             Seen.push_back(Name + " up " + std::to_string(X) + "," + std::to_string(Y));
@@ -409,8 +410,8 @@ TEST_F(VclTest, MousePressAndReleaseInsideIsAClickWithShiftAndCoordinates) {
     headless::Click(G.X, G.Y);
     Pump();
     TShiftState LeftDouble{ssLeft, ssDouble};
-    EXPECT_EQ(Seen, TLog({"graphic down 0 " + std::to_string(TShiftState{ssLeft}.Mask()) + " 3,4", "graphic click",
-                          "graphic up 3,4", "graphic dblclick",
+    EXPECT_EQ(Seen, TLog({"graphic down 0 " + std::to_string(TShiftState{ssLeft}.Mask()) + " 3,4",
+                          "graphic click", "graphic up 3,4", "graphic dblclick",
                           "graphic down 0 " + std::to_string(LeftDouble.Mask()) + " 3,4", "graphic up 3,4"}));
 }
 

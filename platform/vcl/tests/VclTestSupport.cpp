@@ -142,3 +142,8 @@ void TLogGraphic::Paint() {
     Canvas()->Brush()->SetColor(Color());
     Canvas()->FillRect(ClientRect());
 }
+
+// Fontconfig keeps its configuration until the process ends, by design.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

@@ -27,8 +27,8 @@ enum : winapi::UINT {
     CM_GOTFOCUS = CM_BASE + 2,
     CM_LOSTFOCUS = CM_BASE + 3,
     CM_CANCELMODE = CM_BASE + 4,
-    CM_DIALOGKEY = CM_BASE + 5,  // WParam the key; answer non-zero when used
-    CM_DIALOGCHAR = CM_BASE + 6, // WParam the character; answer non-zero when used as an accelerator
+    CM_DIALOGKEY = CM_BASE + 5,    // WParam the key; answer non-zero when used
+    CM_DIALOGCHAR = CM_BASE + 6,   // WParam the character; answer non-zero when used as an accelerator
     CM_FOCUSCHANGED = CM_BASE + 7, // LParam the control that took the focus
     CM_PARENTFONTCHANGED = CM_BASE + 8,
     CM_PARENTCOLORCHANGED = CM_BASE + 9,
@@ -89,11 +89,11 @@ using THintWindowClass = std::function<TCustomHintWindow*()>;
 struct THintInfo {
     TControl* HintControl = nullptr;
     THintWindowClass HintWindowClass;
-    TPoint HintPos;          // screen coordinates of the hint window's top left
+    TPoint HintPos; // screen coordinates of the hint window's top left
     Integer HintMaxWidth = 0;
     TColor HintColor = clInfoBk;
-    TRect CursorRect;        // client coordinates of the control; the hint lasts while the cursor stays in it
-    TPoint CursorPos;        // client coordinates of the control
+    TRect CursorRect; // client coordinates of the control; the hint lasts while the cursor stays in it
+    TPoint CursorPos; // client coordinates of the control
     Integer ReshowTimeout = 0;
     Integer HideTimeout = 0;
     String HintStr;

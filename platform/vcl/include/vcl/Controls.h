@@ -39,15 +39,15 @@ RTL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow,
 using TBorderStyle = TFormBorderStyle;
 
 RTL_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
-         csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
-         csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint,
-         csParentBackground)
+         csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
+         csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents,
+         csNeedsBorderPaint, csParentBackground)
 using TControlStyle = TSet<TControlStyleItem>;
 RTL_SET_INFO(TControlStyle)
 
-RTL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing,
-         csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csDesignerHide, csPanning,
-         csRecreating, csAligning)
+RTL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
+         csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csDesignerHide,
+         csPanning, csRecreating, csAligning)
 using TControlState = TSet<TControlStateItem>;
 RTL_SET_INFO(TControlState)
 
@@ -99,8 +99,8 @@ enum : TModalResult {
     mrYesToAll = 14,
 };
 
-using TMouseWheelEvent =
-    std::function<void(TObject* Sender, TShiftState Shift, Integer WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, Integer WheelDelta,
+                                            TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent =
     std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -243,7 +243,9 @@ public:
     bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
     bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
-    bool UseRightToLeftScrollBar() const { return FBiDiMode != bdLeftToRight && FBiDiMode != bdRightToLeftReadingOnly; }
+    bool UseRightToLeftScrollBar() const {
+        return FBiDiMode != bdLeftToRight && FBiDiMode != bdRightToLeftReadingOnly;
+    }
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }

@@ -16,8 +16,8 @@
 #include <vector>
 
 RTL_ENUM(TFormStyle, fsNormal, fsStayOnTop)
-RTL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-         poMainFormCenter, poOwnerFormCenter)
+RTL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+         poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 RTL_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 RTL_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 using TBorderIcons = TSet<TBorderIcon>;
