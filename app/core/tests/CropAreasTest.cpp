@@ -6,17 +6,11 @@
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
 #include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/StringLines.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<String> LinesOf(const TStrings& List) {
-    std::vector<String> Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
 
 // Crop-area files with three abstraction points.
 class CropAreaFiles : public ::testing::Test {
