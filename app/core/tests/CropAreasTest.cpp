@@ -1,5 +1,6 @@
 #include "core/CropAreas.h"
 
+#include "CropAreaFileTest.h"
 #include "coretesting/MemoryProjectDataModule.h"
 #include "coretesting/TestFolders.h"
 #include "rtl/Convert.h"
@@ -13,21 +14,11 @@
 namespace {
 
 // Crop-area files with three abstraction points.
-class CropAreaFiles : public ::testing::Test {
+class CropAreaFiles : public CropAreaFileTest {
 protected:
-    String Write(const std::vector<String>& Lines) {
-        TStringList List;
-        for (const String& Line : Lines)
-            List.Add(Line);
-        const String FileName = FFolder / (u"file" + IntToStr(++FFiles) + u".CropArea");
-        List.SaveToFile(FileName);
-        return FileName;
-    }
-
-    TTestFolder FFolder;
-    TMemoryProjectDataModule FDataModule{
-        {{1, u"P1", u"Point 1", 1.0}, {2, u"P2", u"Point 2", 1.0}, {3, u"P3", u"Point 3", 1.0}}};
-    Integer FFiles = 0;
+    CropAreaFiles()
+        : CropAreaFileTest(
+              {{1, u"P1", u"Point 1", 1.0}, {2, u"P2", u"Point 2", 1.0}, {3, u"P3", u"Point 3", 1.0}}) {}
 };
 
 struct TVersionCase {
