@@ -4,6 +4,7 @@
 
 #include "core/DataModule.h"
 
+#include "VORN/VORNInterface.h"
 #include "core/AbstractionPoints.h"
 #include "core/CropGroupCache.h"
 #include "core/Folders.h"
@@ -57,9 +58,33 @@ void TdmDataObjects::tblDWTSubstancesPostError(TDataSet* /*DataSet*/, EDatabaseE
     Action = daFail;
 }
 
+namespace {
+
+// The substance library as the program reaches it: through the bridge.
+class TBridgeSubstanceLibrary final : public ISubstanceLibrary {
+public:
+    String GetSubstanceChecksumByGUID(const String& GUID) override {
+        return TVORNInterface::GetSingleton().GetSubstanceChecksumByGUID(GUID);
+    }
+    String GetSubstanceCode(const String& GUID) override {
+        TStringList* InfoList = nullptr;
+        try {
+            TVORNInterface::GetSingleton().GetSubstanceInfoListByGUID(GUID, true, InfoList);
+            const String Code = InfoList->Values(u"SubstanceCode");
+            Free(InfoList);
+            return Code;
+        } catch (...) {
+            Free(InfoList);
+            throw;
+        }
+    }
+};
+
+} // namespace
+
 ISubstanceLibrary& TdmDataObjects::SubstanceLibrary() {
-    if (FSubstanceLibrary == nullptr) throw EInvalidOperation(u"No substance library connected");
-    return *FSubstanceLibrary;
+    static TBridgeSubstanceLibrary Bridge;
+    return FSubstanceLibrary != nullptr ? *FSubstanceLibrary : Bridge;
 }
 
 void TdmDataObjects::ResetDWTSubstanceToTravoValues(TSubstance& /*aTravoSubstance*/) {
