@@ -10,7 +10,6 @@
 #include "os/FileUtils.h"
 #include "os/Registry.h"
 #include "rtl/Encoding.h"
-#include "rtl/Convert.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,9 +54,10 @@ public:
         Project.SetName(u"Bench");
         Project.Substance()->SetGUID(u"{GUID}");
         Project.AbstractionPoints()->SetFileName(dm->DefaultCropAreaFile());
-        for (Integer r = 0; r < 12; ++r) {
+        for (const Char* RunID : {u"101", u"102", u"103", u"104", u"105", u"106", u"107", u"108", u"109", u"110",
+                                  u"111", u"112"}) {
             auto Run = std::make_unique<TRun>();
-            Run->RunID = IntToStr(100 + r);
+            Run->RunID = RunID;
             Run->FOCUS_D3_Crop()->CropCode = u"Potatoes";
             Run->valid = true;
             Run->KorvalisCrop()->ID = u"5";
