@@ -64,16 +64,20 @@ const TDatesCase DatesCases[] = {
      {u"15-may-1985", u"29-may-1985"}},
     {"CountDiffersFromTheRun",
      {"* lateral entry", "*   Number of applications", "*  3", "*", First, Second, "*    3     0.5        12-jun-1985"},
-     TOutcome::NotRead},
-    {"HeadingOnTheFirstLine", {"*   Number of applications", "*  2", "*", First, Second}, TOutcome::NotRead},
-    {"NoHeading", {"* lateral entry", "*   Number of treatments", "*  2", "*", First, Second}, TOutcome::NotRead},
+     TOutcome::NotRead, {}},
+    {"HeadingOnTheFirstLine", {"*   Number of applications", "*  2", "*", First, Second}, TOutcome::NotRead, {}},
+    {"NoHeading", {"* lateral entry", "*   Number of treatments", "*  2", "*", First, Second}, TOutcome::NotRead, {}},
     {"CountIsNoNumber", {"* lateral entry", "*   Number of applications", "*  two", "*", First, Second},
-     TOutcome::Raises},
+     TOutcome::Raises, {}},
     {"FileEndsBeforeTheLastDate", {"* lateral entry", "*   Number of applications", "*  2", "*", First},
-     TOutcome::Raises},
+     TOutcome::Raises, {}},
     {"LineWithoutDate", {"* lateral entry", "*   Number of applications", "*  2", "*", First, "*    2     0.500"},
-     TOutcome::Raises},
+     TOutcome::Raises, {}},
 };
+
+void PrintTo(const TDatesCase& Case, std::ostream* Out) {
+    *Out << Case.Name;
+}
 
 class ApplicationDates : public ::testing::TestWithParam<TDatesCase> {};
 

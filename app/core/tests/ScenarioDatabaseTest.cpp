@@ -8,27 +8,36 @@
 #include "core/Project.h"
 #include "coretesting/ScriptedUserInteraction.h"
 #include "coretesting/TestFolders.h"
+#include "os/FileUtils.h"
 #include "os/WindowsPath.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
 #include "rtl/StringList.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
 extern char** environ;
 
 // The embedded engine keeps its character-set converters for the life of the
-// process and never frees them; that is not a leak of ours.
+// process and never frees them, and the loader keeps the records of the
+// plugins the engine loads; neither is a leak of ours. LeakSanitizer crashes
+// while it scans the thread-local storage of those plugins, so it does not
+// scan thread-local storage in this program.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfbclient.so\n";
+    return "leak:libfbclient.so\nleak:_dl_map_object_deps\n";
+}
+extern "C" const char* __lsan_default_options() {
+    return "use_tls=0";
 }
 
 namespace {
@@ -77,17 +86,29 @@ public:
 
 class ScenarioDatabase : public ::testing::Test {
 protected:
+    // The engine writes its files synchronously: in memory (/dev/shm) they
+    // are made many times faster than on disk.
     static void SetUpTestSuite() {
+        const char* Previous = getenv("TMPDIR");
+        const std::string Kept = Previous ? Previous : "";
+        if (access("/dev/shm", W_OK) == 0) setenv("TMPDIR", "/dev/shm", 1);
         Databases = new TTestFolder;
+        if (Previous)
+            setenv("TMPDIR", Kept.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
         MakeScenarioDatabase(ExampleFile(), "");
-        MakeScenarioDatabase(Version2File(), "UPDATE SYSDBINFO SET DBVERSION = 2;\n");
     }
     static void TearDownTestSuite() {
         delete Databases;
         Databases = nullptr;
     }
     static String ExampleFile() { return *Databases / u"travo.fdb"; }
-    static String Version2File() { return *Databases / u"travo-version-2.fdb"; }
+    static String Version2File() {
+        const String File = *Databases / u"travo-version-2.fdb";
+        if (!FileExists(File)) MakeScenarioDatabase(File, "UPDATE SYSDBINFO SET DBVERSION = 2;\n");
+        return File;
+    }
 
     void SetUp() override {
         TVANDRELRegistry::CreateSingleton(ProgramKeyName);
@@ -153,7 +174,7 @@ TEST_F(ScenarioDatabase, TheFirstStartAsksForTheFileAndTheNextOpensItWithoutAski
     ASSERT_EQ(User.OpenFileRequests().size(), 1u);
     const TOpenFileRequest& Request = User.OpenFileRequests()[0];
     EXPECT_EQ(Request.Title, u"Select the TRAVO database ");
-    EXPECT_EQ(Request.InitialDir, ExampleFolder + u"travo/data");
+    EXPECT_EQ(Request.InitialDir, ExampleFolder + u"TRAVO/data"); // drive C: with the folder found
     EXPECT_EQ(Request.FileName, u"travo.fdb");
     EXPECT_EQ(Request.Filter, u"Firebird files (*.fdb)|*.fdb|All files (*.*)|*.*");
     EXPECT_EQ(Registry().HKCUGetStr(TravoDBValueName), ExampleFile());

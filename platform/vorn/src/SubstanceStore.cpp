@@ -49,8 +49,12 @@ String NewGUID() {
     const std::uint64_t versioned = (high & ~0xF000ull) | 0x4000ull;
     low = (low & ~(0xC000ull << 48)) | (0x8000ull << 48);
     const String hex = IntToHex(static_cast<UInt64>(versioned), 16) + IntToHex(static_cast<UInt64>(low), 16);
-    return u"{" + hex.substr(0, 8) + u"-" + hex.substr(8, 4) + u"-" + hex.substr(12, 4) + u"-" +
-           hex.substr(16, 4) + u"-" + hex.substr(20, 12) + u"}";
+    String guid = u"{";
+    for (size_t i = 0; i < hex.size(); ++i) {
+        if (i == 8 || i == 12 || i == 16 || i == 20) guid += u'-';
+        guid += hex[i];
+    }
+    return guid + u'}';
 }
 
 TSubstanceStore::TSubstanceStore(const String& fileName) : FDatabase(fileName, false) {

@@ -11,11 +11,13 @@
 // The program creates exactly one TdmDataObjects; it is the project model's
 // data module (IProjectDataModule) while it lives.
 //
-// Sources: DataModule.cpp (components, opening the project database, the
-// table routines), ProjectStore.cpp (reading, saving and copying projects),
-// ProjectChecks.cpp (names, substance checksums), ScenarioDatabase.cpp (the
-// scenario side).
+// Sources: DataModule.cpp (TdmData: components, opening the project
+// database, the table routines), DataObjects.cpp (the current project, the
+// reference tables, names and substance checksums), ProjectStore.cpp
+// (reading, saving and copying projects), ScenarioDatabase.cpp (the scenario
+// side).
 
+#include "core/OwnedList.h"
 #include "core/ProjectDataModule.h"
 #include "data/ADODataSet.h"
 #include "data/DataSource.h"
@@ -38,6 +40,19 @@ inline constexpr const Char* ProjectDatabaseFileName = u"VANDREL.db";
 inline constexpr const Char* ProgramTitle = u"VANDREL_1.4.2";
 // The scenario the program assesses.
 inline constexpr const Char* AssessedScenario = u"D3_Ditch";
+
+// What the data module asks of the substance library. The program answers
+// through the substance-library bridge; tests install their own.
+class ISubstanceLibrary {
+public:
+    virtual ~ISubstanceLibrary() = default;
+    // The substance's current checksum; empty when the library no longer
+    // knows the substance.
+    virtual String GetSubstanceChecksumByGUID(const String& GUID) = 0;
+    // The "SubstanceCode" entry of the substance's info list (required
+    // attributes only); empty when the list has none.
+    virtual String GetSubstanceCode(const String& GUID) = 0;
+};
 
 // ---- Scenario database -----------------------------------------------------
 
@@ -166,7 +181,11 @@ public:
     void Initialise() override;
 
     TDataSource* dsProjects; // on tblDWTProjects
-    TADOTable* tblDWRuns;    // "runs", ordered by RunID
+
+    // The substance library the checks and reads ask; the bridge unless
+    // another one is set (null: the bridge again).
+    void SetSubstanceLibrary(ISubstanceLibrary* Library) { FSubstanceLibrary = Library; }
+    ISubstanceLibrary& SubstanceLibrary();
 
     // The project that follows the projects table's current row.
     TDWProject* CurrentProject() const { return FProject.get(); }
@@ -239,6 +258,18 @@ public:
     Integer ReadApplicationDates(TTRAVOProject& Project);
 
 private:
+    void SaveProjectParameters(TDWProject& Project);
+    void ReadProjectParameters(TDWProject& Project);
+    // Copies the rows of Table whose column KeyColumn (a position) holds
+    // SourceID, each with NewID in that column; at most one row when
+    // OneRow. Answers the number of rows copied.
+    Integer CopyRowsByPosition(const String& Table, Integer KeyColumn, Integer SourceID, Integer NewID,
+                               bool OneRow);
+    // After a failed change: drops an unfinished edit and reads the table
+    // again, so it shows what the database holds.
+    void ReloadProjectsTable();
+
     std::unique_ptr<TDWProject> FProject;
+    ISubstanceLibrary* FSubstanceLibrary = nullptr;
     IProjectDataModule* FPreviousDataModule = nullptr;
 };
