@@ -2,6 +2,7 @@
 
 #include "core/Folders.h"
 #include "core/TextChecks.h"
+#include "os/FilePath.h"
 #include "rtl/DateTime.h"
 #include "rtl/Exception.h"
 
@@ -133,7 +134,7 @@ void TDWProject::Change() {
 
 String TDWProject::ReadPath() const {
     if (Name().empty()) return String();
-    return GetProjectsDir() + Name() + u"/";
+    return GetProjectsDir() + Name() + PathDelim;
 }
 
 std::unique_ptr<TProject> TDWProject::Copy(const String& newName, const String& newDescription) const {

@@ -265,3 +265,11 @@ TEST(Substance, ConformOriginalAsksAndResetsOnlyOnYes) {
     EXPECT_EQ(User.Texts(TScriptedUserInteraction::TCallKind::Confirm),
               std::vector<String>(2, u"Reset all values to the values in the Travo database?"));
 }
+
+TEST(ScenarioProject, CopyingOntoItselfKeepsTheRuns) {
+    TTRAVOProject Project;
+    Project.Runs().Add(RunOf(u"1", u"a", true, true, 2));
+    Project.CopyData(u"", u"", Project);
+    ASSERT_EQ(Project.Runs().Count(), 1);
+    EXPECT_EQ(Project.getRun(0)->RunID, u"1");
+}
