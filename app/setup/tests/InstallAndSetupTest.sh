@@ -3,17 +3,18 @@
 # user with a fresh home folder, twice: the first run must leave every file
 # and registry value in place and a working engine folder; the second, after
 # the user added a project, must change nothing.
-#   InstallAndSetupTest.sh <build folder> <sqlite3 program>
+#   InstallAndSetupTest.sh <cmake program> <build folder> <sqlite3 program>
 set -euo pipefail
-build=$1
-sqlite3=$2
+cmake=$1
+build=$2
+sqlite3=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 templates=$prefix/share/vandrel
 
 export HOME=$work/home
