@@ -26,6 +26,7 @@ void AssignScenarioProject(const TTRAVOProject& Source, TTRAVOProject& Dest) {
     Dest.Modified = Source.Modified;
     Dest.SetPath(Source.Path());
     Source.Substance()->Copy(*Dest.Substance());
+    Dest.Missing = Source.Missing;
     Dest.Runs().Clear();
     for (const TRun* Run : Source.Runs())
         Dest.Runs().Add(Run->Copy());

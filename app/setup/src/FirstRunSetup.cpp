@@ -118,28 +118,29 @@ void TFirstRunSetup::CopyMissing(const String& from, const String& to) {
         if (entry.Attr & faDirectory)
             CopyMissing(from + entry.Name + u"/", to + entry.Name + u"/");
         else if (!FileExists(to + entry.Name) && !DirectoryExists(to + entry.Name))
-            CopyFileTo(from + entry.Name, to + entry.Name, u"Copied ");
+            CopyFileTo(from + entry.Name, to + entry.Name, false);
     }
 }
 
-void TFirstRunSetup::CopyFileTo(const String& from, const String& to, const String& changeText) {
+void TFirstRunSetup::CopyFileTo(const String& from, const String& to, bool replace) {
     // The copy is made beside the target and moved into place, so a failed
-    // copy leaves no half-made file that a later run would take as complete.
-    if (!CopyFile(from, to, false)) throw ESetupError(u"Cannot copy %s to %s.", {from, to});
-    FChanges.push_back(changeText + to);
+    // copy leaves no half-made file that a later run would take as complete;
+    // without `replace` a file that appeared meanwhile is not replaced.
+    if (!CopyFile(from, to, !replace)) throw ESetupError(u"Cannot copy %s to %s.", {from, to});
+    FChanges.push_back((replace ? u"Updated " : u"Copied ") + to);
 }
 
 void TFirstRunSetup::PlaceEngine() {
     const String engine = FDataPath + u"data/PEC/Tesvorik";
     if (!FileExists(engine))
-        CopyFileTo(FInstallation.EngineProgram(), engine, u"Copied ");
+        CopyFileTo(FInstallation.EngineProgram(), engine, false);
     else if (!SameContents(FInstallation.EngineProgram(), engine))
-        CopyFileTo(FInstallation.EngineProgram(), engine, u"Updated ");
+        CopyFileTo(FInstallation.EngineProgram(), engine, true);
 }
 
 void TFirstRunSetup::PlaceSubstanceStore() {
     if (!FileExists(FInstallation.SubstanceStore()))
-        CopyFileTo(FInstallation.SubstanceStoreTemplate(), FInstallation.SubstanceStore(), u"Copied ");
+        CopyFileTo(FInstallation.SubstanceStoreTemplate(), FInstallation.SubstanceStore(), false);
 }
 
 void TFirstRunSetup::WriteRegistryValues() {

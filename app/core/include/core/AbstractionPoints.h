@@ -107,6 +107,17 @@ public:
     Integer Count() const { return FItems.Count(); }
     // The remark of the last results read.
     const String& Kom_comment() const { return FKom_comment; }
+    // True when the last Summary.out read holds no results because the engine
+    // stopped on out-of-range input; EngineMessages then tells why.
+    bool RunStopped() const { return FRunStopped; }
+    const String& EngineMessages() const { return FEngineMessages; }
+
+    // Fills every point's PEC_Tier1, Kom_comment, RunStopped and
+    // EngineMessages from a Summary.out (ReadSummaryResults). Raises
+    // EFOpenError "File nof found: <file name>" when the file is missing and
+    // EReadError "Summary.out incomplete" when its result rows are not all
+    // there; nothing changes then.
+    void ReadResults(const String& FileName);
 
     // Reads the crop-area file, rebuilds the points from the project
     // database, gives every point one crop data per grouping with area there
@@ -144,4 +155,6 @@ protected:
 private:
     TOwnedList<TAbstractionPoint> FItems;
     String FKom_comment;
+    bool FRunStopped = false;
+    String FEngineMessages;
 };

@@ -54,6 +54,34 @@ public:
     virtual String GetSubstanceCode(const String& GUID) = 0;
 };
 
+// ---- Scenario database -----------------------------------------------------
+
+// The registry value, below the program's key in HKEY_CURRENT_USER, that names
+// the scenario database file that opened last.
+inline constexpr const Char* TravoDBValueName = u"travo_db";
+// The version of the scenario database the program reads.
+inline constexpr Integer RequiredTravoDBVersion = 3;
+
+// Finds the scenario database file. With an empty `DatabaseFile` (the first
+// try) the registry value "travo_db" is taken when it names an existing file;
+// when it names a missing one the user is told so. Otherwise, and on every
+// later try, the user picks the file in a dialog. False when the user
+// cancels.
+bool LocateTravoDatabase(String& DatabaseFile);
+// Writes the file into the registry value "travo_db".
+void StoreTravoDBPath(const String& DatabaseFile);
+
+// A query on the scenario connection, freed (Free) when the pointer goes.
+struct TFreeQuery {
+    void operator()(TADOQuery* Query) const { Free(Query); }
+};
+using TTravoQuery = std::unique_ptr<TADOQuery, TFreeQuery>;
+
+// GetTravoProjects attaches each caption's ProjectID as the line's object;
+// these put it there and read it back.
+TObject* TravoProjectIDObject(Integer ProjectID);
+Integer TravoProjectIDOf(const TStrings& List, Integer Index);
+
 class TdmData : public TComponent {
 public:
     explicit TdmData(TComponent* AOwner);
@@ -108,11 +136,13 @@ public:
     TADOConnection* ADOConnectionTRAVO;
     TADOQuery* qryTRVProjects; // one scenario project, reopened by OpenTravoProject
 
-    // True when the scenario database is of version 3.
+    // True when the scenario database's SYSDBINFO holds version 3 in its
+    // first row.
     bool CheckTravoDBVersion();
-    // A new query on the scenario connection with the text, opened; the
-    // caller frees it.
-    std::unique_ptr<TADOQuery> OpenTravoQuery(const String& SQL, const std::vector<Variant>& Values = {});
+    // A new query on the scenario connection with the text, its ":name"
+    // parameters bound to Values in the order they first appear, opened. It
+    // belongs to the data module until the caller's pointer lets it go.
+    TTravoQuery OpenTravoQuery(const String& SQL, const std::vector<Variant>& Values = {});
     // Reopens qryTRVProjects on the scenario project with that ID.
     void OpenTravoProject(Integer ProjectID);
 
@@ -126,6 +156,10 @@ protected:
     // Opens the project database in the file; OpenProjectDatabase with
     // another file, for the install step and the tests.
     void OpenProjectDatabase(const String& FileName);
+    // Connects to the scenario database in the file and checks its version;
+    // raises the provider's error or the wrong-version message, and then
+    // leaves the connection closed.
+    void ConnectTravoDatabase(const String& FileName);
 
     // Enables or disables the project list's data source (TdmDataObjects).
     virtual void UpdateProjectDatasourceStatus(bool bEnabled);
@@ -202,16 +236,25 @@ public:
 
     // ---- Scenario database -----------------------------------------------
 
-    // The captions of the assessable scenario projects, each with its
-    // ProjectID as the line's object value.
+    // Clears Result and fills it with the captions of the scenario projects
+    // an assessment can use, each with its ProjectID as the line's object
+    // (TravoProjectIDOf): copies of the standard projects (Focus "NO") with a
+    // run at the locked location aScenario (any location when it is empty)
+    // of which the application dates can be read.
     void GetTravoProjects(TStrings& Result, const String& aScenario);
-    // Reads one scenario project with its runs, application dates and
-    // substance.
+    // Reads the scenario project ProjectID into Result: its fields, its runs
+    // at aScenario with their application dates, and the substance of its
+    // first run (checksum and caption from the substance library). A project
+    // the scenario database no longer holds is reported to the user and
+    // leaves Result empty but for its ID, marked as missing, so no runs of
+    // an earlier project stay behind.
     virtual void ReadTravoProject(TTRAVOProject& Result, Integer ProjectID, const String& aScenario);
-    // Rebuilds the run list from the scenario database.
+    // Rebuilds the run list from the scenario database: one run per RunID in
+    // RunID order, one application per application-scheme row in order.
     void ReadTravoRuns(TOwnedList<TRun>& Runs, Integer ProjectID, const String& aScenario);
-    // Reads every run's lateral-entry file; answers the number of runs whose
-    // application dates were read.
+    // Reads every run's lateral-entry file (core/LateralEntryFile.h) and
+    // makes the runs whose dates were read available; answers their number.
+    // A missing or malformed file leaves its run unavailable and unchanged.
     Integer ReadApplicationDates(TTRAVOProject& Project);
 
 private:

@@ -9,6 +9,7 @@
 #include "core/Substance.h"
 #include "rtl/Events.h"
 #include "rtl/Object.h"
+#include "rtl/StringList.h"
 #include "rtl/Types.h"
 
 #include <memory>
@@ -20,7 +21,7 @@ public:
 
     // Raises "invalid characters: <space> = / \ ( ) > < * : " , . + = ? "
     // when the name holds a character that cannot be part of a folder name,
-    // and then keeps the old name. An empty name is accepted.
+    // and then keeps the old name (CheckName). An empty name is accepted.
     const String& Name() const { return FName; }
     void SetName(const String& Value);
 
@@ -50,6 +51,8 @@ public:
     Integer ID = 0;  // database ID; 0 after Clear, -1 for a copy never stored
 
 protected:
+    // Raises when Value cannot be the project's name; see SetName.
+    virtual void CheckName(const String& Value) const;
     virtual String ReadPath() const { return FPath; }
     virtual TSubstance* ReadSubstance() const { return FSubstance.get(); }
 
@@ -89,6 +92,15 @@ public:
     // these runs. destProject must be a TTRAVOProject.
     void CopyData(const String& newName, const String& newDescription, TProject& destProject) const override;
 
+    // The scenario database no longer holds the project of this ID: the
+    // project is empty but for its ID.
+    bool Missing = false;
+
+protected:
+    // The caption is the scenario tool's: it is never used as a folder name,
+    // so any caption is accepted.
+    void CheckName(const String&) const override {}
+
 private:
     TOwnedList<TRun> FRuns;
 };
@@ -114,6 +126,54 @@ public:
     void CopyData(const String& newName, const String& newDescription, TProject& destProject) const override;
 
     TNotifyEvent OnChange;
+
+    // ---- the engine's input files (written into the project folder and the
+    // engine folder; layouts in EngineInputFiles.cpp)
+
+    // Checks that the engine can read the project, builds CropPEC.inp,
+    // CompoundProperties.inp and CropArea.inp in memory and only then saves
+    // each into the project folder and the engine folder. A project the
+    // engine cannot read raises EEngineInputError and nothing is written;
+    // when a save fails, the engine folder's input files are removed and the
+    // error passes on.
+    void CreateInputFiles();
+    // Appends the four header lines the three files share.
+    void AddHeader(TStrings& list) const;
+    // Each clears the list and fills it with one file's lines.
+    // WriteCropPEC first decides the used runs (CheckHighestPecPeak).
+    void WriteCropPEC(TStrings& list);
+    void WriteCompoundProperties(TStrings& list) const;
+    void WriteCropArea(TStrings& list) const;
+    // The crop row of the run at runIndex; empty for a run that is not valid.
+    String FormatPECLine(Integer runIndex) const;
+    // The market share of the grouping with code codeID at the point; 0 when
+    // the grouping has no area there.
+    Double GetMarketShare(const String& codeID, Integer pointIndex) const;
+    // Of the valid runs that share a grouping only the one with the highest
+    // peak (the first of equal ones) stays used; every other valid run is
+    // used.
+    void CheckHighestPecPeak();
+    // True when two valid runs share a grouping.
+    bool MultipleKorvalisGrouping() const;
+    // The grouping codes of the valid, used runs, in run order.
+    std::unique_ptr<TStringList> GetUsedCrops() const;
+
+    // ---- the engine run (EngineRun.cpp)
+
+    // Creates the project folder when it is missing (one level).
+    void CreateProjectDir();
+    // True when the project folder holds Summary.out.
+    bool ResultAvailable() const;
+    // Removes Summary.out from the engine folder and the project folder, runs
+    // Tesvorik in the engine folder while window events are handled, and
+    // copies the Summary.out it leaves into the project folder. True when
+    // there is one, also for a run the engine stopped on out-of-range input.
+    // False with a message when the engine cannot be started, is still
+    // running, or the project has no name; false without one when the engine
+    // left no Summary.out.
+    bool Calculate();
+    // Shows the project folder's three input files in the viewer.
+    void ViewInputFiles();
 
 protected:
     // The project folder: the projects folder, the name and a delimiter;

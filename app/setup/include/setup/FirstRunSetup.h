@@ -63,7 +63,8 @@ private:
     bool MakeFolder(const String& folder);
     // Copies every file and folder of `from` that `to` lacks, recursively.
     void CopyMissing(const String& from, const String& to);
-    void CopyFileTo(const String& from, const String& to, const String& changeText);
+    // Copies a missing file, or with `replace` puts a new copy in place of one.
+    void CopyFileTo(const String& from, const String& to, bool replace);
     void PlaceEngine();
     void PlaceSubstanceStore();
     void WriteRegistryValues();
