@@ -6,32 +6,14 @@
 #include "rtl/Convert.h"
 #include "rtl/Exception.h"
 #include "rtl/StringUtils.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
 const String DefaultCropAreaFile =
     ExpandFileName(String(u"" VANDREL_FIXTURES) + u"/../../../../data/CropArea/default.CropArea");
-
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
-
-std::string BytesOf(const String& FileName) {
-    std::ifstream File(Utf8(FileName), std::ios::binary);
-    std::ostringstream Bytes;
-    Bytes << File.rdbuf();
-    return Bytes.str();
-}
 
 // Crop-area files with three abstraction points.
 class AbstractionPoints : public ::testing::Test {
@@ -210,7 +192,7 @@ TEST_F(TenPoints, SavingWritesTheLinesUnchanged) {
     Points.SetFileName(DefaultCropAreaFile);
     const TTestFolder Folder;
     Points.Save(Folder / u"saved.CropArea");
-    EXPECT_EQ(BytesOf(Folder / u"saved.CropArea"), BytesOf(DefaultCropAreaFile));
+    EXPECT_EQ(ReadFileBytes(Folder / u"saved.CropArea"), ReadFileBytes(DefaultCropAreaFile));
 }
 
 TEST_F(AbstractionPoints, CopiedCropDataBelongToTheDestinationPoint) {

@@ -5,20 +5,11 @@
 #include "rtl/Convert.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
 
 std::vector<String> LinesOf(const TStrings& List) {
     std::vector<String> Result;
