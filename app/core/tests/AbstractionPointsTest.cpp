@@ -1,5 +1,6 @@
 #include "core/AbstractionPoints.h"
 
+#include "CropAreaFileTest.h"
 #include "coretesting/MemoryProjectDataModule.h"
 #include "coretesting/TestFolders.h"
 #include "os/FilePath.h"
@@ -16,17 +17,12 @@ const String DefaultCropAreaFile =
     ExpandFileName(String(u"" VANDREL_FIXTURES) + u"/../../../../data/CropArea/default.CropArea");
 
 // Crop-area files with three abstraction points.
-class AbstractionPoints : public ::testing::Test {
+class AbstractionPoints : public CropAreaFileTest {
 protected:
-    AbstractionPoints() { FDataModule.DefaultCropArea = DefaultCropAreaFile; }
-
-    String Write(const std::vector<String>& Lines) {
-        TStringList List;
-        for (const String& Line : Lines)
-            List.Add(Line);
-        const String FileName = FFolder / (u"file" + IntToStr(++FFiles) + u".CropArea");
-        List.SaveToFile(FileName);
-        return FileName;
+    AbstractionPoints()
+        : CropAreaFileTest(
+              {{1, u"P1", u"Point 1", 1.5}, {2, u"P2", u"Point 2", 2.0}, {3, u"P3", u"Point 3", 1.0}}) {
+        FDataModule.DefaultCropArea = DefaultCropAreaFile;
     }
 
     // Intake areas 100, 200 and 0; grouping 1 has no area at point 2,
@@ -35,11 +31,6 @@ protected:
         return Write({u"* Intake area of abstraction point [ha] 100 200 0", u"* ID abstraction point 1 2 3",
                       u"1 Grasland 265 Grassland 10 0 5", u"2 Mais 259 Maize 20 40"});
     }
-
-    TTestFolder FFolder;
-    TMemoryProjectDataModule FDataModule{
-        {{1, u"P1", u"Point 1", 1.5}, {2, u"P2", u"Point 2", 2.0}, {3, u"P3", u"Point 3", 1.0}}};
-    Integer FFiles = 0;
 };
 
 class TenPoints : public ::testing::Test {

@@ -46,7 +46,7 @@ class NameValidation : public ::testing::TestWithParam<String> {};
 } // namespace
 
 TEST_P(NameValidation, ACharacterThatCannotBeInAFolderNameIsRefusedAndTheOldNameKept) {
-    TTRAVOProject Project;
+    TDWProject Project;
     Project.SetName(u"Old");
     EXPECT_EQ(MessageOf([&] { Project.SetName(u"New" + GetParam() + u"name"); }), InvalidNameMessage);
     EXPECT_EQ(Project.Name(), u"Old");
@@ -57,11 +57,19 @@ INSTANTIATE_TEST_SUITE_P(Characters, NameValidation,
                                            u",", u".", u"+", u"=", u"?"));
 
 TEST(Project, NamesWithoutSuchCharactersAndTheEmptyNameAreAccepted) {
-    TTRAVOProject Project;
+    TDWProject Project;
     for (const String Name : {u"Project_1-b", u"", u"Ëlst"}) {
         Project.SetName(Name);
         EXPECT_EQ(Project.Name(), Name);
     }
+}
+
+TEST(Project, AScenarioCaptionIsNeverRefusedAsItIsNoFolderName) {
+    TDWProject Source;
+    Source.TRAVOProject()->SetName(u"Examplofen sugar beet");
+    TDWProject Destination;
+    Source.CopyData(u"Copy", u"", Destination);
+    EXPECT_EQ(Destination.TRAVOProject()->Name(), u"Examplofen sugar beet");
 }
 
 TEST(Project, ClearEmptiesEverythingButTheSubstanceChecksum) {
@@ -115,9 +123,9 @@ TEST(Project, CopyDataWithoutNewTextsKeepsNameAndDescriptionAndDatesToday) {
 }
 
 TEST(Project, CopyDataWithAnInvalidNameChangesNothing) {
-    TTRAVOProject Source;
+    TDWProject Source;
     FillProject(Source);
-    TTRAVOProject Destination;
+    TDWProject Destination;
     Destination.Description = u"kept";
     EXPECT_EQ(MessageOf([&] { Source.CopyData(u"new name", u"new", Destination); }), InvalidNameMessage);
     EXPECT_EQ(Destination.Description, u"kept");

@@ -2,6 +2,7 @@
 
 #include "rtl/DateTime.h"
 #include "rtl/Exception.h"
+#include "rtltesting/StringLines.h"
 #include "rtltesting/TestFiles.h"
 
 #include <csignal>
@@ -10,13 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-std::vector<String> LinesOf(const TStrings& List) {
-    std::vector<String> Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
 
 const std::string kSample = "; settings of the filter\r\n"
                             "\r\n"

@@ -4,6 +4,7 @@
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
 #include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/StringLines.h"
 #include "rtltesting/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,6 @@
 namespace {
 
 using Lines = std::vector<String>;
-
-Lines LinesOf(const TStrings& List) {
-    Lines Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
 
 void Fill(TStrings& List, const Lines& Items) {
     List.Clear();
