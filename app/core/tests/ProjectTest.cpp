@@ -9,23 +9,14 @@
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 
 namespace {
 
 const String InvalidNameMessage = u"invalid characters: <space> = / \\ ( ) > < * : \" , . + = ? ";
-
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
 
 std::unique_ptr<TRun> RunOf(const String& RunID, const String& FocusCrop, bool Valid, bool Used,
                             Integer Apps) {

@@ -225,6 +225,19 @@ void FillStrings(TStrings* strings, const std::vector<String>& names) {
     strings->EndUpdate();
 }
 
+// The names of a key's subkeys or values, in stored order; none when the key
+// does not exist.
+template <class TItem>
+std::vector<String> NamesIn(HKEY root, const std::vector<String>& path,
+                            std::vector<TItem> TRegKeyNode::*items) {
+    std::vector<String> names;
+    const auto hive = ReadHive(root);
+    if (const TRegKeyNode* key = hive->Find(path))
+        for (const auto& item : key->*items)
+            names.push_back(item.Name);
+    return names;
+}
+
 } // namespace
 
 void TRegistry::GetKeyNames(TStrings* strings) const {
@@ -236,21 +249,11 @@ void TRegistry::GetValueNames(TStrings* strings) const {
 }
 
 std::vector<String> TRegistry::KeyNames() const {
-    std::vector<String> names;
-    if (!FKeyOpen) return names;
-    const auto hive = ReadHive(FRootKey);
-    if (const TRegKeyNode* key = hive->Find(FCurrentPath))
-        for (const auto& sub : key->SubKeys)
-            names.push_back(sub.Name);
-    return names;
+    if (!FKeyOpen) return {};
+    return NamesIn(FRootKey, FCurrentPath, &TRegKeyNode::SubKeys);
 }
 
 std::vector<String> TRegistry::ValueNames() const {
-    std::vector<String> names;
-    if (!FKeyOpen) return names;
-    const auto hive = ReadHive(FRootKey);
-    if (const TRegKeyNode* key = hive->Find(FCurrentPath))
-        for (const auto& value : key->Values)
-            names.push_back(value.Name);
-    return names;
+    if (!FKeyOpen) return {};
+    return NamesIn(FRootKey, FCurrentPath, &TRegKeyNode::Values);
 }
