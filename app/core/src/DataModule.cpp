@@ -109,12 +109,6 @@ TADOTable* NewTable(TComponent* Owner, const Char* Name, const Char* TableName, 
     return Table;
 }
 
-// A connection-text value in double quotes, so that a path may hold a
-// semicolon.
-String QuotedConnectionValue(const String& Value) {
-    return u"\"" + StringReplace(Value, u"\"", u"\"\"", {rfReplaceAll}) + u"\"";
-}
-
 bool StartsWithSelect(const String& Text) {
     return SameText(Copy(Text, 1, 6), u"SELECT");
 }
@@ -179,7 +173,8 @@ void TdmData::OpenProjectDatabase() {
 void TdmData::OpenProjectDatabase(const String& FileName) {
     try {
         ADOConnectionDWT->Close();
-        ADOConnectionDWT->SetConnectionString(u"Provider=SQLite;Data Source=" + QuotedConnectionValue(FileName));
+        // Quoted, so that the path may hold a semicolon.
+        ADOConnectionDWT->SetConnectionString(u"Provider=SQLite;Data Source=" + AnsiQuotedStr(FileName, u'"'));
         ADOConnectionDWT->Open();
         FilterAbstractionPoints(u"");
         FAbstractionPointCount = tblAbstractionPoints->RecordCount();

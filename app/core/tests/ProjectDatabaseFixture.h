@@ -13,8 +13,8 @@
 #include "os/Registry.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -56,15 +56,6 @@ public:
             Result.Runs().Add(Run->Copy());
     }
 };
-
-inline String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
 
 class ProjectDatabaseTest : public ::testing::Test {
 protected:

@@ -4,6 +4,8 @@
 
 #include "ProjectDatabaseFixture.h"
 
+#include "VORN/VORNInterface.h"
+#include "VORN/VORNRegistry.h"
 #include "core/AbstractionPoints.h"
 #include "core/CropGroupCache.h"
 #include "core/Crops.h"
@@ -212,4 +214,28 @@ TEST_F(ProjectDatabaseTest, TheCurrentProjectFollowsTheProjectsTable) {
     User.AnswerConfirm(true);
     dm->tblDWTProjects->Delete();
     EXPECT_EQ(dm->CurrentProject()->Name(), u"");
+}
+
+TEST_F(ProjectDatabaseTest, WithoutALibraryOfItsOwnTheDataModuleAsksTheBridge) {
+    const TTestFolder Store;
+    ASSERT_TRUE(CopyFile(FromUtf8(VORN_EXAMPLE_STORE), Store.Path() + u"vorn.sqlite", false));
+    setenv("VORN_STORE", Utf8(Store.Path() + u"vorn.sqlite").c_str(), 1);
+    {
+        TRegistry Registry;
+        Registry.SetRootKey(HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(Registry.OpenKey(u"SOFTWARE\\Brennhoven\\VORN", true));
+        Registry.WriteString(TVORNInterface::LibraryPathValue, FromUtf8(VORN_LIBRARY));
+    }
+    TVORNInterface::CreateSingleton(u".");
+    dm->SetSubstanceLibrary(nullptr);
+    const String Examplofen = u"{6A0E2F4C-1B7D-4E59-9C31-2D8F0A4B7E11}";
+    TSubstance Substance;
+    Substance.SetGUID(Examplofen);
+    dm->ReadSubstanceCaption(Substance);
+    EXPECT_EQ(Substance.Caption(), u"Examplofen");
+    EXPECT_EQ(dm->SubstanceLibrary().GetSubstanceChecksumByGUID(Examplofen),
+              TVORNInterface::GetSingleton().GetSubstanceChecksumByGUID(Examplofen));
+    TVORNInterface::DestroySingleton();
+    TVORNRegistry::DestroySingleton();
+    unsetenv("VORN_STORE");
 }
