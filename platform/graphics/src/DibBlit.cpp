@@ -15,6 +15,17 @@ constexpr Cardinal BI_ALPHABITFIELDS = 6;
 // reader expects them in front of the pixel rows; 0 when they make no sense.
 std::size_t DescriptionSize(const BITMAPINFOHEADER& h) {
     if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biSize > 124) return 0;
+    switch (h.biBitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return 0;
+    }
     std::size_t size = h.biSize;
     if (h.biSize == 40 && h.biCompression == BI_BITFIELDS) size += 12;
     if (h.biSize == 40 && h.biCompression == BI_ALPHABITFIELDS) size += 16;
