@@ -109,10 +109,6 @@ void TCustomADODataSet::BeforeDestruction() {
     TDataSet::BeforeDestruction();
 }
 
-void TCustomADODataSet::Notification(TComponent* AComponent, TOperation Operation) {
-    TDataSet::Notification(AComponent, Operation);
-}
-
 void TCustomADODataSet::SetConnection(TADOConnection* Value) {
     if (Value == FConnection) return;
     Close();
@@ -124,8 +120,6 @@ void TCustomADODataSet::SetConnection(TADOConnection* Value) {
     FConnection = Value;
     if (FConnection) FConnection->FDataSets.push_back(this);
 }
-
-void TCustomADODataSet::InternalClose() {}
 
 detail::IDbConnection& TCustomADODataSet::Database() const {
     if (!FConnection) DatabaseError(u"Missing Connection or ConnectionString");
@@ -255,22 +249,12 @@ void TADOTable::InternalOpen(std::vector<detail::TDbColumn>& Columns,
     ReadAll(*Statement, Columns, Records, WithIdentity);
 }
 
-std::vector<String> TADOTable::ColumnNames() const {
-    std::vector<String> Names;
-    for (Integer i = 0; i < FieldCount(); ++i)
-        Names.push_back(Fields(i)->FieldName());
-    return Names;
-}
-
 void TADOTable::InternalPost(TDbRecord& Record, const std::vector<bool>& Changed, bool Inserting) {
     detail::IDbConnection& Db = Database();
     // The columns in the order of the record, whether or not a field shows them.
     std::vector<String> Names;
-    {
-        auto Probe = Db.Prepare(u"SELECT * FROM " + QuotedTable() + u" WHERE 0 = 1");
-        for (const auto& Column : Probe->Columns())
-            Names.push_back(Column.Name);
-    }
+    for (const auto& Column : Columns())
+        Names.push_back(Column.Name);
     std::vector<size_t> Written;
     for (size_t i = 0; i < Changed.size() && i < Names.size(); ++i)
         if (Changed[i]) Written.push_back(i);

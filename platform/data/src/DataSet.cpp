@@ -103,10 +103,6 @@ void TDataSet::BeforeDestruction() {
     TComponent::BeforeDestruction();
 }
 
-void TDataSet::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-}
-
 void TDataSet::DatabaseError(const String& Message) const {
     throw EDatabaseError(Name().empty() ? Message : Name() + u": " + Message);
 }
@@ -154,7 +150,6 @@ void TDataSet::Open() {
         DestroyDefaultFields();
         FRecords.clear();
         FColumns.clear();
-        InternalClose();
         throw;
     }
     FCurrent = FView.empty() ? -1 : 0;
@@ -168,7 +163,6 @@ void TDataSet::Open() {
 void TDataSet::Close() {
     if (!Active()) return;
     FEditBuffer.reset();
-    InternalClose();
     DestroyDefaultFields();
     FView.clear();
     FRecords.clear();
@@ -477,7 +471,7 @@ void TDataSet::Delete() {
                                 [Doomed](const auto& R) { return R.get() == Doomed; }));
     FCurrent = std::min(FCurrent, static_cast<Integer>(FView.size()) - 1);
     FBof = FEof = FView.empty();
-    if (FState != dsBrowse) FState = dsBrowse, DataEvent(deUpdateState);
+    SetState(dsBrowse);
     DataEvent(deDataSetChange);
     DoAfterScroll();
 }

@@ -21,11 +21,6 @@ void TDataSource::BeforeDestruction() {
     TComponent::BeforeDestruction();
 }
 
-void TDataSource::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FDataSet) FDataSet = nullptr;
-}
-
 void TDataSource::SetDataSet(TDataSet* Value) {
     if (Value == FDataSet) return;
     if (FDataSet) FDataSet->RemoveDataSource(this);
@@ -68,7 +63,12 @@ void TDataSource::DataEvent(TDataEvent Event, TField* Field) {
 // ---- TDataLink ----------------------------------------------------------------
 
 TDataLink::~TDataLink() {
-    SetDataSource(nullptr);
+    // Leaves the source without calling the hooks: they belong to a class
+    // that is already gone.
+    if (FDataSource) {
+        auto& Links = FDataSource->FDataLinks;
+        Links.erase(std::remove(Links.begin(), Links.end(), this), Links.end());
+    }
 }
 
 void TDataLink::SetDataSource(TDataSource* Value) {

@@ -100,11 +100,6 @@ Integer TField::Index() const {
     return -1;
 }
 
-void TField::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FDataSet) FDataSet = nullptr;
-}
-
 void TField::BeforeDestruction() {
     if (FDataSet) FDataSet->RemoveField(this);
     TComponent::BeforeDestruction();

@@ -475,11 +475,16 @@ String TFirebirdStatement::ReadBlob(ISC_QUAD* id, bool text) {
     IBlob* Blob = FConnection.Attachment()->openBlob(&FStatus, FTransaction, id, 0, nullptr);
     std::string Bytes;
     char Segment[8192];
-    for (;;) {
-        unsigned Got = 0;
-        const int Result = Blob->getSegment(&FStatus, sizeof Segment, Segment, &Got);
-        if (Result != IStatus::RESULT_OK && Result != IStatus::RESULT_SEGMENT) break;
-        Bytes.append(Segment, Got);
+    try {
+        for (;;) {
+            unsigned Got = 0;
+            const int Result = Blob->getSegment(&FStatus, sizeof Segment, Segment, &Got);
+            if (Result != IStatus::RESULT_OK && Result != IStatus::RESULT_SEGMENT) break;
+            Bytes.append(Segment, Got);
+        }
+    } catch (...) {
+        Blob->release();
+        throw;
     }
     Blob->close(&FStatus);
     return text ? FromUtf8(Bytes) : BytesToString(Bytes);

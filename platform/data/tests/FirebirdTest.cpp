@@ -24,7 +24,7 @@ protected:
                 "CREATE TABLE SYSDBINFO (DBVERSION INTEGER)",
                 "INSERT INTO SYSDBINFO VALUES (3)",
                 "CREATE TABLE Projects (ProjectID INTEGER NOT NULL PRIMARY KEY, Caption VARCHAR(60), "
-                "Description VARCHAR(200), CreationDate TIMESTAMP, Path VARCHAR(250), Focus CHAR(3))",
+                "Description BLOB SUB_TYPE TEXT, CreationDate TIMESTAMP, Path VARCHAR(250), Focus CHAR(3))",
                 "CREATE TABLE FocusCrops (CropID INTEGER, Caption VARCHAR(60), Dir_name VARCHAR(60), CropNr "
                 "INTEGER)",
                 "CREATE TABLE Runs (RunID INTEGER, ProjectID INTEGER, CropID INTEGER, Rate NUMERIC(9,3))",
@@ -83,6 +83,8 @@ TEST_F(FirebirdTest, SelectWithCaseInsensitiveFieldLookup) {
     EXPECT_DOUBLE_EQ(Projects->FieldByName(u"CreationDate")->AsDateTime(),
                      EncodeDateTime(2024, 1, 5, 8, 30, 0, 0));
     EXPECT_EQ(Projects->FieldByName(u"Path")->AsString(), u"c:\\travo\\p1");
+    EXPECT_EQ(Projects->FieldByName(u"Description")->DataType(), ftMemo); // a text blob
+    EXPECT_EQ(Projects->FieldByName(u"Description")->AsString(), u"first");
 }
 
 TEST_F(FirebirdTest, ParametersRoundTripAndFailedStatementInTransactionLeavesNothing) {

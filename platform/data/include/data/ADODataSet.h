@@ -54,8 +54,6 @@ public:
 
 protected:
     void BeforeDestruction() override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-    void InternalClose() override;
 
     detail::IDbConnection& Database() const;
     // Runs a statement that returns rows and reads them all.
@@ -122,7 +120,6 @@ protected:
 private:
     String QuotedTable() const;
     String SelectText() const; // every column, the row identity first
-    std::vector<String> ColumnNames() const;
 
     String FTableName;
     String FIndexFieldNames;

@@ -120,13 +120,11 @@ public:
 
 protected:
     void BeforeDestruction() override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // The work of a kind of data set: read the columns and records, and
     // write a posted or deleted record.
     virtual void InternalOpen(std::vector<detail::TDbColumn>& Columns,
                               std::vector<std::unique_ptr<detail::TDbRecord>>& Records) = 0;
-    virtual void InternalClose() {}
     virtual bool CanWrite() const { return false; }
     // Writes the record (all values, with the changed ones marked); an insert
     // answers the record as the database stored it (with generated values).
@@ -135,6 +133,8 @@ protected:
 
     void CheckActive() const;
     void CheckBrowseMode();
+    // The columns of the records, in the order of their values.
+    const std::vector<detail::TDbColumn>& Columns() const { return FColumns; }
 
 private:
     friend class TField;

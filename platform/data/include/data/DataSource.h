@@ -34,7 +34,6 @@ public:
 
 protected:
     void BeforeDestruction() override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TDataSet;

@@ -77,7 +77,6 @@ public:
     Integer FieldNo() const { return FFieldNo; }
 
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
 
     virtual Integer DefaultDisplayWidth() const { return 10; }
