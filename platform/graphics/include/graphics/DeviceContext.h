@@ -178,7 +178,8 @@ public:
     bool IsMemoryDC() const { return FBitmap != nullptr; }
     winapi::HBITMAP SelectedBitmap() const { return FBitmap; }
     // Draws on the bitmap from now on and answers the one selected before;
-    // null for other contexts and for a bitmap selected elsewhere.
+    // null for other contexts and for a bitmap selected elsewhere. The bitmap
+    // is not part of the saved state: RestoreDC keeps it.
     winapi::HBITMAP SelectBitmap(winapi::HBITMAP bitmap);
 
     // The open path bracket of BeginPath/EndPath.
