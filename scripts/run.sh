@@ -1,17 +1,35 @@
 #!/usr/bin/env bash
-# The run command: installs what the build needs, makes a release build and
-# runs the main job: Tesvorik on a copy of the example project folder, then
-# prints the Summary.out it wrote (converted from Windows-1252 for the terminal).
+# The run command: installs what the build needs, makes a release build,
+# installs it, completes the user's data path with the installed setup and
+# runs the main job: the installed engine on a copy of the example project in
+# the engine folder of the data path, then prints the Summary.out it wrote
+# (converted from Windows-1252 for the terminal).
+#
+# Everything stays inside the repository's build tree, so the command needs
+# no root and leaves the user's home alone:
+#   build/release          the build (VANDREL_RUN_BUILD)
+#   build/install          the installation (VANDREL_RUN_PREFIX)
+#   build/userdata/config  XDG_CONFIG_HOME: the user's registry file
+#   build/userdata/share   XDG_DATA_HOME: the data path Vandrel/ (both below VANDREL_RUN_USERDATA)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="${VANDREL_RUN_BUILD:-$top/build/release}"
+prefix="${VANDREL_RUN_PREFIX:-$top/build/install}"
+userdata="${VANDREL_RUN_USERDATA:-$top/build/userdata}"
 
 bash "$top/scripts/install-deps.sh"
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANDREL_TESTS=OFF -DVANDREL_BENCHMARKS=OFF
-cmake --build "$build" -j "$(nproc)" --target Tesvorik
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANDREL_TESTS=OFF -DVANDREL_BENCHMARKS=OFF \
+      -DCMAKE_INSTALL_PREFIX="$prefix"
+cmake --build "$build" -j "$(nproc)"
+cmake --install "$build" >/dev/null
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$top"/data/PEC/Names.inp "$top"/data/examples/project/*.inp "$work"/
-(cd "$work" && "$build/engine/Tesvorik")
-iconv -f WINDOWS-1252 -t UTF-8 "$work/Summary.out" | tr -d '\r'
+export XDG_CONFIG_HOME="$userdata/config" XDG_DATA_HOME="$userdata/share"
+unset VANDREL_REGISTRY_DIR
+data="$XDG_DATA_HOME/Vandrel"
+"$prefix/bin/vandrel-setup" --data-path "$data"
+
+engine_folder="$data/data/PEC"
+cp "$prefix"/share/vandrel/examples/project/*.inp "$engine_folder"/
+rm -f "$engine_folder/Summary.out"
+(cd "$engine_folder" && ./Tesvorik)
+iconv -f WINDOWS-1252 -t UTF-8 "$engine_folder/Summary.out" | tr -d '\r'

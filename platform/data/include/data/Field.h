@@ -7,6 +7,7 @@
 // bound to the columns of the same name; without them the data set makes one
 // field per column when it opens and frees them when it closes.
 
+#include "rtl/Alignment.h"
 #include "rtl/Component.h"
 #include "rtl/Variant.h"
 
@@ -18,9 +19,6 @@ struct TDbValue;
 class TDataSet;
 
 enum TFieldType { ftUnknown, ftString, ftInteger, ftFloat, ftBoolean, ftDateTime, ftMemo, ftBlob };
-
-// How a value sits in its column when shown.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TField : public TComponent {
     RTL_CLASS(TField)
