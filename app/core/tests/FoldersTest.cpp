@@ -6,8 +6,8 @@
 #include "os/WindowsPath.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,15 +25,6 @@ protected:
 
     TRegistrySandbox FRegistry;
 };
-
-String MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return u"(no exception)";
-}
 
 } // namespace
 
