@@ -37,8 +37,7 @@ bool ReadLateralEntryDates(TM2TFile& File, const String& FileName, TRun& Run) {
     for (Integer J = 0; J < Count; ++J) {
         const Integer Line = Heading + 3 + J;
         String Date = Trim(Copy(File.GetLine(Line), DateColumn, DateWidth));
-        if (Date.empty())
-            throw EConvertError(u"No application date in line %d of %s", {Line + 1, FileName});
+        if (Date.empty()) throw EConvertError(u"No application date in line %d of %s", {Line + 1, FileName});
         Dates.push_back(std::move(Date));
     }
     for (Integer J = 0; J < Count; ++J) {

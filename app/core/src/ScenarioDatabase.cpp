@@ -3,9 +3,8 @@
 // application schemes (read-only), with the application dates from the
 // runs' lateral-entry files.
 
-#include "core/DataModule.h"
-
 #include "OddsAndEnds/VANDRELRegistry.h"
+#include "core/DataModule.h"
 #include "core/Folders.h"
 #include "core/InputFile.h"
 #include "core/LateralEntryFile.h"
@@ -138,8 +137,8 @@ void TdmData::ConnectTravoDatabase(const String& FileName) {
     try {
         ADOConnectionTRAVO->Open();
         if (!CheckTravoDBVersion())
-            throw Exception(
-                u"You try to open a TRAVO-database with a wrong version. Version 3 is required, part of TRAVO 5.3");
+            throw Exception(u"You try to open a TRAVO-database with a wrong version. Version 3 is required, "
+                            u"part of TRAVO 5.3");
     } catch (...) {
         ADOConnectionTRAVO->Close();
         throw;
@@ -241,9 +240,10 @@ Integer TdmDataObjects::ReadApplicationDates(TTRAVOProject& Project) {
 void TdmDataObjects::ReadTravoProject(TTRAVOProject& Result, Integer ProjectID, const String& aScenario) {
     OpenTravoProject(ProjectID);
     if (qryTRVProjects->IsEmpty()) {
-        UserInteraction().ShowMessage(Format(u"The related MIRETH project of the selected project is not found. "
-                                             u"Possibly removed in MIRETH. (ProjectID: %d)",
-                                             {ProjectID}));
+        UserInteraction().ShowMessage(
+            Format(u"The related MIRETH project of the selected project is not found. "
+                   u"Possibly removed in MIRETH. (ProjectID: %d)",
+                   {ProjectID}));
         // Nothing of another scenario project may stay behind: its runs
         // would be taken for this project's and saved under its ID.
         Result.Clear();

@@ -1,8 +1,9 @@
 // Reading the application dates from a run's lateral-entry file, and where
 // that file lies.
 
-#include "core/InputFile.h"
 #include "core/LateralEntryFile.h"
+
+#include "core/InputFile.h"
 #include "core/Run.h"
 #include "coretesting/TestFolders.h"
 #include "os/FilePath.h"
@@ -63,16 +64,30 @@ const TDatesCase DatesCases[] = {
      TOutcome::Read,
      {u"15-may-1985", u"29-may-1985"}},
     {"CountDiffersFromTheRun",
-     {"* lateral entry", "*   Number of applications", "*  3", "*", First, Second, "*    3     0.5        12-jun-1985"},
-     TOutcome::NotRead, {}},
-    {"HeadingOnTheFirstLine", {"*   Number of applications", "*  2", "*", First, Second}, TOutcome::NotRead, {}},
-    {"NoHeading", {"* lateral entry", "*   Number of treatments", "*  2", "*", First, Second}, TOutcome::NotRead, {}},
-    {"CountIsNoNumber", {"* lateral entry", "*   Number of applications", "*  two", "*", First, Second},
-     TOutcome::Raises, {}},
-    {"FileEndsBeforeTheLastDate", {"* lateral entry", "*   Number of applications", "*  2", "*", First},
-     TOutcome::Raises, {}},
-    {"LineWithoutDate", {"* lateral entry", "*   Number of applications", "*  2", "*", First, "*    2     0.500"},
-     TOutcome::Raises, {}},
+     {"* lateral entry", "*   Number of applications", "*  3", "*", First, Second,
+      "*    3     0.5        12-jun-1985"},
+     TOutcome::NotRead,
+     {}},
+    {"HeadingOnTheFirstLine",
+     {"*   Number of applications", "*  2", "*", First, Second},
+     TOutcome::NotRead,
+     {}},
+    {"NoHeading",
+     {"* lateral entry", "*   Number of treatments", "*  2", "*", First, Second},
+     TOutcome::NotRead,
+     {}},
+    {"CountIsNoNumber",
+     {"* lateral entry", "*   Number of applications", "*  two", "*", First, Second},
+     TOutcome::Raises,
+     {}},
+    {"FileEndsBeforeTheLastDate",
+     {"* lateral entry", "*   Number of applications", "*  2", "*", First},
+     TOutcome::Raises,
+     {}},
+    {"LineWithoutDate",
+     {"* lateral entry", "*   Number of applications", "*  2", "*", First, "*    2     0.500"},
+     TOutcome::Raises,
+     {}},
 };
 
 void PrintTo(const TDatesCase& Case, std::ostream* Out) {

@@ -55,7 +55,8 @@ const String WrongVersionMessage =
 void MakeScenarioDatabase(const String& File, const std::string& Extra) {
     const std::string Driver = Utf8(File) + ".sql";
     std::ofstream(Driver) << "SET BAIL ON;\n"
-                          << "CREATE DATABASE '" << Utf8(File) << "' USER 'SYSDBA' DEFAULT CHARACTER SET UTF8;\n"
+                          << "CREATE DATABASE '" << Utf8(File)
+                          << "' USER 'SYSDBA' DEFAULT CHARACTER SET UTF8;\n"
                           << "INPUT '" << Utf8(ExampleFolder) << "travo.sql';\n"
                           << Extra << "COMMIT;\n";
     std::vector<std::string> Args{VANDREL_ISQL_FB, "-q", "-b", "-i", Driver};
@@ -65,8 +66,8 @@ void MakeScenarioDatabase(const String& File, const std::string& Extra) {
     Argv.push_back(nullptr);
     pid_t Pid = 0;
     int Status = 0;
-    if (posix_spawn(&Pid, Argv[0], nullptr, nullptr, Argv.data(), environ) != 0 || waitpid(Pid, &Status, 0) != Pid ||
-        !WIFEXITED(Status) || WEXITSTATUS(Status) != 0)
+    if (posix_spawn(&Pid, Argv[0], nullptr, nullptr, Argv.data(), environ) != 0 ||
+        waitpid(Pid, &Status, 0) != Pid || !WIFEXITED(Status) || WEXITSTATUS(Status) != 0)
         throw std::runtime_error("isql-fb could not make " + Utf8(File));
 }
 
@@ -80,8 +81,8 @@ public:
 // The data module with its start-up step within reach.
 class TTestDataModule : public TdmDataObjects {
 public:
-    using TdmDataObjects::TdmDataObjects;
     using TdmDataObjects::OpenScenarioDatabase;
+    using TdmDataObjects::TdmDataObjects;
 };
 
 class ScenarioDatabase : public ::testing::Test {
@@ -206,10 +207,10 @@ TEST_F(ScenarioDatabase, AWrongVersionIsReportedAndTheDialogComesAgainUntilTheUs
     } catch (const Exception& E) {
         EXPECT_EQ(E.Message(), u"error opening the TRAVO-database.");
     }
-    EXPECT_EQ(User.Calls(),
-              (std::vector<TCall>{{TKind::OpenFile, u"Select the TRAVO database "},
-                                  {TKind::Error, u"Error opening the TRAVO-database: \"" + WrongVersionMessage + u"\""},
-                                  {TKind::OpenFile, u"Select the TRAVO database "}}));
+    EXPECT_EQ(User.Calls(), (std::vector<TCall>{{TKind::OpenFile, u"Select the TRAVO database "},
+                                                {TKind::Error, u"Error opening the TRAVO-database: \"" +
+                                                                   WrongVersionMessage + u"\""},
+                                                {TKind::OpenFile, u"Select the TRAVO database "}}));
     EXPECT_FALSE(Module->ADOConnectionTRAVO->Connected());
     EXPECT_FALSE(TravoDBStored());
 }
@@ -227,6 +228,15 @@ TEST_F(ScenarioDatabase, AFileThatIsNoDatabaseGivesTheProvidersMessageAndTheDial
     EXPECT_GT(Errors[0].size(), std::u16string(u"Error opening the TRAVO-database: \"\"").size());
     EXPECT_TRUE(Module->ADOConnectionTRAVO->Connected());
     EXPECT_EQ(Registry().HKCUGetStr(TravoDBValueName), ExampleFile());
+}
+
+TEST_F(ScenarioDatabase, AFileNameWithTheConnectionTextsSeparatorsOpens) {
+    const String Odd = *Databases / u"scenario; Database=other.fdb";
+    ASSERT_TRUE(CopyFile(ExampleFile(), Odd, true));
+    Registry().HKCUSetStr(TravoDBValueName, Odd);
+    Module->OpenScenarioDatabase();
+    EXPECT_TRUE(Module->ADOConnectionTRAVO->Connected());
+    EXPECT_TRUE(User.Calls().empty());
 }
 
 // ------------------------------------------------------------------ projects
@@ -345,9 +355,10 @@ TEST_F(ScenarioDatabase, AProjectThatIsGoneIsReportedAndNothingOfTheEarlierProje
     ASSERT_EQ(Project.Runs().Count(), 2);
 
     Module->ReadTravoProject(Project, 99, AssessedScenario);
-    EXPECT_EQ(User.Texts(TKind::Message),
-              std::vector<String>{u"The related MIRETH project of the selected project is not found. Possibly "
-                                  u"removed in MIRETH. (ProjectID: 99)"});
+    EXPECT_EQ(
+        User.Texts(TKind::Message),
+        std::vector<String>{u"The related MIRETH project of the selected project is not found. Possibly "
+                            u"removed in MIRETH. (ProjectID: 99)"});
     EXPECT_TRUE(Project.Missing);
     EXPECT_EQ(Project.ID, 99);
     EXPECT_EQ(Project.Runs().Count(), 0);
