@@ -37,7 +37,7 @@ void TdmDataObjects::Initialise() {
 }
 
 String TdmDataObjects::DefaultCropAreaFile() {
-    return GetProgramDir() + u"data/CropArea/default.CropArea";
+    return GetDefaultCropAreaFile();
 }
 
 void TdmDataObjects::UpdateProjectDatasourceStatus(bool bEnabled) {

@@ -66,6 +66,14 @@ TEST_F(Folders, ProgramFolders) {
     EXPECT_EQ(GetFirebirdClientPath(), os::ProgramFolder() + u"libfbclient.so");
 }
 
+TEST_F(Folders, InstalledProgramDataLiesInShareBesideTheProgramFolder) {
+    TTestFolder prefix;
+    ASSERT_TRUE(ForceDirectories(prefix / u"bin"));
+    EXPECT_EQ(ProgramDataDirFor(prefix / u"bin/"), prefix / u"bin/");
+    ASSERT_TRUE(ForceDirectories(prefix / u"share/vandrel"));
+    EXPECT_EQ(ProgramDataDirFor(prefix / u"bin/"), prefix / u"share/vandrel/");
+}
+
 TEST_F(Folders, ReadRegistryStringAnswersEmptyForAMissingKeyOrValue) {
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, u"SOFTWARE\\Brennhoven\\VANDREL142", u"Datapath"), u"");
     WriteDataPath(u"/srv/vandrel");

@@ -240,14 +240,11 @@ bool TXMLNodeObject::HasChildNodes() const {
 }
 
 IXMLNodeList& TXMLNodeObject::ChildNodes() const {
-    if (!FChildNodes) FChildNodes = std::make_unique<TXMLNodeList>(*this, TXMLNodeList::TKind::Children);
-    return *FChildNodes;
+    return FChildNodes;
 }
 
 IXMLNodeList& TXMLNodeObject::AttributeNodes() const {
-    if (!FAttributeNodes)
-        FAttributeNodes = std::make_unique<TXMLNodeList>(*this, TXMLNodeList::TKind::Attributes);
-    return *FAttributeNodes;
+    return FAttributeNodes;
 }
 
 void TXMLNodeObject::CollectChildren(std::vector<IXMLNode*>& Items) const {
@@ -295,7 +292,7 @@ void TXMLNodeObject::SetAttributes(const String& Name, const String& Value) {
             // Binds a prefix to the namespace it names here; an unknown
             // prefix stays part of the name, as the parser keeps it.
             xmlSetProp(FNode, XmlChars(QualifiedName), XmlChars(Text));
-        if (FAttributeNodes) FAttributeNodes->Invalidate();
+        FAttributeNodes.Invalidate();
     }
 }
 
@@ -334,7 +331,7 @@ IXMLNode* TXMLNodeObject::AddChild(const String& TagName) {
 }
 
 void TXMLNodeObject::ChildrenChanged() {
-    if (FChildNodes) FChildNodes->Invalidate();
+    FChildNodes.Invalidate();
 }
 
 TXMLDocument& TXMLNodeObject::OwnerDocument() const {

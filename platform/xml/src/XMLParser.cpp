@@ -156,7 +156,9 @@ TXmlDocPtr ParseXml(std::string_view Bytes, const char* Encoding) {
         TParseScope Scope(State);
         // NOENT expands the entities of the internal subset; any external
         // one goes to the refusing loader. NONET closes the network besides.
-        int Options = XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOCDATA;
+        // NOBLANKS spares making most of the white space nodes that
+        // DropFormattingWhitespace would drop; it decides what stays.
+        int Options = XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOCDATA | XML_PARSE_NOBLANKS;
         if (Encoding) Options |= XML_PARSE_IGNORE_ENC;
         Doc.reset(
             xmlCtxtReadMemory(Context.get(), Bytes.data(), int(Bytes.size()), nullptr, Encoding, Options));

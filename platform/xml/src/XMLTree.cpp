@@ -10,8 +10,7 @@ TXMLTree::~TXMLTree() {
 TXMLNodeObject* TXMLTree::Wrap(xmlNodePtr Node) {
     if (!Node) return nullptr;
     if (!Node->_private) {
-        FNodes.push_back(std::make_unique<TXMLNodeObject>(*this, Node));
-        Node->_private = FNodes.back().get();
+        Node->_private = &FNodes.emplace_back(*this, Node);
     }
     return static_cast<TXMLNodeObject*>(Node->_private);
 }
@@ -19,10 +18,7 @@ TXMLNodeObject* TXMLTree::Wrap(xmlNodePtr Node) {
 TXMLNodeObject* TXMLTree::Wrap(xmlNsPtr Declaration) {
     if (!Declaration) return nullptr;
     TXMLNodeObject*& Object = FDeclarations[Declaration];
-    if (!Object) {
-        FNodes.push_back(std::make_unique<TXMLNodeObject>(*this, Declaration));
-        Object = FNodes.back().get();
-    }
+    if (!Object) Object = &FNodes.emplace_back(*this, Declaration);
     return Object;
 }
 

@@ -5,6 +5,7 @@
 #include "XMLParser.h"
 #include "xml/XMLDocument.h"
 
+#include <deque>
 #include <libxml/tree.h>
 #include <memory>
 #include <unordered_map>
@@ -48,6 +49,8 @@ class TXMLNodeObject final : public IXMLNode {
 public:
     TXMLNodeObject(TXMLTree& Tree, xmlNodePtr Node) : FTree(Tree), FNode(Node) {}
     TXMLNodeObject(TXMLTree& Tree, xmlNsPtr Declaration) : FTree(Tree), FDeclaration(Declaration) {}
+    TXMLNodeObject(const TXMLNodeObject&) = delete;
+    TXMLNodeObject& operator=(const TXMLNodeObject&) = delete;
 
     TNodeType NodeType() const override;
     String NodeName() const override;
@@ -81,12 +84,13 @@ private:
     TXMLTree& FTree;
     xmlNodePtr FNode = nullptr;      // every node but a namespace declaration
     xmlNsPtr FDeclaration = nullptr; // a namespace declaration
-    mutable std::unique_ptr<TXMLNodeList> FChildNodes;
-    mutable std::unique_ptr<TXMLNodeList> FAttributeNodes;
+    mutable TXMLNodeList FChildNodes{*this, TXMLNodeList::TKind::Children};
+    mutable TXMLNodeList FAttributeNodes{*this, TXMLNodeList::TKind::Attributes};
 };
 
 // A libxml2 document with the node objects handed out for it. Node objects
-// are made on first use and live as long as the tree.
+// are made on first use, in blocks (a large document has many), and live as
+// long as the tree.
 class TXMLTree {
 public:
     TXMLTree(TXMLDocument& Owner, TXmlDocPtr Doc) : FOwner(Owner), FDoc(std::move(Doc)) {}
@@ -108,7 +112,7 @@ public:
 private:
     TXMLDocument& FOwner;
     TXmlDocPtr FDoc;
-    std::vector<std::unique_ptr<TXMLNodeObject>> FNodes;
+    std::deque<TXMLNodeObject> FNodes;
     std::unordered_map<xmlNsPtr, TXMLNodeObject*> FDeclarations;
     std::vector<xmlNodePtr> FDetached;
 };

@@ -2,24 +2,14 @@
 
 #include "rtl/Encoding.h"
 #include "rtl/Stream.h"
+#include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/TestFiles.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
 
 const std::string Fixtures = VANDREL_FIXTURES;
-
-template <class E, class F>
-String MessageOf(F&& Action) {
-    try {
-        Action();
-    } catch (const E& Error) {
-        return Error.Message();
-    }
-    return u"<no exception>";
-}
 
 EDOMParseError ParseErrorOf(const String& Text) {
     TXMLDocument Document;
@@ -53,21 +43,6 @@ std::string AttributeNames(const IXMLNode& Node) {
         Names += (I ? " " : "") + Utf8(Node.AttributeNodes().Nodes(I)->NodeName());
     return Names;
 }
-
-class TempFile {
-public:
-    explicit TempFile(const std::string& Name)
-        : FPath(std::filesystem::temp_directory_path() / ("xml-test-" + std::to_string(::getpid()) + Name)) {}
-    ~TempFile() { std::filesystem::remove(FPath); }
-    String Name() const { return FromUtf8(FPath.string()); }
-    std::string Bytes() const {
-        std::ifstream In(FPath, std::ios::binary);
-        return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-    }
-
-private:
-    std::filesystem::path FPath;
-};
 
 } // namespace
 
@@ -280,14 +255,14 @@ TEST(XMLDocument, BuildsSavesAndReadsBack) {
 
     // The file holds the declared encoding's bytes; what the encoding lacks
     // is written as a character reference.
-    TempFile File("latin.xml");
+    TTempFolder Folder;
     Built.SetEncoding(u"ISO-8859-1");
-    Built.SaveToFile(File.Name());
-    const std::string Bytes = File.Bytes();
+    Built.SaveToFile(Folder / u"latin.xml");
+    const std::string Bytes = ReadFileBytes(Folder / u"latin.xml");
     EXPECT_EQ(Bytes.rfind("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<svg", 0), 0u) << Bytes;
     EXPECT_NE(Bytes.find("&#8364;"), std::string::npos) << Bytes;
     TXMLDocument Read;
-    Read.LoadFromFile(File.Name());
+    Read.LoadFromFile(Folder / u"latin.xml");
     EXPECT_EQ(Read.XML(), Built.XML());
     EXPECT_EQ(Read.DocumentElement()->ChildNodes().Nodes(1)->XML(),
               u"<text>  &lt;&amp;&gt; \u20ac \U0001F600&#13;\n</text>");
