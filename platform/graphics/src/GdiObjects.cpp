@@ -82,6 +82,10 @@ TPixelRegion TPixelRegion::FromMask(cairo_surface_t* mask, const TRect& bounds) 
 
 // ---- Object creation ----------------------------------------------------------
 
+TSize TGdiBitmap::Size() const {
+    return {cairo_image_surface_get_width(FSurface), cairo_image_surface_get_height(FSurface)};
+}
+
 namespace winapi {
 
 HPEN CreatePen(Integer style, Integer width, TColor color) {
@@ -142,8 +146,24 @@ HGDIOBJ GetStockObject(Integer index) {
 
 bool DeleteObject(HGDIOBJ object) {
     if (object == nullptr) return false;
+    if (object->Kind() == TGdiObjectKind::Bitmap && static_cast<TGdiBitmap*>(object)->SelectedInto) return false;
     if (!object->IsStock()) delete object;
     return true;
+}
+
+HBITMAP CreateCompatibleBitmap(HDC dc, Integer width, Integer height) {
+    if (dc == nullptr || width < 0 || height < 0) return nullptr;
+    if (width == 0 || height == 0) width = height = 1;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return nullptr;
+    }
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return new TGdiBitmap(surface);
 }
 
 // ---- Regions ------------------------------------------------------------------
