@@ -4,6 +4,8 @@
 #include "kel/RarEvads.h"
 #include "os/Shell.h"
 #include "rtl/Exception.h"
+#include "rtl/StringList.h"
+#include "rtl/TextCompare.h"
 #include "windowing/Clipboard.h"
 
 #include <gtest/gtest.h>
@@ -155,3 +157,22 @@ TEST(RarEvadsJpeg, ConvertBitmapToJPEGStream) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RarEvadsPlatform, GetFonts) {
+    TStringList fonts;
+    fonts.Add(u"stale");
+    TRarEvads::GetFonts(&fonts);
+    EXPECT_EQ(fonts.IndexOf(u"stale"), -1);
+    EXPECT_GE(fonts.IndexOf(u"DejaVu Sans"), 0);
+    for (Integer i = 1; i < fonts.Count(); ++i)
+        EXPECT_LT(CompareText(fonts.Strings(i - 1), fonts.Strings(i)), 0);
+}
+
+} // namespace
+
+// fontconfig keeps caches for the life of the process that it never frees.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

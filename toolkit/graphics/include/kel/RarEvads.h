@@ -19,6 +19,7 @@
 
 class TComponent;
 class TStrings;
+class TStringList;
 class TPicture;
 class TFont;
 struct TGraphicClass;
@@ -186,6 +187,8 @@ public:
     // ASize is a pixel size at 96 pixels per inch: the font gets the nearest
     // whole point size, as a negative height.
     static void SetFontSize(TFont* AFont, Single ASize);
+    // The font families of the screen, sorted, each name once.
+    static void GetFonts(TStringList* FontList);
 
     // --- Folders -----------------------------------------------------------------
 
