@@ -6,8 +6,9 @@
 
 namespace {
 
-// How far the end of band I (of N) moves in at a rounded corner of radius R:
-// R - the half chord of the corner's circle at that band.
+// How far a band's end moves in at a rounded corner of radius R, for a band
+// DistanceFromEnd pixels from the gradient's end at that corner: R less the
+// half chord of the corner's circle there.
 Integer CornerInset(Single R, Integer DistanceFromEnd) {
     const Single Offset = R - Single(DistanceFromEnd);
     const Single D = std::sqrt(R * R - Offset * Offset);

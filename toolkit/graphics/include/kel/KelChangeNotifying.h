@@ -45,7 +45,7 @@ protected:
     }
 
     // Runs ACopy with reports held back, then reports once: the scheme of
-    // the Assign operations, whose pieces must not report one by one.
+    // the Assign operations, whose single copies must not report one by one.
     template <class F>
     void ChangeAsOne(F&& ACopy) {
         ++FUpdateCount;
