@@ -7,7 +7,8 @@
 -- correspondences are example values for trying the program out, like the
 -- grouping names and areas of default.CropArea. The grouping codes 1 .. 26
 -- and their names are those of default.CropArea (the English names as in
--- Names.inp, the Dutch ones as in default.CropArea).
+-- Names.inp, the Dutch ones as in default.CropArea). The FOCUS crops'
+-- captions are those of the example scenario database's FocusCrops.
 
 INSERT INTO AbstractionPoints (ID, Name, Caption, DefaultADF, DefaultArea) VALUES
   (1, 'DE PUNT', 'De Punt', 1.0, 185000),
@@ -29,14 +30,10 @@ INSERT INTO Crops (FOCUScrop, Korvaliscrop, KorvaliscropNL, CropID, FOCUSCropDWT
   ('Maize', 'Maize', 'Mais', '2', 'maize', 'Mais'),
   ('Oil seed rape, winter', 'Winter oilseed rape', 'Winterkoolzaad', '9', 'oilseed_rape_winter', 'Winterkoolzaad'),
   ('Oil seed rape, spring', 'Other arable crops', 'Overige akkerbouw', '26', 'oilseed_rape_spring', 'Overige_akkerbouw'),
-  ('Pome/stone fruit, early applns', 'Apples and pears', 'Appels en peren', '21', 'pome_stone_fruit', 'Appels_en_peren'),
-  ('Pome/stone fruit, early applns', 'Stone fruit', 'Steenvruchten', '22', 'pome_stone_fruit', 'Steenvruchten'),
-  ('Pome/stone fruit, early applns', 'Small fruit', 'Kleinfruit', '23', 'pome_stone_fruit', 'Kleinfruit'),
-  ('Pome/stone fruit, early applns', 'Tree nurseries', 'Boomkwekerij', '24', 'pome_stone_fruit', 'Boomkwekerij'),
-  ('Pome/stone fruit, late applns', 'Apples and pears', 'Appels en peren', '21', 'pome_stone_fruit', 'Appels_en_peren'),
-  ('Pome/stone fruit, late applns', 'Stone fruit', 'Steenvruchten', '22', 'pome_stone_fruit', 'Steenvruchten'),
-  ('Pome/stone fruit, late applns', 'Small fruit', 'Kleinfruit', '23', 'pome_stone_fruit', 'Kleinfruit'),
-  ('Pome/stone fruit, late applns', 'Tree nurseries', 'Boomkwekerij', '24', 'pome_stone_fruit', 'Boomkwekerij'),
+  ('Pome/stone fruit', 'Apples and pears', 'Appels en peren', '21', 'pome_stone_fruit', 'Appels_en_peren'),
+  ('Pome/stone fruit', 'Stone fruit', 'Steenvruchten', '22', 'pome_stone_fruit', 'Steenvruchten'),
+  ('Pome/stone fruit', 'Small fruit', 'Kleinfruit', '23', 'pome_stone_fruit', 'Kleinfruit'),
+  ('Pome/stone fruit', 'Tree nurseries', 'Boomkwekerij', '24', 'pome_stone_fruit', 'Boomkwekerij'),
   ('Potatoes', 'Potatoes, consumption', 'Consumptieaardappelen', '5', 'potatoes', 'Consumptieaardappelen'),
   ('Potatoes', 'Potatoes, starch', 'Zetmeelaardappelen', '6', 'potatoes', 'Zetmeelaardappelen'),
   ('Potatoes', 'Seed potatoes', 'Pootaardappelen', '7', 'potatoes', 'Pootaardappelen'),

@@ -118,3 +118,12 @@ CREATE TABLE Crops (
   KorvaliscropDWT VARCHAR(30) NOT NULL,                -- the grouping as the engine's input names it
   PRIMARY KEY (FOCUScrop, CropID)
 );
+
+-- A deleted project takes its parameters, runs and substance rows with it,
+-- in the same statement, so a later project can never inherit them.
+CREATE TRIGGER ProjectsDeleteDependentRows AFTER DELETE ON Projects
+BEGIN
+  DELETE FROM ProjectParameters WHERE ProjectID = OLD.ID;
+  DELETE FROM runs WHERE ProjectID = OLD.ID;
+  DELETE FROM substances WHERE ProjectID = OLD.ID;
+END;

@@ -1,31 +1,29 @@
 // Times one full pass of the engine (read the four inputs, compute, write
 // Summary.out) on the example project, in process.
 
+#include "TempFolder.h"
 #include "engine/RunTier1.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
-#include <stdexcept>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path PrepareExampleFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tesvorik-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    const fs::path folder = pattern;
+// Copies the example project's input files and Names.inp into the folder.
+void PrepareExampleFolder(const fs::path& folder) {
     const fs::path data = VANDREL_DATA;
     fs::copy_file(data / "PEC/Names.inp", folder / "Names.inp");
     for (const auto& entry : fs::directory_iterator(data / "examples/project"))
         if (entry.path().extension() == ".inp") fs::copy_file(entry.path(), folder / entry.path().filename());
-    return folder;
 }
 
 void FullPassOnExampleProject(benchmark::State& state) {
-    const fs::path folder = PrepareExampleFolder();
+    const tesvorik::test::TempFolder temp;
+    const fs::path& folder = temp.Path();
+    PrepareExampleFolder(folder);
     std::ostringstream console;
     tesvorik::RunEnvironment environment;
     environment.folder = folder;
@@ -35,7 +33,6 @@ void FullPassOnExampleProject(benchmark::State& state) {
         const int status = tesvorik::RunTier1(environment);
         if (status != tesvorik::kExitNormal) state.SkipWithError("the run did not end normally");
     }
-    fs::remove_all(folder);
 }
 BENCHMARK(FullPassOnExampleProject)->Unit(benchmark::kMicrosecond);
 

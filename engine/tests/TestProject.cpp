@@ -39,17 +39,6 @@ std::string PointColumns(const std::array<std::string, 10>& values) {
 
 } // namespace
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tesvorik-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored; // a folder left behind in the temporary folder harms no test
-    std::filesystem::remove_all(path_, ignored);
-}
-
 std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + file.string());

@@ -3,6 +3,8 @@
 // files are written in the layouts the desktop program writes, with every
 // value given as the text that goes into the file.
 
+#include "TempFolder.h"
+
 #include <array>
 #include <filesystem>
 #include <sstream>
@@ -10,21 +12,6 @@
 #include <vector>
 
 namespace tesvorik::test {
-
-// A fresh folder under the system's temporary folder, removed again with its
-// contents.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -1,6 +1,7 @@
 #include "core/Folders.h"
 
 #include "os/FilePath.h"
+#include "os/FileUtils.h"
 #include "os/Folders.h"
 #include "os/WindowsPath.h"
 #include "rtl/Exception.h"
@@ -55,8 +56,21 @@ String GetProgramDir() {
     return os::ProgramFolder();
 }
 
+String GetProgramDataDir() {
+    return ProgramDataDirFor(GetProgramDir());
+}
+
+String ProgramDataDirFor(const String& programDir) {
+    const String Installed = ExpandFileName(programDir + u"../share/vandrel/");
+    return DirectoryExists(Installed) ? IncludeTrailingPathDelimiter(Installed) : programDir;
+}
+
 String GetResourcesDir() {
-    return GetProgramDir() + u"data/resources/";
+    return GetProgramDataDir() + u"data/resources/";
+}
+
+String GetDefaultCropAreaFile() {
+    return GetProgramDataDir() + u"data/CropArea/default.CropArea";
 }
 
 String GetFirebirdClientPath() {

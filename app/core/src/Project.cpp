@@ -24,9 +24,13 @@ TKind& DestinationOfKind(TProject& destProject) {
 TProject::TProject() : FSubstance(std::make_unique<TSubstance>()) {}
 
 void TProject::SetName(const String& Value) {
+    CheckName(Value);
+    FName = Value;
+}
+
+void TProject::CheckName(const String& Value) const {
     if (HasInvalidNameChars(Value))
         throw Exception(String(u"invalid characters: <space> = / \\ ( ) > < * : ") + u"\"" + u" , . + = ? ");
-    FName = Value;
 }
 
 void TProject::SetModified() {
@@ -99,6 +103,7 @@ Integer TTRAVOProject::TotalApps() const {
 void TTRAVOProject::Clear() {
     TProject::Clear();
     FRuns.Clear();
+    Missing = false;
 }
 
 std::unique_ptr<TProject> TTRAVOProject::Copy(const String& newName, const String& newDescription) const {

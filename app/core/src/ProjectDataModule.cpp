@@ -1,23 +1,21 @@
 #include "core/ProjectDataModule.h"
 
+#include "core/InstallPoint.h"
 #include "rtl/Exception.h"
 
 namespace {
 
-IProjectDataModule* InstalledDataModule = nullptr;
+constinit TInstallPoint<IProjectDataModule> InstalledDataModule(u"No data module installed");
 Integer AbstractionPointCount = 10;
 
 } // namespace
 
 IProjectDataModule* SetProjectDataModule(IProjectDataModule* DataModule) {
-    IProjectDataModule* Previous = InstalledDataModule;
-    InstalledDataModule = DataModule;
-    return Previous;
+    return InstalledDataModule.Install(DataModule);
 }
 
 IProjectDataModule& ProjectDataModule() {
-    if (!InstalledDataModule) throw EInvalidOperation(u"No data module installed");
-    return *InstalledDataModule;
+    return InstalledDataModule.Installed();
 }
 
 Integer NumberOfAbstractionPoints() {

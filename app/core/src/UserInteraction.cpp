@@ -1,26 +1,23 @@
 #include "core/UserInteraction.h"
 
-#include "rtl/Exception.h"
+#include "core/InstallPoint.h"
 
 namespace {
 
-IUserInteraction* gInteraction = nullptr;
+constinit TInstallPoint<IUserInteraction> InstalledInteraction(u"No user interaction installed");
 
 } // namespace
 
 IUserInteraction* SetUserInteraction(IUserInteraction* interaction) {
-    IUserInteraction* previous = gInteraction;
-    gInteraction = interaction;
-    return previous;
+    return InstalledInteraction.Install(interaction);
 }
 
 IUserInteraction& UserInteraction() {
-    if (!gInteraction) throw EInvalidOperation(u"No user interaction installed");
-    return *gInteraction;
+    return InstalledInteraction.Installed();
 }
 
 bool HasUserInteraction() {
-    return gInteraction != nullptr;
+    return InstalledInteraction.HasInstalled();
 }
 
 void ShowWarning(const String& text) {

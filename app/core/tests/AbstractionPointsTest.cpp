@@ -1,50 +1,28 @@
 #include "core/AbstractionPoints.h"
 
+#include "CropAreaFileTest.h"
 #include "coretesting/MemoryProjectDataModule.h"
 #include "coretesting/TestFolders.h"
 #include "os/FilePath.h"
 #include "rtl/Convert.h"
 #include "rtl/Exception.h"
 #include "rtl/StringUtils.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
 const String DefaultCropAreaFile =
     ExpandFileName(String(u"" VANDREL_FIXTURES) + u"/../../../../data/CropArea/default.CropArea");
 
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
-
-std::string BytesOf(const String& FileName) {
-    std::ifstream File(Utf8(FileName), std::ios::binary);
-    std::ostringstream Bytes;
-    Bytes << File.rdbuf();
-    return Bytes.str();
-}
-
 // Crop-area files with three abstraction points.
-class AbstractionPoints : public ::testing::Test {
+class AbstractionPoints : public CropAreaFileTest {
 protected:
-    AbstractionPoints() { FDataModule.DefaultCropArea = DefaultCropAreaFile; }
-
-    String Write(const std::vector<String>& Lines) {
-        TStringList List;
-        for (const String& Line : Lines)
-            List.Add(Line);
-        const String FileName = FFolder / (u"file" + IntToStr(++FFiles) + u".CropArea");
-        List.SaveToFile(FileName);
-        return FileName;
+    AbstractionPoints()
+        : CropAreaFileTest(
+              {{1, u"P1", u"Point 1", 1.5}, {2, u"P2", u"Point 2", 2.0}, {3, u"P3", u"Point 3", 1.0}}) {
+        FDataModule.DefaultCropArea = DefaultCropAreaFile;
     }
 
     // Intake areas 100, 200 and 0; grouping 1 has no area at point 2,
@@ -53,11 +31,6 @@ protected:
         return Write({u"* Intake area of abstraction point [ha] 100 200 0", u"* ID abstraction point 1 2 3",
                       u"1 Grasland 265 Grassland 10 0 5", u"2 Mais 259 Maize 20 40"});
     }
-
-    TTestFolder FFolder;
-    TMemoryProjectDataModule FDataModule{
-        {{1, u"P1", u"Point 1", 1.5}, {2, u"P2", u"Point 2", 2.0}, {3, u"P3", u"Point 3", 1.0}}};
-    Integer FFiles = 0;
 };
 
 class TenPoints : public ::testing::Test {
@@ -210,7 +183,7 @@ TEST_F(TenPoints, SavingWritesTheLinesUnchanged) {
     Points.SetFileName(DefaultCropAreaFile);
     const TTestFolder Folder;
     Points.Save(Folder / u"saved.CropArea");
-    EXPECT_EQ(BytesOf(Folder / u"saved.CropArea"), BytesOf(DefaultCropAreaFile));
+    EXPECT_EQ(ReadFileBytes(Folder / u"saved.CropArea"), ReadFileBytes(DefaultCropAreaFile));
 }
 
 TEST_F(AbstractionPoints, CopiedCropDataBelongToTheDestinationPoint) {

@@ -1,48 +1,24 @@
 #include "core/CropAreas.h"
 
+#include "CropAreaFileTest.h"
 #include "coretesting/MemoryProjectDataModule.h"
 #include "coretesting/TestFolders.h"
 #include "rtl/Convert.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/StringLines.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
-
-std::vector<String> LinesOf(const TStrings& List) {
-    std::vector<String> Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
-
 // Crop-area files with three abstraction points.
-class CropAreaFiles : public ::testing::Test {
+class CropAreaFiles : public CropAreaFileTest {
 protected:
-    String Write(const std::vector<String>& Lines) {
-        TStringList List;
-        for (const String& Line : Lines)
-            List.Add(Line);
-        const String FileName = FFolder / (u"file" + IntToStr(++FFiles) + u".CropArea");
-        List.SaveToFile(FileName);
-        return FileName;
-    }
-
-    TTestFolder FFolder;
-    TMemoryProjectDataModule FDataModule{
-        {{1, u"P1", u"Point 1", 1.0}, {2, u"P2", u"Point 2", 1.0}, {3, u"P3", u"Point 3", 1.0}}};
-    Integer FFiles = 0;
+    CropAreaFiles()
+        : CropAreaFileTest(
+              {{1, u"P1", u"Point 1", 1.0}, {2, u"P2", u"Point 2", 1.0}, {3, u"P3", u"Point 3", 1.0}}) {}
 };
 
 struct TVersionCase {

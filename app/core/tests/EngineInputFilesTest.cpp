@@ -4,6 +4,7 @@
 #include "core/Folders.h"
 #include "os/FileUtils.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,15 +12,6 @@
 namespace {
 
 const Char* const InputFileNames[] = {CropPECFileName, CompoundPropertiesFileName, CropAreaInputFileName};
-
-String MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return u"(no exception)";
-}
 
 bool AnyInputFileIn(const String& folder) {
     for (const Char* name : InputFileNames)
@@ -37,10 +29,10 @@ protected:
 TEST_F(EngineInputFiles, TheThreeFilesMatchTheExpectedFilesInBothFolders) {
     F.Project().CreateInputFiles();
     for (const Char* name : InputFileNames) {
-        const std::string expected = FileBytes(FixtureFile(String(u"expected/") + name));
+        const std::string expected = ReadFileBytes(FixtureFile(String(u"expected/") + name));
         ASSERT_FALSE(expected.empty()) << Utf8(name);
-        EXPECT_EQ(FileBytes(F.ProjectDir() + name), expected) << Utf8(name);
-        EXPECT_EQ(FileBytes(F.EngineDir() + name), expected) << Utf8(name);
+        EXPECT_EQ(ReadFileBytes(F.ProjectDir() + name), expected) << Utf8(name);
+        EXPECT_EQ(ReadFileBytes(F.EngineDir() + name), expected) << Utf8(name);
     }
 }
 

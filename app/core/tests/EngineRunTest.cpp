@@ -48,7 +48,7 @@ protected:
 TEST_F(EngineRun, TheEngineReadsTheFilesAndItsResultsComeBack) {
     WriteOldSummaries();
     CalculateAndRead();
-    EXPECT_EQ(FileBytes(F.ProjectDir() + u"Summary.out"), FileBytes(F.EngineDir() + u"Summary.out"));
+    EXPECT_EQ(ReadFileBytes(F.ProjectDir() + u"Summary.out"), ReadFileBytes(F.EngineDir() + u"Summary.out"));
     // The values the engine computes for the fixture project.
     EXPECT_EQ(Results(), (std::vector<String>{u"0.004", u"0.007", u"0.004", u"0.006", u"0.003", u"0.006",
                                               u"0.008", u"0.007", u"0.007", u"0.013"}));

@@ -10,9 +10,7 @@
 #include "rtl/Encoding.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -142,13 +140,6 @@ String TEngineTestProject::EngineDir() const {
 void TEngineTestProject::InstallEngine() const {
     ASSERT_TRUE(CopyFile(FromUtf8(VANDREL_TESVORIK), EngineDir() + u"Tesvorik", false));
     ASSERT_TRUE(CopyFile(FromUtf8(VANDREL_DATA) + u"/PEC/Names.inp", EngineDir() + u"Names.inp", false));
-}
-
-std::string FileBytes(const String& fileName) {
-    std::ifstream file(Utf8(fileName), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
 }
 
 String FixtureFile(const String& name) {

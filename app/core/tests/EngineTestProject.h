@@ -50,6 +50,4 @@ private:
     TDWProject FProject;
 };
 
-// The whole file as bytes, "" when it cannot be read.
-std::string FileBytes(const String& fileName);
 String FixtureFile(const String& name);

@@ -6,8 +6,8 @@
 #include "os/WindowsPath.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,15 +25,6 @@ protected:
 
     TRegistrySandbox FRegistry;
 };
-
-String MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return u"(no exception)";
-}
 
 } // namespace
 
@@ -73,6 +64,14 @@ TEST_F(Folders, ProgramFolders) {
     EXPECT_EQ(GetProgramDir(), os::ProgramFolder());
     EXPECT_EQ(GetResourcesDir(), os::ProgramFolder() + u"data/resources/");
     EXPECT_EQ(GetFirebirdClientPath(), os::ProgramFolder() + u"libfbclient.so");
+}
+
+TEST_F(Folders, InstalledProgramDataLiesInShareBesideTheProgramFolder) {
+    TTestFolder prefix;
+    ASSERT_TRUE(ForceDirectories(prefix / u"bin"));
+    EXPECT_EQ(ProgramDataDirFor(prefix / u"bin/"), prefix / u"bin/");
+    ASSERT_TRUE(ForceDirectories(prefix / u"share/vandrel"));
+    EXPECT_EQ(ProgramDataDirFor(prefix / u"bin/"), prefix / u"share/vandrel/");
 }
 
 TEST_F(Folders, ReadRegistryStringAnswersEmptyForAMissingKeyOrValue) {

@@ -9,23 +9,14 @@
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 
 namespace {
 
 const String InvalidNameMessage = u"invalid characters: <space> = / \\ ( ) > < * : \" , . + = ? ";
-
-String MessageOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"(no exception)";
-}
 
 std::unique_ptr<TRun> RunOf(const String& RunID, const String& FocusCrop, bool Valid, bool Used,
                             Integer Apps) {
@@ -55,7 +46,7 @@ class NameValidation : public ::testing::TestWithParam<String> {};
 } // namespace
 
 TEST_P(NameValidation, ACharacterThatCannotBeInAFolderNameIsRefusedAndTheOldNameKept) {
-    TTRAVOProject Project;
+    TDWProject Project;
     Project.SetName(u"Old");
     EXPECT_EQ(MessageOf([&] { Project.SetName(u"New" + GetParam() + u"name"); }), InvalidNameMessage);
     EXPECT_EQ(Project.Name(), u"Old");
@@ -66,11 +57,19 @@ INSTANTIATE_TEST_SUITE_P(Characters, NameValidation,
                                            u",", u".", u"+", u"=", u"?"));
 
 TEST(Project, NamesWithoutSuchCharactersAndTheEmptyNameAreAccepted) {
-    TTRAVOProject Project;
+    TDWProject Project;
     for (const String Name : {u"Project_1-b", u"", u"Ëlst"}) {
         Project.SetName(Name);
         EXPECT_EQ(Project.Name(), Name);
     }
+}
+
+TEST(Project, AScenarioCaptionIsNeverRefusedAsItIsNoFolderName) {
+    TDWProject Source;
+    Source.TRAVOProject()->SetName(u"Examplofen sugar beet");
+    TDWProject Destination;
+    Source.CopyData(u"Copy", u"", Destination);
+    EXPECT_EQ(Destination.TRAVOProject()->Name(), u"Examplofen sugar beet");
 }
 
 TEST(Project, ClearEmptiesEverythingButTheSubstanceChecksum) {
@@ -124,9 +123,9 @@ TEST(Project, CopyDataWithoutNewTextsKeepsNameAndDescriptionAndDatesToday) {
 }
 
 TEST(Project, CopyDataWithAnInvalidNameChangesNothing) {
-    TTRAVOProject Source;
+    TDWProject Source;
     FillProject(Source);
-    TTRAVOProject Destination;
+    TDWProject Destination;
     Destination.Description = u"kept";
     EXPECT_EQ(MessageOf([&] { Source.CopyData(u"new name", u"new", Destination); }), InvalidNameMessage);
     EXPECT_EQ(Destination.Description, u"kept");

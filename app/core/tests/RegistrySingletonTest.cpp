@@ -2,21 +2,12 @@
 #include "VORN/VORNRegistry.h"
 #include "coretesting/TestFolders.h"
 #include "rtl/Encoding.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class T>
-String MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const T& e) {
-        return e.Message();
-    }
-    return u"(no exception)";
-}
 
 // Both registry classes run the same protocol; only their names and keys differ.
 struct TVANDRELCase {

@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string ReadText(const String& fileName) {
-    std::ifstream in(Utf8(fileName));
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A program that writes its folder and its argument count, then sleeps.
 String WriteProgram(const TTestFolder& folder, const std::string& sleep) {
     const String program = folder / u"Tesvorik";
@@ -38,9 +33,9 @@ TEST(RunAndWait, RunsInTheWorkingFolderAndPumpsUntilTheProgramEnds) {
     EXPECT_GE(ui.ProcessMessagesCount(), 1);
     EXPECT_TRUE(activeWhileWaiting);
     EXPECT_FALSE(RunAndWaitActive());
-    EXPECT_EQ(ReadText(folder / u"PEC/pwd.txt"), Utf8(folder / u"PEC") + "\n");
+    EXPECT_EQ(ReadFileBytes(folder / u"PEC/pwd.txt"), Utf8(folder / u"PEC") + "\n");
     // Empty parameters hand the program no arguments at all.
-    EXPECT_EQ(ReadText(folder / u"PEC/count.txt"), "0\n");
+    EXPECT_EQ(ReadFileBytes(folder / u"PEC/count.txt"), "0\n");
     EXPECT_TRUE(ui.Calls().empty());
 }
 
@@ -63,9 +58,9 @@ TEST(RunAndWait, AnEventHandlerCannotStartASecondProgramWhileOneRuns) {
     };
     EXPECT_TRUE(RunAndWait(program, u"", folder.Path()));
     EXPECT_FALSE(nestedAnswer);
-    EXPECT_EQ(ReadText(folder / u"count.txt"), "0\n"); // only the first program ran
+    EXPECT_EQ(ReadFileBytes(folder / u"count.txt"), "0\n"); // only the first program ran
     EXPECT_TRUE(RunAndWait(program, u"again \"with blanks\"", folder.Path()));
-    EXPECT_EQ(ReadText(folder / u"count.txt"), "2\n");
+    EXPECT_EQ(ReadFileBytes(folder / u"count.txt"), "2\n");
 }
 
 TEST(RunAndWait, WorksWithoutAUserInteraction) {

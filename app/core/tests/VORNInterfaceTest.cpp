@@ -11,6 +11,7 @@
 #include "rtl/Encoding.h"
 #include "rtl/StringList.h"
 #include "rtl/StringUtils.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -30,16 +31,6 @@ const String LibraryWithoutExport = FromUtf8(VORN_WITHOUT_EXPORT_LIBRARY);
 const String ExamplofenGUID = u"{6A0E2F4C-1B7D-4E59-9C31-2D8F0A4B7E11}";
 const String DraftazoleGUID = u"{D41B6E08-7F2C-49A3-85E6-0C9A3B1D7F24}";
 const Char* KeyPath = u"SOFTWARE\\Brennhoven\\VORN";
-
-template <class T = Exception>
-String MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const T& e) {
-        return e.Message();
-    }
-    return u"(no exception)";
-}
 
 void WriteLibraryPath(HKEY root, const String& path) {
     TRegistry registry;

@@ -3,9 +3,9 @@
 
 #include "data/ADODataSet.h"
 #include "rtl/Encoding.h"
+#include "rtltesting/TestFiles.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <sqlite3.h>
 #include <string>
 
@@ -17,23 +17,16 @@ constexpr int RowCount = 100000;
 class BenchDatabase {
 public:
     BenchDatabase() {
-        std::string Pattern = (std::filesystem::temp_directory_path() / "data-bench-XXXXXX").string();
-        if (!::mkdtemp(Pattern.data())) throw std::runtime_error("mkdtemp failed");
-        FFolder = Pattern;
         sqlite3* Db = nullptr;
         sqlite3_open(File().c_str(), &Db);
         sqlite3_exec(Db, "CREATE TABLE Samples(ID INTEGER, Name TEXT, Value REAL)", nullptr, nullptr,
                      nullptr);
         sqlite3_close(Db);
     }
-    ~BenchDatabase() {
-        std::error_code Ignored;
-        std::filesystem::remove_all(FFolder, Ignored);
-    }
-    std::string File() const { return (FFolder / "bench.db").string(); }
+    std::string File() const { return FFolder.Native(u"bench.db"); }
 
 private:
-    std::filesystem::path FFolder;
+    TTempFolder FFolder;
 };
 
 String SampleName(int i) {

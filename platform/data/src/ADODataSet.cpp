@@ -15,20 +15,13 @@ namespace {
 
 // A parameter value as the database takes it.
 TDbValue ToDbValue(const Variant& Value) {
+    if (VarTypeIsInteger(Value.VarType())) return Value.AsInt64();
     switch (Value.VarType()) {
     case varEmpty:
     case varNull:
         return std::monostate();
     case varBoolean:
         return Int64(Value.AsBoolean() ? 1 : 0);
-    case varSmallint:
-    case varInteger:
-    case varShortInt:
-    case varByte:
-    case varWord:
-    case varLongWord:
-    case varInt64:
-        return Value.AsInt64();
     case varSingle:
     case varDouble:
     case varCurrency:

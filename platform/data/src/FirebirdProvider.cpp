@@ -85,6 +85,8 @@ public:
 private:
     void DescribeOutput();
     IMessageMetadata* BuildInput(std::vector<unsigned char>& buffer);
+    template <class TStart>
+    void StartWithInput(TStart&& start);
     TDbValue ReadColumn(unsigned index);
     String ReadBlob(ISC_QUAD* id, bool text);
     void Finish(bool success);
@@ -340,23 +342,32 @@ IMessageMetadata* TFirebirdStatement::BuildInput(std::vector<unsigned char>& buf
     return Meta;
 }
 
+// Starts the statement (opens its cursor or executes it) with the input
+// message of the bound values, in the connection's transaction or one of the
+// statement's own.
+template <class TStart>
+void TFirebirdStatement::StartWithInput(TStart&& start) {
+    std::vector<unsigned char> Input;
+    IMessageMetadata* InMeta = BuildInput(Input);
+    bool Own = false;
+    FTransaction = FConnection.Transaction(Own);
+    if (Own) FOwnTransaction = FTransaction;
+    try {
+        start(InMeta, Input.data());
+    } catch (...) {
+        InMeta->release();
+        throw;
+    }
+    InMeta->release();
+}
+
 bool TFirebirdStatement::Fetch(std::vector<TDbValue>& row) {
     if (FDone) return false;
     try {
-        if (!FCursor) {
-            std::vector<unsigned char> Input;
-            IMessageMetadata* InMeta = BuildInput(Input);
-            bool Own = false;
-            FTransaction = FConnection.Transaction(Own);
-            if (Own) FOwnTransaction = FTransaction;
-            try {
-                FCursor = FStatement->openCursor(&FStatus, FTransaction, InMeta, Input.data(), FOutMeta, 0);
-            } catch (...) {
-                InMeta->release();
-                throw;
-            }
-            InMeta->release();
-        }
+        if (!FCursor)
+            StartWithInput([&](IMessageMetadata* InMeta, unsigned char* Input) {
+                FCursor = FStatement->openCursor(&FStatus, FTransaction, InMeta, Input, FOutMeta, 0);
+            });
         if (FCursor->fetchNext(&FStatus, FOutBuffer.data()) != IStatus::RESULT_OK) {
             Finish(true);
             FDone = true;
@@ -374,18 +385,9 @@ bool TFirebirdStatement::Fetch(std::vector<TDbValue>& row) {
 
 Int64 TFirebirdStatement::Execute() {
     try {
-        std::vector<unsigned char> Input;
-        IMessageMetadata* InMeta = BuildInput(Input);
-        bool Own = false;
-        FTransaction = FConnection.Transaction(Own);
-        if (Own) FOwnTransaction = FTransaction;
-        try {
-            FStatement->execute(&FStatus, FTransaction, InMeta, Input.data(), nullptr, nullptr);
-        } catch (...) {
-            InMeta->release();
-            throw;
-        }
-        InMeta->release();
+        StartWithInput([&](IMessageMetadata* InMeta, unsigned char* Input) {
+            FStatement->execute(&FStatus, FTransaction, InMeta, Input, nullptr, nullptr);
+        });
         const auto Affected = static_cast<Int64>(FStatement->getAffectedRecords(&FStatus));
         Finish(true);
         FDone = true;

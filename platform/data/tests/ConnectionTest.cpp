@@ -2,44 +2,32 @@
 
 #include "SqliteFixture.h"
 #include "rtl/DateTime.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
-String ErrorOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"<no error>";
-}
-
-} // namespace
-
 TEST(Connection, MissingSqliteFileIsAnErrorAndIsNotCreated) {
-    TestFolder Folder;
-    const String Missing = Folder.File("VANDREL.db");
+    TTempFolder Folder;
+    const String Missing = Folder / u"VANDREL.db";
     auto* Connection = Create<TADOConnection>(nullptr);
     Connection->SetConnectionString(u"Provider=SQLite;Data Source=" + Missing);
-    EXPECT_EQ(ErrorOf([&] { Connection->Open(); }), u"Could not find file '" + Missing + u"'.");
+    EXPECT_EQ(MessageOf([&] { Connection->Open(); }), u"Could not find file '" + Missing + u"'.");
     EXPECT_FALSE(Connection->Connected());
-    EXPECT_FALSE(std::filesystem::exists(Folder.Native("VANDREL.db")));
+    EXPECT_FALSE(std::filesystem::exists(Folder.Native(u"VANDREL.db")));
     Free(Connection);
 }
 
 TEST(Connection, UnknownProviderAndFileThatIsNoDatabase) {
-    TestFolder Folder;
+    TTempFolder Folder;
     auto* Connection = Create<TADOConnection>(nullptr);
     Connection->SetConnectionString(u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.mdb");
-    EXPECT_EQ(ErrorOf([&] { Connection->Open(); }),
+    EXPECT_EQ(MessageOf([&] { Connection->Open(); }),
               u"Provider cannot be found. It may not be properly installed.");
-    std::ofstream(Folder.Native("notes.db"))
+    std::ofstream(Folder.Native(u"notes.db"))
         << "these are not the pages of a database, just a plain text file\n";
-    Connection->SetConnectionString(u"Provider=SQLite;Data Source=" + Folder.File("notes.db"));
-    EXPECT_EQ(ErrorOf([&] { Connection->Open(); }), u"file is not a database");
+    Connection->SetConnectionString(u"Provider=SQLite;Data Source=" + Folder / u"notes.db");
+    EXPECT_EQ(MessageOf([&] { Connection->Open(); }), u"file is not a database");
     Free(Connection);
 }
 
@@ -70,13 +58,13 @@ TEST_F(SqliteFixture, ParametersWithQuotesAndNonAsciiTextRoundTrip) {
     EXPECT_EQ(Select->FieldByName(u"TravoProjectID")->AsInteger(), 42);
     EXPECT_EQ(Scalar("SELECT count(*) FROM Projects"), "4");
 
-    EXPECT_EQ(ErrorOf([&] { Select->Parameters()->ParamByName(u"Nope"); }), u"Parameter 'Nope' not found");
+    EXPECT_EQ(MessageOf([&] { Select->Parameters()->ParamByName(u"Nope"); }), u"Parameter 'Nope' not found");
 }
 
 TEST_F(SqliteFixture, QueryOpenAndExecSqlAndProviderErrors) {
     TADOQuery* Query = NewQuery(u"  delete from Projects where Name = :n");
     Query->Parameters()->ParamByName(u"n")->SetValue(String(u"Scheldt"));
-    EXPECT_EQ(ErrorOf([&] { Query->Open(); }), u"CommandText does not return a result set");
+    EXPECT_EQ(MessageOf([&] { Query->Open(); }), u"CommandText does not return a result set");
     EXPECT_EQ(Query->ExecSQL(), 1);
     EXPECT_EQ(Query->ExecSQL(), 0); // the prepared statement runs again
 
@@ -88,12 +76,12 @@ TEST_F(SqliteFixture, QueryOpenAndExecSqlAndProviderErrors) {
     EXPECT_EQ(Query->Fields(2)->DataType(), ftFloat);
     EXPECT_EQ(Query->Fields(1)->AsInteger(), 5);
     EXPECT_FALSE(Query->CanModify());
-    EXPECT_EQ(ErrorOf([&] { Query->Edit(); }), u"Cannot modify a read-only dataset");
+    EXPECT_EQ(MessageOf([&] { Query->Edit(); }), u"Cannot modify a read-only dataset");
 
     Query->SQL()->SetText(u"SELECT * FROM Nope");
     EXPECT_FALSE(Query->Active()); // changing the text closes the query
-    EXPECT_EQ(ErrorOf([&] { Query->Open(); }), u"no such table: Nope");
-    EXPECT_EQ(ErrorOf([&] { Query->FieldByName(u"Name"); }), u"Field 'Name' not found");
+    EXPECT_EQ(MessageOf([&] { Query->Open(); }), u"no such table: Nope");
+    EXPECT_EQ(MessageOf([&] { Query->FieldByName(u"Name"); }), u"Field 'Name' not found");
 }
 
 TEST_F(SqliteFixture, FailedStatementInsideTransactionLeavesNothingBehind) {
@@ -103,7 +91,7 @@ TEST_F(SqliteFixture, FailedStatementInsideTransactionLeavesNothingBehind) {
     Insert->Parameters()->ParamByName(u"Run")->SetValue(String(u"R1"));
     Insert->ExecSQL();
     Insert->Parameters()->ParamByName(u"Run")->SetValue(Variant::Null());
-    EXPECT_EQ(ErrorOf([&] { Insert->ExecSQL(); }), u"NOT NULL constraint failed: runs.RunID");
+    EXPECT_EQ(MessageOf([&] { Insert->ExecSQL(); }), u"NOT NULL constraint failed: runs.RunID");
     Connection->RollbackTrans();
     EXPECT_FALSE(Connection->InTransaction());
     EXPECT_EQ(Scalar("SELECT count(*) FROM runs"), "0");

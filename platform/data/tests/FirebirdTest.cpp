@@ -19,7 +19,7 @@ class FirebirdTest : public ::testing::Test {
 protected:
     void SetUp() override {
         MakeFirebirdDatabase(
-            Folder.Native("travo.fdb"),
+            Folder.Native(u"travo.fdb"),
             {
                 "CREATE TABLE SYSDBINFO (DBVERSION INTEGER)",
                 "INSERT INTO SYSDBINFO VALUES (3)",
@@ -37,7 +37,7 @@ protected:
             });
         Connection = Create<TADOConnection>(nullptr);
         Connection->SetLoginPrompt(false);
-        Connection->SetConnectionString(u"Provider=Firebird;Database=" + Folder.File("travo.fdb") +
+        Connection->SetConnectionString(u"Provider=Firebird;Database=" + Folder / u"travo.fdb" +
                                         u";User ID=SYSDBA");
         Connection->Open();
     }
@@ -50,7 +50,7 @@ protected:
         return Query;
     }
 
-    TestFolder Folder;
+    TTempFolder Folder;
     TADOConnection* Connection = nullptr;
 };
 
@@ -131,13 +131,12 @@ TEST_F(FirebirdTest, ProviderMessagesAndReadOnlyTables) {
     EXPECT_FALSE(Table->CanModify());
 
     auto* Missing = Create<TADOConnection>(nullptr);
-    Missing->SetConnectionString(u"Provider=Firebird;Database=" + Folder.File("gone.fdb") +
-                                 u";User ID=SYSDBA");
+    Missing->SetConnectionString(u"Provider=Firebird;Database=" + Folder / u"gone.fdb" + u";User ID=SYSDBA");
     try {
         Missing->Open();
         ADD_FAILURE();
     } catch (const EADOError& E) {
-        EXPECT_NE(E.Message().find(Folder.File("gone.fdb")), String::npos) << E.what();
+        EXPECT_NE(E.Message().find(Folder / u"gone.fdb"), String::npos) << E.what();
     }
     Free(Missing);
 }

@@ -32,12 +32,12 @@ protected:
         )sql");
         Connection = Create<TADOConnection>(nullptr);
         Connection->SetLoginPrompt(false);
-        Connection->SetConnectionString(u"Provider=SQLite;Data Source=" + Folder.File("VANDREL.db"));
+        Connection->SetConnectionString(u"Provider=SQLite;Data Source=" + Folder / u"VANDREL.db");
         Connection->Open();
     }
     void TearDown() override { Free(Connection); }
 
-    std::string FileName() const { return Folder.Native("VANDREL.db"); }
+    std::string FileName() const { return Folder.Native(u"VANDREL.db"); }
 
     TADOQuery* NewQuery(const String& Sql) {
         auto* Query = Create<TADOQuery>(Connection);
@@ -55,6 +55,6 @@ protected:
     }
     std::string Scalar(const char* Sql) const { return SqliteScalar(FileName(), Sql); }
 
-    TestFolder Folder;
+    TTempFolder Folder;
     TADOConnection* Connection = nullptr;
 };

@@ -2,17 +2,9 @@
 
 #include "SqliteFixture.h"
 #include "rtl/DateTime.h"
+#include "rtltesting/ExceptionMessage.h"
 
 namespace {
-
-String ErrorOf(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return u"<no error>";
-}
 
 std::vector<Integer> Ids(TDataSet* DataSet) {
     std::vector<Integer> Result;
@@ -77,10 +69,10 @@ TEST_F(SqliteFixture, CursorMovesAndBounds) {
     EXPECT_TRUE(Empty->Bof() && Empty->Eof());
     EXPECT_EQ(Empty->RecNo(), 0);
     EXPECT_TRUE(Empty->FieldByName(u"RunID")->IsNull());
-    EXPECT_EQ(ErrorOf([&] { Empty->Delete(); }),
+    EXPECT_EQ(MessageOf([&] { Empty->Delete(); }),
               u"tblruns: Cannot perform this operation on an empty dataset");
     Empty->Close();
-    EXPECT_EQ(ErrorOf([&] { Empty->RecordCount(); }),
+    EXPECT_EQ(MessageOf([&] { Empty->RecordCount(); }),
               u"tblruns: Cannot perform this operation on a closed dataset");
 }
 
@@ -99,14 +91,14 @@ TEST_F(SqliteFixture, LocateIsExactUnlessAskedOtherwise) {
     EXPECT_FALSE(Projects->Locate(u"ID", Integer(99)));
     EXPECT_TRUE(Projects->Locate(u"TravoProjectID", Variant::Null()));
     EXPECT_EQ(Projects->RecNo(), 3);
-    EXPECT_EQ(ErrorOf([&] { Projects->Locate(u"Nope", Integer(1)); }),
+    EXPECT_EQ(MessageOf([&] { Projects->Locate(u"Nope", Integer(1)); }),
               u"tblProjects: Field 'Nope' not found");
 }
 
 TEST_F(SqliteFixture, AppendEditPostWriteTheTableAndReadGeneratedKeys) {
     TADOTable* Projects = NewTable(u"Projects", u"ID");
     Projects->Open();
-    EXPECT_EQ(ErrorOf([&] { Projects->FieldByName(u"Name")->SetAsString(u"x"); }),
+    EXPECT_EQ(MessageOf([&] { Projects->FieldByName(u"Name")->SetAsString(u"x"); }),
               u"tblProjects: Dataset not in edit or insert mode");
 
     Projects->Append();
@@ -203,7 +195,7 @@ TEST_F(SqliteFixture, FieldsByPositionAndNameWithTheirConversions) {
     EXPECT_EQ(Projects->Fields(0)->Alignment(), taRightJustify);
     EXPECT_EQ(Projects->Fields(1)->Alignment(), taLeftJustify);
     EXPECT_EQ(Projects->FieldByName(u"CreationDate")->DataType(), ftDateTime);
-    EXPECT_EQ(ErrorOf([&] { Projects->Fields(6); }), u"List index out of bounds (6)");
+    EXPECT_EQ(MessageOf([&] { Projects->Fields(6); }), u"List index out of bounds (6)");
     EXPECT_EQ(Projects->FindField(u"Nope"), nullptr);
 
     TField* Created = Projects->FieldByName(u"CreationDate");
@@ -216,7 +208,7 @@ TEST_F(SqliteFixture, FieldsByPositionAndNameWithTheirConversions) {
     Projects->Next();
     EXPECT_TRUE(Created->Value().IsNull());
     EXPECT_EQ(Created->AsString(), u"");
-    EXPECT_EQ(ErrorOf([&] { Projects->FieldByName(u"Name")->AsDateTime(); }),
+    EXPECT_EQ(MessageOf([&] { Projects->FieldByName(u"Name")->AsDateTime(); }),
               u"Cannot access field 'Name' as type DateTime");
 }
 
@@ -251,9 +243,9 @@ TEST_F(SqliteFixture, PersistentFieldsWithLabelsFormatsAndRanges) {
     EXPECT_EQ(IsParent->AsString(), u"True");
 
     Substances->Edit();
-    EXPECT_EQ(ErrorOf([&] { MolMass->SetAsFloat(10000); }),
+    EXPECT_EQ(MessageOf([&] { MolMass->SetAsFloat(10000); }),
               u"10000 is not a valid value for field 'MolMass'. The allowed range is 10 to 9999.99");
-    EXPECT_EQ(ErrorOf([&] { MolMass->SetAsString(u"abc"); }), u"'abc' is not a valid floating point value");
+    EXPECT_EQ(MessageOf([&] { MolMass->SetAsString(u"abc"); }), u"'abc' is not a valid floating point value");
     MolMass->SetAsFloat(12.5);
     EXPECT_EQ(MolMass->DisplayText(), u"12.5");
     IsParent->SetAsBoolean(false);
@@ -269,7 +261,7 @@ TEST_F(SqliteFixture, PersistentFieldsWithLabelsFormatsAndRanges) {
     Fext->SetDataSet(Substances);
     Substances->Open();
     Substances->Edit();
-    EXPECT_EQ(ErrorOf([&] { Fext->SetAsFloat(-0.1); }),
+    EXPECT_EQ(MessageOf([&] { Fext->SetAsFloat(-0.1); }),
               u"-0.1 is not a valid value for field 'MolMass'. The allowed range is 0 to 0.5");
     Substances->Cancel();
     Free(Fext);
@@ -279,6 +271,6 @@ TEST_F(SqliteFixture, PersistentFieldsWithLabelsFormatsAndRanges) {
     Missing->SetFieldName(u"Nope");
     Substances->Close();
     Missing->SetDataSet(Substances);
-    EXPECT_EQ(ErrorOf([&] { Substances->Open(); }), u"tblsubstances: Field 'Nope' not found");
+    EXPECT_EQ(MessageOf([&] { Substances->Open(); }), u"tblsubstances: Field 'Nope' not found");
     EXPECT_FALSE(Substances->Active());
 }

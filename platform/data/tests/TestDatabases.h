@@ -1,38 +1,14 @@
 #pragma once
-// Databases for the tests, made in a fresh folder that is removed with
-// everything in it when the test ends: an SQLite file made with SQLite's own
-// interface (the connection never creates one) and a Firebird file made
-// through the embedded engine.
+// Databases for the tests, made in a throw-away folder: an SQLite file made
+// with SQLite's own interface (the connection never creates one) and a
+// Firebird file made through the embedded engine.
 
-#include "rtl/Encoding.h"
-#include "rtl/Types.h"
+#include "rtltesting/TestFiles.h"
 
-#include <filesystem>
 #include <firebird/Interface.h>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
-
-class TestFolder {
-public:
-    TestFolder() {
-        std::string Pattern = (std::filesystem::temp_directory_path() / "data-test-XXXXXX").string();
-        if (!::mkdtemp(Pattern.data())) throw std::runtime_error("mkdtemp failed");
-        FPath = Pattern;
-    }
-    ~TestFolder() {
-        std::error_code Ignored;
-        std::filesystem::remove_all(FPath, Ignored);
-    }
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
-    std::string Native(const std::string& Name) const { return (FPath / Name).string(); }
-    String File(const std::string& Name) const { return FromUtf8(Native(Name)); }
-
-private:
-    std::filesystem::path FPath;
-};
 
 // Creates an SQLite file and runs the script in it.
 inline void MakeSqliteDatabase(const std::string& File, const char* Script) {

@@ -4,6 +4,7 @@
 #include "graphics/GdiControls.h"
 #include "graphics/GdiDraw.h"
 #include "graphics/GdiText.h"
+#include "graphics/Graphic.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
 
@@ -193,6 +194,19 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
     Changing();
     RequiredState(csHandleValid | csBrushValid);
     winapi::DrawFocusRect(FHandle, rect);
+    Changed();
+}
+
+void TCanvas::Draw(Integer x, Integer y, const TGraphic* graphic) {
+    if (!graphic || graphic->Empty()) return;
+    StretchDraw(Bounds(x, y, graphic->Width(), graphic->Height()), graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic* graphic) {
+    if (!graphic || graphic->Empty()) return;
+    Changing();
+    RequiredState(csHandleValid);
+    graphic->Draw(this, rect);
     Changed();
 }
 

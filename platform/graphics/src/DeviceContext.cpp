@@ -46,8 +46,58 @@ TDeviceContext::TDeviceContext(cairo_surface_t* surface, TDeviceTechnology techn
 }
 
 TDeviceContext::~TDeviceContext() {
+    if (FBitmap) FBitmap->SelectedInto = nullptr;
     cairo_destroy(FContext);
     cairo_surface_destroy(FSurface);
+}
+
+// ---- Memory contexts ------------------------------------------------------------
+
+namespace {
+// The bitmap of a memory context before the caller selects one: shared by
+// all memory contexts, never deleted.
+winapi::HBITMAP DefaultBitmap() {
+    static winapi::HBITMAP bitmap = [] {
+        cairo_surface_t* pixel = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        *reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(pixel)) = 0xFF000000u; // opaque black
+        cairo_surface_mark_dirty(pixel);
+        auto* b = new TGdiBitmap(pixel);
+        b->MarkStock();
+        return b;
+    }();
+    return bitmap;
+}
+} // namespace
+
+TDeviceContext* TDeviceContext::NewMemoryDC(const TDeviceContext* reference) {
+    winapi::HBITMAP bitmap = DefaultBitmap();
+    auto* dc = new TDeviceContext(bitmap->Surface(), reference ? reference->Technology() : TDeviceTechnology::Display,
+                                  reference ? reference->PixelsPerInchX() : ScreenPixelsPerInch());
+    dc->FBitmap = bitmap;
+    return dc;
+}
+
+winapi::HBITMAP TDeviceContext::SelectBitmap(winapi::HBITMAP bitmap) {
+    if (!IsMemoryDC() || bitmap == nullptr) return nullptr;
+    if (bitmap->SelectedInto && bitmap->SelectedInto != this) return nullptr;
+    winapi::HBITMAP previous = FBitmap;
+    if (!previous->IsStock()) previous->SelectedInto = nullptr;
+    if (!bitmap->IsStock()) bitmap->SelectedInto = this;
+    FBitmap = bitmap;
+    ReplaceSurface(bitmap->Surface());
+    return previous;
+}
+
+void TDeviceContext::ReplaceSurface(cairo_surface_t* surface) {
+    cairo_surface_t* old = FSurface;
+    cairo_destroy(FContext);
+    FSurface = cairo_surface_reference(surface);
+    FContext = cairo_create(FSurface);
+    cairo_set_antialias(FContext, CAIRO_ANTIALIAS_NONE);
+    cairo_surface_destroy(old);
+    FSize = SurfaceSize(FSurface, {});
+    FVisible = TPixelRegion(TRect{0, 0, FSize.cx, FSize.cy});
+    RecomputeClip();
 }
 
 cairo_t* TDeviceContext::Context() {
@@ -229,6 +279,14 @@ Integer TDeviceContext::GetDeviceCaps(Integer index) const {
 
 namespace winapi {
 
+HDC CreateCompatibleDC(HDC reference) { return TDeviceContext::NewMemoryDC(reference); }
+
+bool DeleteDC(HDC dc) {
+    if (dc == nullptr || !dc->IsMemoryDC()) return false;
+    delete dc;
+    return true;
+}
+
 Integer SaveDC(HDC dc) { return dc ? dc->SaveDC() : 0; }
 bool RestoreDC(HDC dc, Integer savedDC) { return dc && dc->RestoreDC(savedDC); }
 
@@ -255,6 +313,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     case TGdiObjectKind::Region:
         // A region is copied in as the clip; there is no previous object.
         dc->SelectClipRgn(&static_cast<TGdiRegion*>(object)->Region);
+        break;
+    case TGdiObjectKind::Bitmap:
+        previous = dc->SelectBitmap(static_cast<HBITMAP>(object));
         break;
     }
     return previous;

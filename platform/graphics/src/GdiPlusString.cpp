@@ -55,14 +55,10 @@ std::vector<int> ByteOffsets(const String& text) {
 TStringLayout LayOut(const String& source, const detail::GpFont& font, const TGPRectF& rect,
                      const detail::GpStringFormat& format) {
     // Hotkey prefixes follow GDI's "&" rule.
-    String text;
-    std::vector<bool> marks;
-    if (format.Prefix == HotkeyPrefixNone) {
-        text = source;
-    } else {
-        detail::StripPrefixes(
-            source, format.Prefix == HotkeyPrefixHide ? Cardinal(DT_HIDEPREFIX) : Cardinal(0), text, marks);
-    }
+    const auto [text, marks] =
+        detail::StripPrefixes(source, format.Prefix == HotkeyPrefixNone   ? Cardinal(DT_NOPREFIX)
+                                      : format.Prefix == HotkeyPrefixHide ? Cardinal(DT_HIDEPREFIX)
+                                                                          : Cardinal(0));
 
     TStringLayout result;
     result.Layout.reset(pango_layout_new(GraphicsPangoContext()));

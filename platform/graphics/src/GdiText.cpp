@@ -189,26 +189,6 @@ struct TTextLine {
 
 } // namespace
 
-namespace detail {
-
-// Resolves "&" prefixes: "&x" underlines x, "&&" is one "&".
-void StripPrefixes(const String& text, Cardinal format, String& out, std::vector<bool>& marks) {
-    const bool noPrefix = format & DT_NOPREFIX;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (!noPrefix && text[i] == u'&') {
-            if (i + 1 < text.size()) {
-                ++i;
-                out += text[i];
-                marks.push_back(text[i] != u'&' && !(format & DT_HIDEPREFIX));
-            }
-            continue;
-        }
-        out += text[i];
-        marks.push_back(false);
-    }
-}
-
-} // namespace detail
 
 namespace {
 
@@ -376,9 +356,7 @@ bool GetTextMetrics(HDC dc, TTextMetric& metrics) {
 Integer DrawText(HDC dc, const String& text, TRect& rect, Cardinal format) {
     if (!dc) return 0;
     TTextLayout layout(*dc, format);
-    String shown;
-    std::vector<bool> marks;
-    StripPrefixes(text, format, shown, marks);
+    const auto [shown, marks] = StripPrefixes(text, format);
     const TRect box = dc->LogicalToSurface(rect);
     std::vector<TTextLine> lines = layout.Lines(shown, marks, box.Width());
     const double lineHeight = layout.LineHeight();

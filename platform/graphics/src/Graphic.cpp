@@ -125,7 +125,7 @@ void TRasterGraphic::Draw(TCanvas* ACanvas, const TRect& Rect) const {
                            0, 0, FWidth, FHeight, blend);
     } else {
         winapi::StretchBlt(ACanvas->Handle(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), source.get(),
-                           0, 0, FWidth, FHeight, SRCCOPY);
+                           0, 0, FWidth, FHeight, Cardinal(ACanvas->CopyMode()));
     }
 }
 

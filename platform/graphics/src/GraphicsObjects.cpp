@@ -1,17 +1,11 @@
 #include "graphics/GraphicsObjects.h"
 
-#include <cmath>
 
 #include "graphics/DeviceContext.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/MathUtils.h"
 
 namespace {
-
-// Multiplies, then divides, rounding halves away from zero.
-Integer ScaleRounded(Integer value, Integer numerator, Integer denominator) {
-    if (denominator == 0) return -1;
-    return Integer(std::lround(double(value) * numerator / denominator));
-}
 
 template <class T>
 void FreeHandle(T*& handle) {
@@ -78,9 +72,9 @@ void TFont::SetName(const String& value) {
     Changed();
 }
 
-Integer TFont::Size() const { return -ScaleRounded(FHeight, 72, FPixelsPerInch); }
+Integer TFont::Size() const { return -MulDiv(FHeight, 72, FPixelsPerInch); }
 
-void TFont::SetSize(Integer value) { SetHeight(-ScaleRounded(value, FPixelsPerInch, 72)); }
+void TFont::SetSize(Integer value) { SetHeight(-MulDiv(value, FPixelsPerInch, 72)); }
 
 void TFont::SetHeight(Integer value) {
     if (value == FHeight) return;

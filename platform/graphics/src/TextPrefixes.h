@@ -1,5 +1,7 @@
 #pragma once
-// The "&" prefix rule that GDI's DrawText and GDI+'s hotkey prefix share.
+// The "&" prefix rule that GDI's DrawText and GDI+'s hotkey prefix share:
+// "&x" shows x underlined, "&&" shows one "&", a lone "&" at the end shows
+// nothing.
 
 #include "rtl/Types.h"
 
@@ -7,9 +9,13 @@
 
 namespace detail {
 
-// Resolves "&" prefixes: "&x" underlines x, "&&" is one "&". DT_NOPREFIX
-// (0x800) keeps every "&"; DT_HIDEPREFIX (0x100000) removes them without
-// marking. `marks` flags the characters of `out` to underline.
-void StripPrefixes(const String& text, Cardinal format, String& out, std::vector<bool>& marks);
+struct TPrefixedText {
+    String Text;             // the text as shown
+    std::vector<bool> Marks; // per character of Text: underlined
+};
+
+// DT_NOPREFIX keeps every "&" as it is; DT_HIDEPREFIX removes the prefixes
+// without underlining.
+TPrefixedText StripPrefixes(const String& text, Cardinal format);
 
 } // namespace detail

@@ -1,5 +1,6 @@
 #include "TestImages.h"
 #include "graphics/Colors.h"
+#include "graphics/GdiBlit.h"
 #include "graphics/ImageList.h"
 #include "graphics/Picture.h"
 #include "rtl/ClassBuilder.h"
@@ -99,6 +100,48 @@ TEST(Bitmap, TransparentDrawSkipsTheTransparentColour) {
     picture->Draw(second->Canvas(), TRect{0, 0, 4, 4}); // stretched
     EXPECT_EQ(second->Canvas()->Pixels(0, 3), White);
     EXPECT_EQ(second->Canvas()->Pixels(3, 0), Blue);
+}
+
+TEST(Canvas, DrawAndStretchDrawPictures) {
+    // A transparent bitmap keeps the background where its transparent colour is.
+    auto picture = Filled(2, 2, Red);
+    picture->Canvas()->SetPixels(0, 1, White);
+    picture->SetTransparent(true);
+    auto target = Filled(5, 5, Blue);
+    TCanvas* canvas = target->Canvas();
+    canvas->Draw(2, 2, picture.get());
+    EXPECT_EQ(canvas->Pixels(2, 3), Blue);
+    EXPECT_EQ(canvas->Pixels(3, 3), Red);
+    EXPECT_EQ(canvas->Pixels(2, 2), Red);
+    EXPECT_EQ(canvas->Pixels(4, 4), Blue);
+    canvas->StretchDraw(TRect{0, 0, 4, 4}, picture.get());
+    EXPECT_EQ(canvas->Pixels(1, 3), Blue); // the transparent quarter, stretched
+    EXPECT_EQ(canvas->Pixels(2, 3), Red);
+
+    // An opaque bitmap combines by the canvas's copy mode.
+    auto opaque = Filled(1, 1, Red);
+    canvas->SetCopyMode(Integer(SRCINVERT));
+    canvas->Draw(4, 0, opaque.get());
+    EXPECT_EQ(canvas->Pixels(4, 0), Red ^ Blue);
+    canvas->SetCopyMode(Integer(SRCCOPY));
+
+    // A picture with alpha is blended.
+    TPngImage png;
+    TDecodedImage half = TDecodedImage::Blank(1, 1, 0x80FF0000u);
+    half.HasAlpha = true;
+    png.SetPixels(half);
+    canvas->Draw(0, 4, &png);
+    const TColor blended = canvas->Pixels(0, 4);
+    EXPECT_NEAR(GetRValue(blended), 128, 1);
+    EXPECT_EQ(GetGValue(blended), 0);
+    EXPECT_NEAR(GetBValue(blended), 127, 1);
+
+    // Nothing to draw.
+    TBitmap empty;
+    canvas->Draw(0, 0, &empty);
+    canvas->Draw(0, 0, nullptr);
+    canvas->StretchDraw(TRect{0, 0, 5, 5}, nullptr);
+    EXPECT_EQ(canvas->Pixels(4, 4), Blue);
 }
 
 TEST(Icon, DrawsThroughItsMaskAndSavesEveryImage) {

@@ -2,9 +2,9 @@
 // unchanged) and of write-through (lock, re-read, atomic replace, fsync), on
 // a hive of 50 keys with 20 values each.
 
-#include "os/FileUtils.h"
 #include "os/Registry.h"
 #include "rtl/Encoding.h"
+#include "rtltesting/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -15,9 +15,7 @@ namespace {
 class THiveFolder {
 public:
     THiveFolder() {
-        std::string name = "/tmp/os-bench-XXXXXX";
-        FPath = mkdtemp(name.data());
-        setenv("VANDREL_REGISTRY_DIR", FPath.c_str(), 1);
+        setenv("VANDREL_REGISTRY_DIR", FFolder.Native().c_str(), 1);
         TRegistry reg;
         for (int k = 0; k < 50; ++k) {
             reg.OpenKey(u"\\Software\\Bench\\Key" + FromUtf8(std::to_string(k)), true);
@@ -25,10 +23,9 @@ public:
                 reg.WriteInteger(u"Col" + FromUtf8(std::to_string(v)), v * 10);
         }
     }
-    ~THiveFolder() { DeleteDirectory(FromUtf8(FPath)); }
 
 private:
-    std::string FPath;
+    TTempFolder FFolder;
 };
 
 void BM_ReadInteger(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "os/FileUtils.h"
 
+#include "FileDescriptor.h"
 #include "os/FilePath.h"
 #include "rtl/Encoding.h"
 
@@ -30,21 +31,8 @@ struct TFindState {
 
 namespace {
 
+using os::detail::TFileDescriptor;
 using os::detail::TFindState;
-
-class TFileDescriptor {
-public:
-    explicit TFileDescriptor(int fd) : FFd(fd) {}
-    ~TFileDescriptor() {
-        if (FFd >= 0) close(FFd);
-    }
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
 
 bool StatPath(const String& name, struct stat& st) {
     return !name.empty() && stat(Utf8(name).c_str(), &st) == 0;
@@ -187,12 +175,7 @@ bool CopyFile(const String& existingFileName, const String& newFileName, bool fa
             ok = got == 0;
             break;
         }
-        for (ssize_t done = 0; ok && done < got;) {
-            ssize_t put = write(copy.Get(), buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR) continue;
-            ok = put > 0;
-            done += put;
-        }
+        ok = os::detail::WriteAll(copy.Get(), buffer, static_cast<std::size_t>(got));
         if (!ok) break;
     }
     const timespec times[2] = {st.st_atim, st.st_mtim};

@@ -31,6 +31,24 @@ bool ValidKeyPath(const std::vector<String>& path) {
                         [](const String& name) { return name.find_first_of(u"\r\n") != String::npos; });
 }
 
+// Sets a value of the key at `path`; a value that already holds the same
+// data is left as it is, so the hive is not written again. False when the key
+// does not exist or the hive cannot be written.
+bool SetKeyValue(HKEY root, const std::vector<String>& path, TRegValueData data) {
+    bool keyFound = false;
+    const bool stored = ChangeHive(root, [&](TRegKeyNode& hive) {
+        TRegKeyNode* key = hive.Find(path);
+        if (!(keyFound = key != nullptr)) return false;
+        const TRegValueData* old = key->FindValue(data.Name);
+        if (old && old->Type == data.Type &&
+            (data.Type == rdInteger ? old->Number == data.Number : old->Text == data.Text))
+            return false;
+        key->SetValue(std::move(data));
+        return true;
+    });
+    return stored && keyFound;
+}
+
 } // namespace
 
 TRegistry::TRegistry() = default;
@@ -164,35 +182,12 @@ void TRegistry::RequireWritableKey(const String& name) const {
 
 void TRegistry::WriteString(const String& name, const String& value) {
     RequireWritableKey(name);
-    bool keyFound = false;
-    if (!ChangeHive(FRootKey,
-                    [&](TRegKeyNode& hive) {
-                        TRegKeyNode* key = hive.Find(FCurrentPath);
-                        if (!(keyFound = key != nullptr)) return false;
-                        const TRegValueData* old = key->FindValue(name);
-                        TRegValueData data{name, rdString, value, 0};
-                        if (old && old->Type == rdString && old->Text == value) return false;
-                        key->SetValue(std::move(data));
-                        return true;
-                    }) ||
-        !keyFound)
-        FailSet(name);
+    if (!SetKeyValue(FRootKey, FCurrentPath, TRegValueData{name, rdString, value, 0})) FailSet(name);
 }
 
 void TRegistry::WriteInteger(const String& name, Integer value) {
     RequireWritableKey(name);
-    bool keyFound = false;
-    if (!ChangeHive(FRootKey,
-                    [&](TRegKeyNode& hive) {
-                        TRegKeyNode* key = hive.Find(FCurrentPath);
-                        if (!(keyFound = key != nullptr)) return false;
-                        const TRegValueData* old = key->FindValue(name);
-                        if (old && old->Type == rdInteger && old->Number == value) return false;
-                        key->SetValue(TRegValueData{name, rdInteger, String(), value});
-                        return true;
-                    }) ||
-        !keyFound)
-        FailSet(name);
+    if (!SetKeyValue(FRootKey, FCurrentPath, TRegValueData{name, rdInteger, String(), value})) FailSet(name);
 }
 
 void TRegistry::WriteBool(const String& name, bool value) {
@@ -225,6 +220,19 @@ void FillStrings(TStrings* strings, const std::vector<String>& names) {
     strings->EndUpdate();
 }
 
+// The names of a key's subkeys or values, in stored order; none when the key
+// does not exist.
+template <class TItem>
+std::vector<String> NamesIn(HKEY root, const std::vector<String>& path,
+                            std::vector<TItem> TRegKeyNode::*items) {
+    std::vector<String> names;
+    const auto hive = ReadHive(root);
+    if (const TRegKeyNode* key = hive->Find(path))
+        for (const auto& item : key->*items)
+            names.push_back(item.Name);
+    return names;
+}
+
 } // namespace
 
 void TRegistry::GetKeyNames(TStrings* strings) const {
@@ -236,21 +244,11 @@ void TRegistry::GetValueNames(TStrings* strings) const {
 }
 
 std::vector<String> TRegistry::KeyNames() const {
-    std::vector<String> names;
-    if (!FKeyOpen) return names;
-    const auto hive = ReadHive(FRootKey);
-    if (const TRegKeyNode* key = hive->Find(FCurrentPath))
-        for (const auto& sub : key->SubKeys)
-            names.push_back(sub.Name);
-    return names;
+    if (!FKeyOpen) return {};
+    return NamesIn(FRootKey, FCurrentPath, &TRegKeyNode::SubKeys);
 }
 
 std::vector<String> TRegistry::ValueNames() const {
-    std::vector<String> names;
-    if (!FKeyOpen) return names;
-    const auto hive = ReadHive(FRootKey);
-    if (const TRegKeyNode* key = hive->Find(FCurrentPath))
-        for (const auto& value : key->Values)
-            names.push_back(value.Name);
-    return names;
+    if (!FKeyOpen) return {};
+    return NamesIn(FRootKey, FCurrentPath, &TRegKeyNode::Values);
 }

@@ -1,5 +1,6 @@
 #include "RegistryStore.h"
 
+#include "FileDescriptor.h"
 #include "os/FilePath.h"
 #include "os/FileUtils.h"
 #include "os/Folders.h"
@@ -48,20 +49,6 @@ std::map<std::string, TCachedHive>& Cache() {
     return cache;
 }
 
-class TFd {
-public:
-    explicit TFd(int fd) : FFd(fd) {}
-    ~TFd() {
-        if (FFd >= 0) close(FFd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
-
 bool ReadAll(int fd, std::string& text) {
     char buffer[65536];
     for (;;) {
@@ -73,16 +60,6 @@ bool ReadAll(int fd, std::string& text) {
     }
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    for (std::size_t done = 0; done < text.size();) {
-        ssize_t put = write(fd, text.data() + done, text.size() - done);
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return false;
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
 std::shared_ptr<const TRegKeyNode> LoadHive(const String& fileName) {
     const std::string path = Utf8(fileName);
     struct stat st {};
@@ -92,7 +69,7 @@ std::shared_ptr<const TRegKeyNode> LoadHive(const String& fileName) {
         auto it = Cache().find(path);
         if (it != Cache().end() && it->second.Stamp == StampOf(st)) return it->second.Hive;
     }
-    TFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    TFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     std::string text;
     if (fd.Get() < 0 || fstat(fd.Get(), &st) != 0 || !ReadAll(fd.Get(), text)) {
         if (errno == ENOENT) return std::make_shared<const TRegKeyNode>();
@@ -116,7 +93,7 @@ bool ChangeHive(HKEY root, const std::function<bool(TRegKeyNode&)>& change) {
     if (!ForceDirectories(folder)) return false;
     const std::string path = Utf8(fileName);
 
-    TFd lock(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    TFileDescriptor lock(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
     if (lock.Get() < 0) return false;
     while (flock(lock.Get(), LOCK_EX) != 0)
         if (errno != EINTR) return false;
@@ -129,17 +106,18 @@ bool ChangeHive(HKEY root, const std::function<bool(TRegKeyNode&)>& change) {
                         : root == HKEY_LOCAL_MACHINE  ? 0644
                                                       : 0600;
     std::string temp = Utf8(folder) + "." + Utf8(ExtractFileName(fileName)) + ".XXXXXX";
-    TFd file(mkostemp(temp.data(), O_CLOEXEC));
+    TFileDescriptor file(mkostemp(temp.data(), O_CLOEXEC));
     if (file.Get() < 0) return false;
     struct stat written {};
-    const bool ok = WriteAll(file.Get(), WriteHiveText(hive, RegistryRootName(root))) &&
-                    fchmod(file.Get(), mode) == 0 && fsync(file.Get()) == 0 &&
-                    fstat(file.Get(), &written) == 0 && rename(temp.c_str(), path.c_str()) == 0;
+    const std::string text = WriteHiveText(hive, RegistryRootName(root));
+    const bool ok = WriteAll(file.Get(), text.data(), text.size()) && fchmod(file.Get(), mode) == 0 &&
+                    fsync(file.Get()) == 0 && fstat(file.Get(), &written) == 0 &&
+                    rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
         unlink(temp.c_str());
         return false;
     }
-    TFd dir(open(Utf8(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    TFileDescriptor dir(open(Utf8(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0) fsync(dir.Get());
     std::lock_guard guard(CacheLock);
     Cache()[path] = {StampOf(written), std::make_shared<const TRegKeyNode>(std::move(hive))};

@@ -1,45 +1,31 @@
 #include "os/FileUtils.h"
 
-#include "TempFolder.h"
 #include "os/FilePath.h"
 #include "os/Folders.h"
+#include "rtltesting/TestFiles.h"
 
 #include <algorithm>
 #include <fcntl.h>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-void WriteText(const String& name, const std::string& text) {
-    std::ofstream(Utf8(name)) << text;
-}
-
-std::string ReadText(const String& name) {
-    std::ifstream in(Utf8(name));
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
-
 TEST(DeleteDirectory, RemovesANestedTreeWithoutFollowingALinkOutOfIt) {
     TTempFolder temp;
     const String outside = temp / u"outside/";
     ASSERT_TRUE(ForceDirectories(outside + u"deep"));
-    WriteText(outside + u"keep.txt", "keep");
+    WriteFileBytes(outside + u"keep.txt", "keep");
     const String tree = temp / u"tree/";
     ASSERT_TRUE(ForceDirectories(tree + u"a/b/.hidden"));
-    WriteText(tree + u"a/b/file.txt", "x");
-    WriteText(tree + u"a/b/.hidden/f", "x");
+    WriteFileBytes(tree + u"a/b/file.txt", "x");
+    WriteFileBytes(tree + u"a/b/.hidden/f", "x");
     ASSERT_EQ(symlink(Utf8(outside).c_str(), Utf8(tree + u"a/link").c_str()), 0);
     chmod(Utf8(tree + u"a/b/file.txt").c_str(), 0444);
 
     EXPECT_TRUE(DeleteDirectory(tree));
     EXPECT_FALSE(DirectoryExists(tree));
-    EXPECT_EQ(ReadText(outside + u"keep.txt"), "keep");
+    EXPECT_EQ(ReadFileBytes(outside + u"keep.txt"), "keep");
     EXPECT_TRUE(DirectoryExists(outside + u"deep"));
     EXPECT_FALSE(DeleteDirectory(tree));
 }
@@ -62,16 +48,16 @@ TEST(Files, CreateCopyRenameAndDelete) {
     EXPECT_FALSE(CreateDir(temp / u"x/y")); // one level only
 
     const String source = temp / u"a/source.inp";
-    WriteText(source, "line 1\r\nline 2\r\n");
+    WriteFileBytes(source, "line 1\r\nline 2\r\n");
     EXPECT_TRUE(FileExists(source));
     EXPECT_TRUE(CopyFile(source, temp / u"a/copy.inp", true));
-    EXPECT_EQ(ReadText(temp / u"a/copy.inp"), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(ReadFileBytes(temp / u"a/copy.inp"), "line 1\r\nline 2\r\n");
     EXPECT_EQ(FileAge(temp / u"a/copy.inp"), FileAge(source));
-    WriteText(temp / u"a/copy.inp", "changed");
+    WriteFileBytes(temp / u"a/copy.inp", "changed");
     EXPECT_FALSE(CopyFile(source, temp / u"a/copy.inp", true));
-    EXPECT_EQ(ReadText(temp / u"a/copy.inp"), "changed");
+    EXPECT_EQ(ReadFileBytes(temp / u"a/copy.inp"), "changed");
     EXPECT_TRUE(CopyFile(source, temp / u"a/copy.inp", false));
-    EXPECT_EQ(ReadText(temp / u"a/copy.inp"), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(ReadFileBytes(temp / u"a/copy.inp"), "line 1\r\nline 2\r\n");
     EXPECT_FALSE(CopyFile(temp / u"missing", temp / u"a/other", false));
 
     EXPECT_FALSE(RenameFile(source, temp / u"a/copy.inp")); // never replaces
@@ -87,7 +73,7 @@ TEST(Files, CreateCopyRenameAndDelete) {
 TEST(Files, FileAgeIsLocalTimeInTwoSecondSteps) {
     TTempFolder temp;
     const String name = temp / u"f";
-    WriteText(name, "x");
+    WriteFileBytes(name, "x");
     struct tm local {};
     local.tm_year = 2024 - 1900;
     local.tm_mon = 1;
@@ -112,10 +98,10 @@ TEST(Files, FileAgeIsLocalTimeInTwoSecondSteps) {
 
 TEST(Files, FindListsMatchingEntriesWithTheirAttributes) {
     TTempFolder temp;
-    WriteText(temp / u"a.inp", "12345");
-    WriteText(temp / u"b.out", "");
-    WriteText(temp / u"noext", "");
-    WriteText(temp / u".hidden", "");
+    WriteFileBytes(temp / u"a.inp", "12345");
+    WriteFileBytes(temp / u"b.out", "");
+    WriteFileBytes(temp / u"noext", "");
+    WriteFileBytes(temp / u".hidden", "");
     ASSERT_TRUE(CreateDir(temp / u"sub"));
 
     auto list = [&](const String& pattern, Integer attr) {
@@ -162,6 +148,6 @@ TEST(Folders, StandardFoldersEndInADelimiter) {
     setenv("HOME", Utf8(ExcludeTrailingPathDelimiter(home)).c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(os::DocumentsFolder(), home);
-    WriteText(home + u".config/user-dirs.dirs", "# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    WriteFileBytes(home + u".config/user-dirs.dirs", "# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
     EXPECT_EQ(os::DocumentsFolder(), home + u"Dokumente/");
 }

@@ -1,22 +1,12 @@
 #include "os/Process.h"
 
-#include "TempFolder.h"
+#include "rtltesting/TestFiles.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 
 using namespace std::chrono_literals;
-
-namespace {
-
-std::string ReadText(const std::string& name) {
-    std::ifstream in(name);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
 
 TEST(Process, RunsInItsFolderWithTheCallersEnvironmentAtLowPriority) {
     TTempFolder temp;
@@ -35,8 +25,8 @@ TEST(Process, RunsInItsFolderWithTheCallersEnvironmentAtLowPriority) {
     EXPECT_TRUE(child->Ended());
     EXPECT_TRUE(lowered);
     EXPECT_GE(pumps, 4); // 300 ms in slices of 50 ms
-    EXPECT_EQ(ReadText(temp.Native(u"pwd.txt")), temp.Native().substr(0, temp.Native().size() - 1) + "\n");
-    EXPECT_EQ(ReadText(temp.Native(u"env.txt")), "from the caller\n");
+    EXPECT_EQ(ReadFileBytes(temp / u"pwd.txt"), temp.Native().substr(0, temp.Native().size() - 1) + "\n");
+    EXPECT_EQ(ReadFileBytes(temp / u"env.txt"), "from the caller\n");
     EXPECT_EQ(getpriority(PRIO_PROCESS, 0), callerPriority);
 }
 

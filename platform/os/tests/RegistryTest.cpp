@@ -3,20 +3,10 @@
 #include "RegistryTestSupport.h"
 #include "rtl/StringList.h"
 
-#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-std::string ReadText(const std::string& name) {
-    std::ifstream in(name);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteText(const std::string& name, const std::string& text) {
-    std::ofstream(name) << text;
-}
 
 // Runs body in a child process and answers whether it ended normally with 0.
 template <class F>
@@ -52,7 +42,7 @@ TEST_F(Registry, ValuesSurviveAReopenAndAreWrittenAtOnce) {
         reg.WriteBool(u"Flag", true);
         reg.WriteString(u"Note", u"two\r\nlines µ");
     }
-    EXPECT_EQ(ReadText(Hives().Native(u"HKEY_CURRENT_USER.reg")),
+    EXPECT_EQ(ReadFileBytes(Hives() / u"HKEY_CURRENT_USER.reg"),
               "; HKEY_CURRENT_USER\n"
               "[SOFTWARE]\n"
               "[SOFTWARE\\Brennhoven]\n"
@@ -179,8 +169,8 @@ TEST_F(Registry, TheTwoRootsAreSeparateFiles) {
 }
 
 TEST_F(Registry, HiveFilesWrittenByHandAreRead) {
-    WriteText(Hives().Native(u"HKEY_CURRENT_USER.reg"),
-              "; written by hand\r\n\r\n[Software\\X\\Y]\r\n\"a\"=\"1\"\r\n@=dword:0000000A\r\n");
+    WriteFileBytes(Hives() / u"HKEY_CURRENT_USER.reg",
+                   "; written by hand\r\n\r\n[Software\\X\\Y]\r\n\"a\"=\"1\"\r\n@=dword:0000000A\r\n");
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly(u"Software\\X\\Y"));
     EXPECT_EQ(reg.ReadString(u"a"), u"1");
@@ -190,7 +180,7 @@ TEST_F(Registry, HiveFilesWrittenByHandAreRead) {
 
 TEST_F(Registry, ADamagedHiveIsReportedNotOverwritten) {
     const std::string damaged = "[Software]\n\"a\"=\"unterminated\n";
-    WriteText(Hives().Native(u"HKEY_CURRENT_USER.reg"), damaged);
+    WriteFileBytes(Hives() / u"HKEY_CURRENT_USER.reg", damaged);
     TRegistry reg;
     try {
         reg.OpenKey(u"Software", true);
@@ -200,7 +190,7 @@ TEST_F(Registry, ADamagedHiveIsReportedNotOverwritten) {
                   u"The registry file \"" + Hives() / u"HKEY_CURRENT_USER.reg" + u"\" is damaged at line 2.");
     }
     EXPECT_THROW(reg.CreateKey(u"Other"), ERegistryException);
-    EXPECT_EQ(ReadText(Hives().Native(u"HKEY_CURRENT_USER.reg")), damaged);
+    EXPECT_EQ(ReadFileBytes(Hives() / u"HKEY_CURRENT_USER.reg"), damaged);
 }
 
 TEST_F(Registry, ConcurrentWritersFromTwoProcessesLoseNothing) {

@@ -1,7 +1,7 @@
 #pragma once
 // Points the registry hives at a fresh folder for the duration of a test.
 
-#include "TempFolder.h"
+#include "rtltesting/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -1,6 +1,6 @@
 #include "os/Shell.h"
 
-#include "TempFolder.h"
+#include "rtltesting/TestFiles.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "os/SingleInstance.h"
 
-#include "TempFolder.h"
+#include "rtltesting/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>

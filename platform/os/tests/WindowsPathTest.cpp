@@ -1,7 +1,7 @@
 #include "os/WindowsPath.h"
 
-#include "TempFolder.h"
 #include "os/FileUtils.h"
+#include "rtltesting/TestFiles.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -6,10 +6,10 @@
 #include "rtl/Encoding.h"
 #include "rtl/StringList.h"
 #include "rtl/TextCompare.h"
+#include "rtltesting/TestFiles.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -23,10 +23,7 @@ constexpr size_t kSortCount = 1000000;
 class TTextFile {
 public:
     TTextFile() {
-        std::string Pattern = (std::filesystem::temp_directory_path() / "rtl-bench-XXXXXX").string();
-        if (!::mkdtemp(Pattern.data())) std::abort();
-        FFolder = Pattern;
-        std::ofstream Out(FFolder / "input.txt", std::ios::binary);
+        std::ofstream Out(FFolder.Native(u"input.txt"), std::ios::binary);
         std::mt19937 Random(42);
         std::string Line;
         for (size_t Written = 0, Number = 0; Written < kFileBytes; ++Number) {
@@ -37,13 +34,12 @@ public:
             Written += Line.size();
         }
     }
-    ~TTextFile() { std::filesystem::remove_all(FFolder); }
 
-    std::filesystem::path Input() const { return FFolder / "input.txt"; }
-    std::filesystem::path Output() const { return FFolder / "output.txt"; }
+    String Input() const { return FFolder / u"input.txt"; }
+    String Output() const { return FFolder / u"output.txt"; }
 
 private:
-    std::filesystem::path FFolder;
+    TTempFolder FFolder;
 };
 
 const TTextFile& TextFile() {
@@ -51,13 +47,9 @@ const TTextFile& TextFile() {
     return File;
 }
 
-String ToString(const std::filesystem::path& Path) {
-    return FromUtf8(Path.string());
-}
-
 // The plain way: read the bytes, decode, split at CR LF.
-std::vector<std::u16string> LoadPlain(const std::filesystem::path& Path) {
-    std::ifstream In(Path, std::ios::binary);
+std::vector<std::u16string> LoadPlain(const String& Name) {
+    std::ifstream In(Utf8(Name), std::ios::binary);
     const std::string Bytes{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
     const std::u16string Text = FromAnsi(Bytes);
     std::vector<std::u16string> Lines;
@@ -71,7 +63,7 @@ std::vector<std::u16string> LoadPlain(const std::filesystem::path& Path) {
 }
 
 void BM_StringListLoadFromFile(benchmark::State& State) {
-    const String Name = ToString(TextFile().Input());
+    const String Name = TextFile().Input();
     for (auto _ : State) {
         TStringList List;
         List.LoadFromFile(Name);
@@ -90,8 +82,8 @@ void BM_VectorLoadFromFile(benchmark::State& State) {
 
 void BM_StringListSaveToFile(benchmark::State& State) {
     TStringList List;
-    List.LoadFromFile(ToString(TextFile().Input()));
-    const String Name = ToString(TextFile().Output());
+    List.LoadFromFile(TextFile().Input());
+    const String Name = TextFile().Output();
     for (auto _ : State)
         List.SaveToFile(Name);
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * kFileBytes));
@@ -103,7 +95,7 @@ void BM_VectorSaveToFile(benchmark::State& State) {
         std::u16string Text;
         for (const auto& Line : Lines)
             Text.append(Line).append(u"\r\n");
-        std::ofstream(TextFile().Output(), std::ios::binary) << ToAnsi(Text);
+        std::ofstream(Utf8(TextFile().Output()), std::ios::binary) << ToAnsi(Text);
     }
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * kFileBytes));
 }

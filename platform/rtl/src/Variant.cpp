@@ -3,39 +3,14 @@
 #include "rtl/Convert.h"
 #include "rtl/Format.h"
 #include "rtl/MathUtils.h"
+#include "rtl/TextCompare.h"
 
 #include <cmath>
 
 namespace {
 
-bool IsIntegerType(TVarType t) {
-    switch (t) {
-    case varSmallint:
-    case varInteger:
-    case varShortInt:
-    case varByte:
-    case varWord:
-    case varLongWord:
-    case varInt64:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsRealType(TVarType t) {
     return t == varSingle || t == varDouble || t == varCurrency || t == varDate;
-}
-
-bool SameTextAscii(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        Char x = a[i], y = b[i];
-        if (x >= u'a' && x <= u'z') x = static_cast<Char>(x - 32);
-        if (y >= u'a' && y <= u'z') y = static_cast<Char>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -66,7 +41,7 @@ void Variant::RaiseCast(TVarType target) const {
 String Variant::AsString() const {
     if (FType == varEmpty || FType == varNull) return String();
     if (FType == varBoolean) return BoolToStr(std::get<bool>(FValue), true);
-    if (IsIntegerType(FType)) return IntToStr(std::get<Int64>(FValue));
+    if (VarTypeIsInteger(FType)) return IntToStr(std::get<Int64>(FValue));
     if (FType == varDate) return DateTimeToStr(std::get<double>(FValue));
     if (FType == varSingle) return FloatToStrF(std::get<double>(FValue), ffGeneral, 7, 0);
     if (IsRealType(FType)) return FloatToStr(std::get<double>(FValue));
@@ -76,7 +51,7 @@ String Variant::AsString() const {
 double Variant::AsDouble() const {
     if (FType == varEmpty) return 0;
     if (FType == varBoolean) return std::get<bool>(FValue) ? -1 : 0;
-    if (IsIntegerType(FType)) return static_cast<double>(std::get<Int64>(FValue));
+    if (VarTypeIsInteger(FType)) return static_cast<double>(std::get<Int64>(FValue));
     if (IsRealType(FType)) return std::get<double>(FValue);
     if (FType == varUString) {
         double value = 0;
@@ -87,7 +62,7 @@ double Variant::AsDouble() const {
 
 bool Variant::TryAsInt64(Int64& value) const {
     double real = 0;
-    if (IsIntegerType(FType)) {
+    if (VarTypeIsInteger(FType)) {
         value = std::get<Int64>(FValue);
         return true;
     } else if (FType == varEmpty || FType == varBoolean) {
@@ -123,8 +98,8 @@ bool Variant::AsBoolean() const {
     if (FType == varBoolean) return std::get<bool>(FValue);
     if (FType == varUString) {
         const String& text = std::get<String>(FValue);
-        if (SameTextAscii(text, u"True")) return true;
-        if (SameTextAscii(text, u"False")) return false;
+        if (SameText(text, u"True")) return true;
+        if (SameText(text, u"False")) return false;
         double value = 0;
         if (TryStrToFloat(text, value)) return value != 0;
         RaiseCast(varBoolean);
@@ -148,8 +123,23 @@ bool VarIsStr(const Variant& v) {
 }
 
 bool VarIsNumeric(const Variant& v) {
-    return IsIntegerType(v.VarType()) || v.VarType() == varSingle || v.VarType() == varDouble ||
+    return VarTypeIsInteger(v.VarType()) || v.VarType() == varSingle || v.VarType() == varDouble ||
            v.VarType() == varCurrency;
+}
+
+bool VarTypeIsInteger(TVarType type) {
+    switch (type) {
+    case varSmallint:
+    case varInteger:
+    case varShortInt:
+    case varByte:
+    case varWord:
+    case varLongWord:
+    case varInt64:
+        return true;
+    default:
+        return false;
+    }
 }
 
 String VarToStr(const Variant& v) {

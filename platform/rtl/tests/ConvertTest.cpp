@@ -2,24 +2,11 @@
 
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-
-namespace {
-
-template <class F>
-std::string ConvertErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EConvertError& e) {
-        return Utf8(e.Message());
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(IntToStr, DecimalAndHexadecimal) {
     EXPECT_EQ(IntToStr(0), u"0");
@@ -70,8 +57,8 @@ TEST(StrToInt, StrictReadingAcceptsOnlyAWholeInteger) {
         EXPECT_EQ(StrToIntDef(c.Text, -7), c.Valid ? c.Value : -7) << Utf8(c.Text);
     }
     EXPECT_EQ(StrToInt(u"12"), 12);
-    EXPECT_EQ(ConvertErrorOf([] { StrToInt(u"12a"); }), "'12a' is not a valid integer value");
-    EXPECT_EQ(ConvertErrorOf([] { StrToInt(u""); }), "'' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([] { StrToInt(u"12a"); }), u"'12a' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([] { StrToInt(u""); }), u"'' is not a valid integer value");
 }
 
 TEST(StrToInt64, FullRangeAndOverflow) {
@@ -79,7 +66,7 @@ TEST(StrToInt64, FullRangeAndOverflow) {
     EXPECT_EQ(StrToInt64(u"-9223372036854775808"), std::numeric_limits<Int64>::min());
     EXPECT_EQ(StrToInt64(u"$FFFFFFFFFFFFFFFF"), -1);
     EXPECT_EQ(StrToInt64Def(u"9223372036854775808", 5), 5);
-    EXPECT_EQ(ConvertErrorOf([] { StrToInt64(u"x"); }), "'x' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([] { StrToInt64(u"x"); }), u"'x' is not a valid integer value");
     Int64 value = 0;
     EXPECT_TRUE(TryStrToInt64(u"4294967296", value));
     EXPECT_EQ(value, 4294967296LL);
@@ -155,14 +142,15 @@ TEST(StrToFloat, StrictTryAndDefaultForms) {
         EXPECT_EQ(value, c.Valid ? c.Value : 99) << Utf8(c.Text);
         EXPECT_EQ(StrToFloatDef(c.Text, -7), c.Valid ? c.Value : -7) << Utf8(c.Text);
     }
-    EXPECT_EQ(ConvertErrorOf([] { StrToFloat(u"abc"); }), "'abc' is not a valid floating point value");
+    EXPECT_EQ(MessageOf<EConvertError>([] { StrToFloat(u"abc"); }),
+              u"'abc' is not a valid floating point value");
 }
 
 TEST(StrToFloat, DecimalSeparatorComesFromTheSettings) {
     TFormatSettings comma = TFormatSettings::Create();
     comma.DecimalSeparator = u',';
     EXPECT_EQ(StrToFloat(u"1,5", comma), 1.5);
-    EXPECT_EQ(ConvertErrorOf([&] { StrToFloat(u"1.5", comma); }),
-              "'1.5' is not a valid floating point value");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToFloat(u"1.5", comma); }),
+              u"'1.5' is not a valid floating point value");
     EXPECT_EQ(StrToFloat(u"1.5"), 1.5); // the process-wide settings
 }

@@ -2,6 +2,7 @@
 
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -19,16 +20,6 @@ TFormatSettings ProgramSettings() {
     s.LongTimeFormat = u"HH:mm:ss";
     s.ShortTimeFormat = u"HH:mm";
     return s;
-}
-
-template <class F>
-std::string ConvertErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EConvertError& e) {
-        return Utf8(e.Message());
-    }
-    return "no error";
 }
 
 Word CurrentYear() {
@@ -67,7 +58,7 @@ TEST(Calendar, EncodeDateCountsDaysFrom1899_12_30) {
         EXPECT_EQ(TryEncodeDate(c.Y, c.M, c.D, value), c.Valid) << c.Y << "-" << c.M << "-" << c.D;
         EXPECT_EQ(value, c.Valid ? c.Value : 123);
     }
-    EXPECT_EQ(ConvertErrorOf([] { EncodeDate(2023, 2, 29); }), "Invalid argument to date encode");
+    EXPECT_EQ(MessageOf<EConvertError>([] { EncodeDate(2023, 2, 29); }), u"Invalid argument to date encode");
 }
 
 TEST(Calendar, EncodeTimeAndItsLimits) {
@@ -79,7 +70,7 @@ TEST(Calendar, EncodeTimeAndItsLimits) {
     EXPECT_FALSE(TryEncodeTime(23, 59, 60, 0, t));
     EXPECT_FALSE(TryEncodeTime(23, 59, 59, 1000, t));
     EXPECT_EQ(t, 7);
-    EXPECT_EQ(ConvertErrorOf([] { EncodeTime(24, 0, 0, 0); }), "Invalid argument to time encode");
+    EXPECT_EQ(MessageOf<EConvertError>([] { EncodeTime(24, 0, 0, 0); }), u"Invalid argument to time encode");
 }
 
 TEST(Calendar, DecodeRoundsToTheMillisecondAndHandlesDatesBefore1899) {
@@ -97,10 +88,11 @@ TEST(Calendar, DecodeRoundsToTheMillisecondAndHandlesDatesBefore1899) {
 }
 
 TEST(Calendar, ValuesOutsideTheCalendarAreRefused) {
-    EXPECT_EQ(ConvertErrorOf([] { DateToStr(3e6); }), "'3000000' is not a valid date and time");
-    EXPECT_EQ(ConvertErrorOf([] { DayOfWeek(std::nan("")); }), "'NAN' is not a valid date and time");
-    EXPECT_EQ(ConvertErrorOf([] { FormatDateTime(u"yyyy", -693594.5); }),
-              "'-693594.5' is not a valid date and time");
+    EXPECT_EQ(MessageOf<EConvertError>([] { DateToStr(3e6); }), u"'3000000' is not a valid date and time");
+    EXPECT_EQ(MessageOf<EConvertError>([] { DayOfWeek(std::nan("")); }),
+              u"'NAN' is not a valid date and time");
+    EXPECT_EQ(MessageOf<EConvertError>([] { FormatDateTime(u"yyyy", -693594.5); }),
+              u"'-693594.5' is not a valid date and time");
     EXPECT_EQ(DateTimeToStr(ComposeDateTime(EncodeDate(1, 1, 1), 0.5), TFormatSettings::Invariant()),
               u"01/01/0001 12:00:00");
 }
@@ -126,7 +118,8 @@ TEST(Calendar, IncMonthClampsTheDayAndKeepsTheTime) {
         EXPECT_EQ(IncMonth(EncodeDate(c.Y, c.M, c.D), c.Months), EncodeDate(c.EY, c.EM, c.ED))
             << c.Y << "-" << c.M;
     EXPECT_EQ(IncMonth(EncodeDateTime(2024, 1, 31, 12, 0, 0, 0)), EncodeDateTime(2024, 2, 29, 12, 0, 0, 0));
-    EXPECT_EQ(ConvertErrorOf([] { IncMonth(EncodeDate(9999, 12, 1)); }), "Invalid argument to date encode");
+    EXPECT_EQ(MessageOf<EConvertError>([] { IncMonth(EncodeDate(9999, 12, 1)); }),
+              u"Invalid argument to date encode");
 }
 
 TEST(Calendar, ClockIsConsistent) {
@@ -209,7 +202,8 @@ TEST(StrToDate, ReadsInTheOrderOfTheShortDateFormat) {
     iso.ShortDateFormat = u"yyyy-mm-dd";
     EXPECT_EQ(StrToDate(u"2024-12-31", iso), EncodeDate(2024, 12, 31));
     EXPECT_EQ(StrToDate(u"12/31/2024", TFormatSettings::Create()), EncodeDate(2024, 12, 31));
-    EXPECT_EQ(ConvertErrorOf([&] { StrToDate(u"30-02-2024", s); }), "'30-02-2024' is not a valid date");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToDate(u"30-02-2024", s); }),
+              u"'30-02-2024' is not a valid date");
 }
 
 TEST(StrToTime, HoursMinutesSecondsAndAmPm) {
@@ -232,7 +226,7 @@ TEST(StrToTime, HoursMinutesSecondsAndAmPm) {
         EXPECT_EQ(TryStrToTime(c.Text, value, s), c.Valid) << Utf8(c.Text);
         EXPECT_EQ(value, c.Valid ? EncodeTime(c.H, c.N, c.S, c.MS) : -5) << Utf8(c.Text);
     }
-    EXPECT_EQ(ConvertErrorOf([&] { StrToTime(u"25:00", s); }), "'25:00' is not a valid time");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToTime(u"25:00", s); }), u"'25:00' is not a valid time");
 }
 
 TEST(StrToDateTime, DateWithOptionalTimeOrATimeAlone) {
@@ -243,5 +237,5 @@ TEST(StrToDateTime, DateWithOptionalTimeOrATimeAlone) {
     EXPECT_EQ(StrToDateTime(DateTimeToStr(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0), s), s), -1.25);
     TDateTime value = 0;
     EXPECT_FALSE(TryStrToDateTime(u"31-12-2024 25:00", value, s));
-    EXPECT_EQ(ConvertErrorOf([&] { StrToDateTime(u"x", s); }), "'x' is not a valid date and time");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToDateTime(u"x", s); }), u"'x' is not a valid date and time");
 }

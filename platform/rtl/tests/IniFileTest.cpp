@@ -1,8 +1,9 @@
 #include "rtl/IniFile.h"
 
-#include "TempFolder.h"
 #include "rtl/DateTime.h"
 #include "rtl/Exception.h"
+#include "rtltesting/StringLines.h"
+#include "rtltesting/TestFiles.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -10,13 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-std::vector<String> LinesOf(const TStrings& List) {
-    std::vector<String> Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
 
 const std::string kSample = "; settings of the filter\r\n"
                             "\r\n"
@@ -33,9 +27,9 @@ const std::string kSample = "; settings of the filter\r\n"
 } // namespace
 
 TEST(MemIniFile, ReadsSectionsAndKeysInFileOrderIgnoringCase) {
-    TempFolder Folder;
-    Folder.WriteBytes("s.ini", kSample);
-    TMemIniFile Ini(Folder.File("s.ini"));
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"s.ini", kSample);
+    TMemIniFile Ini(Folder / u"s.ini");
     EXPECT_EQ(Ini.ReadString(u"filter", u"name", u"?"), u"first value");
     EXPECT_EQ(Ini.ReadInteger(u"Filter", u"count", -1), 2);
     EXPECT_EQ(Ini.ReadString(u"ITEM0", u"condition", u""), u"*a b*");
@@ -55,37 +49,37 @@ TEST(MemIniFile, ReadsSectionsAndKeysInFileOrderIgnoringCase) {
 }
 
 TEST(MemIniFile, UpdateFileKeepsOrderAndCommentsAndWritesChangesOnly) {
-    TempFolder Folder;
-    Folder.WriteBytes("s.ini", kSample);
-    TMemIniFile Ini(Folder.File("s.ini"));
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"s.ini", kSample);
+    TMemIniFile Ini(Folder / u"s.ini");
     Ini.WriteInteger(u"filter", u"COUNT", 3); // the key keeps its place and spelling
     Ini.WriteString(u"Item0", u"Column", u"4");
     Ini.WriteBool(u"Item1", u"CASE", true);
     Ini.WriteBool(u"Item1", u"ENABLED", false);
     Ini.WriteFloat(u"Item1", u"Width", 0.25);
-    EXPECT_EQ(Folder.ReadBytes("s.ini"), kSample); // nothing written before UpdateFile
+    EXPECT_EQ(ReadFileBytes(Folder / u"s.ini"), kSample); // nothing written before UpdateFile
     Ini.UpdateFile();
-    EXPECT_EQ(Folder.ReadBytes("s.ini"), "; settings of the filter\r\n"
-                                         "\r\n"
-                                         "[FILTER]\r\n"
-                                         "COUNT=3\r\n"
-                                         "; two items\r\n"
-                                         "Name=first value\r\n"
-                                         "\r\n"
-                                         "[Item0]\r\n"
-                                         "Condition=*a b*\r\n"
-                                         "plain line\r\n"
-                                         "Column=4\r\n"
-                                         "\r\n"
-                                         "[Item1]\r\n"
-                                         "CASE=1\r\n"
-                                         "ENABLED=0\r\n"
-                                         "Width=0.25\r\n"
-                                         "\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"s.ini"), "; settings of the filter\r\n"
+                                                "\r\n"
+                                                "[FILTER]\r\n"
+                                                "COUNT=3\r\n"
+                                                "; two items\r\n"
+                                                "Name=first value\r\n"
+                                                "\r\n"
+                                                "[Item0]\r\n"
+                                                "Condition=*a b*\r\n"
+                                                "plain line\r\n"
+                                                "Column=4\r\n"
+                                                "\r\n"
+                                                "[Item1]\r\n"
+                                                "CASE=1\r\n"
+                                                "ENABLED=0\r\n"
+                                                "Width=0.25\r\n"
+                                                "\r\n");
     Ini.DeleteKey(u"ITEM1", u"case");
     Ini.EraseSection(u"filter");
     Ini.UpdateFile();
-    TMemIniFile Again(Folder.File("s.ini"));
+    TMemIniFile Again(Folder / u"s.ini");
     TStringList List;
     Again.GetStrings(List);
     EXPECT_EQ(LinesOf(List), (std::vector<String>{u"; settings of the filter", u"", u"[Item0]",
@@ -94,25 +88,26 @@ TEST(MemIniFile, UpdateFileKeepsOrderAndCommentsAndWritesChangesOnly) {
 }
 
 TEST(MemIniFile, MissingFileReadsAsEmptyAndIsCreatedByUpdateFile) {
-    TempFolder Folder;
-    TMemIniFile Ini(Folder.File("new.ini"));
+    TTempFolder Folder;
+    TMemIniFile Ini(Folder / u"new.ini");
     EXPECT_EQ(Ini.ReadInteger(u"FILTER", u"COUNT", -1), -1);
     EXPECT_EQ(Folder.FileCount(), 0u);
     Ini.UpdateFile(); // as loading print settings does: an empty file appears
-    EXPECT_EQ(Folder.ReadBytes("new.ini"), "");
+    EXPECT_EQ(ReadFileBytes(Folder / u"new.ini"), "");
     Ini.WriteString(u"S", u"Unit", u"µg/L");
     Ini.UpdateFile();
-    EXPECT_EQ(Folder.ReadBytes("new.ini"), "[S]\r\nUnit=\xB5g/L\r\n\r\n"); // ANSI for a new file
+    EXPECT_EQ(ReadFileBytes(Folder / u"new.ini"), "[S]\r\nUnit=\xB5g/L\r\n\r\n"); // ANSI for a new file
 }
 
 TEST(MemIniFile, KeepsTheEncodingOfTheFile) {
-    TempFolder Folder;
-    Folder.WriteBytes("u.ini", "\xEF\xBB\xBF[S]\r\nUnit=\xC2\xB5g/L\r\n");
-    TMemIniFile Ini(Folder.File("u.ini"));
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"u.ini", "\xEF\xBB\xBF[S]\r\nUnit=\xC2\xB5g/L\r\n");
+    TMemIniFile Ini(Folder / u"u.ini");
     EXPECT_EQ(Ini.ReadString(u"S", u"Unit", u""), u"µg/L");
     Ini.WriteString(u"S", u"Sign", u"€");
     Ini.UpdateFile();
-    EXPECT_EQ(Folder.ReadBytes("u.ini"), "\xEF\xBB\xBF[S]\r\nUnit=\xC2\xB5g/L\r\nSign=\xE2\x82\xAC\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"u.ini"),
+              "\xEF\xBB\xBF[S]\r\nUnit=\xC2\xB5g/L\r\nSign=\xE2\x82\xAC\r\n\r\n");
 }
 
 TEST(IniFile, TypedReadsFallBackToTheDefault) {
@@ -127,8 +122,8 @@ TEST(IniFile, TypedReadsFallBackToTheDefault) {
         {u"$1F", 31, true, -1}, {u"0x1F", 31, true, -1}, {u"1.5", -1, true, 1.5},
         {u"abc", -1, true, -1}, {u"Y", -1, true, -1},    {u"", -1, true, -1},
     };
-    TempFolder Folder;
-    TIniFile Ini(Folder.File("t.ini"));
+    TTempFolder Folder;
+    TIniFile Ini(Folder / u"t.ini");
     for (const Case& C : Cases) {
         Ini.WriteString(u"S", u"K", C.Text);
         EXPECT_EQ(Ini.ReadInteger(u"S", u"K", -1), C.Integer_) << Utf8(C.Text);
@@ -146,28 +141,28 @@ TEST(IniFile, TypedReadsFallBackToTheDefault) {
 }
 
 TEST(IniFile, WritesAtOnceAndReadsWhatOthersWrote) {
-    TempFolder Folder;
-    const String Name = Folder.File("live.ini");
+    TTempFolder Folder;
+    const String Name = Folder / u"live.ini";
     TIniFile First(Name);
     TIniFile Second(Name);
     First.WriteInteger(u"FILTER", u"COUNT", 1);
-    EXPECT_EQ(Folder.ReadBytes("live.ini"), "[FILTER]\r\nCOUNT=1\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"live.ini"), "[FILTER]\r\nCOUNT=1\r\n\r\n");
     EXPECT_EQ(Second.ReadInteger(u"filter", u"count", -1), 1);
     Second.WriteString(u"ITEM0", u"CONDITION", u"x");
     EXPECT_TRUE(First.SectionExists(u"item0"));
     First.EraseSection(u"ITEM0");
-    EXPECT_EQ(Folder.ReadBytes("live.ini"), "[FILTER]\r\nCOUNT=1\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"live.ini"), "[FILTER]\r\nCOUNT=1\r\n\r\n");
 
     // Deleting from a file that does not exist creates nothing.
-    TIniFile Absent(Folder.File("absent.ini"));
+    TIniFile Absent(Folder / u"absent.ini");
     Absent.EraseSection(u"S");
     Absent.DeleteKey(u"S", u"K");
     EXPECT_EQ(Folder.FileCount(), 1u);
 }
 
 TEST(IniFile, RefusesWhatWouldBreakTheFileLines) {
-    TempFolder Folder;
-    TIniFile Ini(Folder.File("x.ini"));
+    TTempFolder Folder;
+    TIniFile Ini(Folder / u"x.ini");
     Ini.WriteString(u"S", u"K", u"kept");
     auto MessageOf = [&](const String& Section, const String& Ident, const String& Value) -> String {
         try {
@@ -180,14 +175,14 @@ TEST(IniFile, RefusesWhatWouldBreakTheFileLines) {
     EXPECT_EQ(MessageOf(u"S", u"K", u"a\r\n[Other]"), u"INI value of key \"K\" holds a line break");
     EXPECT_EQ(MessageOf(u"S", u"a=b", u"1"), u"Invalid INI key name \"a=b\"");
     EXPECT_EQ(MessageOf(u"a]b", u"K", u"1"), u"Invalid INI section name \"a]b\"");
-    EXPECT_EQ(Folder.ReadBytes("x.ini"), "[S]\r\nK=kept\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"x.ini"), "[S]\r\nK=kept\r\n\r\n");
 }
 
 TEST(IniFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
-    TempFolder Folder;
-    Folder.WriteBytes("keep.ini", "[S]\r\nK=old\r\n");
-    ::chmod(Folder.Native("keep.ini").c_str(), 0640);
-    const String Name = Folder.File("keep.ini");
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"keep.ini", "[S]\r\nK=old\r\n");
+    ::chmod(Folder.Native(u"keep.ini").c_str(), 0640);
+    const String Name = Folder / u"keep.ini";
     TIniFile Ini(Name);
 
     // Files larger than 64 bytes cannot be written while the limit holds.
@@ -207,16 +202,16 @@ TEST(IniFile, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     std::signal(SIGXFSZ, OldHandler);
 
     EXPECT_EQ(Message, u"Cannot create file \"" + Name + u"\". File too large");
-    EXPECT_EQ(Folder.ReadBytes("keep.ini"), "[S]\r\nK=old\r\n");
+    EXPECT_EQ(ReadFileBytes(Folder / u"keep.ini"), "[S]\r\nK=old\r\n");
     EXPECT_EQ(Folder.FileCount(), 1u);
 
     // A successful write keeps the file's permissions.
     Ini.WriteString(u"S", u"K", u"new");
     struct stat Info {};
-    ::stat(Folder.Native("keep.ini").c_str(), &Info);
+    ::stat(Folder.Native(u"keep.ini").c_str(), &Info);
     EXPECT_EQ(Info.st_mode & 0777, 0640u);
 
-    const String NoFolder = Folder.File("no/such.ini");
+    const String NoFolder = Folder / u"no/such.ini";
     TMemIniFile Orphan(NoFolder);
     try {
         Orphan.UpdateFile();

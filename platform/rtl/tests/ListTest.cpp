@@ -1,5 +1,6 @@
 #include "rtl/List.h"
 
+#include "TrackedObject.h"
 #include "rtl/Exception.h"
 
 #include <gtest/gtest.h>
@@ -105,20 +106,6 @@ TEST(List, NotifiesNonNullEntriesEnteringAndLeaving) {
                                         {&B, lnExtracted},
                                         {&C, lnDeleted}}));
 }
-
-namespace {
-
-// Counts the instances alive, to see who frees them.
-class TTracked : public TObject {
-public:
-    explicit TTracked(int& Alive) : FAlive(Alive) { ++FAlive; }
-    ~TTracked() override { --FAlive; }
-
-private:
-    int& FAlive;
-};
-
-} // namespace
 
 TEST(ObjectList, OwningListFreesWhatLeavesItButNotWhatIsExtracted) {
     int Alive = 0;

@@ -1,8 +1,9 @@
 #include "rtl/Stream.h"
 
-#include "TempFolder.h"
 #include "rtl/Exception.h"
 #include "rtl/StreamData.h"
+#include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/TestFiles.h"
 
 #include <cmath>
 #include <cstring>
@@ -13,16 +14,6 @@ namespace {
 
 std::string Contents(TMemoryStream& Stream) {
     return {reinterpret_cast<const char*>(Stream.Memory()), static_cast<size_t>(Stream.Size())};
-}
-
-template <class E, class F>
-String MessageOf(F&& Action) {
-    try {
-        Action();
-    } catch (const E& Error) {
-        return Error.Message();
-    }
-    return u"<no exception>";
 }
 
 } // namespace
@@ -86,50 +77,50 @@ TEST(StringStream, TextInItsEncoding) {
 }
 
 TEST(FileStream, CreatesOpensAndRoundTripsThroughMemory) {
-    TempFolder Folder;
+    TTempFolder Folder;
     {
-        TFileStream File(Folder.File("data.bin"), fmCreate | fmShareExclusive);
+        TFileStream File(Folder / u"data.bin", fmCreate | fmShareExclusive);
         File.WriteBuffer("hello world", 11);
         File.SetSize(5);
         EXPECT_EQ(File.Position(), 5);
     }
-    EXPECT_EQ(Folder.ReadBytes("data.bin"), "hello");
+    EXPECT_EQ(ReadFileBytes(Folder / u"data.bin"), "hello");
 
     TMemoryStream Memory;
-    Memory.LoadFromFile(Folder.File("data.bin"));
+    Memory.LoadFromFile(Folder / u"data.bin");
     EXPECT_EQ(Contents(Memory), "hello");
     Memory.Seek(0, soEnd);
     Memory.WriteBuffer("!", 1);
-    Memory.SaveToFile(Folder.File("copy.bin"));
-    EXPECT_EQ(Folder.ReadBytes("copy.bin"), "hello!");
+    Memory.SaveToFile(Folder / u"copy.bin");
+    EXPECT_EQ(ReadFileBytes(Folder / u"copy.bin"), "hello!");
 
     // fmCreate empties an existing file; fmOpenReadWrite keeps it.
     {
-        TFileStream File(Folder.File("copy.bin"), fmOpenReadWrite);
+        TFileStream File(Folder / u"copy.bin", fmOpenReadWrite);
         EXPECT_EQ(File.Size(), 6);
         File.Seek(-1, soEnd);
         File.WriteBuffer("?", 1);
     }
-    EXPECT_EQ(Folder.ReadBytes("copy.bin"), "hello?");
-    TFileStream Emptied(Folder.File("copy.bin"), fmCreate);
+    EXPECT_EQ(ReadFileBytes(Folder / u"copy.bin"), "hello?");
+    TFileStream Emptied(Folder / u"copy.bin", fmCreate);
     EXPECT_EQ(Emptied.Size(), 0);
 }
 
 TEST(FileStream, FailuresNameTheFileAndTheSystemReason) {
-    TempFolder Folder;
-    const String Missing = Folder.File("missing.txt");
+    TTempFolder Folder;
+    const String Missing = Folder / u"missing.txt";
     EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream(Missing, fmOpenRead); }),
               u"Cannot open file \"" + Missing + u"\". No such file or directory");
-    const String NoFolder = Folder.File("no/such/file.txt");
+    const String NoFolder = Folder / u"no/such/file.txt";
     EXPECT_EQ(MessageOf<EFCreateError>([&] { TFileStream(NoFolder, fmCreate); }),
               u"Cannot create file \"" + NoFolder + u"\". No such file or directory");
-    const String Itself = Folder.File("");
+    const String Itself = Folder / u"";
     EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream(Itself, fmOpenRead); }),
               u"Cannot open file \"" + Itself + u"\". Is a directory");
 
     // A file opened for writing only cannot be read.
-    Folder.WriteBytes("w.txt", "abc");
-    TFileStream WriteOnly(Folder.File("w.txt"), fmOpenWrite);
+    WriteFileBytes(Folder / u"w.txt", "abc");
+    TFileStream WriteOnly(Folder / u"w.txt", fmOpenWrite);
     char Buffer[3];
     EXPECT_THROW(WriteOnly.ReadBuffer(Buffer, 3), EReadError);
 }

@@ -1,8 +1,11 @@
 #include "rtl/StringList.h"
 
-#include "TempFolder.h"
+#include "TrackedObject.h"
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
+#include "rtltesting/ExceptionMessage.h"
+#include "rtltesting/StringLines.h"
+#include "rtltesting/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -11,27 +14,10 @@ namespace {
 
 using Lines = std::vector<String>;
 
-Lines LinesOf(const TStrings& List) {
-    Lines Result;
-    for (Integer I = 0; I < List.Count(); ++I)
-        Result.push_back(List.Strings(I));
-    return Result;
-}
-
 void Fill(TStrings& List, const Lines& Items) {
     List.Clear();
     for (const String& Item : Items)
         List.Add(Item);
-}
-
-template <class E, class F>
-String MessageOf(F&& Action) {
-    try {
-        Action();
-    } catch (const E& Error) {
-        return Error.Message();
-    }
-    return u"<no exception>";
 }
 
 std::string Printable(const String& Text) {
@@ -285,19 +271,6 @@ TEST(StringList, InsertDeleteExchangeMoveAndIndexErrors) {
     EXPECT_EQ(LinesOf(List), (Lines{u"a", u"c", u"d"}));
 }
 
-namespace {
-
-class TTracked : public TObject {
-public:
-    explicit TTracked(int& Alive) : FAlive(Alive) { ++FAlive; }
-    ~TTracked() override { --FAlive; }
-
-private:
-    int& FAlive;
-};
-
-} // namespace
-
 TEST(StringList, ObjectsFollowTheirLinesAndAreFreedWhenOwned) {
     int Alive = 0;
     {
@@ -430,34 +403,34 @@ TEST(StringListFiles, EncodingsRoundTripThroughFiles) {
                      "5\0 \0\xB5\0g\0/\0L\0 \x20\xAC\0\r\0\n\0x\0\r\0\n",
                      28)},
     };
-    TempFolder Folder;
+    TTempFolder Folder;
     for (const Case& C : Cases) {
         TStringList List;
         Fill(List, {u"5 µg/L €", u"x"});
-        List.SaveToFile(Folder.File("out.txt"), C.Encoding);
-        EXPECT_EQ(Folder.ReadBytes("out.txt"), C.Bytes) << C.Name;
+        List.SaveToFile(Folder / u"out.txt", C.Encoding);
+        EXPECT_EQ(ReadFileBytes(Folder / u"out.txt"), C.Bytes) << C.Name;
 
         // Loading detects the mark, and saving again keeps the encoding.
         TStringList Loaded;
-        Loaded.LoadFromFile(Folder.File("out.txt"));
+        Loaded.LoadFromFile(Folder / u"out.txt");
         EXPECT_EQ(LinesOf(Loaded), (Lines{u"5 µg/L €", u"x"})) << C.Name;
-        Loaded.SaveToFile(Folder.File("again.txt"));
-        EXPECT_EQ(Folder.ReadBytes("again.txt"), C.Bytes) << C.Name;
+        Loaded.SaveToFile(Folder / u"again.txt");
+        EXPECT_EQ(ReadFileBytes(Folder / u"again.txt"), C.Bytes) << C.Name;
     }
 }
 
 TEST(StringListFiles, LoadAcceptsEveryLineBreakAndAGivenEncoding) {
-    TempFolder Folder;
-    Folder.WriteBytes("mixed.txt", "a\nb\rc\r\nd");
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"mixed.txt", "a\nb\rc\r\nd");
     TStringList List;
-    List.LoadFromFile(Folder.File("mixed.txt"));
+    List.LoadFromFile(Folder / u"mixed.txt");
     EXPECT_EQ(LinesOf(List), (Lines{u"a", u"b", u"c", u"d"}));
 
     // UTF-8 without a mark is read as UTF-8 only when asked to.
-    Folder.WriteBytes("plain.txt", "\xC2\xB5");
-    List.LoadFromFile(Folder.File("plain.txt"));
+    WriteFileBytes(Folder / u"plain.txt", "\xC2\xB5");
+    List.LoadFromFile(Folder / u"plain.txt");
     EXPECT_EQ(List.Strings(0), u"Âµ");
-    List.LoadFromFile(Folder.File("plain.txt"), &TEncoding::UTF8());
+    List.LoadFromFile(Folder / u"plain.txt", &TEncoding::UTF8());
     EXPECT_EQ(List.Strings(0), u"µ");
 
     // A stream loads from its position on.
@@ -468,14 +441,14 @@ TEST(StringListFiles, LoadAcceptsEveryLineBreakAndAGivenEncoding) {
 }
 
 TEST(StringListFiles, FileErrorsNameTheFile) {
-    TempFolder Folder;
+    TTempFolder Folder;
     TStringList List;
     List.Add(u"keep me");
-    const String Missing = Folder.File("missing.txt");
+    const String Missing = Folder / u"missing.txt";
     EXPECT_EQ(MessageOf<EFOpenError>([&] { List.LoadFromFile(Missing); }),
               u"Cannot open file \"" + Missing + u"\". No such file or directory");
     EXPECT_EQ(LinesOf(List), (Lines{u"keep me"}));
-    const String Unwritable = Folder.File("no/folder.txt");
+    const String Unwritable = Folder / u"no/folder.txt";
     EXPECT_EQ(MessageOf<EFCreateError>([&] { List.SaveToFile(Unwritable); }),
               u"Cannot create file \"" + Unwritable + u"\". No such file or directory");
 }

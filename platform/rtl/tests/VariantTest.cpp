@@ -32,6 +32,10 @@ TEST(Variant, TypesOfTheStoredValues) {
     EXPECT_TRUE(VarIsStr(Variant(u"x")));
     EXPECT_TRUE(VarIsNumeric(Variant(1.5)));
     EXPECT_FALSE(VarIsNumeric(Variant(u"1.5")));
+    EXPECT_TRUE(VarTypeIsInteger(varSmallint));
+    EXPECT_TRUE(VarTypeIsInteger(varInt64));
+    EXPECT_FALSE(VarTypeIsInteger(varBoolean));
+    EXPECT_FALSE(VarTypeIsInteger(varDouble));
 }
 
 TEST(Variant, DatesUseTheProcessFormatSettings) {

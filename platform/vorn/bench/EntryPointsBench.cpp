@@ -2,6 +2,7 @@
 // the GUID list and every substance's information list (required attributes),
 // and of one checksum, on a store of the 5 example substances plus N more.
 
+#include "rtltesting/TestFiles.h"
 #include "vorn/VORNApi.h"
 
 #include <benchmark/benchmark.h>
@@ -48,13 +49,11 @@ std::vector<std::string> Split(const std::string& list) {
 class TStore {
 public:
     explicit TStore(int extra) {
-        std::string name = (std::filesystem::temp_directory_path() / "vorn-bench-XXXXXX").string();
-        FFolder = mkdtemp(name.data());
-        std::filesystem::copy_file(VORN_EXAMPLE_STORE, FFolder + "/vorn.sqlite");
-        setenv("VORN_STORE", (FFolder + "/vorn.sqlite").c_str(), 1);
+        std::filesystem::copy_file(VORN_EXAMPLE_STORE, FFolder.Native(u"vorn.sqlite"));
+        setenv("VORN_STORE", FFolder.Native(u"vorn.sqlite").c_str(), 1);
         Library = dlopen(VORN_LIBRARY, RTLD_NOW | RTLD_LOCAL);
         EntryPoint<vorn::TCreate>(Library, "Create")(".");
-        const std::string csv = FFolder + "/extra.csv";
+        const std::string csv = FFolder.Native(u"extra.csv");
         {
             std::ofstream lines(csv);
             lines
@@ -70,13 +69,12 @@ public:
         EntryPoint<vorn::TDestroy>(Library, "Destroy")();
         dlclose(Library);
         unsetenv("VORN_STORE");
-        std::filesystem::remove_all(FFolder);
     }
 
     void* Library = nullptr;
 
 private:
-    std::string FFolder;
+    TTempFolder FFolder;
 };
 
 void BM_SubstanceListWithInfoLists(benchmark::State& state) {

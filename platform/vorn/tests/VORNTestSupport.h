@@ -3,9 +3,9 @@
 // the real libvorn.so opened with its entry points, for the tests.
 
 #include "rtl/Encoding.h"
+#include "rtltesting/TestFiles.h"
 #include "vorn/VORNApi.h"
 
-#include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -22,24 +22,18 @@ inline const char* DraftazoleGUID = "{D41B6E08-7F2C-49A3-85E6-0C9A3B1D7F24}";
 class TExampleStore {
 public:
     TExampleStore() {
-        std::string name = (std::filesystem::temp_directory_path() / "vorn-test-XXXXXX").string();
-        FFolder = mkdtemp(name.data());
         std::filesystem::copy_file(VORN_EXAMPLE_STORE, StoreFile());
         setenv("VORN_STORE", StoreFile().c_str(), 1);
     }
-    ~TExampleStore() {
-        unsetenv("VORN_STORE");
-        std::error_code error;
-        std::filesystem::remove_all(FFolder, error);
-    }
+    ~TExampleStore() { unsetenv("VORN_STORE"); }
     TExampleStore(const TExampleStore&) = delete;
     TExampleStore& operator=(const TExampleStore&) = delete;
 
-    std::string StoreFile() const { return FFolder + "/vorn.sqlite"; }
-    std::string File(const std::string& name) const { return FFolder + "/" + name; }
+    std::string StoreFile() const { return File("vorn.sqlite"); }
+    std::string File(const std::string& name) const { return FFolder.Native(FromUtf8(name)); }
 
 private:
-    std::string FFolder;
+    TTempFolder FFolder;
 };
 
 // The library built by the project, opened once for the test program.

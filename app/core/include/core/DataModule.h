@@ -11,11 +11,13 @@
 // The program creates exactly one TdmDataObjects; it is the project model's
 // data module (IProjectDataModule) while it lives.
 //
-// Sources: DataModule.cpp (components, opening the project database, the
-// table routines), ProjectStore.cpp (reading, saving and copying projects),
-// ProjectChecks.cpp (names, substance checksums), ScenarioDatabase.cpp (the
-// scenario side).
+// Sources: DataModule.cpp (TdmData: components, opening the project
+// database, the table routines), DataObjects.cpp (the current project, the
+// reference tables, names and substance checksums), ProjectStore.cpp
+// (reading, saving and copying projects), ScenarioDatabase.cpp (the scenario
+// side).
 
+#include "core/OwnedList.h"
 #include "core/ProjectDataModule.h"
 #include "data/ADODataSet.h"
 #include "data/DataSource.h"
@@ -38,6 +40,47 @@ inline constexpr const Char* ProjectDatabaseFileName = u"VANDREL.db";
 inline constexpr const Char* ProgramTitle = u"VANDREL_1.4.2";
 // The scenario the program assesses.
 inline constexpr const Char* AssessedScenario = u"D3_Ditch";
+
+// What the data module asks of the substance library. The program answers
+// through the substance-library bridge; tests install their own.
+class ISubstanceLibrary {
+public:
+    virtual ~ISubstanceLibrary() = default;
+    // The substance's current checksum; empty when the library no longer
+    // knows the substance.
+    virtual String GetSubstanceChecksumByGUID(const String& GUID) = 0;
+    // The "SubstanceCode" entry of the substance's info list (required
+    // attributes only); empty when the list has none.
+    virtual String GetSubstanceCode(const String& GUID) = 0;
+};
+
+// ---- Scenario database -----------------------------------------------------
+
+// The registry value, below the program's key in HKEY_CURRENT_USER, that names
+// the scenario database file that opened last.
+inline constexpr const Char* TravoDBValueName = u"travo_db";
+// The version of the scenario database the program reads.
+inline constexpr Integer RequiredTravoDBVersion = 3;
+
+// Finds the scenario database file. With an empty `DatabaseFile` (the first
+// try) the registry value "travo_db" is taken when it names an existing file;
+// when it names a missing one the user is told so. Otherwise, and on every
+// later try, the user picks the file in a dialog. False when the user
+// cancels.
+bool LocateTravoDatabase(String& DatabaseFile);
+// Writes the file into the registry value "travo_db".
+void StoreTravoDBPath(const String& DatabaseFile);
+
+// A query on the scenario connection, freed (Free) when the pointer goes.
+struct TFreeQuery {
+    void operator()(TADOQuery* Query) const { Free(Query); }
+};
+using TTravoQuery = std::unique_ptr<TADOQuery, TFreeQuery>;
+
+// GetTravoProjects attaches each caption's ProjectID as the line's object;
+// these put it there and read it back.
+TObject* TravoProjectIDObject(Integer ProjectID);
+Integer TravoProjectIDOf(const TStrings& List, Integer Index);
 
 class TdmData : public TComponent {
 public:
@@ -93,11 +136,13 @@ public:
     TADOConnection* ADOConnectionTRAVO;
     TADOQuery* qryTRVProjects; // one scenario project, reopened by OpenTravoProject
 
-    // True when the scenario database is of version 3.
+    // True when the scenario database's SYSDBINFO holds version 3 in its
+    // first row.
     bool CheckTravoDBVersion();
-    // A new query on the scenario connection with the text, opened; the
-    // caller frees it.
-    std::unique_ptr<TADOQuery> OpenTravoQuery(const String& SQL, const std::vector<Variant>& Values = {});
+    // A new query on the scenario connection with the text, its ":name"
+    // parameters bound to Values in the order they first appear, opened. It
+    // belongs to the data module until the caller's pointer lets it go.
+    TTravoQuery OpenTravoQuery(const String& SQL, const std::vector<Variant>& Values = {});
     // Reopens qryTRVProjects on the scenario project with that ID.
     void OpenTravoProject(Integer ProjectID);
 
@@ -111,6 +156,10 @@ protected:
     // Opens the project database in the file; OpenProjectDatabase with
     // another file, for the install step and the tests.
     void OpenProjectDatabase(const String& FileName);
+    // Connects to the scenario database in the file and checks its version;
+    // raises the provider's error or the wrong-version message, and then
+    // leaves the connection closed.
+    void ConnectTravoDatabase(const String& FileName);
 
     // Enables or disables the project list's data source (TdmDataObjects).
     virtual void UpdateProjectDatasourceStatus(bool bEnabled);
@@ -132,7 +181,11 @@ public:
     void Initialise() override;
 
     TDataSource* dsProjects; // on tblDWTProjects
-    TADOTable* tblDWRuns;    // "runs", ordered by RunID
+
+    // The substance library the checks and reads ask; the bridge unless
+    // another one is set (null: the bridge again).
+    void SetSubstanceLibrary(ISubstanceLibrary* Library) { FSubstanceLibrary = Library; }
+    ISubstanceLibrary& SubstanceLibrary();
 
     // The project that follows the projects table's current row.
     TDWProject* CurrentProject() const { return FProject.get(); }
@@ -183,19 +236,40 @@ public:
 
     // ---- Scenario database -----------------------------------------------
 
-    // The captions of the assessable scenario projects, each with its
-    // ProjectID as the line's object value.
+    // Clears Result and fills it with the captions of the scenario projects
+    // an assessment can use, each with its ProjectID as the line's object
+    // (TravoProjectIDOf): copies of the standard projects (Focus "NO") with a
+    // run at the locked location aScenario (any location when it is empty)
+    // of which the application dates can be read.
     void GetTravoProjects(TStrings& Result, const String& aScenario);
-    // Reads one scenario project with its runs, application dates and
-    // substance.
+    // Reads the scenario project ProjectID into Result: its fields, its runs
+    // at aScenario with their application dates, and the substance of its
+    // first run (checksum and caption from the substance library). A project
+    // the scenario database no longer holds is reported to the user and
+    // leaves Result empty but for its ID, marked as missing, so no runs of
+    // an earlier project stay behind.
     virtual void ReadTravoProject(TTRAVOProject& Result, Integer ProjectID, const String& aScenario);
-    // Rebuilds the run list from the scenario database.
+    // Rebuilds the run list from the scenario database: one run per RunID in
+    // RunID order, one application per application-scheme row in order.
     void ReadTravoRuns(TOwnedList<TRun>& Runs, Integer ProjectID, const String& aScenario);
-    // Reads every run's lateral-entry file; answers the number of runs whose
-    // application dates were read.
+    // Reads every run's lateral-entry file (core/LateralEntryFile.h) and
+    // makes the runs whose dates were read available; answers their number.
+    // A missing or malformed file leaves its run unavailable and unchanged.
     Integer ReadApplicationDates(TTRAVOProject& Project);
 
 private:
+    void SaveProjectParameters(TDWProject& Project);
+    void ReadProjectParameters(TDWProject& Project);
+    // Copies the rows of Table whose column KeyColumn (a position) holds
+    // SourceID, each with NewID in that column; at most one row when
+    // OneRow. Answers the number of rows copied.
+    Integer CopyRowsByPosition(const String& Table, Integer KeyColumn, Integer SourceID, Integer NewID,
+                               bool OneRow);
+    // After a failed change: drops an unfinished edit and reads the table
+    // again, so it shows what the database holds.
+    void ReloadProjectsTable();
+
     std::unique_ptr<TDWProject> FProject;
+    ISubstanceLibrary* FSubstanceLibrary = nullptr;
     IProjectDataModule* FPreviousDataModule = nullptr;
 };

@@ -7,7 +7,11 @@
 //   GetProjectsDir         data path + "projects/"   one folder per project
 //   GetPECDir              data path + "data/PEC/"   the engine, its data, inputs and outputs
 //   GetProgramDir          the folder of the running program file
-//   GetResourcesDir        program folder + "data/resources/"
+//   GetProgramDataDir      the folder of the data installed with the program:
+//                          <prefix>/share/vandrel/ for a program installed in
+//                          <prefix>/bin/, else the program folder (a build tree)
+//   GetResourcesDir        program data + "data/resources/"
+//   GetDefaultCropAreaFile program data + "data/CropArea/default.CropArea"
 //   GetFirebirdClientPath  program folder + the Firebird client library (a file)
 
 #include "os/Registry.h"
@@ -36,5 +40,9 @@ String GetProjectsDir();
 String GetPECDir();
 
 String GetProgramDir();
+String GetProgramDataDir();
+// The installed-data folder for a program in `programDir` (ending in '/').
+String ProgramDataDirFor(const String& programDir);
 String GetResourcesDir();
+String GetDefaultCropAreaFile();
 String GetFirebirdClientPath();

@@ -21,7 +21,7 @@ public:
 
     // Raises "invalid characters: <space> = / \ ( ) > < * : " , . + = ? "
     // when the name holds a character that cannot be part of a folder name,
-    // and then keeps the old name. An empty name is accepted.
+    // and then keeps the old name (CheckName). An empty name is accepted.
     const String& Name() const { return FName; }
     void SetName(const String& Value);
 
@@ -51,6 +51,8 @@ public:
     Integer ID = 0;  // database ID; 0 after Clear, -1 for a copy never stored
 
 protected:
+    // Raises when Value cannot be the project's name; see SetName.
+    virtual void CheckName(const String& Value) const;
     virtual String ReadPath() const { return FPath; }
     virtual TSubstance* ReadSubstance() const { return FSubstance.get(); }
 
@@ -89,6 +91,15 @@ public:
     // The base CopyData, then destProject's runs are replaced by copies of
     // these runs. destProject must be a TTRAVOProject.
     void CopyData(const String& newName, const String& newDescription, TProject& destProject) const override;
+
+    // The scenario database no longer holds the project of this ID: the
+    // project is empty but for its ID.
+    bool Missing = false;
+
+protected:
+    // The caption is the scenario tool's: it is never used as a folder name,
+    // so any caption is accepted.
+    void CheckName(const String&) const override {}
 
 private:
     TOwnedList<TRun> FRuns;

@@ -10,6 +10,8 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GraphicsObjects.h"
 
+class TGraphic;
+
 RTL_ENUM(TFillStyle, fsSurface, fsBorder)
 
 RTL_ENUM(TTextFormats, tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEllipsis, tfPathEllipsis, tfExpandTabs,
@@ -71,6 +73,14 @@ public:
     Integer TextWidth(const String& text);
     Integer TextHeight(const String& text);
     TSize TextExtent(const String& text);
+
+    // Draws a picture at its own size with its top-left corner at (x, y), or
+    // stretched into rect, as the picture draws itself: transparent bitmaps
+    // without their transparent colour, icons through their masks, pictures
+    // with alpha blended, other bitmaps with CopyMode. Null or empty pictures
+    // draw nothing.
+    void Draw(Integer x, Integer y, const TGraphic* graphic);
+    void StretchDraw(const TRect& rect, const TGraphic* graphic);
 
     // Copies a rectangle of another canvas with the canvas's CopyMode.
     void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);

@@ -172,6 +172,16 @@ public:
     TRect LogicalToSurface(const TRect& rect) const;
     Integer GetDeviceCaps(Integer index) const;
 
+    // ---- Memory contexts (CreateCompatibleDC) ----
+    // A new memory context on a one-pixel bitmap; the caller owns it.
+    static TDeviceContext* NewMemoryDC(const TDeviceContext* reference);
+    bool IsMemoryDC() const { return FBitmap != nullptr; }
+    winapi::HBITMAP SelectedBitmap() const { return FBitmap; }
+    // Draws on the bitmap from now on and answers the one selected before;
+    // null for other contexts and for a bitmap selected elsewhere. The bitmap
+    // is not part of the saved state: RestoreDC keeps it.
+    winapi::HBITMAP SelectBitmap(winapi::HBITMAP bitmap);
+
     // The open path bracket of BeginPath/EndPath.
     enum class TPathState { None, Open, Closed };
     TPathState PathState() const { return FPathState; }
@@ -180,6 +190,7 @@ public:
 
 private:
     void RecomputeClip();
+    void ReplaceSurface(cairo_surface_t* surface);
 
     cairo_surface_t* FSurface;
     cairo_t* FContext;
@@ -194,9 +205,16 @@ private:
     std::vector<TState> FSaved;
     TPathState FPathState = TPathState::None;
     std::vector<TPathFigure> FPath;
+    winapi::HBITMAP FBitmap = nullptr;
 };
 
 namespace winapi {
+
+// A memory context: it draws on the bitmap selected into it (one black pixel
+// until then), with the pixels per inch and technology of `reference` (the
+// screen when null). DeleteDC frees it; it refuses other contexts.
+HDC CreateCompatibleDC(HDC reference);
+bool DeleteDC(HDC dc);
 
 Integer SaveDC(HDC dc);
 bool RestoreDC(HDC dc, Integer savedDC);

@@ -26,6 +26,42 @@ enum : Byte {
     AC_SRC_ALPHA = 0x01,
 };
 
+// A device-independent bitmap's description: BITMAPINFOHEADER, followed in
+// memory by the colour masks of BI_BITFIELDS and the colour table.
+struct BITMAPINFOHEADER {
+    Cardinal biSize = 40;
+    Integer biWidth = 0;
+    Integer biHeight = 0; // positive: rows from the bottom up; negative: top down
+    uint16_t biPlanes = 1;
+    uint16_t biBitCount = 0;
+    Cardinal biCompression = 0;
+    Cardinal biSizeImage = 0;
+    Integer biXPelsPerMeter = 0;
+    Integer biYPelsPerMeter = 0;
+    Cardinal biClrUsed = 0;
+    Cardinal biClrImportant = 0;
+};
+
+struct RGBQUAD {
+    Byte rgbBlue = 0;
+    Byte rgbGreen = 0;
+    Byte rgbRed = 0;
+    Byte rgbReserved = 0;
+};
+
+// Callers with a larger colour table allocate room for it behind bmiColors.
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+
+enum : Cardinal {
+    BI_RGB = 0,
+    BI_BITFIELDS = 3,
+    DIB_RGB_COLORS = 0,
+    DIB_PAL_COLORS = 1,
+};
+
 struct TBlendFunction {
     Byte BlendOp = AC_SRC_OVER;
     Byte BlendFlags = 0;
@@ -44,6 +80,17 @@ bool AlphaBlend(HDC dest, Integer x, Integer y, Integer width, Integer height, H
 // Copies every source pixel except those of `transparent`.
 bool TransparentBlt(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer xSrc,
                     Integer ySrc, Integer widthSrc, Integer heightSrc, TColor transparent);
+
+
+// Stretches a rectangle of a device-independent bitmap (1, 4, 8, 16, 24 or
+// 32 bits per pixel, uncompressed or with bit fields, either row order) into
+// the destination with a raster operation. The source rectangle counts rows
+// from the bitmap's first row in memory: the bottom one of a bottom-up bitmap.
+// Alpha bytes are ignored. Answers the number of rows copied, 0 on failure
+// (damaged description, DIB_PAL_COLORS, no bits).
+Integer StretchDIBits(HDC dest, Integer xDest, Integer yDest, Integer destWidth, Integer destHeight, Integer xSrc,
+                      Integer ySrc, Integer srcWidth, Integer srcHeight, const void* bits, const BITMAPINFO* info,
+                      Cardinal usage, Cardinal rop);
 
 } // namespace winapi
 

@@ -174,7 +174,7 @@ TPixelRegion TPixelRegion::FromPath(const TRect& bounds, Builder build, cairo_fi
     return result;
 }
 
-enum class TGdiObjectKind { Pen, Brush, Font, Region };
+enum class TGdiObjectKind { Pen, Brush, Font, Region, Bitmap };
 
 class TGdiObject {
 public:
@@ -213,6 +213,24 @@ public:
     TPixelRegion Region;
 };
 
+// A bitmap for memory device contexts: an opaque image surface. It can be
+// selected into one memory context at a time and is not deleted while it is.
+class TGdiBitmap : public TGdiObject {
+public:
+    explicit TGdiBitmap(cairo_surface_t* surface) : TGdiObject(TGdiObjectKind::Bitmap), FSurface(surface) {}
+    ~TGdiBitmap() override { cairo_surface_destroy(FSurface); }
+    TGdiBitmap(const TGdiBitmap&) = delete;
+    TGdiBitmap& operator=(const TGdiBitmap&) = delete;
+
+    cairo_surface_t* Surface() const { return FSurface; }
+    TSize Size() const;
+    // The memory context the bitmap is selected into, or null.
+    TDeviceContext* SelectedInto = nullptr;
+
+private:
+    cairo_surface_t* FSurface;
+};
+
 namespace winapi {
 
 using HDC = TDeviceContext*;
@@ -221,6 +239,7 @@ using HPEN = TGdiPen*;
 using HBRUSH = TGdiBrush*;
 using HFONT = TGdiFont*;
 using HRGN = TGdiRegion*;
+using HBITMAP = TGdiBitmap*;
 
 HPEN CreatePen(Integer style, Integer width, TColor color);
 HPEN ExtCreatePen(Cardinal style, Cardinal width, const TLogBrush& brush);
@@ -229,8 +248,13 @@ HBRUSH CreateHatchBrush(Integer hatch, TColor color);
 HBRUSH CreateBrushIndirect(const TLogBrush& brush);
 HFONT CreateFontIndirect(const TLogFont& font);
 HGDIOBJ GetStockObject(Integer index);
-// Frees an object; stock objects and null are accepted and kept.
+// Frees an object; stock objects are accepted and kept. Fails for null and
+// for a bitmap that is selected into a memory context.
 bool DeleteObject(HGDIOBJ object);
+
+// A bitmap of the given size for drawing off screen, black at first; a zero
+// extent gives a one-pixel bitmap, a negative one or an impossible size null.
+HBITMAP CreateCompatibleBitmap(HDC dc, Integer width, Integer height);
 
 HRGN CreateRectRgn(Integer left, Integer top, Integer right, Integer bottom);
 HRGN CreateRectRgnIndirect(const TRect& rect);

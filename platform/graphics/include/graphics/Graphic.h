@@ -28,7 +28,8 @@ public:
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
 
-    // Draws the whole picture stretched into the rectangle (logical units).
+    // Draws the whole picture stretched into the rectangle (logical units);
+    // opaque pictures combine with the canvas's pixels by its CopyMode.
     virtual void Draw(TCanvas* ACanvas, const TRect& Rect) const = 0;
     // Reads the picture from the stream's position to its end.
     virtual void LoadFromStream(TStream* Stream) = 0;

@@ -94,6 +94,8 @@ inline bool VarIsEmpty(const Variant& v) {
 }
 bool VarIsStr(const Variant& v);
 bool VarIsNumeric(const Variant& v);
+// True for the whole-number types, from Smallint to Int64 (not Boolean).
+bool VarTypeIsInteger(TVarType type);
 // The text of a value; null gives the empty text.
 String VarToStr(const Variant& v);
 // The name of a type ("Integer", "UnicodeString" ...).

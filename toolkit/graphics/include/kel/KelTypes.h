@@ -8,6 +8,7 @@
 // towards zero.
 
 #include "graphics/Rect.h"
+#include "kel/Resources.h"
 #include "rtl/Types.h"
 
 class TPicture;
@@ -88,6 +89,18 @@ TRect RectFToRect(const TRectF& ARect);
 TRectF RectToRectF(const TRect& ARect);
 TPointF PointToPointF(const TPoint& APoint);
 TSize SizeFToSize(const TSizeF& ASize);
+
+// --- Pictures ---------------------------------------------------------------
+
+// True for a null holder, a holder without graphic and an empty graphic.
+bool IsPictureEmpty(const TPicture* APicture);
+// The holder's graphic; null for a null holder.
+TGraphic* PictureGraphic(const TPicture* APicture);
+// Loads the picture from the module's raw-data resource of that name (the
+// program's when AInstance is null), the format told by the data; leaves it
+// unchanged when there is no such resource. Data no picture class reads
+// raises EInvalidGraphic.
+void LoadBitmapFromResource(TPicture* APicture, const String& AResourceName, HINSTANCE AInstance = nullptr);
 
 // --- Characters -------------------------------------------------------------
 

@@ -2,25 +2,14 @@
 // Throw-away folders and a private registry for tests.
 
 #include "rtl/Types.h"
+#include "rtltesting/TestFiles.h"
 
 #include <optional>
 #include <string>
 
 // A fresh, empty folder (its path ends in '/'), removed with everything in it
 // when the object goes.
-class TTestFolder {
-public:
-    TTestFolder();
-    ~TTestFolder();
-    TTestFolder(const TTestFolder&) = delete;
-    TTestFolder& operator=(const TTestFolder&) = delete;
-
-    const String& Path() const { return FPath; }
-    String operator/(const String& name) const { return FPath + name; }
-
-private:
-    String FPath;
-};
+using TTestFolder = TTempFolder;
 
 // While it lives, both registry roots are kept in a fresh folder of their
 // own (VANDREL_REGISTRY_DIR), so a test neither sees nor changes the user's

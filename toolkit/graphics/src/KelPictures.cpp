@@ -1,0 +1,18 @@
+#include "graphics/Picture.h"
+#include "kel/KelTypes.h"
+#include "kel/RarEvads.h"
+
+bool IsPictureEmpty(const TPicture* APicture) {
+    const TGraphic* graphic = PictureGraphic(APicture);
+    return !graphic || graphic->Empty();
+}
+
+TGraphic* PictureGraphic(const TPicture* APicture) {
+    return APicture ? APicture->Graphic() : nullptr;
+}
+
+void LoadBitmapFromResource(TPicture* APicture, const String& AResourceName, HINSTANCE AInstance) {
+    const std::unique_ptr<TMemoryStream> stream =
+        TRarEvads::GetResourceStream(AResourceName, AInstance ? AInstance : TRarEvads::GetHInstance());
+    if (stream) APicture->LoadFromStream(stream.get());
+}
