@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "Raster.h"
 #include "graphics/Colors.h"
 
 // ---- TPixelRegion -----------------------------------------------------------
@@ -179,26 +180,6 @@ Integer KindOf(const TPixelRegion& region) {
     return region.RectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
-// A rounded-rectangle outline on pixel edges: `rx`, `ry` are the corner radii.
-void RoundRectPath(cairo_t* cr, const TRect& r, double rx, double ry) {
-    if (rx <= 0 || ry <= 0) {
-        cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
-        return;
-    }
-    auto corner = [&](double cx, double cy, double a1, double a2) {
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, rx, ry);
-        cairo_arc(cr, 0, 0, 1, a1, a2);
-        cairo_restore(cr);
-    };
-    cairo_new_sub_path(cr);
-    corner(r.Right - rx, r.Top + ry, -M_PI / 2, 0);
-    corner(r.Right - rx, r.Bottom - ry, 0, M_PI / 2);
-    corner(r.Left + rx, r.Bottom - ry, M_PI / 2, M_PI);
-    corner(r.Left + rx, r.Top + ry, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-}
 
 } // namespace
 
@@ -218,7 +199,7 @@ HRGN CreateRoundRectRgn(Integer left, Integer top, Integer right, Integer bottom
     double rx = std::min(std::abs(width), r.Width()) / 2.0;
     double ry = std::min(std::abs(height), r.Height()) / 2.0;
     return new TGdiRegion(
-        TPixelRegion::FromPath(r, [&](cairo_t* cr) { RoundRectPath(cr, r, rx, ry); }, CAIRO_FILL_RULE_WINDING));
+        TPixelRegion::FromPath(r, [&](cairo_t* cr) { detail::RoundRectPath(cr, r.Left, r.Top, r.Right, r.Bottom, rx, ry); }, CAIRO_FILL_RULE_WINDING));
 }
 
 HRGN CreatePolygonRgn(const TPoint* points, Integer count, Integer fillMode) {

@@ -32,26 +32,6 @@ void AppendArc(std::vector<TPoint>& points, double cx, double cy, double rx, dou
     }
 }
 
-void RoundRectPath(cairo_t* cr, double l, double t, double r, double b, double rx, double ry) {
-    if (rx <= 0 || ry <= 0) {
-        cairo_rectangle(cr, l, t, r - l, b - t);
-        return;
-    }
-    auto corner = [&](double cx, double cy, double a1, double a2) {
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, rx, ry);
-        cairo_arc(cr, 0, 0, 1, a1, a2);
-        cairo_restore(cr);
-    };
-    cairo_new_sub_path(cr);
-    corner(r - rx, t + ry, -M_PI / 2, 0);
-    corner(r - rx, b - ry, 0, M_PI / 2);
-    corner(l + rx, b - ry, M_PI / 2, M_PI);
-    corner(l + rx, t + ry, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-}
-
 // Draws a closed figure: the inside with the brush, then the outline with the
 // pen; inside an open path bracket the outline is recorded instead.
 bool DrawFigure(TDeviceContext& dc, const TFigure& outline, const detail::TPathBuilder& inside,
@@ -166,8 +146,8 @@ bool RoundRect(HDC dc, Integer left, Integer top, Integer right, Integer bottom,
         AppendArc(figure.Points, l + crx, b - cry, crx, cry, M_PI / 2, M_PI / 2);
         AppendArc(figure.Points, l + crx, t + cry, crx, cry, M_PI, M_PI / 2);
     }
-    auto inside = [=](cairo_t* cr) { RoundRectPath(cr, l, t, rt, b, crx, cry); };
-    auto insideWithoutPen = [=](cairo_t* cr) { RoundRectPath(cr, l, t, rt - 1, b - 1, crx, cry); };
+    auto inside = [=](cairo_t* cr) { detail::RoundRectPath(cr, l, t, rt, b, crx, cry); };
+    auto insideWithoutPen = [=](cairo_t* cr) { detail::RoundRectPath(cr, l, t, rt - 1, b - 1, crx, cry); };
     return DrawFigure(*dc, figure, inside, insideWithoutPen, CAIRO_FILL_RULE_WINDING);
 }
 

@@ -337,4 +337,24 @@ TColor TRaster::ReadPixel(Integer x, Integer y) const {
     return RGB(Byte(p >> 16), Byte(p >> 8), Byte(p));
 }
 
+void RoundRectPath(cairo_t* cr, double l, double t, double r, double b, double rx, double ry) {
+    if (rx <= 0 || ry <= 0) {
+        cairo_rectangle(cr, l, t, r - l, b - t);
+        return;
+    }
+    auto corner = [&](double cx, double cy, double a1, double a2) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_scale(cr, rx, ry);
+        cairo_arc(cr, 0, 0, 1, a1, a2);
+        cairo_restore(cr);
+    };
+    cairo_new_sub_path(cr);
+    corner(r - rx, t + ry, -M_PI / 2, 0);
+    corner(r - rx, b - ry, 0, M_PI / 2);
+    corner(l + rx, b - ry, M_PI / 2, M_PI);
+    corner(l + rx, t + ry, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+}
+
 } // namespace detail

@@ -61,4 +61,8 @@ inline uint32_t OpaquePixel(TColor rgb) {
 }
 void SetSourceColor(cairo_t* cr, TColor color);
 
+// A rounded-rectangle outline with corner radii rx, ry on the edges l, t, r, b;
+// a plain rectangle when either radius is zero.
+void RoundRectPath(cairo_t* cr, double l, double t, double r, double b, double rx, double ry);
+
 } // namespace detail

@@ -3,6 +3,7 @@
 
 #include "WindowSystem.h"
 #include "graphics/Colors.h"
+#include "graphics/GdiControls.h"
 #include "graphics/GdiDraw.h"
 #include "windowing/SystemMetrics.h"
 
@@ -87,44 +88,14 @@ void Fill(HDC dc, const TRect& r, TColor color) {
     DeleteObject(brush);
 }
 
-// A two-colour edge: `topLeft` on the top and left sides, `bottomRight` on the others.
-void Edge(HDC dc, TRect r, TColor topLeft, TColor bottomRight) {
-    Fill(dc, Rect(r.Left, r.Top, r.Right - 1, r.Top + 1), topLeft);
-    Fill(dc, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), topLeft);
-    Fill(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), bottomRight);
-    Fill(dc, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), bottomRight);
-}
-
 void RaisedBox(HDC dc, TRect r) {
-    Fill(dc, r, GetSysColor(COLOR_BTNFACE));
-    Edge(dc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
-    InflateRect(r, -1, -1);
-    Edge(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    DrawEdge(dc, r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
 }
 
-void Arrow(HDC dc, const TRect& box, Integer bar, bool back, bool enabled) {
-    RaisedBox(dc, box);
-    Integer cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-    TPoint p[3];
-    if (bar == SB_VERT) {
-        Integer d = back ? -1 : 1;
-        p[0] = {cx - 4, cy - 2 * d};
-        p[1] = {cx + 4, cy - 2 * d};
-        p[2] = {cx, cy + 2 * d};
-    } else {
-        Integer d = back ? -1 : 1;
-        p[0] = {cx - 2 * d, cy - 4};
-        p[1] = {cx - 2 * d, cy + 4};
-        p[2] = {cx + 2 * d, cy};
-    }
-    TColor color = GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
-    HBRUSH brush = CreateSolidBrush(color);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    Polygon(dc, p, 3);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
+void Arrow(HDC dc, TRect box, Integer bar, bool back, bool enabled) {
+    const Cardinal part = bar == SB_VERT ? (back ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
+                                         : (back ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT);
+    DrawFrameControl(dc, box, DFC_SCROLL, enabled ? part : part | DFCS_INACTIVE);
 }
 
 void DrawBar(HWND window, HDC dc, Integer bar) {
@@ -250,7 +221,8 @@ void DrawNonClient(HWND window, HRGN region) {
         DeleteObject(face);
         DeleteObject(band);
         DeleteObject(hole);
-        Edge(dc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+        TRect outer = r;
+        DrawEdge(dc, outer, BDR_RAISEDOUTER, BF_RECT);
         InflateRect(r, -frame, -frame);
     } else if (style & WS_BORDER) {
         HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
@@ -265,14 +237,10 @@ void DrawNonClient(HWND window, HRGN region) {
         r.Top += 23;
     }
     if (window->ExStyle & WS_EX_CLIENTEDGE) {
-        Edge(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-        InflateRect(r, -1, -1);
-        Edge(dc, r, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
-        InflateRect(r, -1, -1);
+        DrawEdge(dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     }
     if (window->ExStyle & WS_EX_STATICEDGE) {
-        Edge(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-        InflateRect(r, -1, -1);
+        DrawEdge(dc, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     }
     if (style & WS_VSCROLL) DrawBar(window, dc, SB_VERT);
     if (style & WS_HSCROLL) DrawBar(window, dc, SB_HORZ);

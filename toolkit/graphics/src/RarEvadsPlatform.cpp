@@ -9,6 +9,7 @@
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
 #include "rtl/MathUtils.h"
+#include "windowing/Input.h"
 
 #include <cstdio>
 
@@ -95,4 +96,10 @@ std::unique_ptr<TMemoryStream> TRarEvads::GetResourceStream(const String& AResou
 void TRarEvads::Log(const String& AMessage) {
     const std::string text = Utf8(AMessage) + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+TPointF TRarEvads::GetMousePos() {
+    TPoint point;
+    if (!winapi::GetCursorPos(point)) return {};
+    return PointToPointF(point);
 }

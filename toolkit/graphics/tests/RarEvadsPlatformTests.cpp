@@ -4,6 +4,9 @@
 #include "kel/RarEvads.h"
 #include "os/Shell.h"
 #include "rtl/Exception.h"
+#include "rtl/StringList.h"
+#include "rtl/TextCompare.h"
+#include "windowing/Clipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -105,3 +108,71 @@ TEST(RarEvadsResources, PicturesFromAModulesResources) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RarEvadsPlatform, ClipboardFormatsAreRegisteredByName) {
+    const TRarEvadsClipboardFormats& formats = RarEvadsClipboardFormats();
+    EXPECT_EQ(formats.RichEditorText, winapi::RegisterClipboardFormat(u"RichEditorText"));
+    EXPECT_EQ(formats.StreamFormat, winapi::RegisterClipboardFormat(u"TKelClipBoard.StreamFormat"));
+    EXPECT_EQ(formats.RichTextFormat, winapi::RegisterClipboardFormat(u"Rich Text Format"));
+    EXPECT_EQ(formats.HTMLFormat, winapi::RegisterClipboardFormat(u"HTML Format"));
+    EXPECT_GE(formats.RichEditorText, 0xC000);
+    EXPECT_NE(formats.RichEditorText, formats.HTMLFormat);
+    EXPECT_EQ(formats.Bitmap, 2);
+}
+
+TEST(RarEvadsJpeg, ConvertBitmapToJPEGStream) {
+    TPicture picture;
+    EXPECT_EQ(TRarEvads::ConvertBitmapToJPEGStream(&picture, 0.9f, clNone), nullptr);
+
+    // A transparent PNG comes out as JPEG over the background colour.
+    TDecodedImage image = TDecodedImage::Blank(8, 8, 0x00000000);
+    image.HasAlpha = true;
+    TBytesStream png(EncodePng(image));
+    picture.LoadFromStream(&png);
+    for (const auto& [background, expected] :
+         {std::pair<TColor, std::uint32_t>{clNone, 0xFFFFFF}, {TColor(0x0000FF), 0xFF0000}}) {
+        const auto jpeg = TRarEvads::ConvertBitmapToJPEGStream(&picture, 0.9f, background);
+        ASSERT_NE(jpeg, nullptr);
+        EXPECT_EQ(TRarEvads::GetImageType(jpeg.get(), true).substr(0, 4), u".jpg");
+        const TDecodedImage decoded =
+            DecodeJpeg(TBytesStream(TBytes(jpeg->Memory(), jpeg->Memory() + jpeg->Size())).Bytes());
+        ASSERT_EQ(decoded.Width, 8);
+        const std::uint32_t pixel = decoded.Pixel(4, 4) & 0xFFFFFF;
+        for (int shift = 0; shift <= 16; shift += 8)
+            EXPECT_NEAR(int((pixel >> shift) & 0xFF), int((expected >> shift) & 0xFF), 3)
+                << std::hex << pixel;
+    }
+
+    // A JPEG picture is copied as it is.
+    const std::vector<Byte> jpegBytes = EncodeJpeg(TDecodedImage::Blank(4, 4, 0xFF336699), 50);
+    TBytesStream jpegStream{TBytes(jpegBytes)};
+    picture.LoadFromStream(&jpegStream);
+    const auto copy = TRarEvads::ConvertBitmapToJPEGStream(&picture, 1, clNone);
+    ASSERT_NE(copy, nullptr);
+    TBytesStream saved;
+    picture.SaveToStream(&saved);
+    EXPECT_EQ(TBytes(copy->Memory(), copy->Memory() + copy->Size()), saved.Bytes());
+}
+
+} // namespace
+
+namespace {
+
+TEST(RarEvadsPlatform, GetFonts) {
+    TStringList fonts;
+    fonts.Add(u"stale");
+    TRarEvads::GetFonts(&fonts);
+    EXPECT_EQ(fonts.IndexOf(u"stale"), -1);
+    EXPECT_GE(fonts.IndexOf(u"DejaVu Sans"), 0);
+    for (Integer i = 1; i < fonts.Count(); ++i)
+        EXPECT_LT(CompareText(fonts.Strings(i - 1), fonts.Strings(i)), 0);
+}
+
+} // namespace
+
+// fontconfig keeps caches for the life of the process that it never frees.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

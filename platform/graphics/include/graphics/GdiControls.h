@@ -81,8 +81,9 @@ bool DrawEdge(HDC dc, TRect& rect, Cardinal edge, Cardinal flags);
 // Draws a push button, check box, radio button (DFC_BUTTON) or scroll arrow
 // (DFC_SCROLL) in the state of `state`. Check boxes and radio buttons are the
 // largest square centred in the rectangle. With DFCS_ADJUSTRECT the rectangle
-// of a push button or arrow shrinks to the inside of its frame. Caption and
-// menu parts are not supported (false).
+// of a push button or arrow shrinks to the inside of its frame. The classic
+// look shows DFCS_HOT as the normal state, and a checked push button as an
+// unchecked one. Caption and menu parts are not supported (false).
 bool DrawFrameControl(HDC dc, TRect& rect, Cardinal type, Cardinal state);
 
 } // namespace winapi

@@ -19,6 +19,7 @@
 
 class TComponent;
 class TStrings;
+class TStringList;
 class TPicture;
 class TFont;
 struct TGraphicClass;
@@ -165,6 +166,12 @@ public:
     static void LoadBitmapFromBase64(const String& ABase64, TPicture* ABitmap, bool AURL);
     // The picture loaded from hexadecimal data; left alone for an unknown format.
     static void LoadBitmapFromHexStr(const String& AHexStr, TPicture* ABitmap);
+    // The picture as JPEG data of quality round(AQuality * 100) (AQuality from
+    // 0 to 1), transparent parts over ABackgroundColor (white for clNone or
+    // -1); a JPEG picture is copied as it is. Null for a picture without a
+    // graphic of a known format.
+    static std::unique_ptr<TMemoryStream> ConvertBitmapToJPEGStream(const TPicture* ABitmap, Single AQuality,
+                                                                    TColor ABackgroundColor);
     // Percent-encoding of the UTF-8 bytes, all but "-", ".", "_", digits and
     // ASCII letters.
     static String URLEncode(const String& AURL);
@@ -180,6 +187,8 @@ public:
     // ASize is a pixel size at 96 pixels per inch: the font gets the nearest
     // whole point size, as a negative height.
     static void SetFontSize(TFont* AFont, Single ASize);
+    // The font families of the screen, sorted, each name once.
+    static void GetFonts(TStringList* FontList);
 
     // --- Folders -----------------------------------------------------------------
 
@@ -209,12 +218,24 @@ public:
     static std::unique_ptr<TMemoryStream> GetResourceStream(const String& AResourceName, HINSTANCE AInstance);
     // Writes the text to the diagnostics output (standard error).
     static void Log(const String& AMessage);
+    // The mouse cursor's screen position.
+    static TPointF GetMousePos();
 };
 
-// The four clipboard formats registered at start-up, and the bitmap format.
+// The clipboard formats of the toolkit: four registered by name, and the
+// platform's bitmap format.
+struct TRarEvadsClipboardFormats {
+    Word RichEditorText = 0;
+    Word StreamFormat = 0;
+    Word RichTextFormat = 0;
+    Word HTMLFormat = 0;
+    Word Bitmap = 2;
+};
 inline constexpr std::array<const Char*, 4> RarEvadsClipboardFormatNames{
     u"RichEditorText", u"TKelClipBoard.StreamFormat", u"Rich Text Format", u"HTML Format"};
-inline constexpr Word CF_BITMAP_FORMAT = 2;
+// Registers the four names with the clipboard on the first call (the program
+// calls it at start-up) and answers the identifiers.
+const TRarEvadsClipboardFormats& RarEvadsClipboardFormats();
 
 // Packing a four-part version number of one byte per part.
 Word HighWordOf(Cardinal AValue);
