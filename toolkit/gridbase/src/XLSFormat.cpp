@@ -242,7 +242,8 @@ private:
         const double factor = unit == u'H' ? 24 : unit == u'M' ? 1440 : 86400;
         const double amount = FX * factor;
         const Int64 whole = Int64(std::floor(std::fabs(amount)));
-        FOut += (amount < 0 ? u"-" : u"") + Format(u"%.*d", {Integer(letters.size()), whole});
+        if (amount < 0) FOut += u'-';
+        FOut += Format(u"%.*d", {Integer(letters.size()), whole});
         // The next m-run of the date part counts minutes.
         if (unit == u'H') FElapsedHours = true;
         FPos = close + 1;
