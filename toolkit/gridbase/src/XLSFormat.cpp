@@ -93,6 +93,7 @@ TSections SplitFormatSections(std::u16string_view format, double x) {
         if (c == u'"') {
             inQuotes = !inQuotes;
         } else if (inQuotes) {
+            // Quoted text is literal: no section ends and no bracket starts in it.
         } else if (c == u'\\') {
             ++i;
         } else if (c == u'[' && i + 2 < format.size()) {
