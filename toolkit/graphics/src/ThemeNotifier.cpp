@@ -108,6 +108,8 @@ void TRegMonitorThread::Execute() {
         FRegistry->SetRootKey(FRootKey);
         if (!FRegistry->OpenKeyReadOnly(FKey)) throw Exception(u"Unable to open registry key " + FKey);
         // The key is always watched with its subkeys, whatever WatchSub says.
+        // The notification belongs to this monitor alone: a change seen or a
+        // stop asked here wakes no other monitor, in this process or another.
         auto change = std::make_unique<os::TRegistryChangeNotification>(FRootKey, FKey, true, FFilter);
         {
             std::lock_guard lock(FLock);

@@ -42,7 +42,8 @@ public:
     bool HasValue(winapi::HWND Value) const { return IndexOf(Value) >= 0; }
 };
 
-// The monitor: made suspended on the GUI thread, configured, then started.
+// The monitor: made suspended on the GUI thread (its relay window lives
+// there), configured, then started.
 // It ends when stopped, or at once when its key cannot be opened.
 class TRegMonitorThread : public TObject {
 public:
