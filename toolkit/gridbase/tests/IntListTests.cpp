@@ -1,10 +1,8 @@
 #include "gridbase/IntList.h"
-
 #include "rtl/Encoding.h"
 #include "rtltesting/ExceptionMessage.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
@@ -32,7 +30,7 @@ TEST(IntList, ChangesFireWithTheCellOfTheList) {
     });
     list->Add(1);
     list->SetItems(0, 2);
-    list->Insert(0, 9); // no event
+    list->Insert(0, 9);    // no event
     list->DeleteValue(42); // absent: no event
     list->DeleteValue(9);
     list->Delete(0);
@@ -60,7 +58,8 @@ TEST(IntList, StrValueRoundTripWithEvents) {
     EXPECT_EQ(EntriesOf(*list), (std::vector<Integer>{4, 5}));
     EXPECT_EQ(events, 3); // clear and two adds
 
-    EXPECT_EQ(MessageOf<EConvertError>([&] { list->SetStrValue(u"7,x,8"); }), u"'x' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { list->SetStrValue(u"7,x,8"); }),
+              u"'x' is not a valid integer value");
     EXPECT_EQ(EntriesOf(*list), (std::vector<Integer>{7}));
 }
 
@@ -71,12 +70,8 @@ TEST(IntList, SortedInsertAndSearch) {
         Integer pos;
         Integer index;
     } cases[] = {
-        {{}, 5, 0, -1},
-        {{1, 5, 9}, 5, 1, 1},
-        {{1, 9}, 5, 1, -1},
-        {{1, 9}, 0, 0, -1},
-        {{1, 9}, 10, 2, -1},
-        {{-8, -2, 4}, -2, 1, 1},
+        {{}, 5, 0, -1},     {{1, 5, 9}, 5, 1, 1}, {{1, 9}, 5, 1, -1},
+        {{1, 9}, 0, 0, -1}, {{1, 9}, 10, 2, -1},  {{-8, -2, 4}, -2, 1, 1},
     };
     for (const auto& c : cases) {
         TOwned<TIntList> list(Create<TIntList>(0, 0));
@@ -123,11 +118,8 @@ TEST(SortIndexList, LoadFromString) {
         const Char* text;
         const Char* saved;
     } cases[] = {
-        {u"u3;;x;d12", u"u3;d12"},
-        {u"U7", u"d7"},
-        {u"", u""},
-        {u"u 4;u$10;u9z", u"u4;u16;u9"},
-        {u"u70000", u"u4464"}, // the text form keeps 16 bits of a column
+        {u"u3;;x;d12", u"u3;d12"},       {u"U7", u"d7"},        {u"", u""},
+        {u"u 4;u$10;u9z", u"u4;u16;u9"}, {u"u70000", u"u4464"}, // the text form keeps 16 bits of a column
     };
     for (const auto& c : cases) {
         TOwned<TSortIndexList> list(Create<TSortIndexList>());

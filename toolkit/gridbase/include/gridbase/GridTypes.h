@@ -77,15 +77,14 @@ RTL_ENUM(TEditorType, edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn,
          edCapital, edMixedCase, edPassword, edUnitEditBtn, edLowerCase, edUpperCase, edFloatSpinEdit,
          edTimeSpinEdit, edDateSpinEdit, edNumericEditBtn, edFloatEditBtn, edCustom, edRichEdit, edNone,
          edDateTimeEdit, edValidChars, edTrackbarDropDown, edMemoDropDown, edCalculatorDropDown,
-         edTimePickerDropDown, edDetailDropDown, edGridDropDown, edColorPickerDropDown,
-         edImagePickerDropDown, edKelGridDropDown, edControlDropDown, edPositiveFloat,
-         edNumericUnitEditBtn, edFloatUnitEditBtn, edMaskEditBtn)
+         edTimePickerDropDown, edDetailDropDown, edGridDropDown, edColorPickerDropDown, edImagePickerDropDown,
+         edKelGridDropDown, edControlDropDown, edPositiveFloat, edNumericUnitEditBtn, edFloatUnitEditBtn,
+         edMaskEditBtn)
 
 // The comparison used when sorting a column; ssAutomatic is the default.
-RTL_ENUM(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase,
-         ssShortDateEU, ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw,
-         ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase, ssNatural,
-         ssVarDate)
+RTL_ENUM(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU,
+         ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages,
+         ssCheckBox, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase, ssNatural, ssVarDate)
 
 // ---- Event types ---------------------------------------------------------------
 // Sender first; reference parameters are answered by the handler. The order
@@ -93,11 +92,12 @@ RTL_ENUM(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase
 // border, alignment and hint events pass the row first): keep each type's own.
 
 using TGetDisplTextEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
-using TGetDisplWideTextEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
+using TGetDisplWideTextEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
 using TKelGridUndoRedoEvent = std::function<void(TObject* Sender, TBaseGrid* Grid, Integer Col, Integer Row,
                                                  const String& OrigValue, const String& NewValue)>;
-using TFloatFormatEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat,
-                                             String& FloatFormat)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat)>;
 using TOnResizeEvent = std::function<void(TObject* Sender)>;
 using TColumnSizeEvent = std::function<void(TObject* Sender, Integer ACol, bool& Allow)>;
 using TColumnSizingEvent = std::function<void(TObject* Sender, Integer ACol, Integer ColumnSize)>;
@@ -115,7 +115,8 @@ using TExpandClickEvent = std::function<void(TObject* Sender, Integer ACol, Inte
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
 using TCheckBoxCanToggleEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State, bool& Allow)>;
-using TGetEditorTypeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor)>;
+using TGetEditorTypeEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor)>;
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
 using TAnchorClickEvent =
@@ -126,7 +127,8 @@ using TClickSortEvent = std::function<void(TObject* Sender, Integer ACol)>;
 using TCanSortEvent = std::function<void(TObject* Sender, Integer ACol, bool& DoSort)>;
 using TCustomCompareEvent =
     std::function<void(TObject* Sender, const String& str1, const String& str2, Integer& Res)>;
-using TRawCompareEvent = std::function<void(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res)>;
+using TRawCompareEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res)>;
 using TGridFormatEvent =
     std::function<void(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& aPrefix, String& aSuffix)>;
 using TGridColorEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState,
@@ -137,9 +139,9 @@ using TGridGradientEvent =
 using TGridBorderEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* APen, TCellBorders& Borders)>;
 using TGridBorderPropEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* LeftPen,
-                                               TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
-using TGridAlignEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign,
-                                           TVAlignment& VAlign)>;
+                                                TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
+using TGridAlignEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridHintEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, String& hintstr)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& S)>;
 using TGridBalloonEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& ATitle,

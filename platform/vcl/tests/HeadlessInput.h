@@ -1,0 +1,29 @@
+#pragma once
+// Input injected into the headless window system, in a header that does not
+// bring the backend's own TMouseButton next to the run-time library's.
+
+#include "rtl/Types.h"
+
+#include <functional>
+#include <optional>
+
+namespace headless {
+
+enum class TButton { Left, Right, Middle };
+
+// Selects a new headless backend (1920 x 1080) on a manual clock.
+void Start();
+void AdvanceClock(UInt64 Milliseconds);
+void MoveMouse(Integer X, Integer Y);
+void Press(TButton Button = TButton::Left);
+void Release(TButton Button = TButton::Left);
+void Click(Integer X, Integer Y, TButton Button = TButton::Left);
+void Wheel(Integer Delta);
+void PressKey(Integer VirtualKey);
+void ReleaseKey(Integer VirtualKey);
+void TypeKey(Integer VirtualKey);
+void TypeText(const String& Text);
+// Runs when the message loop would wait for input that nothing will inject.
+void SetIdleHandler(std::function<void()> Handler);
+
+} // namespace headless

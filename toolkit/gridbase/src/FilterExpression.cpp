@@ -1,0 +1,251 @@
+// The filter matcher: expressions of terms, clauses and conditions.
+
+#include "gridbase/FilterExpression.h"
+
+#include "gridbase/RarEvad.h"
+#include "kel/RarEvads.h"
+#include "rtl/StringUtils.h"
+#include "rtl/TextCompare.h"
+
+#include <string_view>
+
+namespace {
+
+// Comparison operands are cut to the length of the buffer they were
+// always read into.
+constexpr std::size_t MaxOperandLength = 255;
+
+const String ExpressionOperators = u"(;^&|";
+
+bool IsJoinOperator(Char ch) {
+    return ch == u'&' || ch == u'|' || ch == u'^' || ch == u';';
+}
+
+// The character at a 0-based index; 0 past the end, as for a
+// null-terminated text.
+Char At(std::u16string_view text, std::size_t index) {
+    return index < text.size() ? text[index] : Char(0);
+}
+
+bool HoldsUnquoted(std::u16string_view text, Char ch) {
+    return FindUnquotedChar(String(text), ch) > 0;
+}
+
+// The operand after a comparison operator that ends before `start`
+// (0-based). For ">" (looseBlanks) the operand ends at a blank, "&", "|" or
+// ")" outside quotes, and one blank right after an operand character is
+// stepped over; for "<" it ends at any blank and at "&", "|", ")" outside quotes.
+String ReadOperand(std::u16string_view pattern, std::size_t start, bool looseBlanks) {
+    std::size_t i = start;
+    while (At(pattern, i) == u' ')
+        ++i;
+    String operand;
+    bool inQuotes = false;
+    for (Char c; (c = At(pattern, i)) != 0; ++i) {
+        const bool ends =
+            c == u' ' ? (looseBlanks ? !inQuotes : true) : !inQuotes && (c == u'&' || c == u'|' || c == u')');
+        if (ends) break;
+        if (c == u'"') inQuotes = !inQuotes;
+        if (c != u'"' || !operand.empty()) operand += c;
+        if (looseBlanks && !inQuotes && At(pattern, i + 1) == u' ') ++i;
+    }
+    if (!operand.empty() && operand.back() == u'"') operand.pop_back();
+    if (operand.size() > MaxOperandLength) operand.resize(MaxOperandLength);
+    return operand;
+}
+
+// A number in locale notation, unless the text reads as a date.
+bool TryLocaleNumber(const String& text, double& number) {
+    TDateTime date = 0;
+    return !TryParseLocaleDateTime(text, date) &&
+           TRarEvads::TryStrToFloatDot(LocaleToDotNumber(text.c_str()), number);
+}
+
+// The order of value against operand: as numbers when both are numbers,
+// else as dates when both are dates, else ordinally by their first 255
+// characters.
+int CompareOperand(const String& value, const String& operand) {
+    double valueNumber = 0, operandNumber = 0;
+    if (TryLocaleNumber(value, valueNumber) && TryLocaleNumber(operand, operandNumber))
+        return valueNumber < operandNumber ? -1 : valueNumber > operandNumber ? 1 : 0;
+    TDateTime valueDate = 0, operandDate = 0;
+    if (TryParseLocaleDateTime(value, valueDate) && TryParseLocaleDateTime(operand, operandDate))
+        return valueDate < operandDate ? -1 : valueDate > operandDate ? 1 : 0;
+    const Integer order = CompareStr(std::u16string_view(value).substr(0, MaxOperandLength),
+                                     std::u16string_view(operand).substr(0, MaxOperandLength));
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+// One comparison of the pattern: whether it holds an unquoted `op`, and
+// the outcome of value op operand (or op= operand).
+struct TComparison {
+    bool Present = false;
+    bool Result = true;
+};
+
+TComparison Compare(std::u16string_view pattern, std::u16string_view value, Char op) {
+    TComparison comparison;
+    const Integer at = FindUnquotedChar(String(pattern), op);
+    if (at == 0) return comparison;
+    std::size_t next = std::size_t(at);
+    const bool orEqual = At(pattern, next) == u'=';
+    if (orEqual) ++next;
+    const int order = CompareOperand(String(value), ReadOperand(pattern, next, op == u'>'));
+    comparison.Present = true;
+    comparison.Result = order == 0 ? orEqual : (op == u'>' ? order > 0 : order < 0);
+    return comparison;
+}
+
+bool Match(std::u16string_view pattern, std::u16string_view value);
+
+// The wildcard walk of the whole pattern over the value.
+bool WildcardWalk(std::u16string_view pattern, std::u16string_view value) {
+    if (pattern.empty() && value.empty()) return true;
+    const bool quotedPattern = At(pattern, 0) == u'"';
+    bool negate = false, quote = false, match = true;
+    std::size_t p = 0, v = 0;
+    while (match && (p < pattern.size() || v < value.size())) {
+        const Char c = At(pattern, p);
+        if (c == u'!' && !quotedPattern) {
+            negate = true;
+            ++p;
+            quote = false;
+        } else if (c == u'"' && !quote) {
+            ++p;
+            quote = true;
+        } else if (c == u'*') {
+            while (At(pattern, p) == u'*')
+                ++p;
+            // The rest of the pattern against ever longer tails of the value.
+            match = false;
+            for (std::size_t tail = value.size() + 1; tail-- > v && !match;)
+                match = Match(pattern.substr(p), value.substr(tail));
+            break;
+        } else if (c == u'?') {
+            match = v < value.size();
+            ++p, ++v;
+            quote = false;
+        } else {
+            // Also a quote inside quotes, "!" in a quoted pattern and the end of the pattern.
+            match = c == At(value, v);
+            ++p, ++v;
+            if (c != u'"') quote = false;
+        }
+    }
+    return negate ? !match : match;
+}
+
+bool Match(std::u16string_view pattern, std::u16string_view value) {
+    TComparison greater = Compare(pattern, value, u'>');
+    TComparison less = Compare(pattern, value, u'<');
+    const bool hasGreaterOperator = greater.Present, hasLessOperator = less.Present;
+    // A negated pattern counts as a passed comparison when "&" or "^" joins
+    // it with one.
+    if (HoldsUnquoted(pattern, u'!')) {
+        greater.Present = true;
+        less.Present = true;
+    }
+    if (HoldsUnquoted(pattern, u'^') && (greater.Present || less.Present))
+        return greater.Result || less.Result;
+    if (HoldsUnquoted(pattern, u'&') && greater.Present && less.Present) return greater.Result && less.Result;
+    if ((hasGreaterOperator && greater.Result) || (hasLessOperator && less.Result)) return true;
+    return WildcardWalk(pattern, value);
+}
+
+} // namespace
+
+String StripUnquotedSpaces(const String& text) {
+    return TRarEvads::StripLogicSpaces(text);
+}
+
+Integer MatchingParenPos(const String& text) {
+    return TRarEvads::ClosingParenthesis(text);
+}
+
+Char FindUnquotedOperator(const String& operators, const String& text, Integer& pos) {
+    Integer quotes = 0, depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Char c = text[i];
+        if (c == u'"') ++quotes;
+        if (c == u'(') ++depth;
+        if (c == u')' && depth > 0) --depth;
+        if (quotes % 2 == 0 && depth % 2 == 0 && operators.find(c) != String::npos) {
+            pos = Integer(i + 1);
+            return c;
+        }
+    }
+    pos = -1;
+    return 0;
+}
+
+Integer FindUnquotedChar(const String& text, Char ch) {
+    Integer pos = -1;
+    TRarEvads::FirstChar(TRarEvadsCharSet{ch}, text, pos);
+    return pos > 0 ? pos : 0;
+}
+
+bool MatchCondition(const Char* pattern, const Char* value) {
+    return Match(pattern ? pattern : u"", value ? value : u"");
+}
+
+bool MatchFilterClause(const String& clause, const String& value, bool caseSensitive) {
+    if (clause == u"\"\"") return value.empty();
+    if (caseSensitive) return MatchCondition(clause.c_str(), value.c_str());
+    return MatchCondition(AnsiUpperCase(clause).c_str(), AnsiUpperCase(value).c_str());
+}
+
+namespace {
+
+// A group "(...)" whose closing parenthesis is its last character.
+bool IsWholeGroup(const String& term) {
+    return !term.empty() && term.front() == u'(' && MatchingParenPos(term) == Length(term);
+}
+
+void Combine(bool& accumulator, bool result, Char pending) {
+    switch (pending) {
+    case 0:
+        accumulator = result;
+        break;
+    case u'&':
+        accumulator = accumulator && result;
+        break;
+    case u'(':
+        break;
+    default:
+        accumulator = accumulator || result;
+    }
+}
+
+} // namespace
+
+bool MatchFilterExpression(const String& expression, const String& value, bool caseSensitive) {
+    String rest = StripUnquotedSpaces(Trim(expression));
+    if (!rest.empty() && rest.front() == u'=') rest.erase(0, 1);
+    bool accumulator = false;
+    Char pending = 0;
+    Integer pos = -1;
+    for (Char op; (op = FindUnquotedOperator(ExpressionOperators, rest, pos)) != 0;) {
+        bool result;
+        if (rest.front() == u'(') {
+            const Integer closing = MatchingParenPos(rest);
+            // A group that never closes cannot be consumed: the rest is one term.
+            if (closing == 0) break;
+            result = MatchFilterExpression(Copy(rest, 2, closing - 2), value, caseSensitive);
+            Delete(rest, 1, closing);
+            if (!rest.empty() && IsJoinOperator(rest.front())) {
+                op = rest.front();
+                rest.erase(0, 1);
+            }
+        } else {
+            result = MatchFilterClause(Copy(rest, 1, pos - 1), value, caseSensitive);
+            Delete(rest, 1, pos);
+        }
+        Combine(accumulator, result, pending);
+        pending = op;
+    }
+    const bool last = IsWholeGroup(rest)
+                          ? MatchFilterExpression(Copy(rest, 2, Length(rest) - 2), value, caseSensitive)
+                          : MatchFilterClause(rest, value, caseSensitive);
+    Combine(accumulator, last, pending);
+    return accumulator;
+}
