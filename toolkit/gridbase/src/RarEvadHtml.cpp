@@ -49,10 +49,13 @@ String EscapeNonLatin1(const String& text) {
     String result;
     result.reserve(text.size());
     for (const Char c : text) {
-        if (c >= 256)
-            result += u"&#" + IntToStr(c) + u";";
-        else
+        if (c >= 256) {
+            result += u"&#";
+            result += IntToStr(c);
+            result += u';';
+        } else {
             result += c;
+        }
     }
     return result;
 }

@@ -82,7 +82,10 @@ String TildesToLineBreaks(const String& text) {
 }
 
 void QuoteMultilineCell(String& text) {
-    text = u"\"" + StringReplace(text, CRLF, String(1, VT), {rfReplaceAll}) + u"\"";
+    String quoted(1, u'"');
+    quoted += StringReplace(text, CRLF, String(1, VT), {rfReplaceAll});
+    quoted += u'"';
+    text = std::move(quoted);
 }
 
 void VerticalTabsToCRLF(String& text) {

@@ -93,6 +93,7 @@ TSections SplitFormatSections(std::u16string_view format, double x) {
         if (c == u'"') {
             inQuotes = !inQuotes;
         } else if (inQuotes) {
+            // Quoted text is literal: no section ends and no bracket starts in it.
         } else if (c == u'\\') {
             ++i;
         } else if (c == u'[' && i + 2 < format.size()) {
@@ -242,7 +243,8 @@ private:
         const double factor = unit == u'H' ? 24 : unit == u'M' ? 1440 : 86400;
         const double amount = FX * factor;
         const Int64 whole = Int64(std::floor(std::fabs(amount)));
-        FOut += (amount < 0 ? u"-" : u"") + Format(u"%.*d", {Integer(letters.size()), whole});
+        if (amount < 0) FOut += u'-';
+        FOut += Format(u"%.*d", {Integer(letters.size()), whole});
         // The next m-run of the date part counts minutes.
         if (unit == u'H') FElapsedHours = true;
         FPos = close + 1;

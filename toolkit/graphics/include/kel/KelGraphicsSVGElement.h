@@ -1,0 +1,177 @@
+#pragma once
+// TKelGraphicsSVGElement: one element of a loaded SVG document (a shape, a
+// container, a gradient, a stop, a text piece or a style rule) with the
+// presentation read from its attributes, its style attribute and the style
+// sheet, and the sub-paths of its path data or point list.
+//
+// A value field holding "default" means the property was not given on this
+// element; the Has... tests read it so.
+
+#include "graphics/GraphicsObjects.h"
+#include "kel/KelGraphicsMatrix.h"
+#include "kel/KelGraphicsPath.h"
+#include "rtl/List.h"
+#include "rtl/TypeInfo.h"
+
+#include <memory>
+
+RTL_ENUM(TKelGraphicsSVGElementType, etContainer, etSwitch, etDefs, etUse, etRect, etLine, etPolyline,
+         etPolygon, etCircle, etEllipse, etPath, etImage, etText, etTextSpan, etTextSpanChild, etTextPath,
+         etClipPath, etLinearGradient, etRadialGradient, etStyle, etStop, etPattern, etUnknown)
+
+RTL_ENUM(TKelGraphicsSVGElementPreserveAspectRatio, parNone, parOther)
+
+class TKelGraphicsSVGElement;
+
+// The sub-paths of an element; the list owns them.
+class TKelGraphicsSVGElementPathList : public TObjectList {
+public:
+    TKelGraphicsSVGElementPathList() : TObjectList(true) {}
+    TKelGraphicsPath* Items(Integer Index) const {
+        return static_cast<TKelGraphicsPath*>(TObjectList::Items(Index));
+    }
+};
+
+// Elements owned by the list (child elements, top-level elements, definitions).
+class TKelGraphicsSVGElementList : public TObjectList {
+public:
+    TKelGraphicsSVGElementList() : TObjectList(true) {}
+    TKelGraphicsSVGElement* Items(Integer Index) const;
+};
+
+// Elements the list only refers to.
+class TKelGraphicsSVGElementClassList : public TObjectList {
+public:
+    TKelGraphicsSVGElementClassList() : TObjectList(false) {}
+    TKelGraphicsSVGElement* Items(Integer Index) const;
+};
+
+class TKelGraphicsSVGElement : public TObject {
+public:
+    TKelGraphicsSVGElement() = default;
+    ~TKelGraphicsSVGElement() override = default;
+
+    // Created on first read.
+    TKelGraphicsSVGElementPathList* Paths();
+    // The last sub-path; null when there is none.
+    TKelGraphicsPath* ActivePath() const;
+    bool HasPaths() const { return FPaths != nullptr; }
+    bool HasActivePath() const { return ActivePath() != nullptr; }
+
+    bool HasFillColor() const;
+    bool HasStrokeColor() const;
+    bool HasStopColor() const;
+    bool HasStrokeWidth() const { return FStrokeWidthValue != DefaultValue; }
+    bool HasOpacity() const { return FOpacityValue != DefaultValue; }
+    bool HasOffset() const { return FOffsetValue != DefaultValue; }
+    bool HasStopOpacity() const { return FStopOpacityValue != DefaultValue; }
+    bool HasPreserveAspectRatio() const { return FPreserveAspectRatioValue != DefaultValue; }
+    bool HasFontSize() const { return FFontSizeValue != DefaultValue; }
+
+    TKelGraphicsSVGElementType Type() const { return FType; }
+    void SetType(TKelGraphicsSVGElementType Value) { FType = Value; }
+    TKelGraphicsSVGElement* Parent() const { return FParent; }
+    void SetParent(TKelGraphicsSVGElement* Value) { FParent = Value; }
+
+    // The element's own transform; all zeros when it has none.
+    const TKelGraphicsMatrix& Matrix() const { return FMatrix; }
+    void SetMatrix(const TKelGraphicsMatrix& Value) { FMatrix = Value; }
+    const TKelGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
+    void SetGradientMatrix(const TKelGraphicsMatrix& Value) { FGradientMatrix = Value; }
+
+    // Colours are gcNull (-1) when the value names no colour.
+    TColor FillColor() const { return FFillColor; }
+    void SetFillColor(TColor Value) { FFillColor = Value; }
+    TColor StrokeColor() const { return FStrokeColor; }
+    void SetStrokeColor(TColor Value) { FStrokeColor = Value; }
+    TColor StopColor() const { return FStopColor; }
+    void SetStopColor(TColor Value) { FStopColor = Value; }
+    const String& FillColorValue() const { return FFillColorValue; }
+    void SetFillColorValue(const String& Value) { FFillColorValue = Value; }
+    const String& StrokeColorValue() const { return FStrokeColorValue; }
+    void SetStrokeColorValue(const String& Value) { FStrokeColorValue = Value; }
+    const String& StopColorValue() const { return FStopColorValue; }
+    void SetStopColorValue(const String& Value) { FStopColorValue = Value; }
+
+    Single StrokeWidth() const { return FStrokeWidth; }
+    void SetStrokeWidth(Single Value) { FStrokeWidth = Value; }
+    const String& StrokeWidthValue() const { return FStrokeWidthValue; }
+    void SetStrokeWidthValue(const String& Value) { FStrokeWidthValue = Value; }
+    Single Opacity() const { return FOpacity; }
+    void SetOpacity(Single Value) { FOpacity = Value; }
+    const String& OpacityValue() const { return FOpacityValue; }
+    void SetOpacityValue(const String& Value) { FOpacityValue = Value; }
+    Single Offset() const { return FOffset; }
+    void SetOffset(Single Value) { FOffset = Value; }
+    const String& OffsetValue() const { return FOffsetValue; }
+    void SetOffsetValue(const String& Value) { FOffsetValue = Value; }
+    Single StopOpacity() const { return FStopOpacity; }
+    void SetStopOpacity(Single Value) { FStopOpacity = Value; }
+    const String& StopOpacityValue() const { return FStopOpacityValue; }
+    void SetStopOpacityValue(const String& Value) { FStopOpacityValue = Value; }
+
+    const String& ID() const { return FID; }
+    void SetID(const String& Value) { FID = Value; }
+    const String& ClassRefID() const { return FClassRefID; }
+    void SetClassRefID(const String& Value) { FClassRefID = Value; }
+    const String& HRefID() const { return FHRefID; }
+    void SetHRefID(const String& Value) { FHRefID = Value; }
+    const String& URLRefID() const { return FURLRefID; }
+    void SetURLRefID(const String& Value) { FURLRefID = Value; }
+    const String& ClipPathRefID() const { return FClipPathRefID; }
+    void SetClipPathRefID(const String& Value) { FClipPathRefID = Value; }
+
+    const String& FontFamily() const { return FFontFamily; }
+    void SetFontFamily(const String& Value) { FFontFamily = Value; }
+    Single FontSize() const { return FFontSize; }
+    void SetFontSize(Single Value) { FFontSize = Value; }
+    const String& FontSizeValue() const { return FFontSizeValue; }
+    void SetFontSizeValue(const String& Value) { FFontSizeValue = Value; }
+    TFontStyles FontStyle() const { return FFontStyle; }
+    void SetFontStyle(TFontStyles Value) { FFontStyle = Value; }
+
+    const String& DisplayValue() const { return FDisplayValue; }
+    void SetDisplayValue(const String& Value) { FDisplayValue = Value; }
+    TKelGraphicsSVGElementPreserveAspectRatio PreserveAspectRatio() const { return FPreserveAspectRatio; }
+    void SetPreserveAspectRatio(TKelGraphicsSVGElementPreserveAspectRatio Value) {
+        FPreserveAspectRatio = Value;
+    }
+    const String& PreserveAspectRatioValue() const { return FPreserveAspectRatioValue; }
+    void SetPreserveAspectRatioValue(const String& Value) { FPreserveAspectRatioValue = Value; }
+
+    // The marker of a value field whose property was not given.
+    static inline const String DefaultValue = u"default";
+
+private:
+    std::unique_ptr<TKelGraphicsSVGElementPathList> FPaths;
+    TKelGraphicsSVGElementType FType = etContainer;
+    TKelGraphicsMatrix FMatrix;
+    TColor FFillColor = 0;
+    TColor FStrokeColor = 0;
+    String FFillColorValue = DefaultValue;
+    String FStrokeColorValue = DefaultValue;
+    TKelGraphicsSVGElement* FParent = nullptr;
+    Single FStrokeWidth = 1;
+    String FStrokeWidthValue = DefaultValue;
+    String FOpacityValue = DefaultValue;
+    String FOffsetValue = DefaultValue;
+    Single FOffset = 0;
+    String FStopColorValue = DefaultValue;
+    TColor FStopColor = 0;
+    String FStopOpacityValue = DefaultValue;
+    Single FStopOpacity = 1;
+    Single FOpacity = 1;
+    String FID;
+    String FClassRefID;
+    String FHRefID;
+    String FURLRefID;
+    String FClipPathRefID;
+    String FFontFamily;
+    String FFontSizeValue;
+    Single FFontSize = 0;
+    TFontStyles FFontStyle;
+    String FDisplayValue;
+    String FPreserveAspectRatioValue = DefaultValue;
+    TKelGraphicsSVGElementPreserveAspectRatio FPreserveAspectRatio = parOther;
+    TKelGraphicsMatrix FGradientMatrix;
+};

@@ -1,0 +1,101 @@
+#pragma once
+// TKelGraphicsSVGImport: the toolkit's SVG engine. Declared here so far: the
+// lists the presentation reader writes, and the grammars that turn attribute
+// texts into geometry and presentation while a document loads:
+//   - transform lists into matrices, path data into sub-paths (elliptical arcs
+//     become cubic curves);
+//   - declarations ("fill:red;stroke-width:2") and style sheets of single
+//     class selectors into element fields and style rules;
+//   - the value grammars: paints and colours, rgb(), lengths, font families.
+// Numbers are always read with "." as decimal separator. Nothing here raises:
+// what cannot be read is skipped, or read as the documented fallback.
+//
+// Transform lists compose as SVG composes them: the function written last acts
+// first on the coordinates.
+
+#include "graphics/GraphicsObjects.h"
+#include "kel/KelGraphicsMatrix.h"
+#include "kel/KelGraphicsSVGElement.h"
+#include "rtl/Types.h"
+
+#include <vector>
+
+class IXMLNode;
+
+using TKelGraphicsSVGTokens = std::vector<String>;
+
+class TKelGraphicsSVGImport : public TObject {
+public:
+    TKelGraphicsSVGImport() = default;
+    ~TKelGraphicsSVGImport() override = default;
+
+    // --- Transforms --------------------------------------------------------------
+
+    // The matrix of the node's transform attribute AName; all zeros (the marker
+    // of "no transform") when the node has no such attribute.
+    static TKelGraphicsMatrix ParseTransform(const IXMLNode& ANode, const String& AName);
+    // The product of the transform functions of a present attribute's text;
+    // the identity for text without any function.
+    static TKelGraphicsMatrix ParseTransform(const String& AText);
+
+    // --- Path data ---------------------------------------------------------------
+
+    // Appends the sub-paths of the path data AData to the element's Paths,
+    // one per move command.
+    static void ParsePathData(TKelGraphicsSVGElement* AElement, const String& AData);
+    // The tokens of path data (commas already replaced by spaces): each command
+    // letter followed by its numbers.
+    static TKelGraphicsSVGTokens SplitPathData(const String& AData);
+    // A command letter and the text after it up to the next command letter.
+    static TKelGraphicsSVGTokens TokenizePathSegment(Char ACommand, const String& AText);
+    // Repeats each command letter before every further complete group of its
+    // operands ("L" for "M", "l" for "m").
+    static TKelGraphicsSVGTokens InsertImplicitCommands(const TKelGraphicsSVGTokens& ATokens);
+    // An elliptical arc from AStart to AEnd as cubic curves (a straight line
+    // when a radius is 0; nothing when the two points are equal). ARotation in
+    // degrees.
+    static void AddEllipticalArc(TKelGraphicsPath* APath, const TPointF& AStart, const TPointF& AEnd,
+                                 Single ARx, Single ARy, Single ARotation, bool ALargeArc, bool ASweep);
+
+    // --- Presentation ------------------------------------------------------------
+
+    // Reads "name:value" declarations separated by ";" into the element.
+    void ParseDeclarations(TKelGraphicsSVGElement* AElement, const String& AText);
+    // Reads the style sheet of a style element: one style rule per class
+    // selector, kept in the definitions list.
+    void ParseStyleSheet(const String& AText);
+
+    // The colour of "rgb(r, g, b)" or "rgba(r, g, b, a)"; gcNull when the text
+    // is neither or a component cannot be read. AAlpha is the opacity from 0 to
+    // 255 (255 for rgb()), -1 when the alpha cannot be read.
+    static TColor ParseRGB(const String& AText, Integer& AAlpha);
+
+    // The elements carrying a class outside gradients and patterns (referred
+    // to), and the definitions with the style rules (owned).
+    TKelGraphicsSVGElementClassList& ElementClassList() { return FElementClassList; }
+    TKelGraphicsSVGElementList& DefsList() { return FDefsList; }
+
+private:
+    // A paint value of "fill" or "stroke": the colour, or the paint server's
+    // id kept in URLRefID; AValue becomes "none" for a transparent rgba().
+    static void ParsePaint(TKelGraphicsSVGElement* AElement, String& AValue, TColor& AColor);
+
+    TKelGraphicsSVGElementClassList FElementClassList;
+    TKelGraphicsSVGElementList FDefsList;
+};
+
+// --- Value grammars ------------------------------------------------------------------
+
+// A rotation angle in radians: a number in degrees, or with the unit "deg",
+// "grad" or "rad"; 0 when empty or unreadable.
+Double ParseAngle(const String& AText);
+// One colour channel of rgb(): decimal, else hexadecimal digits, or a
+// percentage; at most 255; -1 when it cannot be read.
+Integer ParseColorComponent(const String& AText);
+// A length in user units: a number with an optional unit "px", "pt", "pc",
+// "mm", "cm", "in" (CSS absolute units at 96 per inch), "em", "ex" or "%"
+// (those three stay plain numbers: 50% is 50). 0 when empty or unreadable.
+Single ParseLength(const String& AText);
+// The first family of a font-family list, without quotes and without a style
+// suffix ("Arial-BoldMT" is Arial, bold); the style words go to AStyle.
+String ParseFontFamily(const String& AText, TFontStyles& AStyle);

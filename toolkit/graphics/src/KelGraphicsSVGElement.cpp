@@ -1,0 +1,40 @@
+#include "kel/KelGraphicsSVGElement.h"
+
+namespace {
+
+// A colour value that names a paint: not "none", "transparent" or "default".
+bool NamesPaint(const String& AValue) {
+    return AValue != u"none" && AValue != u"transparent" && AValue != TKelGraphicsSVGElement::DefaultValue;
+}
+
+} // namespace
+
+TKelGraphicsSVGElement* TKelGraphicsSVGElementList::Items(Integer Index) const {
+    return static_cast<TKelGraphicsSVGElement*>(TObjectList::Items(Index));
+}
+
+TKelGraphicsSVGElement* TKelGraphicsSVGElementClassList::Items(Integer Index) const {
+    return static_cast<TKelGraphicsSVGElement*>(TObjectList::Items(Index));
+}
+
+TKelGraphicsSVGElementPathList* TKelGraphicsSVGElement::Paths() {
+    if (!FPaths) FPaths = std::make_unique<TKelGraphicsSVGElementPathList>();
+    return FPaths.get();
+}
+
+TKelGraphicsPath* TKelGraphicsSVGElement::ActivePath() const {
+    if (!FPaths || FPaths->Count() == 0) return nullptr;
+    return FPaths->Items(FPaths->Count() - 1);
+}
+
+bool TKelGraphicsSVGElement::HasFillColor() const {
+    return NamesPaint(FFillColorValue);
+}
+
+bool TKelGraphicsSVGElement::HasStrokeColor() const {
+    return NamesPaint(FStrokeColorValue);
+}
+
+bool TKelGraphicsSVGElement::HasStopColor() const {
+    return NamesPaint(FStopColorValue);
+}
