@@ -1,11 +1,15 @@
 #include "kel/KelStyle.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/Colors.h"
+#include "graphics/DeviceContext.h"
 #include "kel/ThemeFunctions.h"
 #include "kel/WindowsPlatform.h"
 #include "os/Registry.h"
 #include "rtl/Convert.h"
 #include "rtl/MathUtils.h"
+#include "vcl/Forms.h"
+#include "windowing/Paint.h"
 
 #include <algorithm>
 
@@ -282,6 +286,25 @@ bool IsLightStyle(TKelStyle AStyle) {
 bool VCLStylesActive(const TStyleServicesState& AStyleServices, bool ADesigning) {
     if (ADesigning) return AStyleServices.Name != u"Windows10" && AStyleServices.Name != u"Mountain_Mist";
     return AStyleServices.Enabled && AStyleServices.Name != u"Windows";
+}
+
+Single ControlDPIScale(TControl* AControl, TCanvas* ACanvas) {
+    Single scale;
+    if (auto* form = AControl ? dynamic_cast<TForm*>(GetParentForm(AControl)) : nullptr) {
+        if (form->Scaled()) {
+            const TMonitor* monitor = form->Monitor();
+            scale = Single(monitor ? monitor->PixelsPerInch() : Screen->PixelsPerInch()) / 96;
+        } else {
+            scale = 1;
+        }
+    } else if (ACanvas && ACanvas->HandleAllocated()) {
+        scale = Single(winapi::GetDeviceCaps(ACanvas->Handle(), LOGPIXELSY)) / 96;
+    } else {
+        const winapi::HDC screen = winapi::GetDC(nullptr);
+        scale = Single(winapi::GetDeviceCaps(screen, LOGPIXELSX)) / 96;
+        winapi::ReleaseDC(nullptr, screen);
+    }
+    return scale == 0 ? 1 : scale;
 }
 
 TColor ScaleColorChannels(TColor AColor, Integer APercent) {

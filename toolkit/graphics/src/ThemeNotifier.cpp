@@ -4,6 +4,7 @@
 #include "os/RegistryNotify.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Encoding.h"
+#include "vcl/Forms.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Window.h"
 
@@ -17,7 +18,6 @@ namespace {
 constexpr UINT kDeliverRound = WM_APP + 0x0BB1;
 
 constexpr const Char* kRelayClass = u"TRegMonitorThread";
-constexpr const Char* kNotifierWindowClass = u"TThemeNotifierWindow";
 
 // Registers a window class once per window system (a new backend drops the
 // registrations of the previous one).
@@ -108,6 +108,8 @@ void TRegMonitorThread::Execute() {
         FRegistry->SetRootKey(FRootKey);
         if (!FRegistry->OpenKeyReadOnly(FKey)) throw Exception(u"Unable to open registry key " + FKey);
         // The key is always watched with its subkeys, whatever WatchSub says.
+        // The notification belongs to this monitor alone: a change seen or a
+        // stop asked here wakes no other monitor, in this process or another.
         auto change = std::make_unique<os::TRegistryChangeNotification>(FRootKey, FKey, true, FFilter);
         {
             std::lock_guard lock(FLock);
@@ -183,7 +185,7 @@ LRESULT TRegMonitorThread::RelayProc(HWND window, UINT message, WPARAM wParam, L
 // ---- TThemeNotifierWindow ----
 
 const TClassInfo& TThemeNotifierWindow::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TThemeNotifierWindow, TComponent>()
+    static const TClassInfo Info = TClassBuilder<TThemeNotifierWindow, TWinControl>()
                                        .Property(u"OnOfficeThemeChange", TypeInfo_TNotifyEvent(),
                                                  &TThemeNotifierWindow::OnOfficeThemeChange,
                                                  [](TThemeNotifierWindow& window, TNotifyEvent handler) {
@@ -193,30 +195,9 @@ const TClassInfo& TThemeNotifierWindow::StaticClassInfo() {
     return Info;
 }
 
-TThemeNotifierWindow::~TThemeNotifierWindow() {
-    if (FHandle && IsWindow(FHandle)) {
-        SetWindowLongPtr(FHandle, GWLP_USERDATA, 0);
-        DestroyWindow(FHandle);
-    }
-}
-
-HWND TThemeNotifierWindow::Handle() {
-    if (!FHandle || !IsWindow(FHandle)) {
-        EnsureClass(kNotifierWindowClass, &WindowProc);
-        FHandle = CreateHiddenWindow(kNotifierWindowClass, this);
-    }
-    return FHandle;
-}
-
-LRESULT TThemeNotifierWindow::WndProc(UINT Message, WPARAM WParam, LPARAM LParam) {
-    if (Message == WM_OFFICETHEMECHANGE && OnOfficeThemeChange) OnOfficeThemeChange(this);
-    return DefWindowProc(FHandle, Message, WParam, LParam);
-}
-
-LRESULT TThemeNotifierWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (auto* self = reinterpret_cast<TThemeNotifierWindow*>(GetWindowLongPtr(window, GWLP_USERDATA)))
-        return self->WndProc(message, wParam, lParam);
-    return DefWindowProc(window, message, wParam, lParam);
+void TThemeNotifierWindow::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_OFFICETHEMECHANGE && OnOfficeThemeChange) OnOfficeThemeChange(this);
+    TWinControl::WndProc(Message);
 }
 
 // ---- TThemeNotifier ----
@@ -241,7 +222,11 @@ void TThemeNotifier::AfterConstruction() {
         u"Software\\Microsoft\\Office\\15.0\\Common", u"Software\\Microsoft\\Office\\16.0\\Common"};
     if (version < 1 || version > 4) return;
 
+    auto* parent = dynamic_cast<TWinControl*>(Owner());
+    if (!parent) throw EInvalidCast(u"Invalid class typecast");
     FWindow = Create<TThemeNotifierWindow>(this);
+    FWindow->SetParent(parent);
+    FWindow->SetVisible(false);
     FWindow->OnOfficeThemeChange = [this](TObject*) {
         if (OnOfficeThemeChange) OnOfficeThemeChange(this);
     };
@@ -264,6 +249,14 @@ void TThemeNotifier::BeforeDestruction() {
     TComponent::BeforeDestruction();
 }
 
+void TThemeNotifier::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent == FWindow) {
+        FWindow = nullptr;
+        if (FThread) FThread->SetWnd(nullptr);
+    }
+    TComponent::Notification(AComponent, Operation);
+}
+
 void TThemeNotifier::StopMonitor() {
     // The monitor is owned here rather than freeing itself, so it is never
     // used after it has ended; it is joined before the hidden window goes.
@@ -281,6 +274,10 @@ void TThemeNotifier::UnRegisterWindow(HWND Hwnd) {
 }
 
 TThemeNotifier* ThemeNotifierInstance(TComponent* AOwner) {
-    if (!NotifierCell) NotifierCell = Create<TThemeNotifier>(AOwner);
+    if (!NotifierCell) {
+        TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
+        TComponent* owner = mainForm && mainForm->HandleAllocated() ? mainForm : AOwner;
+        NotifierCell = Create<TThemeNotifier>(owner);
+    }
     return NotifierCell;
 }

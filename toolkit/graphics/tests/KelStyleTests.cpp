@@ -1,8 +1,11 @@
 #include "ThemeTestSupport.h"
+#include "graphics/Canvas.h"
 #include "graphics/Colors.h"
+#include "graphics/DeviceContext.h"
 #include "kel/KelStyle.h"
 #include "kel/ThemeFunctions.h"
 #include "rtl/Encoding.h"
+#include "vcl/Forms.h"
 
 #include <functional>
 
@@ -273,6 +276,50 @@ TEST(KelStyleRoutines, FontFollowsTheLocaleProbe) {
     TWindowsPlatformOverride answers(platform);
     EXPECT_FALSE(IsVistaOrLater());
     EXPECT_EQ(DefaultFontName(), u"Tahoma");
+}
+
+} // namespace
+
+namespace {
+
+// The screen's pixels per inch for one test.
+class TScreenDensity {
+public:
+    explicit TScreenDensity(Integer pixelsPerInch) : FSaved(ScreenPixelsPerInch()) {
+        SetScreenPixelsPerInch(pixelsPerInch);
+    }
+    ~TScreenDensity() { SetScreenPixelsPerInch(FSaved); }
+
+private:
+    Integer FSaved;
+};
+
+TEST(ControlDPIScale, FormThenCanvasThenScreen) {
+    UseHeadlessWindowSystem();
+    TScreenDensity density(144);
+    TForm* form = Create<TForm>(nullptr);
+    auto* control = Create<TWinControl>(form);
+    control->SetParent(form);
+    EXPECT_EQ(ControlDPIScale(control, nullptr), 1.5f);
+    form->SetScaled(false);
+    EXPECT_EQ(ControlDPIScale(control, nullptr), 1.0f);
+    EXPECT_EQ(ControlDPIScale(form, nullptr), 1.0f);
+
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 4);
+    TDeviceContext device(surface, TDeviceTechnology::Printer, 120);
+    cairo_surface_destroy(surface);
+    TCanvas canvas;
+    EXPECT_EQ(ControlDPIScale(nullptr, &canvas), 1.5f); // no handle yet: the screen
+    canvas.SetHandle(&device);
+    EXPECT_EQ(ControlDPIScale(nullptr, &canvas), 1.25f);
+    EXPECT_EQ(ControlDPIScale(control, &canvas), 1.0f); // the form comes first
+
+    auto* loose = Create<TWinControl>(nullptr); // on no form
+    EXPECT_EQ(ControlDPIScale(loose, &canvas), 1.25f);
+    EXPECT_EQ(ControlDPIScale(loose, nullptr), 1.5f);
+    Free(loose);
+    Free(form);
+    UseHeadlessWindowSystem();
 }
 
 } // namespace

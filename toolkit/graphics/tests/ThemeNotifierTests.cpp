@@ -2,6 +2,8 @@
 #include "kel/ThemeNotifier.h"
 #include "os/RegistryNotify.h"
 #include "rtl/Encoding.h"
+#include "rtltesting/ExceptionMessage.h"
+#include "vcl/Forms.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Window.h"
 
@@ -42,7 +44,7 @@ protected:
         receiver.lpfnWndProc = &ReceiverProc;
         receiver.lpszClassName = u"Receiver";
         RegisterClass(receiver);
-        FOwner = Create<TComponent>(nullptr);
+        FOwner = Create<TForm>(nullptr);
     }
     void TearDown() override {
         Free(FOwner);
@@ -86,7 +88,7 @@ protected:
         return notifier;
     }
 
-    TComponent* FOwner = nullptr;
+    TForm* FOwner = nullptr;
 };
 
 TEST_F(ThemeNotifierTest, WithoutOffice12OrLaterThereIsNoMonitor) {
@@ -136,7 +138,8 @@ TEST_F(ThemeNotifierTest, AChangeFromAnotherProcessReachesTheHiddenWindowThenEac
 
 TEST_F(ThemeNotifierTest, FreeingTheNotifierStopsTheMonitorAndANewOneStartsAgain) {
     CreateKey(kGeneral16);
-    TComponent* gridOwner = Create<TComponent>(FOwner);
+    auto* gridOwner = Create<TWinControl>(FOwner);
+    gridOwner->SetParent(FOwner);
     TThemeNotifier* notifier = ThemeNotifierInstance(gridOwner);
     ASSERT_NE(notifier->MonitorThread(), nullptr);
     notifier->RegisterWindow(Receiver("grid"));
@@ -164,6 +167,31 @@ TEST_F(ThemeNotifierTest, FreeingTheNotifierWhileARoundWaitsForTheGuiThreadDoesN
     Free(notifier);
     PumpFor(std::chrono::milliseconds(20));
     EXPECT_TRUE(Deliveries.empty());
+}
+
+TEST_F(ThemeNotifierTest, TheHiddenWindowLivesInTheOwnerAndItsOwnerMustBeWindowed) {
+    CreateKey(kGeneral16);
+    TThemeNotifier* notifier = ThemeNotifierInstance(FOwner);
+    EXPECT_EQ(notifier->Owner(), FOwner);
+    EXPECT_EQ(notifier->NotifierWindow()->Parent(), FOwner);
+    EXPECT_FALSE(notifier->NotifierWindow()->Visible());
+    EXPECT_EQ(GetParent(notifier->NotifierWindow()->Handle()), FOwner->Handle());
+    Free(notifier);
+
+    TComponent* plain = Create<TComponent>(FOwner);
+    EXPECT_EQ(MessageOf<EInvalidCast>([&] { ThemeNotifierInstance(plain); }), u"Invalid class typecast");
+    EXPECT_NE(ThemeNotifierInstance(FOwner), nullptr); // the failed attempt left the cell empty
+}
+
+TEST_F(ThemeNotifierTest, TheMainFormOwnsTheNotifierOnceItHasItsWindow) {
+    TForm* mainForm = nullptr;
+    Application->CreateForm(mainForm);
+    TThemeNotifier* notifier = ThemeNotifierInstance(FOwner);
+    EXPECT_EQ(notifier->Owner(), FOwner); // the main form has no window yet
+    Free(notifier);
+    mainForm->HandleNeeded();
+    EXPECT_EQ(ThemeNotifierInstance(FOwner)->Owner(), mainForm);
+    Free(mainForm);
 }
 
 TEST_F(ThemeNotifierTest, NothingRunsAtDesignTime) {

@@ -61,8 +61,13 @@ bool IsEditable(const TMarkupControl& control) {
     return control.Type != u"BUTTON" && control.Type != u"CHECK" && control.Type != u"RADIO";
 }
 
+// ` NAME="value"`, built by appending (GCC 12 warns falsely about
+// `literal + String&&` in optimised builds).
 String Attribute(std::u16string_view name, const String& value) {
-    return u" " + String(name) + u"=\"" + value + u"\"";
+    String attribute;
+    attribute.reserve(name.size() + value.size() + 4);
+    attribute.append(u" ").append(name).append(u"=\"").append(value).append(u"\"");
+    return attribute;
 }
 
 } // namespace

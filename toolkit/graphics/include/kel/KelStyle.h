@@ -12,6 +12,9 @@
 
 #include <string_view>
 
+class TCanvas;
+class TControl;
+
 // The visual styles; the ordinals are stored and compared by other code.
 enum TKelStyle : Byte {
     tsOffice2003Blue,
@@ -151,6 +154,12 @@ struct TStyleServicesState {
 // Not designing: enabled and a style other than "Windows". Designing: a
 // style other than "Windows10" and "Mountain_Mist". Names compare exactly.
 bool VCLStylesActive(const TStyleServicesState& AStyleServices, bool ADesigning);
+
+// The scale factor of a control's pixels against 96 per inch: the monitor's
+// pixels per inch of a control on a scaled standard form (1 on an unscaled
+// one); otherwise those of the canvas's device, when it has one; otherwise
+// the screen's. Never 0.
+Single ControlDPIScale(TControl* AControl, TCanvas* ACanvas);
 
 // Each channel of the colour (a system colour is looked up) becomes
 // round((100 - APercent) * channel / 100), halves to even, within 0..255:

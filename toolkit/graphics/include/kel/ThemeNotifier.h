@@ -14,6 +14,7 @@
 
 #include "os/Registry.h"
 #include "rtl/Component.h"
+#include "vcl/Controls.h"
 #include "windowing/Messages.h"
 
 #include <condition_variable>
@@ -42,7 +43,8 @@ public:
     bool HasValue(winapi::HWND Value) const { return IndexOf(Value) >= 0; }
 };
 
-// The monitor: made suspended on the GUI thread, configured, then started.
+// The monitor: made suspended on the GUI thread (its relay window lives
+// there), configured, then started.
 // It ends when stopped, or at once when its key cannot be opened.
 class TRegMonitorThread : public TObject {
 public:
@@ -110,26 +112,14 @@ private:
 };
 
 // The notifier's hidden window: fires OnOfficeThemeChange, with itself as
-// sender, when WM_OFFICETHEMECHANGE arrives.
-class TThemeNotifierWindow : public TComponent {
+// sender, when WM_OFFICETHEMECHANGE arrives, and passes every message on.
+class TThemeNotifierWindow : public TWinControl {
     RTL_CLASS(TThemeNotifierWindow)
 public:
-    explicit TThemeNotifierWindow(TComponent* AOwner) : TComponent(AOwner) {}
-    ~TThemeNotifierWindow() override;
-
-    // The window, created at the first request (hidden).
-    winapi::HWND Handle();
-    bool HandleAllocated() const { return FHandle != nullptr; }
+    explicit TThemeNotifierWindow(TComponent* AOwner) : TWinControl(AOwner) {}
+    void WndProc(TMessage& Message) override;
 
     TNotifyEvent OnOfficeThemeChange;
-
-protected:
-    virtual winapi::LRESULT WndProc(winapi::UINT Message, winapi::WPARAM WParam, winapi::LPARAM LParam);
-
-private:
-    static winapi::LRESULT WindowProc(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam,
-                                      winapi::LPARAM lParam);
-    winapi::HWND FHandle = nullptr;
 };
 
 class TThemeNotifier : public TComponent {
@@ -138,7 +128,9 @@ public:
     explicit TThemeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
     ~TThemeNotifier() override;
     // Where Office 12.0 or later is installed (and not at design time):
-    // makes the hidden window and starts the monitor on that Office's key.
+    // makes the hidden window in the owner and starts the monitor on that
+    // Office's key. An owner that is not a windowed control raises
+    // EInvalidCast "Invalid class typecast".
     void AfterConstruction() override;
     // Stops the monitor and clears the process-wide cell.
     void BeforeDestruction() override;
@@ -153,6 +145,9 @@ public:
 
     TNotifyEvent OnOfficeThemeChange;
 
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     void StopMonitor();
 
@@ -160,6 +155,8 @@ private:
     std::unique_ptr<TRegMonitorThread> FThread;
 };
 
-// The process-wide notifier, created with AOwner at the first call (and again
-// after the previous one was freed). The owner frees it.
+// The process-wide notifier, created at the first call (and again after the
+// previous one was freed), owned by the application's main form when that
+// has its window, else by AOwner; the owner frees it. The owner must be a
+// windowed control: the hidden window lives in it.
 TThemeNotifier* ThemeNotifierInstance(TComponent* AOwner);
