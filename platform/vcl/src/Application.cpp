@@ -2,9 +2,9 @@
 // an event, the hint cycle and the message boxes.
 
 #include "ControlGlobals.h"
-#include "WindowingBridge.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Encoding.h"
+#include "windowing/Backend.h"
 #include "vcl/Forms.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
@@ -165,9 +165,10 @@ void TApplication::Run() {
     do {
         try {
             HandleMessage();
-        } catch (...) {
+        } catch (const EWindowingError&) {
             // A window system that cannot wait cannot run the loop either.
-            if (detail::IsWindowingFailure(std::current_exception())) throw;
+            throw;
+        } catch (...) {
             HandleException(this);
         }
     } while (!FTerminated);

@@ -2,10 +2,10 @@
 // control, the screen cursor, and the monitors of the window system.
 
 #include "ControlGlobals.h"
-#include "WindowingBridge.h"
 #include "graphics/DeviceContext.h"
 #include "rtl/ClassBuilder.h"
 #include "vcl/Forms.h"
+#include "windowing/Backend.h"
 #include "windowing/Input.h"
 #include "windowing/SystemMetrics.h"
 
@@ -182,13 +182,25 @@ TRect TScreen::WorkAreaRect() const {
     return Area;
 }
 
+namespace {
+
+// The bounds of the window system's monitors, the primary one first.
+std::vector<TRect> MonitorBounds() {
+    std::vector<TRect> Result;
+    for (const auto& Monitor : Backend().Monitors())
+        Result.push_back(Monitor.rcMonitor);
+    return Result;
+}
+
+} // namespace
+
 Integer TScreen::MonitorCount() const {
     return GetMonitorCount();
 }
 
 TMonitor* TScreen::MonitorOf(HMONITOR Handle) const {
     if (!Handle) return nullptr;
-    std::vector<TRect> All = detail::MonitorBounds();
+    std::vector<TRect> All = MonitorBounds();
     for (size_t I = 0; I < All.size(); ++I) {
         if (winapi::MonitorFromRect(All[I], MONITOR_DEFAULTTONULL) != Handle) continue;
         if (FMonitors.size() < All.size()) FMonitors.resize(All.size());
@@ -200,7 +212,7 @@ TMonitor* TScreen::MonitorOf(HMONITOR Handle) const {
 }
 
 TMonitor* TScreen::Monitors(Integer Index) const {
-    std::vector<TRect> All = detail::MonitorBounds();
+    std::vector<TRect> All = MonitorBounds();
     if (Index < 0 || Index >= Integer(All.size()))
         throw EListError(u"List index out of bounds (%d)", {Index});
     return MonitorOf(winapi::MonitorFromRect(All[size_t(Index)], MONITOR_DEFAULTTONULL));

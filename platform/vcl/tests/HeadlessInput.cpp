@@ -10,14 +10,14 @@ namespace {
 THeadlessBackend* Backend = nullptr;
 std::shared_ptr<TManualClock> Clock;
 
-::TMouseButton Native(TButton Button) {
+TMouseButton Native(TButton Button) {
     switch (Button) {
     case TButton::Right:
-        return ::TMouseButton::Right;
+        return mbRight;
     case TButton::Middle:
-        return ::TMouseButton::Middle;
+        return mbMiddle;
     default:
-        return ::TMouseButton::Left;
+        return mbLeft;
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Input injected into the headless window system, in a header that does not
-// bring the backend's own TMouseButton next to the run-time library's.
+// Input injected into the headless window system on a manual clock: the
+// tests' short way to start the backend and drive it.
 
 #include "rtl/Types.h"
 

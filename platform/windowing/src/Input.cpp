@@ -16,9 +16,9 @@ constexpr Byte KeyToggledBit = 0x01;
 
 Integer ButtonKey(TMouseButton button) {
     switch (button) {
-    case TMouseButton::Right:
+    case mbRight:
         return VK_RBUTTON;
-    case TMouseButton::Middle:
+    case mbMiddle:
         return VK_MBUTTON;
     default:
         return VK_LBUTTON;
@@ -157,12 +157,12 @@ void RouteButton(TMouseButton button, bool down) {
     Integer hitTest = HTNOWHERE;
     HWND target = MouseTarget(point, hitTest);
     if (!target) return;
-    UINT base = button == TMouseButton::Left
+    UINT base = button == mbLeft
                     ? WM_LBUTTONDOWN
-                    : (button == TMouseButton::Right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN);
-    UINT ncBase = button == TMouseButton::Left
+                    : (button == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN);
+    UINT ncBase = button == mbLeft
                       ? WM_NCLBUTTONDOWN
-                      : (button == TMouseButton::Right ? WM_NCRBUTTONDOWN : WM_NCMBUTTONDOWN);
+                      : (button == mbRight ? WM_NCRBUTTONDOWN : WM_NCMBUTTONDOWN);
     bool client = hitTest == HTCLIENT;
     UINT message = (client ? base : ncBase) + (down ? 0 : 1);
     if (down) {

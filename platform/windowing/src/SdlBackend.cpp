@@ -391,8 +391,8 @@ private:
                                                            : TInputEvent::TKind::ButtonUp;
             input.Button =
                 event.button.button == SDL_BUTTON_RIGHT
-                    ? TMouseButton::Right
-                    : (event.button.button == SDL_BUTTON_MIDDLE ? TMouseButton::Middle : TMouseButton::Left);
+                    ? mbRight
+                    : (event.button.button == SDL_BUTTON_MIDDLE ? mbMiddle : mbLeft);
             QueueInput(input);
             break;
         }

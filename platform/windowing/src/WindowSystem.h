@@ -99,7 +99,7 @@ struct TRoutedInput {
 
 struct TClickMemory {
     winapi::HWND Window = nullptr;
-    TMouseButton Button = TMouseButton::Left;
+    TMouseButton Button = mbLeft;
     UInt64 Time = 0;
     TPoint Point;
     bool Valid = false;

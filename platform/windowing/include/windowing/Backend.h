@@ -4,6 +4,7 @@
 // changes or needs presenting; the backend queues what happens on its side
 // through the TInputEvent routines below.
 
+#include "rtl/Events.h"
 #include "rtl/Exception.h"
 #include "windowing/Input.h"
 #include "windowing/Window.h"
@@ -17,8 +18,6 @@ class EWindowingError : public Exception {
 public:
     using Exception::Exception;
 };
-
-enum class TMouseButton { Left, Right, Middle };
 
 struct TInputEvent {
     enum class TKind {
@@ -36,7 +35,7 @@ struct TInputEvent {
     };
     TKind Kind = TKind::MouseMove;
     TPoint Point;
-    TMouseButton Button = TMouseButton::Left;
+    TMouseButton Button = mbLeft;
     Integer Delta = 0;
     bool Horizontal = false;
     Integer VirtualKey = 0;

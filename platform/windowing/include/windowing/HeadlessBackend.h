@@ -34,10 +34,10 @@ public:
 
     // ---- Injected input ----
     void MoveMouse(Integer x, Integer y);
-    void PressButton(TMouseButton button = TMouseButton::Left);
-    void ReleaseButton(TMouseButton button = TMouseButton::Left);
+    void PressButton(TMouseButton button = mbLeft);
+    void ReleaseButton(TMouseButton button = mbLeft);
     // Move, press and release at a screen point.
-    void Click(Integer x, Integer y, TMouseButton button = TMouseButton::Left);
+    void Click(Integer x, Integer y, TMouseButton button = mbLeft);
     void Wheel(Integer delta, bool horizontal = false);
     void PressKey(Integer virtualKey, std::optional<String> text = std::nullopt, bool extended = false);
     void ReleaseKey(Integer virtualKey, bool extended = false);
