@@ -351,6 +351,52 @@ public:
     virtual std::unique_ptr<TKelBitmap>
     DrawBitmapPartSync(const TRectF& ASourceRect, const TRectF& ADestinationRect, const TPicture* ABitmap);
 
+    // --- Painters of small controls ---------------------------------------------
+    //
+    // They set the object's fill and stroke and leave them changed (the
+    // progress bar puts the fill colour back). With AAdaptToStyle the button
+    // colours come from the class-wide defaults below. AScaleFactor is for
+    // glyphs; the faces painted here do not use it.
+    void DrawButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle = false,
+                    Single AScaleFactor = 1);
+    void DrawButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle = false,
+                    Single AScaleFactor = 1) {
+        DrawButton(RectToRectF(ARect), ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+    }
+    void DrawCheckBox(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled,
+                      Single AScaleFactor = 1);
+    void DrawCheckBox(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled,
+                      Single AScaleFactor = 1) {
+        DrawCheckBox(RectToRectF(ARect), AChecked, AFocused, AEnabled, AScaleFactor);
+    }
+    void DrawRadioButton(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled,
+                         Single AScaleFactor = 1);
+    void DrawRadioButton(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled,
+                         Single AScaleFactor = 1) {
+        DrawRadioButton(RectToRectF(ARect), AChecked, AFocused, AEnabled, AScaleFactor);
+    }
+    // AFormat takes the percentage as its one floating-point argument; a
+    // format that cannot shows the plain number instead.
+    void DrawProgressBar(const TRectF& ARect, Single AValue, const String& AFormat, Single AMax,
+                         TColor AColor, TColor ATextColor, bool AShowText, bool AEnabled,
+                         Single AScaleFactor = 1);
+    void DrawProgressBar(const TRect& ARect, Single AValue, const String& AFormat, Single AMax, TColor AColor,
+                         TColor ATextColor, bool AShowText, bool AEnabled, Single AScaleFactor = 1) {
+        DrawProgressBar(RectToRectF(ARect), AValue, AFormat, AMax, AColor, ATextColor, AShowText, AEnabled,
+                        AScaleFactor);
+    }
+
+    // The class-wide colours of the adapting painters, shared by all objects.
+    static TColor DefaultGlyphColor;
+    static TColor DefaultButtonBorderColor;
+    static TColor DefaultButtonColor;
+    static TColor DefaultButtonFocusedBorderColor;
+    static TColor DefaultButtonFocusedColor;
+    static TColor DefaultButtonDisabledBorderColor;
+    static TColor DefaultButtonDisabledColor;
+    // Sets them to the standard colours (which they also start with).
+    static void SetDefaultGraphicColors();
+
     // --- Hit tests and colours (class functions) --------------------------------
     // False for a radius of 0 or less.
     static bool PointInCircle(const TPointF& APoint, const TPointF& ACenter, Single ARadius);
