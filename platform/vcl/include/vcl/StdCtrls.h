@@ -1,5 +1,6 @@
 #pragma once
-// The standard controls: edits and memos.
+// The standard controls: edits and memos, push buttons, check boxes and
+// radio buttons.
 //
 // TCustomEdit is the edit window itself: its default window procedure keeps
 // the text, the caret and the selection, edits on keys and mouse, talks to
@@ -216,4 +217,104 @@ class TMemo : public TCustomMemo {
     RTL_CLASS(TMemo)
 public:
     explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
+};
+
+// ---- Buttons ----
+
+RTL_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
+
+// A push button. Enter presses the focused button, or the Default one when
+// no other button has the focus; Escape presses the Cancel button. A click
+// hands ModalResult to the form.
+class TButton : public TCustomControl {
+    RTL_CLASS(TButton)
+public:
+    explicit TButton(TComponent* AOwner);
+
+    bool Default() const { return FDefault; }
+    void SetDefault(bool Value);
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+
+    void Click() override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+
+private:
+    // Whether Enter presses this button now.
+    bool AnswersEnter() const;
+
+    bool FDefault = false;
+    bool FCancel = false;
+    TModalResult FModalResult = mrNone;
+    bool FPressed = false;
+};
+
+// The common part of check boxes and radio buttons: a mark and a caption
+// beside it, toggled by a click or the space bar.
+class TButtonControl : public TCustomControl {
+    RTL_CLASS(TButtonControl)
+public:
+    explicit TButtonControl(TComponent* AOwner);
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    // The frame-control state of the mark (DFCS_BUTTONCHECK …).
+    virtual Cardinal MarkState() const = 0;
+    // What a click or the space bar does.
+    virtual void Toggle() = 0;
+};
+
+class TCustomCheckBox : public TButtonControl {
+    RTL_CLASS(TCustomCheckBox)
+public:
+    explicit TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {}
+
+    TCheckBoxState State() const { return FState; }
+    // A change of state runs OnClick.
+    void SetState(TCheckBoxState Value);
+    bool Checked() const { return FState == cbChecked; }
+    void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+    bool AllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
+
+protected:
+    Cardinal MarkState() const override;
+    // Unchecked, checked, then grayed when allowed, and round again.
+    void Toggle() override;
+
+private:
+    TCheckBoxState FState = cbUnchecked;
+    bool FAllowGrayed = false;
+};
+
+class TCheckBox : public TCustomCheckBox {
+    RTL_CLASS(TCheckBox)
+public:
+    explicit TCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner) {}
+};
+
+// A radio button: checking it unchecks the radio buttons beside it on the
+// same parent; checking runs OnClick.
+class TRadioButton : public TButtonControl {
+    RTL_CLASS(TRadioButton)
+public:
+    explicit TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {}
+
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    Cardinal MarkState() const override;
+    void Toggle() override { SetChecked(true); }
+
+private:
+    bool FChecked = false;
 };
