@@ -20,6 +20,15 @@ Integer FocusCount = 0;
 
 const char16_t* const SCannotFocus = u"Cannot focus a disabled or invisible window";
 
+// Whether Control and its parents below Form are visible and enabled. The
+// form itself may still be hidden: a dialog names its active control before
+// it is shown.
+bool CanBecomeActive(const TWinControl* Control, const TCustomForm* Form) {
+    for (const TControl* Item = Control; Item && Item != Form; Item = Item->Parent())
+        if (!Item->Visible() || !Item->Enabled()) return false;
+    return true;
+}
+
 } // namespace
 
 const TClassInfo& TCustomForm::StaticClassInfo() {
@@ -251,7 +260,7 @@ bool TCustomForm::CanFocus() const {
 void TCustomForm::SetActiveControl(TWinControl* Control) {
     if (FActiveControl == Control) return;
     if (Control && !(Control != this && GetParentForm(Control) == this &&
-                     (ComponentState().Contains(csLoading) || Control->CanFocus())))
+                     (ComponentState().Contains(csLoading) || CanBecomeActive(Control, this))))
         throw EInvalidOperation(SCannotFocus);
     FActiveControl = Control;
     if (!ComponentState().Contains(csLoading) && FActive) SetWindowFocus();

@@ -111,11 +111,11 @@ TCustomGrid::TAxis TCustomGrid::Vert() const {
 // ---- TInplaceEdit ------------------------------------------------------------------------------------
 
 const TClassInfo& TInplaceEdit::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TInplaceEdit, TCustomControl>().Build();
+    static const TClassInfo Info = TClassBuilder<TInplaceEdit, TCustomEdit>().Build();
     return Info;
 }
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomControl(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     SetVisible(false);
     SetTabStop(true);
 }

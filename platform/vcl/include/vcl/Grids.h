@@ -14,6 +14,7 @@
 #include "rtl/Exception.h"
 #include "rtl/StringList.h"
 #include "vcl/Controls.h"
+#include "vcl/StdCtrls.h"
 
 #include <functional>
 #include <memory>
@@ -38,8 +39,6 @@ RTL_SET_INFO(TGridDrawState)
 // What a mouse drag over the grid is doing.
 RTL_ENUM(TGridState, gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving)
 RTL_ENUM(TGridDrawingStyle, gdsClassic, gdsThemed, gdsGradient)
-// Which scroll bars a control shows.
-RTL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 struct TGridCoord {
     Integer X = 0;
@@ -68,7 +67,7 @@ class TCustomGrid;
 // The editor that a grid shows over its current cell. The grid creates it
 // once through CreateEditor, loads it with GetEditText, places it over the
 // cell and takes its text back through SetEditText when it hides it.
-class TInplaceEdit : public TCustomControl {
+class TInplaceEdit : public TCustomEdit {
     RTL_CLASS(TInplaceEdit)
 public:
     explicit TInplaceEdit(TComponent* AOwner);

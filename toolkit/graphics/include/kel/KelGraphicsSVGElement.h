@@ -2,12 +2,15 @@
 // TKelGraphicsSVGElement: one element of a loaded SVG document (a shape, a
 // container, a gradient, a stop, a text piece or a style rule) with the
 // presentation read from its attributes, its style attribute and the style
-// sheet, and the sub-paths of its path data or point list.
+// sheet, and the sub-paths of its path data or point list. Shapes keep their
+// geometry in X, Y, Width, Height, Rx and Ry (see each field for the kinds
+// that use it another way).
 //
 // A value field holding "default" means the property was not given on this
 // element; the Has... tests read it so.
 
 #include "graphics/GraphicsObjects.h"
+#include "kel/KelBitmap.h"
 #include "kel/KelGraphicsMatrix.h"
 #include "kel/KelGraphicsPath.h"
 #include "rtl/List.h"
@@ -49,10 +52,17 @@ public:
 class TKelGraphicsSVGElement : public TObject {
 public:
     TKelGraphicsSVGElement() = default;
-    ~TKelGraphicsSVGElement() override = default;
+    ~TKelGraphicsSVGElement() override;
 
     // Created on first read.
     TKelGraphicsSVGElementPathList* Paths();
+    TKelGraphicsSVGElementList* Elements();
+    // The picture of an image element.
+    TKelBitmap* Bitmap();
+    // All sub-paths joined; built on the first read and never rebuilt.
+    TKelGraphicsPath* CombinedPath();
+    bool HasElements() const { return FElements != nullptr; }
+    bool HasBitmap() const { return FBitmap != nullptr; }
     // The last sub-path; null when there is none.
     TKelGraphicsPath* ActivePath() const;
     bool HasPaths() const { return FPaths != nullptr; }
@@ -76,6 +86,33 @@ public:
     // The element's own transform; all zeros when it has none.
     const TKelGraphicsMatrix& Matrix() const { return FMatrix; }
     void SetMatrix(const TKelGraphicsMatrix& Value) { FMatrix = Value; }
+    // Geometry. Circle and ellipse: X, Y the centre, Rx, Ry the radii (a
+    // circle's r in both). Line and linear gradient: (X, Y) the first point,
+    // (Width, Height) the second.
+    Single X() const { return FX; }
+    void SetX(Single Value) { FX = Value; }
+    Single Y() const { return FY; }
+    void SetY(Single Value) { FY = Value; }
+    Single Width() const { return FWidth; }
+    void SetWidth(Single Value) { FWidth = Value; }
+    Single Height() const { return FHeight; }
+    void SetHeight(Single Value) { FHeight = Value; }
+    Single Rx() const { return FRx; }
+    void SetRx(Single Value) { FRx = Value; }
+    Single Ry() const { return FRy; }
+    void SetRy(Single Value) { FRy = Value; }
+    // A radial gradient's centre in percent of the filled shape's bounds, and
+    // whether the attributes were given.
+    Single CX() const { return FCX; }
+    void SetCX(Single Value) { FCX = Value; }
+    Single CY() const { return FCY; }
+    void SetCY(Single Value) { FCY = Value; }
+    bool HasCX() const { return FHasCX; }
+    void SetHasCX(bool Value) { FHasCX = Value; }
+    bool HasCY() const { return FHasCY; }
+    void SetHasCY(bool Value) { FHasCY = Value; }
+
+    // The gradientTransform attribute; all zeros when absent.
     const TKelGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
     void SetGradientMatrix(const TKelGraphicsMatrix& Value) { FGradientMatrix = Value; }
 
@@ -121,6 +158,24 @@ public:
     const String& ClipPathRefID() const { return FClipPathRefID; }
     void SetClipPathRefID(const String& Value) { FClipPathRefID = Value; }
 
+    // References resolved after loading; the element never owns them.
+    // ClassRef: the style rule that replaces this element's presentation.
+    TKelGraphicsSVGElement* ClassRef() const { return FClassRef; }
+    void SetClassRef(TKelGraphicsSVGElement* Value) { FClassRef = Value; }
+    // The shape that clips this element.
+    TKelGraphicsSVGElement* ClipPathRef() const { return FClipPathRef; }
+    void SetClipPathRef(TKelGraphicsSVGElement* Value) { FClipPathRef = Value; }
+    // The gradient or pattern that URLRefID names.
+    TKelGraphicsSVGElement* PaintServer() const { return FPaintServer; }
+    void SetPaintServer(TKelGraphicsSVGElement* Value) { FPaintServer = Value; }
+    // The gradient that HRefID names.
+    TKelGraphicsSVGElement* GradientLink() const { return FGradientLink; }
+    void SetGradientLink(TKelGraphicsSVGElement* Value) { FGradientLink = Value; }
+
+    // The text of a text element or text node.
+    const String& Text() const { return FText; }
+    void SetText(const String& Value) { FText = Value; }
+
     const String& FontFamily() const { return FFontFamily; }
     void SetFontFamily(const String& Value) { FFontFamily = Value; }
     Single FontSize() const { return FFontSize; }
@@ -143,8 +198,17 @@ public:
     static inline const String DefaultValue = u"default";
 
 private:
+    std::unique_ptr<TKelBitmap> FBitmap;
+    std::unique_ptr<TKelGraphicsPath> FCombinedPath;
     std::unique_ptr<TKelGraphicsSVGElementPathList> FPaths;
+    std::unique_ptr<TKelGraphicsSVGElementList> FElements;
     TKelGraphicsSVGElementType FType = etContainer;
+    Single FWidth = 0;
+    Single FX = 0;
+    Single FY = 0;
+    Single FHeight = 0;
+    Single FRx = 0;
+    Single FRy = 0;
     TKelGraphicsMatrix FMatrix;
     TColor FFillColor = 0;
     TColor FStrokeColor = 0;
@@ -163,15 +227,24 @@ private:
     Single FOpacity = 1;
     String FID;
     String FClassRefID;
+    TKelGraphicsSVGElement* FClassRef = nullptr;
     String FHRefID;
     String FURLRefID;
+    TKelGraphicsSVGElement* FGradientLink = nullptr;
+    TKelGraphicsSVGElement* FPaintServer = nullptr;
     String FClipPathRefID;
+    TKelGraphicsSVGElement* FClipPathRef = nullptr;
     String FFontFamily;
     String FFontSizeValue;
     Single FFontSize = 0;
     TFontStyles FFontStyle;
+    String FText;
     String FDisplayValue;
     String FPreserveAspectRatioValue = DefaultValue;
     TKelGraphicsSVGElementPreserveAspectRatio FPreserveAspectRatio = parOther;
+    Single FCX = 0;
+    Single FCY = 0;
+    bool FHasCX = false;
+    bool FHasCY = false;
     TKelGraphicsMatrix FGradientMatrix;
 };

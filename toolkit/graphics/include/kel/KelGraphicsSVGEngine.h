@@ -1,7 +1,14 @@
 #pragma once
-// TKelGraphicsSVGImport: the toolkit's SVG engine. Declared here so far: the
-// lists the presentation reader writes, and the grammars that turn attribute
-// texts into geometry and presentation while a document loads:
+// TKelGraphicsSVGImport: the toolkit's SVG engine. Loading parses the text
+// with the platform's XML document and walks its element nodes into a tree
+// of elements: the top-level elements, and the definitions (the content of
+// "defs" and the style rules). References between elements (style rules,
+// paint servers, clip paths, gradient links) are then resolved, and the view
+// rectangle fixed: the viewBox, else the width and height, else the bounds of
+// the drawable content. Elements and attributes the engine does not know are
+// skipped; "use", "switch" and a nested "svg" are skipped with their content.
+//
+// The grammars that turn attribute texts into geometry and presentation:
 //   - transform lists into matrices, path data into sub-paths (elliptical arcs
 //     become cubic curves);
 //   - declarations ("fill:red;stroke-width:2") and style sheets of single
@@ -16,18 +23,48 @@
 #include "graphics/GraphicsObjects.h"
 #include "kel/KelGraphicsMatrix.h"
 #include "kel/KelGraphicsSVGElement.h"
+#include "kel/KelSVGImport.h"
 #include "rtl/Types.h"
 
+#include <memory>
 #include <vector>
 
 class IXMLNode;
+class TXMLDocument;
 
 using TKelGraphicsSVGTokens = std::vector<String>;
 
-class TKelGraphicsSVGImport : public TObject {
+class TKelGraphicsSVGImport : public TKelSVGImport {
 public:
-    TKelGraphicsSVGImport() = default;
-    ~TKelGraphicsSVGImport() override = default;
+    TKelGraphicsSVGImport();
+    ~TKelGraphicsSVGImport() override;
+
+    // --- The document ------------------------------------------------------------
+
+    bool HasElements() const override { return ElementCount() > 0; }
+    Integer ElementCount() const override { return FElementList.Count(); }
+    // Empties the lists, releases the document and sets ViewRect to
+    // EmptyViewRect.
+    void Clear() override;
+    // Raises the XML document's EDOMParseError for text that is not
+    // well-formed XML; the importer is then empty. A document element not
+    // named "svg" leaves it empty without error.
+    void LoadFromText(const String& AText) override;
+    void LoadFromFile(const String& AFile) override;
+    // The whole stream, from its start, read as UTF-8 text.
+    void LoadFromStream(TStream* AStream) override;
+    // The parsed document written anew; nothing when none is held.
+    void SaveToStream(TStream* AStream) const override;
+    void SaveToFile(const String& AFile) const override;
+
+    // The marker of a view rectangle nothing has extended yet.
+    static TRectF EmptyViewRect();
+
+    // The top-level elements (owned), every gradient and pattern, and every
+    // clipPath element (referred to).
+    TKelGraphicsSVGElementList& ElementList() { return FElementList; }
+    TKelGraphicsSVGElementClassList& ElementPatternList() { return FElementPatternList; }
+    TKelGraphicsSVGElementClassList& ElementClipPathList() { return FElementClipPathList; }
 
     // --- Transforms --------------------------------------------------------------
 
@@ -80,7 +117,32 @@ private:
     // id kept in URLRefID; AValue becomes "none" for a transparent rgba().
     static void ParsePaint(TKelGraphicsSVGElement* AElement, String& AValue, TColor& AColor);
 
+    // Walks the child nodes of ANode into AList, each new element with the
+    // parent AParent. AExtendsBounds: drawable content extends ViewRect.
+    void ParseNodes(TKelGraphicsSVGElementList& AList, const IXMLNode& ANode, bool AExtendsBounds,
+                    TKelGraphicsSVGElement* AParent);
+    // Reads one element node or text node into the new element AElement.
+    void ParseElement(TKelGraphicsSVGElement* AElement, const IXMLNode& ANode, bool AExtendsBounds);
+    static void ParseGeometry(TKelGraphicsSVGElement* AElement, const IXMLNode& ANode);
+    // The "points" of a polyline or polygon as a new sub-path; false (and no
+    // path) for an odd count of numbers.
+    static bool ParsePoints(TKelGraphicsSVGElement* AElement, const String& APoints);
+    // Loads the picture of an image element from its xlink:href.
+    static void ImageSource(TKelGraphicsSVGElement* AElement, const IXMLNode& ANode);
+    // Merges ARect, in the coordinates of AElement's ancestors' transforms,
+    // into ViewRect.
+    void ExtendViewRect(const TKelGraphicsSVGElement* AElement, const TRectF& ARect);
+
+    // Resolution of the references after the walk.
+    static void ResolveClassRefs(const TObjectList& AList, const TKelGraphicsSVGElementList& ADefs);
+    void ResolvePatternRefs(const TKelGraphicsSVGElementList& AList) const;
+    void ResolveHRefs();
+
+    std::unique_ptr<TXMLDocument> FXML;
     TKelGraphicsSVGElementClassList FElementClassList;
+    TKelGraphicsSVGElementClassList FElementPatternList;
+    TKelGraphicsSVGElementClassList FElementClipPathList;
+    TKelGraphicsSVGElementList FElementList;
     TKelGraphicsSVGElementList FDefsList;
 };
 

@@ -1,0 +1,320 @@
+#pragma once
+// The standard controls: edits and memos, push buttons, check boxes and
+// radio buttons.
+//
+// TCustomEdit is the edit window itself: its default window procedure keeps
+// the text, the caret and the selection, edits on keys and mouse, talks to
+// the clipboard and answers the edit messages (EM_*). Every change of the
+// text is announced to the parent as WM_COMMAND with EN_CHANGE, which comes
+// back to the edit as CN_COMMAND and runs Change (a derived control may
+// swallow it there). With the style ES_MULTILINE the edit holds lines
+// separated by CR LF; TCustomMemo adds Lines, word wrap and scroll bars.
+
+#include "rtl/StringList.h"
+#include "vcl/Controls.h"
+
+#include <memory>
+#include <vector>
+
+namespace winapi {
+
+// Styles of edit windows.
+enum : DWORD {
+    ES_LEFT = 0x0000,
+    ES_MULTILINE = 0x0004,
+    ES_PASSWORD = 0x0020,
+    ES_AUTOVSCROLL = 0x0040,
+    ES_AUTOHSCROLL = 0x0080,
+    ES_NOHIDESEL = 0x0100,
+    ES_READONLY = 0x0800,
+    ES_WANTRETURN = 0x1000,
+};
+
+// Messages of edit windows.
+enum : UINT {
+    EM_GETSEL = 0x00B0,      // WParam, LParam: optional DWORD* start and end; answers MAKELONG(start, end)
+    EM_SETSEL = 0x00B1,      // WParam start, LParam end; (0, -1) selects all, start -1 clears the selection
+    EM_GETRECT = 0x00B2,     // LParam TRect*: the formatting rectangle
+    EM_SETRECT = 0x00B3,     // LParam TRect* (null: the default); redraws
+    EM_SETRECTNP = 0x00B4,   // the same without redrawing
+    EM_SCROLLCARET = 0x00B7, // scrolls the caret into view
+    EM_GETMODIFY = 0x00B8,
+    EM_SETMODIFY = 0x00B9,
+    EM_GETLINECOUNT = 0x00BA,
+    EM_LINEINDEX = 0x00BB,  // WParam line (-1: the caret's); answers its first character
+    EM_LINELENGTH = 0x00C1, // WParam a character; answers the length of its line
+    EM_REPLACESEL = 0x00C2, // LParam const String*
+    EM_LIMITTEXT = 0x00C5,  // WParam the limit (0: none)
+    EM_LINEFROMCHAR = 0x00C9,
+    EM_SETPASSWORDCHAR = 0x00CC,
+    EM_SETREADONLY = 0x00CF,
+    EM_GETLIMITTEXT = 0x00D5,
+    EM_POSFROMCHAR = 0x00D6, // WParam a character; answers MAKELONG(x, y) of its top left
+    EM_CHARFROMPOS = 0x00D7, // LParam MAKELPARAM(x, y); answers MAKELONG(character, line)
+};
+
+} // namespace winapi
+
+RTL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
+class TCustomEdit : public TCustomControl {
+    RTL_CLASS(TCustomEdit)
+public:
+    explicit TCustomEdit(TComponent* AOwner);
+    ~TCustomEdit() override;
+
+    // ---- Selection and caret (0-based character positions) ----
+    Integer SelStart() const;
+    // Puts the caret at Value and empties the selection.
+    void SetSelStart(Integer Value);
+    Integer SelLength() const;
+    // Selects Value characters from SelStart.
+    void SetSelLength(Integer Value);
+    String SelText() const;
+    // Replaces the selection (as a program, not the user: Modified stays).
+    void SetSelText(const String& Value);
+    void SelectAll();
+    void ClearSelection();
+    void Clear() { SetText(String()); }
+
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+
+    // ---- Options ----
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    // The longest text the user may enter (0: no limit); text set by the
+    // program is not cut.
+    Integer MaxLength() const { return FMaxLength; }
+    void SetMaxLength(Integer Value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool Value);
+    Char PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(Char Value);
+    // Whether the user changed the text since it was last set.
+    bool Modified() const { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+
+    TNotifyEvent OnChange;
+
+    void WndProc(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void DoEnter() override;
+    virtual void Change();
+
+    // One line on the screen: where it starts in the text and how long it is.
+    struct TEditLine {
+        Integer Start = 0;
+        Integer Length = 0;
+    };
+    bool MultiLine() const { return (FEditStyle & winapi::ES_MULTILINE) != 0; }
+    // Lines are broken at the formatting rectangle's width (memos with word wrap).
+    virtual bool WrapLines() const { return false; }
+    const std::vector<TEditLine>& Layout() const;
+    Integer LineOfChar(Integer Index) const;
+    Integer TopLine() const { return FTopLine; }
+    void SetTopLine(Integer Value);
+    Integer VisibleLineCount() const;
+    // The position of the caret: (character in its line, line).
+    TPoint CaretPoint() const;
+    void SetCaretPoint(TPoint Value);
+    // The text changed in a way the layout and the scroll bars must follow.
+    void TextChanged();
+    virtual void UpdateScrollBars();
+
+private:
+    class TMeasure;
+    void ReplaceSelection(const String& Value, bool ByUser);
+    void Select(Integer Anchor, Integer Caret);
+    void MoveCaret(Integer Caret, bool Extend);
+    void NotifyChange();
+    void ScrollCaret();
+    TRect FormatRect() const;
+    Integer LineHeight() const;
+    Integer CharFromPoint(TPoint Point) const;
+    TPoint PointFromChar(Integer Index) const;
+    Integer CharFromX(Integer Line, Integer X) const;
+    Integer WordStart(Integer Index) const;
+    Integer WordEnd(Integer Index) const;
+    String DisplayText(const TEditLine& Line) const;
+    bool HandleKey(Word Key, TShiftState Shift);
+    void HandleChar(Char C);
+    void HandleScroll(winapi::WPARAM Code);
+    void HandleEditMessage(TMessage& Message);
+
+    Integer FAnchor = 0;
+    Integer FCaret = 0;
+    Integer FScrollX = 0;
+    Integer FTopLine = 0;
+    Integer FCaretX = -1; // the column Up and Down keep to (-1: the caret's own)
+    bool FAutoSelect = true;
+    bool FReadOnly = false;
+    Integer FMaxLength = 0;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FHideSelection = true;
+    Char FPasswordChar = 0;
+    bool FModified = false;
+    bool FSelecting = false;
+    bool FHasFormatRect = false;
+    TRect FFormatRect;
+    winapi::DWORD FEditStyle = 0;
+    mutable std::vector<TEditLine> FLines;
+    mutable bool FLayoutValid = false;
+};
+
+class TEdit : public TCustomEdit {
+    RTL_CLASS(TEdit)
+public:
+    explicit TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+};
+
+class TCustomMemo : public TCustomEdit {
+    RTL_CLASS(TCustomMemo)
+public:
+    explicit TCustomMemo(TComponent* AOwner);
+    ~TCustomMemo() override;
+
+    // The lines of the text (between CR LF line breaks, not as wrapped).
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(const TStrings* Value) { FLines->Assign(Value); }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool Value) { FWantTabs = Value; }
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool Value) { FWantReturns = Value; }
+    // The caret as (character in its line, line), lines as on the screen.
+    TPoint CaretPos() const { return CaretPoint(); }
+    void SetCaretPos(TPoint Value) { SetCaretPoint(Value); }
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    bool WrapLines() const override { return FWordWrap; }
+
+private:
+    std::unique_ptr<TStrings> FLines;
+    bool FWordWrap = true;
+    TScrollStyle FScrollBars = ssNone;
+    bool FWantTabs = false;
+    bool FWantReturns = true;
+};
+
+class TMemo : public TCustomMemo {
+    RTL_CLASS(TMemo)
+public:
+    explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
+};
+
+// ---- Buttons ----
+
+RTL_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
+
+// A push button. Enter presses the focused button, or the Default one when
+// no other button has the focus; Escape presses the Cancel button. A click
+// hands ModalResult to the form.
+class TButton : public TCustomControl {
+    RTL_CLASS(TButton)
+public:
+    explicit TButton(TComponent* AOwner);
+
+    bool Default() const { return FDefault; }
+    void SetDefault(bool Value);
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+
+    void Click() override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+
+private:
+    // Whether Enter presses this button now.
+    bool AnswersEnter() const;
+
+    bool FDefault = false;
+    bool FCancel = false;
+    TModalResult FModalResult = mrNone;
+    bool FPressed = false;
+};
+
+// The common part of check boxes and radio buttons: a mark and a caption
+// beside it, toggled by a click or the space bar.
+class TButtonControl : public TCustomControl {
+    RTL_CLASS(TButtonControl)
+public:
+    explicit TButtonControl(TComponent* AOwner);
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    // The frame-control state of the mark (DFCS_BUTTONCHECK …).
+    virtual Cardinal MarkState() const = 0;
+    // What a click or the space bar does.
+    virtual void Toggle() = 0;
+};
+
+class TCustomCheckBox : public TButtonControl {
+    RTL_CLASS(TCustomCheckBox)
+public:
+    explicit TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {}
+
+    TCheckBoxState State() const { return FState; }
+    // A change of state runs OnClick.
+    void SetState(TCheckBoxState Value);
+    bool Checked() const { return FState == cbChecked; }
+    void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+    bool AllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
+
+protected:
+    Cardinal MarkState() const override;
+    // Unchecked, checked, then grayed when allowed, and round again.
+    void Toggle() override;
+
+private:
+    TCheckBoxState FState = cbUnchecked;
+    bool FAllowGrayed = false;
+};
+
+class TCheckBox : public TCustomCheckBox {
+    RTL_CLASS(TCheckBox)
+public:
+    explicit TCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner) {}
+};
+
+// A radio button: checking it unchecks the radio buttons beside it on the
+// same parent; checking runs OnClick.
+class TRadioButton : public TButtonControl {
+    RTL_CLASS(TRadioButton)
+public:
+    explicit TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {}
+
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    Cardinal MarkState() const override;
+    void Toggle() override { SetChecked(true); }
+
+private:
+    bool FChecked = false;
+};
