@@ -131,6 +131,32 @@ TEST_F(LabelPanelTest, OpaqueLabelFillsItsRectangleATransparentOneLetsTheParentS
     EXPECT_EQ(Pixel(Label, 50, 10), ColorToRGB(Form->Color()));
 }
 
+TEST_F(LabelPanelTest, LayoutPlacesTheTextAtTheTopMiddleOrBottom) {
+    TLabel* Label = NewLabel(u"H");
+    Label->SetAutoSize(false);
+    Label->SetBounds(20, 20, 40, 90);
+    Form->Show();
+    // Which thirds of the label show ink in its text colour.
+    auto Thirds = [&] {
+        std::string Result;
+        for (Integer Third = 0; Third < 3; ++Third) {
+            bool Ink = false;
+            for (Integer Y = Third * 30; Y < Third * 30 + 30 && !Ink; ++Y)
+                for (Integer X = 0; X < 20 && !Ink; ++X)
+                    Ink = Pixel(Label, X, Y) == ColorToRGB(Label->Font()->Color());
+            Result += Ink ? '#' : '.';
+        }
+        return Result;
+    };
+    const std::pair<TTextLayout, std::string> Cases[] = {
+        {tlTop, "#.."}, {tlCenter, ".#."}, {tlBottom, "..#"}};
+    for (const auto& [Layout, Want] : Cases) {
+        Label->SetLayout(Layout);
+        Pump();
+        EXPECT_EQ(Thirds(), Want) << Layout;
+    }
+}
+
 TEST_F(LabelPanelTest, PanelDrawsOuterBevelBorderAndInnerBevelAndAlignsChildrenInside) {
     auto* Panel = new TPanel(Form);
     Panel->SetParent(Form);
