@@ -87,6 +87,15 @@ void TButton::WndProc(TMessage& Message) {
         }
         TCustomControl::WndProc(Message);
         return;
+    case CM_DIALOGCHAR:
+        // The caption's accelerator presses the button.
+        if (IsAccel(Word(Message.WParam), Caption()) && CanFocus()) {
+            Click();
+            Message.Result = 1;
+            return;
+        }
+        TCustomControl::WndProc(Message);
+        return;
     case WM_KEYDOWN:
     case WM_KEYUP:
         if (Message.WParam == VK_SPACE) {
@@ -161,6 +170,15 @@ void TButtonControl::WndProc(TMessage& Message) {
     case WM_CHAR:
         if (Message.WParam == VK_SPACE) {
             Toggle();
+            return;
+        }
+        break;
+    case CM_DIALOGCHAR:
+        // The caption's accelerator focuses and toggles the control.
+        if (IsAccel(Word(Message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            Toggle();
+            Message.Result = 1;
             return;
         }
         break;

@@ -5,6 +5,8 @@
 
 #include "vcl/Controls.h"
 
+#include <functional>
+
 namespace detail {
 
 // Forgets every reference the framework keeps to a control being freed.
@@ -35,6 +37,10 @@ void UnbindHandle(winapi::HWND Handle);
 // Gives back the device contexts canvases made on the window (null: on
 // any window).
 void FreeDeviceContexts(winapi::HWND Window);
+
+// Runs Paint with Canvas drawing on DC; the canvas lets DC go afterwards,
+// also when Paint raises.
+void PaintOnDeviceContext(TControlCanvas& Canvas, winapi::HDC DC, const std::function<void()>& Paint);
 
 // The form a control is on (the outermost one).
 TCustomForm* ParentFormOf(const TControl* Control);

@@ -130,6 +130,22 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
     }
 }
 
+namespace detail {
+
+void PaintOnDeviceContext(TControlCanvas& Canvas, HDC DC, const std::function<void()>& Paint) {
+    Canvas.FreeHandle();
+    Canvas.SetHandle(DC);
+    try {
+        Paint();
+    } catch (...) {
+        Canvas.SetHandle(nullptr);
+        throw;
+    }
+    Canvas.SetHandle(nullptr);
+}
+
+} // namespace detail
+
 // ---- TGraphicControl ---------------------------------------------------------------------
 
 const TClassInfo& TGraphicControl::StaticClassInfo() {
@@ -148,15 +164,7 @@ void TGraphicControl::WndProc(TMessage& Message) {
     if (Message.Msg == WM_PAINT) {
         // Painted by the parent, on the parent's device context.
         if (Message.WParam && !ComponentState().Contains(csDestroying)) {
-            FCanvas->FreeHandle();
-            FCanvas->SetHandle(reinterpret_cast<HDC>(Message.WParam));
-            try {
-                Paint();
-            } catch (...) {
-                FCanvas->SetHandle(nullptr);
-                throw;
-            }
-            FCanvas->SetHandle(nullptr);
+            detail::PaintOnDeviceContext(*FCanvas, reinterpret_cast<HDC>(Message.WParam), [this] { Paint(); });
         }
         return;
     }
@@ -189,13 +197,5 @@ void TCustomControl::WndProc(TMessage& Message) {
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
-    FCanvas->FreeHandle();
-    FCanvas->SetHandle(DC);
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    detail::PaintOnDeviceContext(*FCanvas, DC, [this] { Paint(); });
 }

@@ -3,6 +3,7 @@
 
 #include "ControlGlobals.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
@@ -240,15 +241,7 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::PaintWindow(HDC DC) {
-    FCanvas->FreeHandle();
-    FCanvas->SetHandle(DC);
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    detail::PaintOnDeviceContext(*FCanvas, DC, [this] { Paint(); });
 }
 
 // ---- Focus ----
@@ -583,6 +576,18 @@ void TCustomForm::WndProc(TMessage& Message) {
         TWinControl::WndProc(Message);
         return;
     }
+}
+
+// ---- Accelerators ----
+
+bool IsAccel(Word Key, const String& Caption) {
+    for (size_t I = 0; I + 1 < Caption.size(); ++I) {
+        if (Caption[I] != u'&') continue;
+        ++I; // "&&" is a literal ampersand
+        if (Caption[I] != u'&')
+            return WideUpperCase(String(1, Caption[I])) == WideUpperCase(String(1, Char(Key)));
+    }
+    return false;
 }
 
 // ---- Parent forms ----

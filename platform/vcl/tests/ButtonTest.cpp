@@ -20,13 +20,16 @@ TEST_F(VclTest, EnterAndEscapePressTheDefaultAndCancelButtonsOfAModalForm) {
     struct TCase {
         const char* Name;
         Integer Key;
-        bool FocusCancel;
+        Integer Focus; // 0 the edit, 1 the OK button, 2 the cancel button
         TModalResult Want;
     };
     const TCase Cases[] = {
-        {"enter in the edit", VK_RETURN, false, mrOk},
-        {"escape in the edit", VK_ESCAPE, false, mrCancel},
-        {"enter on the focused cancel button", VK_RETURN, true, mrCancel},
+        {"enter in the edit", VK_RETURN, 0, mrOk},
+        {"escape in the edit", VK_ESCAPE, 0, mrCancel},
+        {"enter on the focused cancel button", VK_RETURN, 2, mrCancel},
+        {"escape on the focused ok button", VK_ESCAPE, 1, mrCancel},
+        {"space on the focused ok button", VK_SPACE, 1, mrOk},
+        {"the cancel button's accelerator", 'C', 0, mrCancel},
     };
     for (const TCase& Case : Cases) {
         TForm* Dialog = NewForm(u"Dialog");
@@ -41,12 +44,18 @@ TEST_F(VclTest, EnterAndEscapePressTheDefaultAndCancelButtonsOfAModalForm) {
         Cancel->SetParent(Dialog);
         Cancel->SetBounds(100, 50, 75, 25);
         Cancel->SetCancel(true);
+        Cancel->SetCaption(u"&Cancel");
         Cancel->SetModalResult(mrCancel);
         TLog Clicks;
         Ok->OnClick = [&](TObject*) { Clicks.push_back("ok"); };
         Cancel->OnClick = [&](TObject*) { Clicks.push_back("cancel"); };
-        Dialog->SetActiveControl(Case.FocusCancel ? static_cast<TWinControl*>(Cancel) : Edit);
-        headless::SetIdleHandler([&] { headless::TypeKey(Case.Key); });
+        TWinControl* Focus[] = {Edit, Ok, Cancel};
+        Dialog->SetActiveControl(Focus[Case.Focus]); // the dialog is not shown yet
+        headless::SetIdleHandler([&] {
+            if (Case.Key == 'C') headless::PressKey(VK_MENU);
+            headless::TypeKey(Case.Key);
+            if (Case.Key == 'C') headless::ReleaseKey(VK_MENU);
+        });
         EXPECT_EQ(Dialog->ShowModal(), Case.Want) << Case.Name;
         EXPECT_EQ(Clicks, TLog({Case.Want == mrOk ? "ok" : "cancel"})) << Case.Name;
         headless::SetIdleHandler(nullptr);
@@ -70,7 +79,7 @@ TEST_F(VclTest, CheckBoxTogglesThroughItsStatesWithOneClickEventEach) {
     TForm* Form = NewForm();
     auto* Box = new TCheckBox(Form);
     Box->SetParent(Form);
-    Box->SetCaption(u"Option");
+    Box->SetCaption(u"&Option");
     Integer Clicks = 0;
     Box->OnClick = [&](TObject*) { ++Clicks; };
     Form->Show();
@@ -94,6 +103,12 @@ TEST_F(VclTest, CheckBoxTogglesThroughItsStatesWithOneClickEventEach) {
     Box->SetChecked(true);
     Box->SetChecked(true);
     EXPECT_EQ(Clicks, 6);
+    headless::PressKey(VK_MENU); // the accelerator
+    headless::TypeKey('O');
+    headless::ReleaseKey(VK_MENU);
+    Pump();
+    EXPECT_EQ(Box->State(), cbGrayed);
+    EXPECT_EQ(Clicks, 7);
 }
 
 TEST_F(VclTest, CheckingARadioButtonUnchecksItsSiblingsOnly) {

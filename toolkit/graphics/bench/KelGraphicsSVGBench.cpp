@@ -1,6 +1,7 @@
 // Speed of the grammars an SVG document load runs for every element: path
 // data (an icon outline with curves, arcs and relative commands), a
-// transform list and a style attribute's declarations.
+// transform list and a style attribute's declarations; and a whole icon
+// document's load.
 #include "kel/KelGraphicsSVGEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -42,6 +43,30 @@ void BM_Declarations(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_Declarations);
+
+// An icon set's document: a style sheet, a gradient and N groups of shapes.
+String IconDocument(int AGroups) {
+    String Text = u"<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'><defs>"
+                  u"<style>.a{fill:#ff8800}.b{stroke:#0080ff;stroke-width:2}</style>"
+                  u"<linearGradient id='g'><stop offset='0%' stop-color='#000'/>"
+                  u"<stop offset='100%' stop-color='#fff'/></linearGradient></defs>";
+    for (int I = 0; I < AGroups; ++I)
+        Text += u"<g transform='translate(1 1)'><path class='a' d='" + IconPath +
+                u"'/><rect class='b' x='2' y='2' width='8' height='8' rx='1'/>"
+                u"<polygon points='0,0 10,0 10,10' fill='url(#g)'/><circle cx='5' cy='5' r='3'/></g>";
+    return Text + u"</svg>";
+}
+
+void BM_LoadDocument(benchmark::State& State) {
+    const String Text = IconDocument(static_cast<int>(State.range(0)));
+    TKelGraphicsSVGImport Import;
+    for (auto _ : State) {
+        Import.LoadFromText(Text);
+        benchmark::DoNotOptimize(Import.ElementCount());
+    }
+    State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Text.size() * sizeof(Char)));
+}
+BENCHMARK(BM_LoadDocument)->Arg(1)->Arg(100);
 
 } // namespace
 BENCHMARK_MAIN();

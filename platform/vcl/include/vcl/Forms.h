@@ -168,6 +168,10 @@ public:
     explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
 
+// Whether Key is the accelerator of Caption: the character after a single
+// "&", compared without case.
+bool IsAccel(Word Key, const String& Caption);
+
 // The form a control is on: the outermost one (TopForm) or the nearest.
 TCustomForm* GetParentForm(const TControl* Control, bool TopForm = true);
 // The same, raising EInvalidOperation "Control '%s' has no parent window" without one.

@@ -1,6 +1,6 @@
 #pragma once
-// The standard controls: edits and memos, push buttons, check boxes and
-// radio buttons.
+// The standard controls: edits and memos, push buttons, check boxes, radio
+// buttons and labels.
 //
 // TCustomEdit is the edit window itself: its default window procedure keeps
 // the text, the caret and the selection, edits on keys and mouse, talks to
@@ -10,6 +10,7 @@
 // swallow it there). With the style ES_MULTILINE the edit holds lines
 // separated by CR LF; TCustomMemo adds Lines, word wrap and scroll bars.
 
+#include "rtl/Alignment.h"
 #include "rtl/StringList.h"
 #include "vcl/Controls.h"
 
@@ -317,4 +318,61 @@ protected:
 
 private:
     bool FChecked = false;
+};
+
+// ---- Labels ----
+
+RTL_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
+
+// A text on its parent. With ShowAccelChar an "&" underlines the next
+// character, and that character typed with Alt (or alone, where the focused
+// control does not take characters) focuses FocusControl. With AutoSize the
+// label takes the size of its text: its width too, or with WordWrap only its
+// height; a right-aligned label keeps its right edge.
+class TCustomLabel : public TGraphicControl {
+    RTL_CLASS(TCustomLabel)
+public:
+    explicit TCustomLabel(TComponent* AOwner);
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(TWinControl* Value);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
+    bool ShowAccelChar() const { return FShowAccelChar; }
+    void SetShowAccelChar(bool Value);
+    // A transparent label lets its parent show through around the letters.
+    bool Transparent() const { return !ControlStyle().Contains(csOpaque); }
+    void SetTransparent(bool Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+    void Paint() override;
+    // Sizes the label to its text when AutoSize is on.
+    void AdjustBounds();
+
+private:
+    // The DrawText flags of the label's options (without alignment and layout).
+    Cardinal TextFlags() const;
+
+    TAlignment FAlignment = taLeftJustify;
+    bool FAutoSize = true;
+    TWinControl* FFocusControl = nullptr;
+    TTextLayout FLayout = tlTop;
+    bool FShowAccelChar = true;
+    bool FWordWrap = false;
+};
+
+class TLabel : public TCustomLabel {
+    RTL_CLASS(TLabel)
+public:
+    explicit TLabel(TComponent* AOwner) : TCustomLabel(AOwner) {}
 };

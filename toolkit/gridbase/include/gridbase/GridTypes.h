@@ -9,6 +9,7 @@
 #include "rtl/Events.h"
 #include "rtl/Set.h"
 #include "rtl/TypeInfo.h"
+#include "vcl/Grids.h"
 
 #include <functional>
 
@@ -18,12 +19,6 @@ class TCanvas;
 class TFont;
 class TKelHintInfo;
 class TPen;
-
-// The draw state of a grid cell (selected, focused, fixed …). The platform
-// grid declares its values; this opaque declaration lets the grid's event
-// types name the set before that.
-enum TGridDrawStateItem : int;
-using TGridDrawState = TSet<TGridDrawStateItem>;
 
 // ---- Short enumerations ------------------------------------------------------
 

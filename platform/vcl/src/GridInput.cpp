@@ -1,0 +1,380 @@
+// The grid's messages, keyboard navigation, mouse selection, column and
+// row sizing and moving, and its in-place editor.
+
+#include "vcl/Grids.h"
+#include "windowing/Input.h"
+#include "windowing/MessageQueue.h"
+#include "windowing/ScrollBar.h"
+
+#include <algorithm>
+
+using namespace winapi;
+
+namespace {
+
+// How near (in pixels) to a column's right or a row's bottom edge a press starts sizing it.
+constexpr Integer SizingMargin = 2;
+
+} // namespace
+
+void TCustomGrid::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_GETDLGCODE: {
+        Integer Code = DLGC_WANTARROWS;
+        if (FOptions.Contains(goTabs)) Code |= DLGC_WANTTAB;
+        if (FOptions.Contains(goEditing)) Code |= DLGC_WANTCHARS;
+        Message.Result = Code;
+        return;
+    }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        HandleScroll(Message.Msg == WM_VSCROLL, LOWORD(Message.WParam), HIWORD(Message.WParam));
+        Message.Result = 0;
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        TCustomControl::WndProc(Message);
+        InvalidateRange(Selection());
+        return;
+    default:
+        TCustomControl::WndProc(Message);
+    }
+}
+
+bool TCustomGrid::SelectCell(Integer, Integer) {
+    return true;
+}
+
+// ---- Keyboard ----------------------------------------------------------------------------------------
+
+void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
+    TCustomControl::KeyDown(Key, Shift);
+    if (Key == 0) return;
+    const bool Ctrl = Shift.Contains(ssCtrl);
+    const bool RowSelect = FOptions.Contains(goRowSelect);
+    bool Extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
+    TGridCoord Target = FCurrent;
+    switch (Key) {
+    case VK_UP:
+        --Target.Y;
+        break;
+    case VK_DOWN:
+        ++Target.Y;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT: {
+        Integer Step = Key == VK_LEFT ? -1 : 1;
+        if (RowSelect) {
+            SetLeftCol(LeftCol() + Step);
+            return;
+        }
+        Target.X += Step;
+        break;
+    }
+    case VK_NEXT:
+        if (Ctrl) {
+            Target.Y = TopRow() + VisibleRowCount() - 1;
+        } else {
+            Target.Y += VisibleRowCount();
+            SetTopRow(TopRow() + VisibleRowCount());
+        }
+        break;
+    case VK_PRIOR:
+        if (Ctrl) {
+            Target.Y = TopRow();
+        } else {
+            Target.Y -= VisibleRowCount();
+            SetTopRow(TopRow() - VisibleRowCount());
+        }
+        break;
+    case VK_HOME:
+        if (Ctrl || RowSelect) Target.Y = FFixedRows;
+        if (!RowSelect) Target.X = FFixedCols;
+        break;
+    case VK_END:
+        if (Ctrl || RowSelect) Target.Y = FRowCount - 1;
+        if (!RowSelect) Target.X = FColCount - 1;
+        break;
+    case VK_TAB:
+        if (!FOptions.Contains(goTabs) || Shift.Contains(ssAlt)) return;
+        Extend = false;
+        if (!Shift.Contains(ssShift)) {
+            if (Target.X < FColCount - 1) {
+                ++Target.X;
+            } else if (Target.Y < FRowCount - 1) {
+                Target.X = FFixedCols;
+                ++Target.Y;
+            }
+        } else if (Target.X > FFixedCols) {
+            --Target.X;
+        } else if (Target.Y > FFixedRows) {
+            Target.X = FColCount - 1;
+            --Target.Y;
+        }
+        break;
+    case VK_F2:
+        SetEditorMode(true);
+        return;
+    default:
+        return;
+    }
+    Target.X = std::clamp(Target.X, FFixedCols, FColCount - 1);
+    Target.Y = std::clamp(Target.Y, FFixedRows, FRowCount - 1);
+    if (!(Target == FCurrent)) MoveColRow(Target.X, Target.Y, !Extend, true);
+}
+
+void TCustomGrid::KeyPress(Char& Key) {
+    TCustomControl::KeyPress(Key);
+    if (Key == 0 || !FOptions.Contains(goEditing)) return;
+    if (Key == u'\r') {
+        if (!FOptions.Contains(goAlwaysShowEditor)) {
+            if (FEditorMode)
+                HideEditor();
+            else
+                ShowEditor();
+        }
+        return;
+    }
+    if (Key >= u' ' && !FEditorMode) {
+        ShowEditor();
+        // The typed character starts the editor's text.
+        if (FInplaceEdit && FInplaceEdit->HandleAllocated())
+            PostMessage(FInplaceEdit->Handle(), WM_CHAR, Key, 0);
+    }
+}
+
+bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
+    if (FCurrent.Y < FRowCount - 1) SetRow(FCurrent.Y + 1);
+    return true;
+}
+
+bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+    if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
+    if (FCurrent.Y > FFixedRows) SetRow(FCurrent.Y - 1);
+    return true;
+}
+
+// ---- Mouse -------------------------------------------------------------------------------------------
+
+void TCustomGrid::CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
+                                  Integer& SizingOfs) {
+    State = gsNormal;
+    Index = -1;
+    // An edge of a shown column (row) within the fixed rows (columns).
+    auto FindEdge = [&](const TAxis& Axis, Integer Pos) {
+        for (Integer I = 0; I <= Axis.LastShown(); ++I) {
+            if (I >= Axis.FixedCount && I < Axis.First) continue;
+            Integer Start = Axis.Start(I);
+            if (Start < 0 || Axis.Size(I) == 0) continue;
+            Integer Edge = Start + Axis.Size(I);
+            if (Pos >= Edge - SizingMargin && Pos <= Edge + Axis.LineWidth + SizingMargin) {
+                Index = I;
+                SizingPos = Start;
+                SizingOfs = Edge - Pos;
+                return true;
+            }
+        }
+        return false;
+    };
+    TAxis H = Horz();
+    TAxis V = Vert();
+    if (FOptions.Contains(goColSizing) && Y < V.FixedExtent() && FindEdge(H, X))
+        State = gsColSizing;
+    else if (FOptions.Contains(goRowSizing) && X < H.FixedExtent() && FindEdge(V, Y))
+        State = gsRowSizing;
+}
+
+void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+    if (Button == mbLeft && !ComponentState().Contains(csDesigning)) {
+        if (CanFocus() && !Focused()) SetFocus();
+        TGridState State;
+        CalcSizingState(X, Y, State, FSizingIndex, FSizingPos, FSizingOfs);
+        TGridCoord Cell = MouseCoord(X, Y);
+        if (State != gsNormal) {
+            FGridState = State;
+        } else if (Cell.X >= 0) {
+            bool InFixedRow = Cell.Y < FFixedRows;
+            bool InFixedCol = Cell.X < FFixedCols;
+            if (InFixedRow && !InFixedCol && FOptions.Contains(goColMoving)) {
+                FGridState = gsColMoving;
+                FMoveIndex = Cell.X;
+            } else if (InFixedCol && !InFixedRow && FOptions.Contains(goRowMoving)) {
+                FGridState = gsRowMoving;
+                FMoveIndex = Cell.Y;
+            } else if (!InFixedRow && !InFixedCol) {
+                bool WasCurrent = Cell == FCurrent;
+                bool Extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
+                MoveColRow(Cell.X, Cell.Y, !Extend, true);
+                FGridState = gsSelecting;
+                if (WasCurrent && !Extend && FOptions.Contains(goEditing) && Cell == FCurrent) ShowEditor();
+            }
+        }
+        if (FGridState != gsNormal) SetMouseCapture(true);
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+    if (FGridState == gsSelecting) {
+        TGridCoord Cell = MouseCoord(X, Y);
+        if (Cell.X >= FFixedCols && Cell.Y >= FFixedRows && !(Cell == FCurrent))
+            MoveColRow(Cell.X, Cell.Y, false, true);
+    }
+    TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+    if (Button == mbLeft && FGridState != gsNormal) EndMouseState(X, Y);
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TCustomGrid::EndMouseState(Integer X, Integer Y) {
+    TGridState State = FGridState;
+    FGridState = gsNormal;
+    SetMouseCapture(false);
+    switch (State) {
+    case gsColSizing:
+        SetColWidths(FSizingIndex, X + FSizingOfs - FSizingPos);
+        break;
+    case gsRowSizing:
+        SetRowHeights(FSizingIndex, Y + FSizingOfs - FSizingPos);
+        break;
+    case gsColMoving: {
+        Integer Target = Horz().IndexAt(X);
+        if (Target >= FFixedCols && Target != FMoveIndex) MoveColumn(FMoveIndex, Target);
+        break;
+    }
+    case gsRowMoving: {
+        Integer Target = Vert().IndexAt(Y);
+        if (Target >= FFixedRows && Target != FMoveIndex) MoveRow(FMoveIndex, Target);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// ---- Moving columns and rows -------------------------------------------------------------------------
+
+void TCustomGrid::MoveSizes(std::vector<Integer>& Sizes, Integer DefaultSize, Integer Count, Integer From,
+                            Integer To) {
+    if (Sizes.empty()) return; // every size is the default
+    Sizes.resize(Count, DefaultSize);
+    auto First = Sizes.begin();
+    if (From < To)
+        std::rotate(First + From, First + From + 1, First + To + 1);
+    else
+        std::rotate(First + To, First + From, First + From + 1);
+}
+
+namespace {
+
+// Where an index ends up when the item at From moves to To.
+Integer MovedIndex(Integer Index, Integer From, Integer To) {
+    if (Index == From) return To;
+    if (From < To && Index > From && Index <= To) return Index - 1;
+    if (From > To && Index >= To && Index < From) return Index + 1;
+    return Index;
+}
+
+} // namespace
+
+void TCustomGrid::MoveColumn(Integer FromIndex, Integer ToIndex) {
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= FColCount || ToIndex >= FColCount)
+        throw EInvalidGridOperation(u"Grid index out of range");
+    if (FromIndex == ToIndex) return;
+    MoveSizes(FColWidths, FDefaultColWidth, FColCount, FromIndex, ToIndex);
+    FCurrent.X = std::max(MovedIndex(FCurrent.X, FromIndex, ToIndex), FFixedCols);
+    FAnchor.X = std::max(MovedIndex(FAnchor.X, FromIndex, ToIndex), FFixedCols);
+    ColumnMoved(FromIndex, ToIndex);
+    ColWidthsChanged();
+}
+
+void TCustomGrid::MoveRow(Integer FromIndex, Integer ToIndex) {
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= FRowCount || ToIndex >= FRowCount)
+        throw EInvalidGridOperation(u"Grid index out of range");
+    if (FromIndex == ToIndex) return;
+    MoveSizes(FRowHeights, FDefaultRowHeight, FRowCount, FromIndex, ToIndex);
+    FCurrent.Y = std::max(MovedIndex(FCurrent.Y, FromIndex, ToIndex), FFixedRows);
+    FAnchor.Y = std::max(MovedIndex(FAnchor.Y, FromIndex, ToIndex), FFixedRows);
+    RowMoved(FromIndex, ToIndex);
+    RowHeightsChanged();
+}
+
+void TCustomGrid::DeleteColumn(Integer ACol) {
+    MoveColumn(ACol, FColCount - 1);
+    SetColCount(FColCount - 1);
+}
+
+void TCustomGrid::DeleteRow(Integer ARow) {
+    MoveRow(ARow, FRowCount - 1);
+    SetRowCount(FRowCount - 1);
+}
+
+// ---- In-place editor ---------------------------------------------------------------------------------
+
+String TCustomGrid::GetEditText(Integer, Integer) {
+    return {};
+}
+void TCustomGrid::SetEditText(Integer, Integer, const String&) {}
+String TCustomGrid::GetEditMask(Integer, Integer) {
+    return {};
+}
+Integer TCustomGrid::GetEditLimit() {
+    return 0;
+}
+
+bool TCustomGrid::CanEditShow() {
+    return FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect) && FEditorMode &&
+           !ComponentState().Contains(csDesigning);
+}
+
+TInplaceEdit* TCustomGrid::CreateEditor() {
+    return new TInplaceEdit(this);
+}
+
+void TCustomGrid::SetEditorMode(bool Value) {
+    if (Value)
+        ShowEditor();
+    else
+        HideEditor();
+}
+
+void TCustomGrid::ShowEditor() {
+    FEditorMode = true;
+    UpdateEditor();
+}
+
+void TCustomGrid::HideEditor() {
+    if (FInplaceEdit && FInplaceEdit->Visible()) {
+        bool HadFocus = FInplaceEdit->HandleAllocated() && FInplaceEdit->Focused();
+        SetEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->Text());
+        FInplaceEdit->Hide();
+        if (HadFocus && CanFocus()) SetFocus();
+    }
+    FEditorMode = FOptions.Contains(goAlwaysShowEditor) && FOptions.Contains(goEditing);
+}
+
+void TCustomGrid::UpdateEditor() {
+    if (!FEditorMode) return;
+    if (!CanEditShow()) {
+        if (FInplaceEdit) FInplaceEdit->Hide();
+        return;
+    }
+    if (!FInplaceEdit) {
+        FInplaceEdit = CreateEditor();
+        if (!FInplaceEdit) return;
+        FInplaceEdit->FGrid = this;
+        FInplaceEdit->FreeNotification(this);
+        FInplaceEdit->SetParent(this);
+    }
+    TRect Loc = CellRect(FCurrent.X, FCurrent.Y);
+    if (Loc.IsEmpty()) {
+        FInplaceEdit->Hide();
+        return;
+    }
+    FInplaceEdit->UpdateContents();
+    FInplaceEdit->Move(Loc);
+    if (HandleAllocated() && Focused() && FInplaceEdit->CanFocus()) FInplaceEdit->SetFocus();
+}
