@@ -1,7 +1,7 @@
 #pragma once
 // TIntList, a list of integers that belongs to a grid cell or to the grid as
 // a whole (selections, hidden rows, stored row heights, sort orders), and
-// TSortIndexList, the multi-column sort specification with its short text
+// TSortIndexList, the columns and directions of a multi-column sort, with its short text
 // form "u3;d5".
 
 #include "gridbase/GridTypes.h"
