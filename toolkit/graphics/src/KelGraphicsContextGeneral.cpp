@@ -486,12 +486,7 @@ void TKelGraphicsContextGeneral::DrawPath(const TKelGraphicsStroke* AStroke, con
         winapi::AbortPath(DC);
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        DrawPolygon(AStroke, Polygon);
-    else
-        DrawPolyline(AStroke, Polygon);
+    DrawFlattenedPath(AStroke, APath, APathMode);
 }
 
 void TKelGraphicsContextGeneral::FillPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
@@ -506,12 +501,7 @@ void TKelGraphicsContextGeneral::FillPath(const TKelGraphicsFill* AFill, const T
         winapi::AbortPath(DC);
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        FillPolygon(AFill, Polygon);
-    else
-        FillPolyline(AFill, Polygon);
+    FillFlattenedPath(AFill, APath, APathMode);
 }
 
 void TKelGraphicsContextGeneral::DrawFocusRectangle(const TKelGraphicsStroke*, const TRectF& ARect,
