@@ -474,16 +474,21 @@ void TKelGraphicsContextGeneral::DrawBitmap(const TGraphic* ABitmap, const TRect
                           ABitmap);
 }
 
+void TKelGraphicsContextGeneral::PaintPathBracket(const TKelGraphicsPath* APath,
+                                                  bool (*APaint)(winapi::HDC)) {
+    const winapi::HDC DC = Canvas()->Handle();
+    winapi::BeginPath(DC);
+    ConvertToPath(APath, KelPathFlatness);
+    winapi::EndPath(DC);
+    APaint(DC);
+    winapi::AbortPath(DC);
+}
+
 void TKelGraphicsContextGeneral::DrawPath(const TKelGraphicsStroke* AStroke, const TKelGraphicsPath* APath,
                                           TKelGraphicsPathDrawMode APathMode) {
     if (!Canvas() || !APath) return;
     if (APathMode == pdmPath) {
-        const winapi::HDC DC = Canvas()->Handle();
-        winapi::BeginPath(DC);
-        ConvertToPath(APath, KelPathFlatness);
-        winapi::EndPath(DC);
-        winapi::StrokePath(DC);
-        winapi::AbortPath(DC);
+        PaintPathBracket(APath, winapi::StrokePath);
         return;
     }
     DrawFlattenedPath(AStroke, APath, APathMode);
@@ -493,12 +498,7 @@ void TKelGraphicsContextGeneral::FillPath(const TKelGraphicsFill* AFill, const T
                                           TKelGraphicsPathDrawMode APathMode) {
     if (!Canvas() || !APath) return;
     if (APathMode == pdmPath) {
-        const winapi::HDC DC = Canvas()->Handle();
-        winapi::BeginPath(DC);
-        ConvertToPath(APath, KelPathFlatness);
-        winapi::EndPath(DC);
-        winapi::FillPath(DC);
-        winapi::AbortPath(DC);
+        PaintPathBracket(APath, winapi::FillPath);
         return;
     }
     FillFlattenedPath(AFill, APath, APathMode);

@@ -134,6 +134,9 @@ private:
     void DrawRotatedText(const String& AText, const TRect& ARect, TKelGraphicsTextAlign AHorizontalAlign,
                          TKelGraphicsTextAlign AVerticalAlign, Single AAngle);
     void GdiArc(const TPointF& ACenter, const TPointF& ARadius, Single AStartAngle, Single ASweepAngle);
+    // Replays APath into the canvas's path bracket and paints it with APaint
+    // (stroke or fill).
+    void PaintPathBracket(const TKelGraphicsPath* APath, bool (*APaint)(winapi::HDC));
 
     bool FPrinting = false;
     bool FShowAcceleratorChar = false;
