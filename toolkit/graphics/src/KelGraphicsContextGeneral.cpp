@@ -504,29 +504,26 @@ void TKelGraphicsContextGeneral::FillPath(const TKelGraphicsFill* AFill, const T
     FillFlattenedPath(AFill, APath, APathMode);
 }
 
-void TKelGraphicsContextGeneral::DrawFocusRectangle(const TKelGraphicsStroke*, const TRectF& ARect,
-                                                    TColor AColor,
-                                                    TKelGraphicsModifyRectMode AModifyRectMode) {
-    TCanvas* C = Canvas();
-    if (!C) return;
+template <class F>
+void TKelGraphicsContextGeneral::FocusOutline(TColor AColor, F&& ADraw) {
+    if (!Canvas()) return;
     Outline([&] {
-        C->Pen()->SetColor(AColor);
+        Canvas()->Pen()->SetColor(AColor);
         StartSpecialPen();
-        C->Rectangle(RoundRectF(ModifyRect(ARect, AModifyRectMode)));
+        ADraw();
         StopSpecialPen();
     });
 }
 
+void TKelGraphicsContextGeneral::DrawFocusRectangle(const TKelGraphicsStroke*, const TRectF& ARect,
+                                                    TColor AColor,
+                                                    TKelGraphicsModifyRectMode AModifyRectMode) {
+    FocusOutline(AColor, [&] { Canvas()->Rectangle(RoundRectF(ModifyRect(ARect, AModifyRectMode))); });
+}
+
 void TKelGraphicsContextGeneral::DrawFocusPath(const TKelGraphicsStroke* AStroke,
                                                const TKelGraphicsPath* APath, TColor AColor) {
-    TCanvas* C = Canvas();
-    if (!C) return;
-    Outline([&] {
-        C->Pen()->SetColor(AColor);
-        StartSpecialPen();
-        DrawPath(AStroke, APath, pdmPolygon);
-        StopSpecialPen();
-    });
+    FocusOutline(AColor, [&] { DrawPath(AStroke, APath, pdmPolygon); });
 }
 
 // ---- Text --------------------------------------------------------------------
