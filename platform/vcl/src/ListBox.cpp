@@ -1,7 +1,9 @@
 // The list box: items drawn in rows, selected with the mouse and the keys,
 // scrolled with a vertical scroll bar of its window.
 
+#include "ItemSearch.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/TextCompare.h"
 #include "vcl/StdCtrls.h"
 #include "windowing/Input.h"
 #include "windowing/ScrollBar.h"
@@ -19,11 +21,22 @@ const TClassInfo& TListBox::StaticClassInfo() {
     return Info;
 }
 
+Integer FindItemWithPrefix(const TStrings& Items, const String& Prefix, Integer After) {
+    Integer Count = Items.Count();
+    for (Integer Step = 1; Step <= Count; ++Step) {
+        Integer I = (std::max(After, -1) + Step) % Count;
+        String Item = Items.Get(I);
+        if (Item.size() >= Prefix.size() &&
+            AnsiCompareText(std::u16string_view(Item).substr(0, Prefix.size()), Prefix) == 0)
+            return I;
+    }
+    return -1;
+}
+
 // The items: a string list that tells the list box of every finished change.
 class TCustomListBox::TItemStrings : public TStringList {
 public:
     explicit TItemStrings(TCustomListBox& ListBox) : FListBox(ListBox) {}
-    using TStringList::CompareStrings;
     // Raises the list's index error for an index that names no item.
     void CheckItem(Integer Index) const {
         if (Index < 0 || Index >= Count()) IndexError(Index);
@@ -397,16 +410,9 @@ void TCustomListBox::WndProc(TMessage& Message) {
         TCustomControl::WndProc(Message);
         // A letter moves to the next item starting with it.
         Char Typed = Char(Message.WParam);
-        if (Typed < u' ' || Count() == 0) return;
-        String Key(1, Typed);
-        for (Integer Step = 1; Step <= Count(); ++Step) {
-            Integer I = (FItemIndex + Step) % Count();
-            String Item = FItems->Get(I);
-            if (!Item.empty() && FItems->CompareStrings(Item.substr(0, 1), Key) == 0) {
-                UserSelect(I, false, false);
-                break;
-            }
-        }
+        if (Typed < u' ') return;
+        Integer Found = FindItemWithPrefix(*FItems, String(1, Typed), FItemIndex);
+        if (Found >= 0) UserSelect(Found, false, false);
         return;
     }
     case WM_LBUTTONDOWN:

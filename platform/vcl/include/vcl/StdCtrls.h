@@ -14,6 +14,7 @@
 #include "rtl/StringList.h"
 #include "vcl/Controls.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,17 @@ enum : UINT {
     EM_POSFROMCHAR = 0x00D6, // WParam a character; answers MAKELONG(x, y) of its top left
     EM_CHARFROMPOS = 0x00D7, // LParam MAKELPARAM(x, y); answers MAKELONG(character, line)
 };
+
+// Messages of combo boxes.
+enum : UINT {
+    CB_GETCURSEL = 0x0147,
+    CB_SETCURSEL = 0x014E,    // WParam the item (-1: none); answers it, or CB_ERR
+    CB_SHOWDROPDOWN = 0x014F, // WParam non-zero opens the list, zero closes it
+    CB_GETDROPPEDSTATE = 0x0157,
+    CB_GETDROPPEDWIDTH = 0x015F,
+    CB_SETDROPPEDWIDTH = 0x0160, // WParam the smallest width of the list in pixels
+};
+enum : LRESULT { CB_ERR = -1 };
 
 } // namespace winapi
 
@@ -480,4 +492,110 @@ class TListBox : public TCustomListBox {
     RTL_CLASS(TListBox)
 public:
     explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+};
+
+// ---- Combo boxes ----
+
+RTL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
+RTL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
+
+// An edit with a list of items to choose from. The list drops down below the
+// control in a pop-up window of DropDownCount rows; opening and closing it
+// send CBN_DROPDOWN and CBN_CLOSEUP to the parent, which hands them back as
+// CN_COMMAND and so runs OnDropDown and OnCloseUp. The user choosing an
+// item (by a click in the list, by the arrow keys or by Enter in the open
+// list) sends CBN_SELCHANGE, which runs OnChange and then OnSelect.
+//
+// csDropDown and csSimple edit their text like an edit; csDropDownList and
+// the owner-draw styles show only the chosen item and type-select items by
+// their first letter. csSimple shows the list for good instead of dropping
+// it down.
+class TCustomComboBox : public TCustomEdit {
+    RTL_CLASS(TCustomComboBox)
+public:
+    explicit TCustomComboBox(TComponent* AOwner);
+    ~TCustomComboBox() override;
+
+    TStrings* Items() const;
+    void SetItems(const TStrings* Value);
+    // -1: none (in an editable combo, the text matches no item).
+    Integer ItemIndex() const { return FItemIndex; }
+    // Shows the item's text; runs no event.
+    void SetItemIndex(Integer Value);
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle Value);
+    bool Sorted() const;
+    void SetSorted(bool Value);
+    Integer DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(Integer Value) { FDropDownCount = std::max(Value, 1); }
+    // The smallest width of the dropped list (never narrower than the control).
+    Integer DroppedWidth() const { return FDroppedWidth; }
+    void SetDroppedWidth(Integer Value) { FDroppedWidth = std::max(Value, 0); }
+    Integer ItemHeight() const;
+    void SetItemHeight(Integer Value);
+    bool DroppedDown() const { return FDroppedDown; }
+    void SetDroppedDown(bool Value);
+    // Completes typed text with the first item that starts with it.
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool Value) { FAutoComplete = Value; }
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase Value);
+    // The list window while it exists (for tests and owner drawing).
+    TCustomListBox* ListControl() const;
+
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+    // With an owner-draw style: paints an item on the canvas of the Control
+    // it is given, the list (ListControl) for the rows of the list and the
+    // combo itself, with odComboBoxEdit in the state, for its edit part.
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
+
+    void WndProc(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+
+protected:
+    void CreateWnd() override;
+    void Paint() override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(Char& Key) override;
+    virtual void Select();
+    virtual void DropDown();
+    virtual void CloseUp();
+
+private:
+    class TComboStrings;
+    class TComboList;
+    friend class TComboStrings;
+    friend class TComboList;
+    bool Editable() const { return FStyle == csDropDown || FStyle == csSimple; }
+    TRect ButtonRect() const;
+    void ItemsChanged();
+    // The text as the program sets it: no OnChange.
+    void ShowText(const String& Value);
+    void Notify(Integer Code);
+    // The user chose Index: shows it, closes the list, notifies.
+    void ChooseItem(Integer Index);
+    void PlaceList();
+    void UpdateFormatRect();
+    void CompleteText(Char& Key);
+
+    std::unique_ptr<TComboStrings> FItems;
+    TComboList* FList = nullptr;
+    Integer FItemIndex = -1;
+    TComboBoxStyle FStyle = csDropDown;
+    Integer FDropDownCount = 8;
+    Integer FDroppedWidth = 0;
+    bool FDroppedDown = false;
+    bool FAutoComplete = true;
+    TEditCharCase FCharCase = ecNormal;
+    Integer FItemHeight = 16;
+    bool FShowingText = false;
+};
+
+class TComboBox : public TCustomComboBox {
+    RTL_CLASS(TComboBox)
+public:
+    explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
 };
