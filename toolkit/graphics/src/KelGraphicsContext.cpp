@@ -56,3 +56,23 @@ TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath
     }
     return Path;
 }
+
+void TKelGraphicsContext::DrawFlattenedPath(const TKelGraphicsStroke* AStroke, const TKelGraphicsPath* APath,
+                                            TKelGraphicsPathDrawMode APathMode) {
+    TKelGraphicsPathPolygon Polygon;
+    APath->FlattenToPolygon(Polygon, KelPathFlatness);
+    if (APathMode == pdmPolygon)
+        DrawPolygon(AStroke, Polygon);
+    else
+        DrawPolyline(AStroke, Polygon);
+}
+
+void TKelGraphicsContext::FillFlattenedPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
+                                            TKelGraphicsPathDrawMode APathMode) {
+    TKelGraphicsPathPolygon Polygon;
+    APath->FlattenToPolygon(Polygon, KelPathFlatness);
+    if (APathMode == pdmPolygon)
+        FillPolygon(AFill, Polygon);
+    else
+        FillPolyline(AFill, Polygon);
+}

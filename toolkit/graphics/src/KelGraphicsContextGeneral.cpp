@@ -474,69 +474,56 @@ void TKelGraphicsContextGeneral::DrawBitmap(const TGraphic* ABitmap, const TRect
                           ABitmap);
 }
 
+void TKelGraphicsContextGeneral::PaintPathBracket(const TKelGraphicsPath* APath,
+                                                  bool (*APaint)(winapi::HDC)) {
+    const winapi::HDC DC = Canvas()->Handle();
+    winapi::BeginPath(DC);
+    ConvertToPath(APath, KelPathFlatness);
+    winapi::EndPath(DC);
+    APaint(DC);
+    winapi::AbortPath(DC);
+}
+
 void TKelGraphicsContextGeneral::DrawPath(const TKelGraphicsStroke* AStroke, const TKelGraphicsPath* APath,
                                           TKelGraphicsPathDrawMode APathMode) {
     if (!Canvas() || !APath) return;
     if (APathMode == pdmPath) {
-        const winapi::HDC DC = Canvas()->Handle();
-        winapi::BeginPath(DC);
-        ConvertToPath(APath, KelPathFlatness);
-        winapi::EndPath(DC);
-        winapi::StrokePath(DC);
-        winapi::AbortPath(DC);
+        PaintPathBracket(APath, winapi::StrokePath);
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        DrawPolygon(AStroke, Polygon);
-    else
-        DrawPolyline(AStroke, Polygon);
+    DrawFlattenedPath(AStroke, APath, APathMode);
 }
 
 void TKelGraphicsContextGeneral::FillPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
                                           TKelGraphicsPathDrawMode APathMode) {
     if (!Canvas() || !APath) return;
     if (APathMode == pdmPath) {
-        const winapi::HDC DC = Canvas()->Handle();
-        winapi::BeginPath(DC);
-        ConvertToPath(APath, KelPathFlatness);
-        winapi::EndPath(DC);
-        winapi::FillPath(DC);
-        winapi::AbortPath(DC);
+        PaintPathBracket(APath, winapi::FillPath);
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        FillPolygon(AFill, Polygon);
-    else
-        FillPolyline(AFill, Polygon);
+    FillFlattenedPath(AFill, APath, APathMode);
+}
+
+template <class F>
+void TKelGraphicsContextGeneral::FocusOutline(TColor AColor, F&& ADraw) {
+    if (!Canvas()) return;
+    Outline([&] {
+        Canvas()->Pen()->SetColor(AColor);
+        StartSpecialPen();
+        ADraw();
+        StopSpecialPen();
+    });
 }
 
 void TKelGraphicsContextGeneral::DrawFocusRectangle(const TKelGraphicsStroke*, const TRectF& ARect,
                                                     TColor AColor,
                                                     TKelGraphicsModifyRectMode AModifyRectMode) {
-    TCanvas* C = Canvas();
-    if (!C) return;
-    Outline([&] {
-        C->Pen()->SetColor(AColor);
-        StartSpecialPen();
-        C->Rectangle(RoundRectF(ModifyRect(ARect, AModifyRectMode)));
-        StopSpecialPen();
-    });
+    FocusOutline(AColor, [&] { Canvas()->Rectangle(RoundRectF(ModifyRect(ARect, AModifyRectMode))); });
 }
 
 void TKelGraphicsContextGeneral::DrawFocusPath(const TKelGraphicsStroke* AStroke,
                                                const TKelGraphicsPath* APath, TColor AColor) {
-    TCanvas* C = Canvas();
-    if (!C) return;
-    Outline([&] {
-        C->Pen()->SetColor(AColor);
-        StartSpecialPen();
-        DrawPath(AStroke, APath, pdmPolygon);
-        StopSpecialPen();
-    });
+    FocusOutline(AColor, [&] { DrawPath(AStroke, APath, pdmPolygon); });
 }
 
 // ---- Text --------------------------------------------------------------------

@@ -625,12 +625,7 @@ void TKelGraphicsContextWin::DrawPath(const TKelGraphicsStroke* AStroke, const T
         WithPenSmoothing([&] { FGPGraphics->DrawPath(FGPPen.get(), Path.get()); });
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        DrawPolygon(AStroke, Polygon);
-    else
-        DrawPolyline(AStroke, Polygon);
+    DrawFlattenedPath(AStroke, APath, APathMode);
 }
 
 void TKelGraphicsContextWin::FillPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
@@ -641,12 +636,7 @@ void TKelGraphicsContextWin::FillPath(const TKelGraphicsFill* AFill, const TKelG
         FillGPPath(Path.get());
         return;
     }
-    TKelGraphicsPathPolygon Polygon;
-    APath->FlattenToPolygon(Polygon, KelPathFlatness);
-    if (APathMode == pdmPolygon)
-        FillPolygon(AFill, Polygon);
-    else
-        FillPolyline(AFill, Polygon);
+    FillFlattenedPath(AFill, APath, APathMode);
 }
 
 void TKelGraphicsContextWin::DrawBitmap(const TGraphic* ABitmap, const TRectF&, const TRectF& ADstRect,

@@ -74,14 +74,21 @@ static TColor CheckMarkColor(bool AFocused, bool AEnabled) {
     return AFocused ? CheckFocusedColor : 0;
 }
 
+// Sets the box style of a check box or radio button (light face, 1-pixel
+// border in the box colour) and returns the box colour.
+static TColor SetCheckBoxStyle(TKelGraphics& AGraphics, bool AFocused, bool AEnabled) {
+    const TColor C = CheckMarkColor(AFocused, AEnabled);
+    AGraphics.SetFillKind(gfkSolid);
+    AGraphics.SetFillColor(AEnabled ? LighterColor(ButtonDisabledColor, 85) : ButtonDisabledColor);
+    AGraphics.SetStrokeKind(gskSolid);
+    AGraphics.SetStrokeWidth(1);
+    AGraphics.SetStrokeColor(C);
+    return C;
+}
+
 void TKelGraphics::DrawCheckBox(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled, Single) {
     TRectF R = Shrunk(ARect, 1, 1);
-    const TColor C = CheckMarkColor(AFocused, AEnabled);
-    SetFillKind(gfkSolid);
-    SetFillColor(AEnabled ? LighterColor(ButtonDisabledColor, 85) : ButtonDisabledColor);
-    SetStrokeKind(gskSolid);
-    SetStrokeWidth(1);
-    SetStrokeColor(C);
+    SetCheckBoxStyle(*this, AFocused, AEnabled);
     DrawRectangle(R);
     R = Shrunk(R, R.Width() / 5, R.Height() / 5);
     SetStrokeWidth(2);
@@ -93,12 +100,7 @@ void TKelGraphics::DrawCheckBox(const TRectF& ARect, bool AChecked, bool AFocuse
 
 void TKelGraphics::DrawRadioButton(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled, Single) {
     TRectF R = Shrunk(ARect, 1, 1);
-    const TColor C = CheckMarkColor(AFocused, AEnabled);
-    SetFillKind(gfkSolid);
-    SetFillColor(AEnabled ? LighterColor(ButtonDisabledColor, 85) : ButtonDisabledColor);
-    SetStrokeKind(gskSolid);
-    SetStrokeWidth(1);
-    SetStrokeColor(C);
+    const TColor C = SetCheckBoxStyle(*this, AFocused, AEnabled);
     DrawEllipse(R);
     R = Shrunk(R, R.Width() / 5, R.Height() / 5);
     SetFillColor(C);

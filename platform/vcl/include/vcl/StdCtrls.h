@@ -376,3 +376,108 @@ class TLabel : public TCustomLabel {
 public:
     explicit TLabel(TComponent* AOwner) : TCustomLabel(AOwner) {}
 };
+
+// ---- List boxes ----
+
+RTL_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
+RTL_ENUM(TOwnerDrawStateItem, odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault,
+         odComboBoxEdit)
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+RTL_SET_INFO(TOwnerDrawState)
+
+// Paints one item in Rect on the control's canvas, which comes with the
+// item's colours set and the rectangle filled.
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, Integer Index, const TRect& Rect, TOwnerDrawState State)>;
+// Gives the height of one item of a list with items of their own heights.
+using TMeasureItemEvent = std::function<void(TWinControl* Control, Integer Index, Integer& Height)>;
+
+// A list of strings to choose from: one item, or with MultiSelect several.
+// ItemIndex is the item with the focus (and, in a single-selection list,
+// the selected one). Every change of the selection by the user, with the
+// mouse or the keys, runs OnClick.
+class TCustomListBox : public TCustomControl {
+    RTL_CLASS(TCustomListBox)
+public:
+    explicit TCustomListBox(TComponent* AOwner);
+    ~TCustomListBox() override;
+
+    TStrings* Items() const;
+    void SetItems(const TStrings* Value);
+    Integer Count() const;
+    void Clear();
+
+    // -1: no item.
+    Integer ItemIndex() const { return FItemIndex; }
+    // Selects Value alone (a value out of range selects nothing); runs no event.
+    void SetItemIndex(Integer Value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool Value);
+    bool Selected(Integer Index) const;
+    void SetSelected(Integer Index, bool Value);
+    Integer SelCount() const;
+    void ClearSelection();
+    void SelectAll();
+
+    // The first item shown.
+    Integer TopIndex() const { return FTopIndex; }
+    void SetTopIndex(Integer Value);
+    Integer ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(Integer Value);
+    bool Sorted() const;
+    void SetSorted(bool Value);
+    TListBoxStyle Style() const { return FStyle; }
+    void SetStyle(TListBoxStyle Value);
+
+    // The item at a client point: with Existing -1 below the last item,
+    // otherwise Count there.
+    Integer ItemAtPos(TPoint Pos, bool Existing) const;
+    // The client rectangle of an item (empty when it is not shown).
+    TRect ItemRect(Integer Index) const;
+    // How many items fit from TopIndex on.
+    Integer VisibleCount() const;
+
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Paint() override;
+    bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
+    virtual void DrawItem(Integer Index, const TRect& Rect, TOwnerDrawState State);
+    virtual void MeasureItem(Integer Index, Integer& Height);
+    // The user changed the selection.
+    virtual void SelectionChanged() { Click(); }
+
+private:
+    class TItemStrings;
+    friend class TItemStrings;
+    void ItemsChanged();
+    Integer HeightOf(Integer Index) const;
+    // Moves the focus item as the user does: alone selected, or with Extend
+    // the range from the anchor.
+    void UserSelect(Integer Index, bool Extend, bool Toggle);
+    void ScrollIntoView(Integer Index);
+    void UpdateScrollBar();
+    bool HandleKey(Word Key, TShiftState Shift);
+    void HandleScroll(winapi::WPARAM Code);
+
+    std::unique_ptr<TItemStrings> FItems;
+    std::vector<bool> FSelected;
+    Integer FItemIndex = -1;
+    Integer FAnchor = -1;
+    Integer FTopIndex = 0;
+    Integer FItemHeight = 16;
+    bool FMultiSelect = false;
+    TListBoxStyle FStyle = lbStandard;
+    bool FTracking = false;
+};
+
+class TListBox : public TCustomListBox {
+    RTL_CLASS(TListBox)
+public:
+    explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+};

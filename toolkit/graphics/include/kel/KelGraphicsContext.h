@@ -157,6 +157,15 @@ public:
     virtual void FillPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
                           TKelGraphicsPathDrawMode APathMode) = 0;
 
+protected:
+    // The pdmPolygon and pdmPolyline modes of DrawPath and FillPath: APath
+    // flattened with KelPathFlatness, then drawn or filled as one closed
+    // polygon (pdmPolygon) or as a polyline.
+    void DrawFlattenedPath(const TKelGraphicsStroke* AStroke, const TKelGraphicsPath* APath,
+                           TKelGraphicsPathDrawMode APathMode);
+    void FillFlattenedPath(const TKelGraphicsFill* AFill, const TKelGraphicsPath* APath,
+                           TKelGraphicsPathDrawMode APathMode);
+
 private:
     TKelGraphics* FGraphics;
 };

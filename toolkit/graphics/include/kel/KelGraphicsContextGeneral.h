@@ -131,9 +131,15 @@ private:
     void Outline(F&& ADraw);
     template <class F>
     void Filled(F&& ADraw);
+    // Runs ADraw as an outline with the focus pen in AColor.
+    template <class F>
+    void FocusOutline(TColor AColor, F&& ADraw);
     void DrawRotatedText(const String& AText, const TRect& ARect, TKelGraphicsTextAlign AHorizontalAlign,
                          TKelGraphicsTextAlign AVerticalAlign, Single AAngle);
     void GdiArc(const TPointF& ACenter, const TPointF& ARadius, Single AStartAngle, Single ASweepAngle);
+    // Replays APath into the canvas's path bracket and paints it with APaint
+    // (stroke or fill).
+    void PaintPathBracket(const TKelGraphicsPath* APath, bool (*APaint)(winapi::HDC));
 
     bool FPrinting = false;
     bool FShowAcceleratorChar = false;
