@@ -599,3 +599,76 @@ class TComboBox : public TCustomComboBox {
 public:
     explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
 };
+
+// ---- Scroll bars ----
+
+RTL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
+RTL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
+         scEndScroll)
+
+// What the user does to a scroll bar; the handler may change ScrollPos.
+using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
+
+// A scroll bar control: arrows at both ends step by SmallChange, the track
+// beside the box pages by LargeChange, the box drags; the arrow keys, Page
+// Up/Down and Home/End do the same from the keyboard. Every step by the user
+// runs OnScroll and, when Position changes, OnChange.
+class TScrollBar : public TCustomControl {
+    RTL_CLASS(TScrollBar)
+public:
+    explicit TScrollBar(TComponent* AOwner);
+
+    TScrollBarKind Kind() const { return FKind; }
+    void SetKind(TScrollBarKind Value);
+    Integer Min() const { return FMin; }
+    void SetMin(Integer Value) { SetParams(FPosition, Value, FMax); }
+    Integer Max() const { return FMax; }
+    void SetMax(Integer Value) { SetParams(FPosition, FMin, Value); }
+    Integer Position() const { return FPosition; }
+    void SetPosition(Integer Value) { SetParams(Value, FMin, FMax); }
+    // The part of the range one view shows; the box is that long, and the
+    // position goes no further than Max - PageSize + 1.
+    Integer PageSize() const { return FPageSize; }
+    void SetPageSize(Integer Value);
+    Integer SmallChange() const { return FSmallChange; }
+    void SetSmallChange(Integer Value) { FSmallChange = std::max(Value, 1); }
+    Integer LargeChange() const { return FLargeChange; }
+    void SetLargeChange(Integer Value) { FLargeChange = std::max(Value, 1); }
+    // Raises EInvalidOperation "Scroll bar property out of range" when
+    // AMin > AMax; the position is kept within the range.
+    void SetParams(Integer APosition, Integer AMin, Integer AMax);
+
+    TNotifyEvent OnChange;
+    TScrollEvent OnScroll;
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    virtual void Change();
+    virtual void Scroll(TScrollCode ScrollCode, Integer& ScrollPos);
+
+private:
+    // Positions along the bar: 0 at the top (left) end.
+    struct TLayout {
+        Integer Length = 0;     // of the whole bar
+        Integer Arrow = 0;      // length of each arrow button
+        Integer ThumbStart = 0; // where the box begins
+        Integer ThumbLength = 0;
+    };
+    TLayout Layout() const;
+    Integer HighestPosition() const;
+    Integer AlongBar(TPoint Point) const;
+    // A step by the user: OnScroll, then the position it leaves.
+    void UserScroll(TScrollCode Code, Integer Target);
+    Integer PositionAt(Integer ThumbStart) const;
+
+    TScrollBarKind FKind = sbHorizontal;
+    Integer FMin = 0;
+    Integer FMax = 100;
+    Integer FPosition = 0;
+    Integer FPageSize = 0;
+    Integer FSmallChange = 1;
+    Integer FLargeChange = 1;
+    Integer FDragOffset = -1; // while dragging the box: the mouse's distance from its start
+};
