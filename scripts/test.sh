@@ -7,6 +7,10 @@ build="${VANDREL_TEST_BUILD:-$top/build/test}"
 jobs=$(nproc)
 
 bash "$top/scripts/install-deps.sh"
+# The compiler cache keys on paths relative to the checkout, so several
+# checkouts of the same sources share what each has compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$top}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
       -DVANDREL_TESTS=ON -DVANDREL_BENCHMARKS=ON
 cmake --build "$build" -j "$jobs"
