@@ -3,6 +3,7 @@
 // marked-up texts, and measuring.
 
 #include "kel/KelGraphics.h"
+#include "kel/KelMarkupRenderer.h"
 #include "kel/RarEvads.h"
 #include "rtl/MathUtils.h"
 #include "rtl/StringUtils.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-TKelMarkupTextRenderer MarkupTextRenderer = nullptr;
+TKelMarkupTextRenderer MarkupTextRenderer = &RenderKelMarkupText;
 
 // The lines of a text cut at "<BR/>" (spelled as at its first occurrence);
 // empty when the text holds no such tag.
@@ -39,6 +40,11 @@ void SetKelMarkupTextRenderer(TKelMarkupTextRenderer ARenderer) {
 
 TKelMarkupTextRenderer KelMarkupTextRenderer() {
     return MarkupTextRenderer;
+}
+
+String TKelGraphics::ApplyHilight(const String& AText, const String& AHilight, const String& ATag,
+                                  bool ADoCase) {
+    return HighlightMarkup(AText, AHilight, ATag, ADoCase);
 }
 
 bool TKelGraphics::IsMarkup(const String& AText, bool ASupportHTML) const {

@@ -40,11 +40,14 @@ protected:
         TRecordingRenderer::XSize = 9;
         TRecordingRenderer::YSize = 9;
         TRecordingRenderer::LineCount = 1;
+        Previous = KelMarkupTextRenderer();
         SetKelMarkupTextRenderer(&TRecordingRenderer::Render);
         S.Graphics->SetFontName(u"DejaVu Sans");
         S.Graphics->SetFontColor(clBlack);
     }
-    void TearDown() override { SetKelMarkupTextRenderer(nullptr); }
+    void TearDown() override { SetKelMarkupTextRenderer(Previous); }
+
+    TKelMarkupTextRenderer Previous = nullptr;
 
     std::vector<TKelMarkupTextRequest> Draws() const {
         std::vector<TKelMarkupTextRequest> Result;

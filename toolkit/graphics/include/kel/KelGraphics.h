@@ -38,7 +38,8 @@ class TKelGraphics;
 //
 // Text with markup is laid out and drawn by the mini-HTML renderer, which
 // draws back through the drawing class. The renderer registers itself here;
-// while none is registered, marked-up text is handled as plain text.
+// while none is registered, marked-up text is handled as plain text. The
+// mini-HTML renderer (kel/KelMarkupRenderer.h) is registered from the start.
 
 struct TKelMarkupTextRequest {
     String Text;
@@ -295,6 +296,10 @@ public:
         return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cy;
     }
     Single CalculateTextHeight(const String& AText) { return CalculateTextSize(AText).cy; }
+
+    // AText with every occurrence of AHilight (found in the text without its
+    // tags, with case when ADoCase) wrapped in the tag ATag.
+    static String ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase);
 
     // --- Pictures ----------------------------------------------------------------
     //
