@@ -13,6 +13,7 @@
 #include <string_view>
 
 class TCanvas;
+class TComponent;
 class TControl;
 
 // The visual styles; the ordinals are stored and compared by other code.
@@ -141,6 +142,11 @@ Integer InstalledOfficeVersion();
 bool IsVistaOrLater();
 // "Segoe UI" from Windows Vista on, else "Tahoma".
 String DefaultFontName();
+// The style of the first enabled form styler (TKelFormStyler, in
+// kel/KelAppStyler.h) with a style other than tsCustom among the components
+// of the form, or of the control's top-level parent form; ADefault for none,
+// for null and for other components.
+TKelStyle FormStylerStyle(TComponent* AComponent, TKelStyle ADefault);
 // False for the dark styles tsOffice2016Black, tsOffice2019Gray and
 // tsOffice2019Black.
 bool IsLightStyle(TKelStyle AStyle);
