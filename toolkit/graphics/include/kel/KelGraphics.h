@@ -16,6 +16,7 @@
 // the outline when the stroke's colour is not gcNull and its kind not
 // gskNone.
 
+#include "kel/KelJSONMembers.h"
 #include "graphics/Canvas.h"
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
@@ -469,4 +470,6 @@ private:
     bool FURLUnderline = true;
     TPictureContainer* FPictureContainer = nullptr;
     TCustomImageList* FImageList = nullptr;
+
+    KEL_JSON_MEMBERS
 };

@@ -24,6 +24,7 @@
 // - The drawing class brackets drawing with BeginScene and EndScene; Render
 //   pushes pending output to the device.
 
+#include "kel/KelJSONMembers.h"
 #include "graphics/Canvas.h"
 #include "graphics/GdiPlusGeometry.h"
 #include "graphics/Graphic.h"
@@ -168,6 +169,8 @@ protected:
 
 private:
     TKelGraphics* FGraphics;
+
+    KEL_JSON_MEMBERS
 };
 
 // The flatness the contexts flatten paths with.

@@ -11,6 +11,7 @@
 // character: no byte-order mark and no UTF-8 decoding. Characters outside it
 // come as "\uXXXX" escapes, which ReadString turns back into characters.
 
+#include "kel/KelJSONMembers.h"
 #include "rtl/Exception.h"
 #include "rtl/Object.h"
 #include "rtl/Stream.h"
@@ -57,6 +58,8 @@ private:
     const Byte* FData = nullptr; // FReadStream's bytes
     Int64 FSize = 0;
     Int64 FPosition = 0;
+
+    KEL_JSON_MEMBERS
 };
 
 // What Peek reports as the next token.
@@ -214,4 +217,6 @@ private:
     Int64 FPeekedInt64 = 0;
     String FPeekedNumber;
     String FPeekedString;
+
+    KEL_JSON_MEMBERS
 };

@@ -14,6 +14,7 @@
 // (Windows-1252); names and strings escape every character from U+0080 up,
 // so the output is pure ASCII except inside raw strings.
 
+#include "kel/KelJSONMembers.h"
 #include "rtl/Exception.h"
 #include "rtl/Object.h"
 #include "rtl/Stream.h"
@@ -39,6 +40,8 @@ public:
 private:
     TStream* FStream; // the target, not owned
     std::unique_ptr<TMemoryStream> FWriteStream;
+
+    KEL_JSON_MEMBERS
 };
 
 class TKelJSONWriter : public TObject {
@@ -143,4 +146,6 @@ private:
     String FSeparator = u":";
     String FDeferredName;
     bool FClosed = false;
+
+    KEL_JSON_MEMBERS
 };
