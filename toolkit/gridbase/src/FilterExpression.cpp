@@ -4,10 +4,14 @@
 
 #include "gridbase/RarEvad.h"
 #include "kel/RarEvads.h"
+#include "rtl/DateTime.h"
 #include "rtl/StringUtils.h"
 #include "rtl/TextCompare.h"
 
+#include <map>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -61,23 +65,52 @@ bool TryLocaleNumber(const String& text, double& number) {
            TRarEvads::TryStrToFloatDot(LocaleToDotNumber(text.c_str()), number);
 }
 
-// The order of value against operand: as numbers when both are numbers,
-// else as dates when both are dates, else ordinally by their first 255
-// characters.
-int CompareOperand(const String& value, const String& operand) {
+template <typename T>
+int Order(T a, T b) {
+    return a < b ? -1 : a > b ? 1 : 0;
+}
+
+// The order of value against operand, by the operand's kind: numbers,
+// dates and times compare only with values of their own kind, texts
+// ordinally by their first 255 characters. Nothing when the two cannot be
+// compared (an empty value, or a value of another kind than the operand).
+std::optional<int> CompareOperand(const String& value, const String& operand) {
+    if (value.empty()) return std::nullopt;
     double valueNumber = 0, operandNumber = 0;
-    if (TryLocaleNumber(value, valueNumber) && TryLocaleNumber(operand, operandNumber))
-        return valueNumber < operandNumber ? -1 : valueNumber > operandNumber ? 1 : 0;
+    if (TryLocaleNumber(operand, operandNumber)) {
+        if (!TryLocaleNumber(value, valueNumber)) return std::nullopt;
+        return Order(valueNumber, operandNumber);
+    }
     TDateTime valueDate = 0, operandDate = 0;
-    if (TryParseLocaleDateTime(value, valueDate) && TryParseLocaleDateTime(operand, operandDate))
-        return valueDate < operandDate ? -1 : valueDate > operandDate ? 1 : 0;
-    const Integer order = CompareStr(std::u16string_view(value).substr(0, MaxOperandLength),
-                                     std::u16string_view(operand).substr(0, MaxOperandLength));
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
+    if (TryParseLocaleDateTime(operand, operandDate)) {
+        if (!TryParseLocaleDateTime(value, valueDate)) return std::nullopt;
+        return Order(valueDate, operandDate);
+    }
+    if (TryStrToTime(operand, operandDate)) {
+        if (!TryStrToTime(value, valueDate)) return std::nullopt;
+        return Order(valueDate, operandDate);
+    }
+    return Order(CompareStr(std::u16string_view(value).substr(0, MaxOperandLength),
+                            std::u16string_view(operand).substr(0, MaxOperandLength)),
+                 0);
+}
+
+// The 1-based position of the first unquoted `op` of the pattern that is a
+// comparison of its own (the ">" of "<>" belongs to the "<"); 0 when none.
+std::size_t FindComparison(std::u16string_view pattern, Char op) {
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const Char c = pattern[i];
+        if (c == u'"') inQuotes = !inQuotes;
+        if (inQuotes || c != op) continue;
+        if (op == u'>' && i > 0 && pattern[i - 1] == u'<') continue;
+        return i + 1;
+    }
+    return 0;
 }
 
 // One comparison of the pattern: whether it holds an unquoted `op`, and
-// the outcome of value op operand (or op= operand).
+// the outcome of value op operand (or op= operand, or for "<>" not equal).
 struct TComparison {
     bool Present = false;
     bool Result = true;
@@ -85,71 +118,120 @@ struct TComparison {
 
 TComparison Compare(std::u16string_view pattern, std::u16string_view value, Char op) {
     TComparison comparison;
-    const Integer at = FindUnquotedChar(String(pattern), op);
-    if (at == 0) return comparison;
-    std::size_t next = std::size_t(at);
-    const bool orEqual = At(pattern, next) == u'=';
-    if (orEqual) ++next;
-    const int order = CompareOperand(String(value), ReadOperand(pattern, next, op == u'>'));
+    std::size_t next = FindComparison(pattern, op);
+    if (next == 0) return comparison;
+    const bool notEqual = op == u'<' && At(pattern, next) == u'>';
+    const bool orEqual = !notEqual && At(pattern, next) == u'=';
+    if (notEqual || orEqual) ++next;
+    const auto order = CompareOperand(String(value), ReadOperand(pattern, next, op == u'>'));
     comparison.Present = true;
-    comparison.Result = order == 0 ? orEqual : (op == u'>' ? order > 0 : order < 0);
+    if (notEqual)
+        comparison.Result = !order || *order != 0;
+    else if (!order)
+        comparison.Result = false;
+    else
+        comparison.Result = *order == 0 ? orEqual : (op == u'>' ? *order > 0 : *order < 0);
     return comparison;
 }
 
-bool Match(std::u16string_view pattern, std::u16string_view value);
+// The matcher of one pattern against one value. A run of "*" matches the
+// rest of the pattern (with all its phases) against every tail of the
+// value; those answers depend only on where the rest and the tail start,
+// so each is worked out once and kept: the work grows with the value's
+// length times the pattern's, never with a power of it.
+class TConditionMatcher {
+public:
+    TConditionMatcher(std::u16string_view pattern, std::u16string_view value)
+        : FPattern(pattern), FValue(value) {}
 
-// The wildcard walk of the whole pattern over the value.
-bool WildcardWalk(std::u16string_view pattern, std::u16string_view value) {
-    if (pattern.empty() && value.empty()) return true;
-    const bool quotedPattern = At(pattern, 0) == u'"';
-    bool negate = false, quote = false, match = true;
-    std::size_t p = 0, v = 0;
-    while (match && (p < pattern.size() || v < value.size())) {
-        const Char c = At(pattern, p);
-        if (c == u'!' && !quotedPattern) {
-            negate = true;
-            ++p;
-            quote = false;
-        } else if (c == u'"' && !quote) {
-            ++p;
-            quote = true;
-        } else if (c == u'*') {
-            while (At(pattern, p) == u'*')
-                ++p;
-            // The rest of the pattern against ever longer tails of the value.
-            match = false;
-            for (std::size_t tail = value.size() + 1; tail-- > v && !match;)
-                match = Match(pattern.substr(p), value.substr(tail));
-            break;
-        } else if (c == u'?') {
-            match = v < value.size();
-            ++p, ++v;
-            quote = false;
-        } else {
-            // Also a quote inside quotes, "!" in a quoted pattern and the end of the pattern.
-            match = c == At(value, v);
-            ++p, ++v;
-            if (c != u'"') quote = false;
+    bool Matches() { return Match(0, 0); }
+
+private:
+    // The pattern from p against the value from v.
+    bool Match(std::size_t p, std::size_t v) {
+        const std::u16string_view pattern = FPattern.substr(p), value = FValue.substr(v);
+        TComparison greater = Compare(pattern, value, u'>');
+        TComparison less = Compare(pattern, value, u'<');
+        const bool hasGreaterOperator = greater.Present, hasLessOperator = less.Present;
+        // A negated pattern counts as a passed comparison when "&" or "^"
+        // joins it with one.
+        if (HoldsUnquoted(pattern, u'!')) {
+            greater.Present = true;
+            less.Present = true;
         }
+        if (HoldsUnquoted(pattern, u'^') && (greater.Present || less.Present))
+            return greater.Result || less.Result;
+        if (HoldsUnquoted(pattern, u'&') && greater.Present && less.Present)
+            return greater.Result && less.Result;
+        if ((hasGreaterOperator && greater.Result) || (hasLessOperator && less.Result)) return true;
+        return WildcardWalk(p, v);
     }
-    return negate ? !match : match;
-}
+
+    // The wildcard walk of the pattern from p over the value from v.
+    bool WildcardWalk(std::size_t p, std::size_t v) {
+        const std::u16string_view pattern = FPattern.substr(p), value = FValue.substr(v);
+        if (pattern.empty() && value.empty()) return true;
+        const bool quotedPattern = At(pattern, 0) == u'"';
+        bool negate = false, quote = false, match = true;
+        std::size_t i = 0, j = 0;
+        while (match && (i < pattern.size() || j < value.size())) {
+            const Char c = At(pattern, i);
+            if (c == u'!' && !quotedPattern) {
+                negate = true;
+                ++i;
+                quote = false;
+            } else if (c == u'"' && !quote) {
+                ++i;
+                quote = true;
+            } else if (c == u'*') {
+                while (At(pattern, i) == u'*')
+                    ++i;
+                // The rest of the pattern against the tails of the value.
+                match = AnyTailMatches(p + i, v + j);
+                break;
+            } else if (c == u'?') {
+                match = j < value.size();
+                ++i, ++j;
+                quote = false;
+            } else {
+                // Also a quote inside quotes, "!" in a quoted pattern and the end of the pattern.
+                match = c == At(value, j);
+                ++i, ++j;
+                if (c != u'"') quote = false;
+            }
+        }
+        return negate ? !match : match;
+    }
+
+    // Whether the pattern from p matches any tail of the value from v on.
+    bool AnyTailMatches(std::size_t p, std::size_t v) {
+        v = std::min(v, FValue.size());
+        auto [entry, added] = FTails.try_emplace(p);
+        TTails& tails = entry->second;
+        if (added) {
+            tails.Known.assign(FValue.size() + 2, false);
+            tails.From = FValue.size() + 1; // the empty set of tails beyond the end
+        }
+        // Filled from the end of the value towards its start.
+        while (tails.From > v) {
+            const std::size_t t = tails.From - 1;
+            tails.Known[t] = tails.Known[t + 1] || Match(p, t);
+            tails.From = t;
+        }
+        return tails.Known[v];
+    }
+
+    struct TTails {
+        std::vector<bool> Known; // [t]: some tail from t on matches
+        std::size_t From = 0;    // the first t worked out
+    };
+
+    std::u16string_view FPattern, FValue;
+    std::map<std::size_t, TTails> FTails;
+};
 
 bool Match(std::u16string_view pattern, std::u16string_view value) {
-    TComparison greater = Compare(pattern, value, u'>');
-    TComparison less = Compare(pattern, value, u'<');
-    const bool hasGreaterOperator = greater.Present, hasLessOperator = less.Present;
-    // A negated pattern counts as a passed comparison when "&" or "^" joins
-    // it with one.
-    if (HoldsUnquoted(pattern, u'!')) {
-        greater.Present = true;
-        less.Present = true;
-    }
-    if (HoldsUnquoted(pattern, u'^') && (greater.Present || less.Present))
-        return greater.Result || less.Result;
-    if (HoldsUnquoted(pattern, u'&') && greater.Present && less.Present) return greater.Result && less.Result;
-    if ((hasGreaterOperator && greater.Result) || (hasLessOperator && less.Result)) return true;
-    return WildcardWalk(pattern, value);
+    return TConditionMatcher(pattern, value).Matches();
 }
 
 } // namespace

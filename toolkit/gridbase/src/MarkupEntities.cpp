@@ -57,6 +57,9 @@ constexpr std::array<TMarkupEntity, 77> StaticEntities{{
 
 constexpr Cardinal FirstEmojiCodePoint = 126980;
 constexpr std::size_t MaxReferenceDigits = 6;
+// The references that EncodeMarkupEntities writes: up to U+10FFFF (seven
+// decimal digits) and lone surrogate halves, which a UTF-16 text may hold.
+constexpr std::size_t MaxEncodedReferenceDigits = 7;
 // A ";" further than this after the "&" does not end the reference.
 constexpr std::size_t MaxReferenceReach = 7;
 
@@ -85,22 +88,26 @@ int DigitValue(Char ch, bool hex) {
     return -1;
 }
 
-// The code point of a reference's digits; nothing when they are empty, too
-// many, hold a non-digit or name no character (0, a lone surrogate half or
-// beyond U+10FFFF).
-std::optional<Cardinal> ReferenceCodePoint(std::u16string_view digits, bool hex) {
-    if (digits.empty() || digits.size() > MaxReferenceDigits) return std::nullopt;
+// The code point of a reference's digits; nothing when they are empty, more
+// than maxDigits, hold a non-digit or name no character (0, beyond U+10FFFF,
+// or a lone surrogate half unless those are allowed).
+std::optional<Cardinal> ReferenceCodePoint(std::u16string_view digits, bool hex,
+                                           std::size_t maxDigits = MaxReferenceDigits,
+                                           bool allowSurrogates = false) {
+    if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
     Cardinal value = 0;
     for (Char ch : digits) {
         const int digit = DigitValue(ch, hex);
         if (digit < 0) return std::nullopt;
         value = value * (hex ? 16 : 10) + Cardinal(digit);
     }
-    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return std::nullopt;
+    if (value == 0 || value > 0x10FFFF) return std::nullopt;
+    if (!allowSurrogates && value >= 0xD800 && value <= 0xDFFF) return std::nullopt;
     return value;
 }
 
-// A well-formed reference "&#n;" or "&#xh;" at `at`: its code point and length.
+// A well-formed reference "&#n;" or "&#xh;" at `at`: its code point and
+// length. Everything EncodeMarkupEntities writes reads back.
 struct TReference {
     Cardinal CodePoint;
     std::size_t Length;
@@ -108,12 +115,13 @@ struct TReference {
 std::optional<TReference> StrictReferenceAt(std::u16string_view text, std::size_t at) {
     if (text.substr(at, 2) != u"&#") return std::nullopt;
     const std::size_t semicolon = text.find(u';', at);
-    if (semicolon == std::u16string_view::npos || semicolon - at > 3 + MaxReferenceDigits)
+    if (semicolon == std::u16string_view::npos || semicolon - at > 3 + MaxEncodedReferenceDigits)
         return std::nullopt;
     std::size_t start = at + 2;
     const bool hex = start < text.size() && (text[start] == u'x' || text[start] == u'X');
     if (hex) ++start;
-    const auto codePoint = ReferenceCodePoint(text.substr(start, semicolon - start), hex);
+    const auto codePoint =
+        ReferenceCodePoint(text.substr(start, semicolon - start), hex, MaxEncodedReferenceDigits, true);
     if (!codePoint) return std::nullopt;
     return TReference{*codePoint, semicolon + 1 - at};
 }

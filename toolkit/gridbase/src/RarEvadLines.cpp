@@ -81,9 +81,10 @@ String TildesToLineBreaks(const String& text) {
     return StringReplace(text, u"~", CRLF, {rfReplaceAll});
 }
 
+// Inner quotes are doubled so the result is one valid CSV field.
 void QuoteMultilineCell(String& text) {
     String quoted(1, u'"');
-    quoted += StringReplace(text, CRLF, String(1, VT), {rfReplaceAll});
+    quoted += StringReplace(StringReplace(text, u"\"", u"\"\"", {rfReplaceAll}), CRLF, String(1, VT), {rfReplaceAll});
     quoted += u'"';
     text = std::move(quoted);
 }

@@ -4,6 +4,8 @@
 
 #include "gridbase/XLSFormat.h"
 
+#include "XLSNumberPicture.h"
+
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
 #include "rtl/Format.h"
@@ -186,16 +188,19 @@ bool HasAmPm(std::u16string_view section) {
 class TSectionRenderer {
 public:
     TSectionRenderer(std::u16string_view section, const Variant& value, double x, bool absolute)
-        : FSection(section), FValue(value), FX(x), FAbsolute(absolute), FTwelveHour(HasAmPm(section)) {}
+        : FSection(section), FValue(value), FX(x), FAbsolute(absolute), FTwelveHour(HasAmPm(section)),
+          FDateSection(detail::HasDateCodes(section)) {}
 
     String Render() {
+        // A number section is one picture; the rest render piece by piece.
+        if (auto picture = detail::RenderNumberPicture(FSection, FX, FAbsolute)) return *picture;
         while (FPos < FSection.size()) {
             const std::size_t before = FPos;
             if (!RenderLocaleBracket() && !RenderElapsedTime() && !RenderOtherBracket() && !RenderLiteral() &&
                 !RenderDatePart() && !RenderNumberPart())
                 return PlainText();
             if (FPos == before) return PlainText();
-            if (FFailed) return UnwritableDate;
+            if (FFailed) return FFailedText;
         }
         return FOut;
     }
@@ -214,9 +219,15 @@ public:
     }
 
 private:
+    // The value's own text; a date the platform cannot write is shown as
+    // a row of "#".
     String PlainText() const {
-        if (FAbsolute && FX < 0) return VarToStr(Variant(-FX));
-        return VarToStr(FValue);
+        try {
+            if (FAbsolute && FX < 0) return VarToStr(Variant(-FX));
+            return VarToStr(FValue);
+        } catch (const EConvertError&) {
+            return detail::UnshowableValue(FSection);
+        }
     }
 
     // "[$<currency>-<locale>]": the currency text.
@@ -242,6 +253,13 @@ private:
             if (Upper(c) != unit) return false;
         const double factor = unit == u'H' ? 24 : unit == u'M' ? 1440 : 86400;
         const double amount = FX * factor;
+        // Beyond 64-bit integers (and not a number) the count cannot be written.
+        if (!(std::fabs(amount) < 9.0e18)) {
+            FFailed = true;
+            FFailedText = detail::UnshowableValue(FSection);
+            FPos = close + 1;
+            return true;
+        }
         const Int64 whole = Int64(std::floor(std::fabs(amount)));
         if (amount < 0) FOut += u'-';
         FOut += Format(u"%.*d", {Integer(letters.size()), whole});
@@ -262,7 +280,8 @@ private:
 
     bool RenderLiteral() {
         const Char c = At(FSection, FPos);
-        if (IsLiteralChar(c)) {
+        // Among date codes, commas and signs are plain text ("mmm d, yyyy").
+        if (IsLiteralChar(c) || (FDateSection && (c == u',' || c == u'-' || c == u'+'))) {
             FOut += c;
             FPos += 1;
         } else if ((c == u'\\' || c == u'*') && FPos + 1 < FSection.size()) {
@@ -371,7 +390,9 @@ private:
     bool FAbsolute;
     bool FTwelveHour;
     bool FElapsedHours = false;
+    bool FDateSection;
     bool FFailed = false;
+    String FFailedText = UnwritableDate;
     std::size_t FPos = 0;
     String FOut;
 };
@@ -425,7 +446,14 @@ String FormatText(const String& text, const String& format) {
 
 String ApplyXLSFormat(const Variant& value, const String& format) {
     if (value.IsNull() || value.IsEmpty()) return String();
-    if (format.empty()) return VarToStr(value);
+    if (format.empty()) {
+        try {
+            return VarToStr(value);
+        } catch (const EConvertError&) {
+            // A date beyond the years the platform writes.
+            return detail::UnshowableValue(format);
+        }
+    }
     const TVarType type = value.VarType();
     if (IsNumberVariant(type)) return FormatNumber(value, format, false);
     if (type == varDate) return FormatNumber(value, format, true);

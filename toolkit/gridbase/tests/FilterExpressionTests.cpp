@@ -85,6 +85,34 @@ TEST_F(FilterExpression, NumbersAndDatesOfTheLocale) {
     });
 }
 
+TEST_F(FilterExpression, ComparisonsOnlyMatchValuesOfTheOperandsKind) {
+    ExpectMatches({
+        // A numeric comparison never matches an empty or non-numeric cell.
+        {u">5", u"", false},     {u">5", u"abc", false},   {u"<5", u"", false},
+        {u"<=5", u"n/a", false}, {u">=5", u"7", true},     {u"<abc", u"", false},
+        // "<>" means not equal.
+        {u"<>5", u"5", false},   {u"<>5", u"6", true},     {u"<>5", u"abc", true},
+        {u"<>5", u"", true},     {u"<>abc", u"ABC", false}, {u"<>abc", u"abd", true},
+        // Times compare as times, not as texts.
+        {u">9:30", u"10:15", true}, {u">9:30", u"9:05", false}, {u"<=10:00", u"9:59", true},
+        {u">9:30", u"late", false},
+    });
+}
+
+TEST_F(FilterExpression, WildcardsTakeLinearTime) {
+    // Each "*" used to try every tail with a full match of the rest: eight
+    // of them against 30 characters took seconds; now this is immediate.
+    const String value(30, u'a');
+    EXPECT_FALSE(MatchFilterExpression(u"*a*a*a*a*a*a*a*a*b", value, false));
+    EXPECT_TRUE(MatchFilterExpression(u"*a*a*a*a*a*a*a*a*", value, false));
+    EXPECT_TRUE(MatchFilterExpression(u"a*?*a", u"aXa", false));
+    EXPECT_FALSE(MatchFilterExpression(u"a*?*a", u"aa", false));
+    EXPECT_TRUE(MatchFilterExpression(u"*!b*", u"abc", false)); // a negated rest inside a star
+    const String longValue = String(20000, u'x') + u"y";
+    EXPECT_TRUE(MatchFilterExpression(u"*x*x*x*y", longValue, true));
+    EXPECT_FALSE(MatchFilterExpression(u"*x*x*x*z", longValue, true));
+}
+
 TEST_F(FilterExpression, MatchConditionDirectly) {
     EXPECT_TRUE(MatchCondition(u">5^<2", u"1"));
     EXPECT_FALSE(MatchCondition(u">5^<2", u"3"));

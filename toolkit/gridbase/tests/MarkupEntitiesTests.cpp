@@ -45,6 +45,12 @@ TEST(MarkupEntities, FullEncodingRoundTrips) {
     const String text = u"x &lt; *amp; \"q\" <b> \u00E9\u20AC \u03A9 \U0001F600 $ ' 100%";
     EXPECT_EQ(DecodeMarkupEntities(EncodeMarkupEntities(text, true), true), text);
     EXPECT_EQ(DecodeMarkupEntities(EncodeMarkupEntities(text, false), false), text);
+    // Lone surrogate halves and code points with seven decimal digits.
+    const String edges[] = {String(1, Char(0xD800)), String(1, Char(0xDFFF)) + u"&" + String(1, Char(0xD800)),
+                            u"󴉀", u"􏿿", u"a󴈿󴉀b"};
+    for (const String& edge : edges)
+        EXPECT_EQ(DecodeMarkupEntities(EncodeMarkupEntities(edge, true), true), edge) << Utf8(edge);
+    EXPECT_EQ(EncodeMarkupEntities(String(1, Char(0xD800)), true), u"&#55296;");
 }
 
 TEST(MarkupEntities, SpacesToNbsp) {

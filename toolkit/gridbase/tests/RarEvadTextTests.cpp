@@ -72,6 +72,9 @@ TEST_F(RarEvadText, LineBreakForms) {
     EXPECT_EQ(cell, u"\"a\r\nb\"");
     CRLFToLF(cell);
     EXPECT_EQ(cell, u"\"a\nb\"");
+    cell = u"say \"hi\"\r\nnow";
+    QuoteMultilineCell(cell);
+    EXPECT_EQ(cell, u"\"say \"\"hi\"\"\vnow\""); // a valid CSV field
     EXPECT_EQ(StripCarriageReturns(text), u"a\nbc");
     EXPECT_EQ(CarriageReturnsToLF(text), u"a\n\nb\nc");
 }

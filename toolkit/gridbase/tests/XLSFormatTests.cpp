@@ -3,6 +3,9 @@
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 using XLSFormat = LocaleTest;
@@ -72,6 +75,59 @@ TEST_F(XLSFormat, DatesAndTimes) {
     ExpectFormats({
         {Variant::FromDate(date), u"[$-F800]dddd, mmmm dd, yyyy", u"5 March 2024"},
         {Variant::FromDate(date), u"hh:mm AM/PM", u"03:07 PM"},
+    });
+}
+
+TEST_F(XLSFormat, SpreadsheetNumberPictures) {
+    ExpectFormats({
+        {1.25, u"# ?/?", u"1 1/4"},
+        {0.5, u"# ?/?", u" 1/2"},
+        {-2.75, u"# ?/?", u"-2 3/4"},
+        {3.0, u"# ?/?", u"3    "},
+        {0.333, u"?/??", u"1/3 "},
+        {1.5, u"?/?", u"3/2"},
+        {0.3, u"# ?/8", u" 2/8"},
+        {8005551234.0, u"(###) ###-####", u"(800) 555-1234"},
+        {-1234.5, u"$#,##0.00", u"-$1,234.50"},
+        {-1234.5, u"\"EUR \"#,##0", u"-EUR 1,235"},
+        {Integer(1234567), u"#,##0,", u"1,235"},
+        {Integer(1234567), u"0.0,,", u"1.2"},
+        {2.675, u"0.00", u"2.68"},
+        {2.5, u"0", u"3"},
+        {0.5, u"#.##", u".5"},
+        {12.5, u".00", u"12.50"},
+        {5.0, u"000", u"005"},
+        {-0.001, u"0.00", u"0.00"},
+    });
+}
+
+TEST_F(XLSFormat, HugeNumbersWriteAllTheirDigits) {
+    String thousands = u"1";
+    for (int group = 0; group < 100; ++group)
+        thousands += u",000";
+    EXPECT_EQ(ApplyXLSFormat(1e300, u"#,##0"), thousands);
+}
+
+TEST_F(XLSFormat, CommasAmongDateCodesAreText) {
+    UseDates(u"dd.MM.yyyy", u'.', u':');
+    const Variant date = Variant::FromDate(EncodeDate(2023, 3, 15));
+    ExpectFormats({
+        {date, u"mmm d, yyyy", u"Mar 15, 2023"},
+        {date, u"yyyy-mm-dd", u"2023-03-15"},
+    });
+}
+
+TEST_F(XLSFormat, ValuesThatCannotBeShownFillTheFormatWithHashes) {
+    // Nothing raises: a date beyond year 9999 has no text, and elapsed
+    // hours beyond 64-bit integers cannot be counted.
+    const Variant farDate = Variant::FromDate(3.0e6);
+    ExpectFormats({
+        {farDate, u"General", u"#######"},
+        {farDate, u"", u"##"},
+        {1e300, u"[h]", u"###"},
+        {-1e300, u"[mm]:ss", u"#######"},
+        {std::nan(""), u"[h]", u"###"},
+        {std::numeric_limits<double>::infinity(), u"0.00", u"####"},
     });
 }
 
