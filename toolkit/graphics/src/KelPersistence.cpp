@@ -553,7 +553,10 @@ TObject* TKelReader::ReadNewObject(const TClassInfo* ABaseClass) {
         Result = Creator->CreateObject(ClassName, ABaseClass);
     else if (auto* Resolver = dynamic_cast<IReferenceResolver*>(FIOReference))
         Result = Resolver->CreateObject(ClassName, ABaseClass);
-    else if (!FIOReference)
+    else
+        // An IO reference that creates nothing itself (FromJSON makes the
+        // loaded object the IO reference) leaves creation to the class
+        // registry, so that collection items are not lost.
         Result = TKelPersistence::CreateObject(ClassName, ABaseClass);
     try {
         while (FReader->HasNext()) {
@@ -785,6 +788,7 @@ String ObjectToJSONExcluding(TObject* AObject, const TKelObjectExcludePropertyLi
 void ObjectFromJSON(TObject* AObject, const String& AValue) {
     TSettingsScope Settings;
     TypeKey.clear();
+    GlobalIOReference = AObject;
     const AnsiString Bytes = ToAnsi(AValue);
     TBytesStream Stream(TBytes(Bytes.begin(), Bytes.end()));
     TKelPersistence::LoadSettingsFromStream(AObject, &Stream);

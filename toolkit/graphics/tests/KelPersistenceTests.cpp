@@ -230,3 +230,44 @@ TEST(KelPersistence, FontSizesAndFloatsKeepTheirValues) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(KelPersistence, DrawingLayerClassesCarryTheJSONMembers) {
+    TDrawingSurface S(4, 4);
+    EXPECT_EQ(S.Graphics->JSON(), u"{\"$type\":\"TKelGraphics\"}");
+    S.Graphics->SetJSON(u"{\"Unknown\":[1,{\"a\":2}]}");
+    TBytesStream Stream;
+    S.Graphics->SaveToJSONStream(&Stream);
+    S.Graphics->LoadFromJSONStream(&Stream);
+    EXPECT_EQ(TypeKey, u"$type");
+    EXPECT_EQ(GlobalIOReference, nullptr);
+    // A failed load leaves the process-wide settings as they were.
+    EXPECT_THROW(S.Graphics->FromJSON(u"{\"x\":"), Exception);
+    EXPECT_EQ(TypeKey, u"$type");
+    EXPECT_EQ(GlobalIOReference, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(KelPersistence, CollectionsReadBackTheirItems) {
+    auto Fill = Make<TKelGraphicsFill>();
+    Fill->AddGradientItem(0x0000FF, 0.25f, 0.5f);
+    Fill->AddGradientItem(0x00FF00, 0.75f, 1);
+    TBytesStream Stream;
+    TKelPersistence::SaveSettingsToStream(Fill->GradientItems(), &Stream);
+    const std::string Text(Stream.Bytes().begin(), Stream.Bytes().end());
+    EXPECT_EQ(Text.front(), '[');
+
+    auto Copy = Make<TKelGraphicsFill>();
+    Copy->AddGradientItem(0xFFFFFF, 0, 1); // replaced by the load
+    Load(Copy->GradientItems(), Text);
+    ASSERT_EQ(Copy->GradientItems()->Count(), 2);
+    const auto* Second = static_cast<TKelGraphicsFillGradientItem*>(Copy->GradientItems()->Items(1));
+    EXPECT_EQ(Second->Color(), 0x00FF00);
+    EXPECT_FLOAT_EQ(Second->Position(), 0.75f);
+}
+
+} // namespace

@@ -16,7 +16,6 @@
 // the outline when the stroke's colour is not gcNull and its kind not
 // gskNone.
 
-#include "kel/KelJSONMembers.h"
 #include "graphics/Canvas.h"
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
@@ -30,6 +29,7 @@
 #include "kel/KelGraphicsSaveState.h"
 #include "kel/KelGraphicsStroke.h"
 #include "kel/KelGraphicsTypes.h"
+#include "kel/KelJSONMembers.h"
 
 #include <memory>
 

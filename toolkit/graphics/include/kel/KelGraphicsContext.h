@@ -24,7 +24,6 @@
 // - The drawing class brackets drawing with BeginScene and EndScene; Render
 //   pushes pending output to the device.
 
-#include "kel/KelJSONMembers.h"
 #include "graphics/Canvas.h"
 #include "graphics/GdiPlusGeometry.h"
 #include "graphics/Graphic.h"
@@ -35,6 +34,7 @@
 #include "kel/KelGraphicsSaveState.h"
 #include "kel/KelGraphicsStroke.h"
 #include "kel/KelGraphicsTypes.h"
+#include "kel/KelJSONMembers.h"
 
 #include <memory>
 

@@ -13,6 +13,7 @@
 #include "kel/KelBitmap.h"
 #include "kel/KelGraphicsMatrix.h"
 #include "kel/KelGraphicsPath.h"
+#include "kel/KelJSONMembers.h"
 #include "rtl/List.h"
 #include "rtl/TypeInfo.h"
 
@@ -247,4 +248,6 @@ private:
     bool FHasCX = false;
     bool FHasCY = false;
     TKelGraphicsMatrix FGradientMatrix;
+
+    KEL_JSON_MEMBERS
 };

@@ -8,6 +8,7 @@
 // high byte is $FF, and gcNull (-1) for "no colour".
 
 #include "graphics/Rect.h"
+#include "kel/KelJSONMembers.h"
 #include "kel/KelTypes.h"
 #include "rtl/Object.h"
 #include "rtl/Set.h"
@@ -54,6 +55,8 @@ public:
 
 private:
     TColor FColor;
+
+    KEL_JSON_MEMBERS
 };
 
 // What the fill and stroke colour setters store for a colour given to them:
