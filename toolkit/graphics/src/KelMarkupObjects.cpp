@@ -271,8 +271,10 @@ void TMarkupLayout::Control(const String& ATag, TMarkupLinePass& ALine, TMarkupL
         BoxWidth = Single(W);
         BoxHeight = Single(Round(TextHeight(u"gh"))) + 10;
     }
-    ALine.Height = Box ? 16 : 23;
-    if (HeightValue > 25) ALine.Height = Single(HeightValue - 2);
+    // The control's height, but never less than what the line already
+    // holds: a taller picture before it keeps its room.
+    const Single ControlHeight = HeightValue > 25 ? Single(HeightValue - 2) : Box ? 16 : 23;
+    ALine.Height = std::max(ALine.Height, ControlHeight);
 
     const Integer Glyph = Integer(Round(O.ControlScale * 16)) + 2;
     const bool Pressed = O.ControlDown && O.ControlDownID == C.ID;

@@ -153,6 +153,8 @@ TEST_F(KelMarkupObjects, ControlsTakeTheirSpace) {
         const TMarkupTextOutputs Out = Run(C.Text, true);
         EXPECT_FLOAT_EQ(Out.TextWidth, C.Width == 0 ? 0 : C.Width + 2);
     }
+    // A control after a taller picture leaves the line its height.
+    EXPECT_FLOAT_EQ(Run(u"<IMG SRC=\"red\" HEIGHT=\"40\"><CONTROL TYPE=\"CHECK\" ID=\"c\">", true).TextHeight, 40);
     Options.ControlScale = 2;
     EXPECT_FLOAT_EQ(Run(u"<CONTROL TYPE=\"CHECK\" ID=\"c\">", true).TextWidth, 34 + 2);
 }
