@@ -40,6 +40,9 @@ TWindowSystem::~TWindowSystem() {
         delete window;
     }
     Live.clear();
+    Graveyard.clear();
+    for (void* storage : Tombstones)
+        ::operator delete(storage);
     for (auto& [format, block] : Clipboard.Formats)
         winapi::GlobalFree(block);
     for (auto& [id, cursor] : SharedCursors)
@@ -165,7 +168,13 @@ bool IsEnabledChain(winapi::HWND window) {
 
 void CollectGarbage() {
     auto& system = System();
-    if (system.DispatchDepth == 0) system.Graveyard.clear();
+    if (system.DispatchDepth != 0) return;
+    for (auto& record : system.Graveyard) {
+        TWindowRecord* dead = record.release();
+        dead->~TWindowRecord(); // frees what the record holds; its bytes stay reserved
+        system.Tombstones.push_back(dead);
+    }
+    system.Graveyard.clear();
 }
 
 winapi::LRESULT Send(winapi::HWND window, winapi::UINT message, winapi::WPARAM wParam,

@@ -133,6 +133,10 @@ public:
     std::unordered_set<winapi::HWND> Live;
     std::vector<winapi::HWND> TopLevels; // z-order, front first (topmost ones before the others)
     std::vector<std::unique_ptr<TWindowRecord>> Graveyard;
+    // Storage of collected records, kept so that no new window gets the
+    // address (the handle value) of a destroyed one while a stale copy of the
+    // old handle may still be held; `IsWindow` of it then stays false.
+    std::vector<void*> Tombstones;
     std::map<String, std::shared_ptr<TWindowClassRecord>> Classes; // upper-case names
     Integer DispatchDepth = 0;
 

@@ -139,6 +139,20 @@ TEST_F(WindowingTest, CreationAndDestructionSendTheirMessagesInOrder) {
     EXPECT_FALSE(DestroyWindow(form));
 }
 
+TEST_F(WindowingTest, DestroyedHandleIsNeverGivenToANewWindow) {
+    HWND old = Create("old", WS_POPUP, Bounds(0, 0, 10, 10));
+    DestroyWindow(old);
+    Pump(); // collects the destroyed record
+    std::vector<HWND> made;
+    for (int i = 0; i < 50; ++i) {
+        made.push_back(Create("new" + std::to_string(i), WS_POPUP, Bounds(0, 0, 10, 10)));
+        EXPECT_NE(made.back(), old);
+    }
+    EXPECT_FALSE(IsWindow(old));
+    for (HWND window : made)
+        DestroyWindow(window);
+}
+
 TEST_F(WindowingTest, CreationRefusedByTheProcedureFails) {
     Handle(nullptr, nullptr);
     WNDCLASS refusing;
