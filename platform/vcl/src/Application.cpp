@@ -20,28 +20,6 @@ TApplication* Application = Create<TApplication>(nullptr);
 
 namespace {
 
-TMessageBoxHandler& MessageBoxHandler() {
-    static TMessageBoxHandler Handler;
-    return Handler;
-}
-
-// Without a dialog to show it in, a box goes to standard error and is
-// answered with its first button.
-Integer DefaultMessageBox(HWND, const String& Text, const String& Caption, UINT Type) {
-    std::cerr << Utf8(Caption) << ": " << Utf8(Text) << std::endl;
-    switch (Type & 0xF) {
-    case MB_ABORTRETRYIGNORE:
-        return IDABORT;
-    case MB_YESNOCANCEL:
-    case MB_YESNO:
-        return IDYES;
-    case MB_RETRYCANCEL:
-        return IDRETRY;
-    default:
-        return IDOK;
-    }
-}
-
 LRESULT ApplicationWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (Msg == WM_CLOSE) {
         if (Application && Application->MainForm()) Application->MainForm()->Close();
@@ -64,17 +42,6 @@ TControl* HintControlOf(TControl* Control) {
 }
 
 } // namespace
-
-Integer winapi::MessageBox(HWND Owner, const String& Text, const String& Caption, UINT Type) {
-    if (MessageBoxHandler()) return MessageBoxHandler()(Owner, Text, Caption, Type);
-    return DefaultMessageBox(Owner, Text, Caption, Type);
-}
-
-TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler Handler) {
-    TMessageBoxHandler Old = std::move(MessageBoxHandler());
-    MessageBoxHandler() = std::move(Handler);
-    return Old;
-}
 
 namespace detail {
 

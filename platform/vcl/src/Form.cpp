@@ -34,7 +34,11 @@ bool CanBecomeActive(const TWinControl* Control, const TCustomForm* Form) {
 
 const TClassInfo& TCustomForm::StaticClassInfo() {
     static const TClassInfo Info =
-        TClassBuilder<TCustomForm, TWinControl>()
+        TClassBuilder<TCustomForm, TScrollingWinControl>()
+            .Property(u"AlphaBlend", &TCustomForm::AlphaBlend, &TCustomForm::SetAlphaBlend)
+            .Default(false)
+            .Property(u"AlphaBlendValue", &TCustomForm::AlphaBlendValue, &TCustomForm::SetAlphaBlendValue)
+            .Default(255)
             .Property(u"BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
             .Default(bsSizeable)
             .Property(u"FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle)
@@ -55,8 +59,12 @@ const TClassInfo& TForm::StaticClassInfo() {
     return Info;
 }
 
+TCustomForm::TCustomForm(TComponent* AOwner, Integer /*Dummy*/) : TCustomForm(AOwner) {
+    FCreatedNew = true;
+}
+
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+    : TScrollingWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     // A form starts hidden, in its own colour and font.
     InitAppearance(false, clBtnFace, false);
@@ -70,7 +78,7 @@ TCustomForm::TCustomForm(TComponent* AOwner)
 TCustomForm::~TCustomForm() = default;
 
 void TCustomForm::AfterConstruction() {
-    TWinControl::AfterConstruction();
+    TScrollingWinControl::AfterConstruction();
     // Sizes were designed at PixelsPerInch; the screen may have another.
     if (FScaled && FPixelsPerInch != Screen->PixelsPerInch()) {
         ScaleBy(Screen->PixelsPerInch(), FPixelsPerInch);
@@ -96,11 +104,11 @@ void TCustomForm::BeforeDestruction() {
     if (Screen->FFocusedForm == this) Screen->FFocusedForm = nullptr;
     DestroyHandle();
     Screen->RemoveForm(this);
-    TWinControl::BeforeDestruction();
+    TScrollingWinControl::BeforeDestruction();
 }
 
 void TCustomForm::Loaded() {
-    TWinControl::Loaded();
+    TScrollingWinControl::Loaded();
     if (FScaled && FPixelsPerInch != Screen->PixelsPerInch()) {
         ScaleBy(Screen->PixelsPerInch(), FPixelsPerInch);
         FPixelsPerInch = Screen->PixelsPerInch();
@@ -112,13 +120,13 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
         FPopupParent = nullptr;
         if (FPopupMode == pmExplicit) FPopupMode = pmNone;
     }
-    TWinControl::Notification(AComponent, Operation);
+    TScrollingWinControl::Notification(AComponent, Operation);
 }
 
 // ---- The window ----
 
 void TCustomForm::CreateParams(TCreateParams& Params) {
-    TWinControl::CreateParams(Params);
+    TScrollingWinControl::CreateParams(Params);
     Params.Style &= ~(WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP);
     Params.Style |= WS_CLIPCHILDREN;
     Params.WndParent = nullptr;
@@ -157,10 +165,37 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         }
     }
     if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
 }
 
 void TCustomForm::CreateWnd() {
-    TWinControl::CreateWnd();
+    TScrollingWinControl::CreateWnd();
+    if (FAlphaBlend) SetLayeredWindowAttributes(Handle(), 0, FAlphaBlendValue, LWA_ALPHA);
+}
+
+void TCustomForm::SetAlphaBlend(bool Value) {
+    if (Value == FAlphaBlend) return;
+    FAlphaBlend = Value;
+    UpdateLayered();
+}
+
+void TCustomForm::SetAlphaBlendValue(Byte Value) {
+    if (Value == FAlphaBlendValue) return;
+    FAlphaBlendValue = Value;
+    UpdateLayered();
+}
+
+void TCustomForm::UpdateLayered() {
+    if (!HandleAllocated()) return;
+    HWND Window = Handle();
+    LONG_PTR ExStyle = GetWindowLongPtr(Window, GWL_EXSTYLE);
+    if (FAlphaBlend) {
+        if (!(ExStyle & WS_EX_LAYERED)) SetWindowLongPtr(Window, GWL_EXSTYLE, ExStyle | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(Window, 0, FAlphaBlendValue, LWA_ALPHA);
+    } else if (ExStyle & WS_EX_LAYERED) {
+        SetLayeredWindowAttributes(Window, 0, 255, LWA_ALPHA);
+        SetWindowLongPtr(Window, GWL_EXSTYLE, ExStyle & ~LONG_PTR(WS_EX_LAYERED));
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
@@ -373,7 +408,7 @@ void TCustomForm::SetVisible(bool Value) {
             FFormState.Exclude(fsVisible);
         return;
     }
-    TWinControl::SetVisible(Value);
+    TScrollingWinControl::SetVisible(Value);
 }
 
 void TCustomForm::Show() {
@@ -426,8 +461,12 @@ void TCustomForm::ShowingChanged() {
                 detail::HandleException(this);
             }
             ApplyPosition();
+            // A window the program already showed without activation (a
+            // pop-up) stays inactive when the form catches up with it.
+            bool ShownAlready = IsWindowVisible(Handle()) && FWindowState == wsNormal;
             ShowWindow(Handle(), FWindowState == wsMaximized   ? SW_SHOWMAXIMIZED
                                  : FWindowState == wsMinimized ? SW_SHOWMINIMIZED
+                                 : ShownAlready                ? SW_SHOWNOACTIVATE
                                                                : SW_SHOWNORMAL);
         } else {
             try {
@@ -565,15 +604,15 @@ void TCustomForm::WndProc(TMessage& Message) {
         return;
     case CM_DIALOGKEY:
         if (HandleDialogKey(Message)) return;
-        TWinControl::WndProc(Message);
+        TScrollingWinControl::WndProc(Message);
         return;
     case WM_PAINT:
         SetControlState(ControlState() + TControlState{csCustomPaint});
-        TWinControl::WndProc(Message);
+        TScrollingWinControl::WndProc(Message);
         SetControlState(ControlState() - TControlState{csCustomPaint});
         return;
     default:
-        TWinControl::WndProc(Message);
+        TScrollingWinControl::WndProc(Message);
         return;
     }
 }

@@ -190,9 +190,12 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDBLCLK:
         if (wParam == WPARAM(HTHSCROLL) || wParam == WPARAM(HTVSCROLL))
             detail::ScrollBarPress(window, Integer(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (message == WM_NCLBUTTONDOWN)
+            detail::SizeMoveBegin(window, Integer(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CANCELMODE:
         if (System().ScrollTrackWindow == window) detail::ScrollBarTrackRelease();
+        if (System().SizeMoveWindow == window) detail::SizeMoveRelease();
         if (GetCapture() == window) ReleaseCapture();
         return 0;
     default:

@@ -163,6 +163,7 @@ void ForgetWindow(HWND window) {
     if (system.TrackHover == window) system.TrackHover = nullptr;
     if (system.LastClick.Window == window) system.LastClick.Valid = false;
     if (system.ScrollTrackWindow == window) system.ScrollTrackWindow = nullptr;
+    if (system.SizeMoveWindow == window) system.SizeMoveWindow = nullptr;
     if (system.Caret.Window == window) system.Caret = TCaretState();
     if (system.LastKeyDown && system.LastKeyDown->hwnd == window) system.LastKeyDown.reset();
 }

@@ -127,6 +127,7 @@ void RouteMouseMove(TPoint point) {
     auto& system = System();
     system.CursorPos = point;
     if (system.ScrollTrackWindow && detail::ScrollBarTrackMove(point)) return;
+    if (system.SizeMoveWindow && detail::SizeMoveTrack(point)) return;
     Integer hitTest = HTNOWHERE;
     HWND target = MouseTarget(point, hitTest);
     if (system.TrackLeave && (target != system.TrackLeave || hitTest != HTCLIENT))
@@ -154,6 +155,7 @@ void RouteButton(TMouseButton button, bool down) {
     SetKey(system.KeyState, key, down);
     TPoint point = system.CursorPos;
     if (!down && system.ScrollTrackWindow && key == VK_LBUTTON && detail::ScrollBarTrackRelease()) return;
+    if (!down && system.SizeMoveWindow && key == VK_LBUTTON && detail::SizeMoveRelease()) return;
     Integer hitTest = HTNOWHERE;
     HWND target = MouseTarget(point, hitTest);
     if (!target) return;

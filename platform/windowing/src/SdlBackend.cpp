@@ -16,6 +16,7 @@ namespace {
 
 struct TNativeWindow {
     SDL_Window* Window = nullptr;
+    Byte Alpha = 255;
     bool Decorated = false;
     TRect Client; // window coordinates
     TRect Shown;  // the screen rectangle the native window was given
@@ -252,6 +253,7 @@ public:
                                  std::max(shown.Height(), 1), native->Flags);
             if (!native->Window)
                 throw EWindowingError(u"SDL cannot make a window: " + FromUtf8(SDL_GetError()));
+            if (native->Alpha != 255) SDL_SetWindowOpacity(native->Window, float(native->Alpha) / 255.0f);
         }
         Place(*native);
     }
@@ -260,6 +262,13 @@ public:
         if (TNativeWindow* native = Find(window))
             if (native->Window && (SDL_GetWindowFlags(native->Window) & SDL_WINDOW_SHOWN))
                 SDL_RaiseWindow(native->Window);
+    }
+
+    void WindowOpacityChanged(HWND window, Byte alpha) override {
+        TNativeWindow* native = Find(window);
+        if (!native) return;
+        native->Alpha = alpha;
+        if (native->Window) SDL_SetWindowOpacity(native->Window, float(alpha) / 255.0f);
     }
 
     void WindowTitleChanged(HWND window, const String& title) override {

@@ -563,6 +563,24 @@ bool BringWindowToTop(HWND window) {
     return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+bool SetLayeredWindowAttributes(HWND window, TColor /*key*/, Byte alpha, DWORD flags) {
+    if (!Record(window) || !IsTopLevel(*window) || !(window->ExStyle & WS_EX_LAYERED)) return false;
+    if (flags & LWA_COLORKEY) return false; // colour-keyed transparency is not available
+    Byte value = (flags & LWA_ALPHA) ? alpha : 255;
+    if (value == window->Alpha) return true;
+    window->Alpha = value;
+    System().BackendPtr->WindowOpacityChanged(window, value);
+    return true;
+}
+
+bool GetLayeredWindowAttributes(HWND window, TColor* key, Byte* alpha, DWORD* flags) {
+    if (!Record(window) || !IsTopLevel(*window) || !(window->ExStyle & WS_EX_LAYERED)) return false;
+    if (key) *key = 0;
+    if (alpha) *alpha = window->Alpha;
+    if (flags) *flags = LWA_ALPHA;
+    return true;
+}
+
 } // namespace winapi
 
 namespace detail {

@@ -65,6 +65,7 @@ struct TWindowRecord {
     // Top-level windows.
     cairo_surface_t* Surface = nullptr;
     bool NoActivateShow = false; // last shown without activation
+    Byte Alpha = 255;            // layered windows: constant opacity
 };
 
 struct TCursorRecord {
@@ -175,6 +176,11 @@ public:
     std::map<Integer, std::unique_ptr<TCursorRecord>> SharedCursors;
     // A press on a scroll bar drives it until the release.
     winapi::HWND ScrollTrackWindow = nullptr;
+    // Sizing or moving a top-level window with the mouse (SizeMove.cpp).
+    winapi::HWND SizeMoveWindow = nullptr;
+    Integer SizeMoveHit = 0;  // the hit-test code pressed on
+    TPoint SizeMoveStart;     // the cursor where it started
+    TRect SizeMoveRect;       // the window rectangle when it started
     Integer ScrollTrackBar = 0;
     Integer ScrollTrackPart = 0;                   // the part pressed (TScrollPart)
     Integer ScrollTrackGrab = 0;                   // where the box was taken, from its start
@@ -285,6 +291,11 @@ bool ScrollBarTrackMove(TPoint screenPoint);
 bool ScrollBarTrackRelease();
 // The default non-client hit test of a window (screen point).
 Integer DefaultHitTest(winapi::HWND window, TPoint screen);
+// Sizing and moving by the mouse: started by a press on a sizing border or
+// the caption, ended by the release (or a lost capture).
+void SizeMoveBegin(winapi::HWND window, Integer hitTest, TPoint screen);
+bool SizeMoveTrack(TPoint screen);
+bool SizeMoveRelease();
 // The client-area insets of a window's styles.
 TRect DefaultClientInsets(const TWindowRecord& record);
 // The atom table shared by window messages and clipboard formats.

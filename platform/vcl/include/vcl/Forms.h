@@ -10,6 +10,7 @@
 // control, the cursor and the monitors.
 
 #include "vcl/Controls.h"
+#include "vcl/ScrollingWinControl.h"
 #include "windowing/Window.h"
 
 #include <functional>
@@ -32,10 +33,12 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 class TMonitor;
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TScrollingWinControl {
     RTL_CLASS(TCustomForm)
 public:
     explicit TCustomForm(TComponent* AOwner);
+    // The form without its layout: only what code adds (CreateNew).
+    TCustomForm(TComponent* AOwner, Integer Dummy);
     ~TCustomForm() override;
     void AfterConstruction() override;
     void BeforeDestruction() override;
@@ -58,6 +61,13 @@ public:
     TCustomForm* PopupParent() const { return FPopupParent; }
     void SetPopupParent(TCustomForm* Value);
     TMonitor* Monitor() const;
+    // Constant translucency of the whole window (AlphaBlendValue 0-255).
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool Value);
+    Byte AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(Byte Value);
+    // Whether the form was made with CreateNew (no layout is read for it).
+    bool CreatedNew() const { return FCreatedNew; }
 
     // Whether the form rescales from PixelsPerInch to the screen's when loaded.
     bool Scaled() const { return FScaled; }
@@ -143,13 +153,17 @@ private:
     void CloseModal();
     bool SendFocusMessage(winapi::HWND Window, winapi::UINT Msg);
     bool HandleDialogKey(TMessage& Message);
+    void UpdateLayered();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TFormStyle FFormStyle = fsNormal;
-    TPosition FPosition = poDefaultPosOnly;
+    TPosition FPosition = poDesigned;
     TWindowState FWindowState = wsNormal;
     TPopupMode FPopupMode = pmNone;
+    bool FAlphaBlend = false;
+    Byte FAlphaBlendValue = 255;
+    bool FCreatedNew = false;
     TCustomForm* FPopupParent = nullptr;
     bool FScaled = true;
     Integer FPixelsPerInch = 96;
@@ -166,7 +180,15 @@ class TForm : public TCustomForm {
     RTL_CLASS(TForm)
 public:
     explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+    TForm(TComponent* AOwner, Integer Dummy) : TCustomForm(AOwner, Dummy) {}
 };
+
+// Makes a form of class T without its layout (the two-phase creation of
+// Create<T>, through T's (AOwner, Dummy) constructor).
+template <class T>
+T* CreateNew(TComponent* AOwner) {
+    return Create<T>(AOwner, 0);
+}
 
 // Whether Key is the accelerator of Caption: the character after a single
 // "&", compared without case.
@@ -195,19 +217,24 @@ enum : UINT {
     MB_ICONWARNING = 0x30,
     MB_ICONASTERISK = 0x40,
     MB_ICONINFORMATION = 0x40,
+    MB_DEFBUTTON1 = 0x000,
+    MB_DEFBUTTON2 = 0x100,
+    MB_DEFBUTTON3 = 0x200,
 };
 enum : Integer { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
-// Shows a message box and answers the button chosen, through the handler
-// set with SetMessageBoxHandler.
+// Shows a message box (the message dialog of vcl/Dialogs.h) and answers the
+// button chosen; a handler set with SetMessageBoxHandler answers instead.
 Integer MessageBox(HWND Owner, const String& Text, const String& Caption, UINT Type);
 
 } // namespace winapi
 
 using TMessageBoxHandler =
     std::function<Integer(winapi::HWND Owner, const String& Text, const String& Caption, winapi::UINT Type)>;
-// Replaces what shows message boxes (null: the built-in one, which writes the
-// box to standard error and answers its first button) and answers the old one.
+// Installs a scripted answer for every message box (MessageBox, MessageDlg,
+// ShowMessage): it gets the box's text, caption and MB_ flags and answers
+// the ID of the button (IDs equal the modal results). Null: the dialog is
+// shown. Answers the old handler.
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler Handler);
 
 // ---- The application ----

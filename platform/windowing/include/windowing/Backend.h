@@ -65,6 +65,9 @@ public:
     virtual void WindowMoved(winapi::HWND window, const TRect& bounds, const TRect& client) = 0;
     virtual void WindowRaised(winapi::HWND window) = 0;
     virtual void WindowTitleChanged(winapi::HWND window, const String& title) = 0;
+    // The window's constant opacity, 0 (transparent) to 255 (opaque); a
+    // backend without translucent windows shows it opaque.
+    virtual void WindowOpacityChanged(winapi::HWND /*window*/, Byte /*alpha*/) {}
     // The surface of a top-level window changed inside `area` (window coordinates).
     virtual void Present(winapi::HWND window, cairo_surface_t* surface, const TRect& area) = 0;
     virtual void CursorChanged(winapi::HCURSOR cursor) = 0;

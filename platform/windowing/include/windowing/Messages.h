@@ -149,6 +149,8 @@ enum : UINT {
     WM_SIZING = 0x0214,
     WM_CAPTURECHANGED = 0x0215,
     WM_MOVING = 0x0216,
+    WM_ENTERSIZEMOVE = 0x0231,
+    WM_EXITSIZEMOVE = 0x0232,
     WM_MOUSEHOVER = 0x02A1,
     WM_MOUSELEAVE = 0x02A3,
     WM_CUT = 0x0300,
@@ -163,6 +165,19 @@ enum : UINT {
 // WM_ACTIVATE states, WM_MOUSEACTIVATE answers.
 enum : Integer { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
 enum : Integer { MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4 };
+
+// WM_SIZING edges (wParam); lParam points to the proposed window rectangle
+// in screen coordinates, which the window may change.
+enum : Integer {
+    WMSZ_LEFT = 1,
+    WMSZ_RIGHT = 2,
+    WMSZ_TOP = 3,
+    WMSZ_TOPLEFT = 4,
+    WMSZ_TOPRIGHT = 5,
+    WMSZ_BOTTOM = 6,
+    WMSZ_BOTTOMLEFT = 7,
+    WMSZ_BOTTOMRIGHT = 8,
+};
 
 // WM_SIZE kinds.
 enum : Integer { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2 };

@@ -195,6 +195,14 @@ bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer w
 bool MoveWindow(HWND window, Integer x, Integer y, Integer width, Integer height, bool repaint);
 bool BringWindowToTop(HWND window);
 
+// ---- Layered top-level windows ----
+enum : DWORD { LWA_COLORKEY = 0x1, LWA_ALPHA = 0x2 };
+// The constant opacity of a WS_EX_LAYERED top-level window (LWA_ALPHA; 255
+// is opaque). A colour key is not available: it is refused. Answers false
+// for other windows.
+bool SetLayeredWindowAttributes(HWND window, TColor key, Byte alpha, DWORD flags);
+bool GetLayeredWindowAttributes(HWND window, TColor* key, Byte* alpha, DWORD* flags);
+
 // ---- Coordinates ----
 bool GetWindowRect(HWND window, TRect& rect); // screen coordinates
 bool GetClientRect(HWND window, TRect& rect); // (0, 0, width, height)
