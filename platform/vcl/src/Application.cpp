@@ -65,6 +65,7 @@ const TClassInfo& TApplication::StaticClassInfo() {
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
     FTitle = FromUtf8(program_invocation_short_name);
+    HintWindowClass = []() -> TCustomHintWindow* { return Create<THintWindow>(nullptr); };
 }
 
 TApplication::~TApplication() = default;

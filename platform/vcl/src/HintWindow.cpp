@@ -12,6 +12,11 @@ const TClassInfo& TCustomHintWindow::StaticClassInfo() {
     return Info;
 }
 
+const TClassInfo& THintWindow::StaticClassInfo() {
+    static const TClassInfo Info = TClassBuilder<THintWindow, TCustomHintWindow>().Build();
+    return Info;
+}
+
 TCustomHintWindow::TCustomHintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
     InitAppearance(false, clInfoBk, true);
     Brush()->SetColor(clInfoBk);

@@ -322,8 +322,7 @@ TEST_F(VclTest, HintShowsAfterThePauseWithWhatTheControlAnswers) {
     auto* Hinted = new THinted(Form, Log, u"hinted", Form, Bounds(10, 10, 100, 50));
     Hinted->SetHint(u"Short|Longer help");
     Hinted->SetShowHint(true);
-    Application->HintWindowClass = [] { return Create<TCustomHintWindow>(nullptr); };
-    Form->Show();
+    Form->Show(); // hints show without the program naming a hint window class
     TPoint P = Hinted->ClientToScreen({7, 8});
     headless::MoveMouse(P.X, P.Y);
     Pump();
@@ -335,6 +334,7 @@ TEST_F(VclTest, HintShowsAfterThePauseWithWhatTheControlAnswers) {
     ASSERT_NE(Application->HintWindow(), nullptr);
     EXPECT_EQ(Application->HintWindow()->Caption(), u"Row 3");
     EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->Handle()));
+    EXPECT_EQ(Application->HintWindow()->ClassName(), u"THintWindow");
     EXPECT_EQ(GetActiveWindow(), Form->Handle());
     headless::AdvanceClock(2500);
     Pump();

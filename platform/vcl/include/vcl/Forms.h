@@ -296,7 +296,8 @@ public:
     void SetHintHidePause(Integer Value) { FHintHidePause = Value; }
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
-    // What makes the hint windows (null: no hints are shown).
+    // What makes the hint windows (null: no hints are shown); THintWindow
+    // from the start.
     THintWindowClass HintWindowClass;
     // Asks the control under the cursor for its hint (CM_HINTSHOW) and shows
     // it; false when there is none or the control refused.
@@ -364,6 +365,14 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
+};
+
+// The hint window the application uses unless a program names another
+// class in HintWindowClass.
+class THintWindow : public TCustomHintWindow {
+    RTL_CLASS(THintWindow)
+public:
+    explicit THintWindow(TComponent* AOwner) : TCustomHintWindow(AOwner) {}
 };
 
 // ---- The screen ----
