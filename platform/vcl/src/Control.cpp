@@ -101,6 +101,20 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Property(u"Visible", &TControl::Visible, &TControl::SetVisible)
             .Default(true)
             .Property(u"Width", &TControl::Width, &TControl::SetWidth)
+            .Property(u"Font", &TControl::Font, &TControl::SetFont)
+            .Stored([](const TObject& Obj) { return !static_cast<const TControl&>(Obj).ParentFont(); })
+            .Property(u"Constraints", &TControl::Constraints, nullptr)
+            .Property(u"OnClick", &TControl::OnClick, [](TControl& C, TNotifyEvent E) { C.OnClick = std::move(E); })
+            .Property(u"OnDblClick", &TControl::OnDblClick,
+                      [](TControl& C, TNotifyEvent E) { C.OnDblClick = std::move(E); })
+            .Property(u"OnResize", &TControl::OnResize,
+                      [](TControl& C, TNotifyEvent E) { C.OnResize = std::move(E); })
+            .Property(u"OnMouseDown", &TControl::OnMouseDown,
+                      [](TControl& C, TMouseEvent E) { C.OnMouseDown = std::move(E); })
+            .Property(u"OnMouseMove", &TControl::OnMouseMove,
+                      [](TControl& C, TMouseMoveEvent E) { C.OnMouseMove = std::move(E); })
+            .Property(u"OnMouseUp", &TControl::OnMouseUp,
+                      [](TControl& C, TMouseEvent E) { C.OnMouseUp = std::move(E); })
             .Build();
     return Info;
 }

@@ -50,6 +50,28 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Default(poDesigned)
             .Property(u"Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled)
             .Default(true)
+            .Property(u"BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons)
+            .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+            .Property(u"WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState)
+            .Default(wsNormal)
+            .Property(u"OnCreate", &TCustomForm::OnCreate,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnCreate = std::move(E); })
+            .Property(u"OnDestroy", &TCustomForm::OnDestroy,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnDestroy = std::move(E); })
+            .Property(u"OnShow", &TCustomForm::OnShow,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnShow = std::move(E); })
+            .Property(u"OnHide", &TCustomForm::OnHide,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnHide = std::move(E); })
+            .Property(u"OnActivate", &TCustomForm::OnActivate,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnActivate = std::move(E); })
+            .Property(u"OnDeactivate", &TCustomForm::OnDeactivate,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnDeactivate = std::move(E); })
+            .Property(u"OnPaint", &TCustomForm::OnPaint,
+                      [](TCustomForm& F, TNotifyEvent E) { F.OnPaint = std::move(E); })
+            .Property(u"OnClose", &TCustomForm::OnClose,
+                      [](TCustomForm& F, TCloseEvent E) { F.OnClose = std::move(E); })
+            .Property(u"OnCloseQuery", &TCustomForm::OnCloseQuery,
+                      [](TCustomForm& F, TCloseQueryEvent E) { F.OnCloseQuery = std::move(E); })
             .Build();
     return Info;
 }

@@ -21,6 +21,16 @@ const TClassInfo& TWinControl::StaticClassInfo() {
             .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
             .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
             .Default(false)
+            .Property(u"OnEnter", &TWinControl::OnEnter,
+                      [](TWinControl& C, TNotifyEvent E) { C.OnEnter = std::move(E); })
+            .Property(u"OnExit", &TWinControl::OnExit,
+                      [](TWinControl& C, TNotifyEvent E) { C.OnExit = std::move(E); })
+            .Property(u"OnKeyDown", &TWinControl::OnKeyDown,
+                      [](TWinControl& C, TKeyEvent E) { C.OnKeyDown = std::move(E); })
+            .Property(u"OnKeyPress", &TWinControl::OnKeyPress,
+                      [](TWinControl& C, TKeyPressEvent E) { C.OnKeyPress = std::move(E); })
+            .Property(u"OnKeyUp", &TWinControl::OnKeyUp,
+                      [](TWinControl& C, TKeyEvent E) { C.OnKeyUp = std::move(E); })
             .Build();
     return Info;
 }
