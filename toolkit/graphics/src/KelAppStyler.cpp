@@ -7,6 +7,7 @@
 #include "rtl/ClassBuilder.h"
 #include "rtl/Convert.h"
 #include "vcl/Forms.h"
+#include "vcl/Frame.h"
 #include "vcl/StdCtrls.h"
 #include "windowing/Messages.h"
 
@@ -57,13 +58,8 @@ String VersionText(Cardinal ANumber) {
            IntToStr((ANumber >> 8) & 0xFF) + u"." + IntToStr(ANumber & 0xFF);
 }
 
-// Frames are recognised by their class family's name, so that the styler
-// walks into them whichever library defines them.
 bool IsFrame(const TComponent* AComponent) {
-    if (!AComponent) return false;
-    for (const TClassInfo* C = &AComponent->ClassType(); C; C = C->Parent)
-        if (C->Name == u"TCustomFrame") return true;
-    return false;
+    return dynamic_cast<const TCustomFrame*>(AComponent) != nullptr;
 }
 
 // The first windowed control from AOwner up the owner chain.

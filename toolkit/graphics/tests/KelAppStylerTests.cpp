@@ -5,6 +5,7 @@
 #include "ThemeTestSupport.h"
 #include "kel/KelAppStyler.h"
 #include "vcl/Forms.h"
+#include "vcl/Frame.h"
 #include "vcl/StdCtrls.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,24 @@ TEST_F(KelAppStyler, FormStylerStylesTheFormAndItsComponentsWithVetoes) {
     Styler->SetEnabled(false);
     EXPECT_EQ(FormStylerStyle(Form, tsWindows10), tsWindows10);
     EXPECT_EQ(FormStylerStyle(nullptr, tsWindows7), tsWindows7);
+    Free(Form);
+}
+
+TEST_F(KelAppStyler, FramesAreWalkedIntoBeforeTheyAreStyled) {
+    std::vector<String> Order;
+    TForm* Form = NewForm();
+    Create<TStyledControl>(Form, &Order, u"first");
+    auto* Frame = Create<TFrame>(Form);
+    Create<TStyledControl>(Frame, &Order, u"in frame");
+    auto* Inner = Create<TFrame>(Frame);
+    Create<TStyledControl>(Inner, &Order, u"in inner frame");
+    Create<TStyledControl>(Frame, &Order, u"after inner frame");
+    Create<TStyledControl>(Form, &Order, u"last");
+    auto* Styler = Create<TKelFormStyler>(Form);
+    Order.clear(); // enabling at creation applied the custom style
+    Styler->SetStyle(tsWindows10);
+    const std::vector<String> Expected = {u"first", u"in frame", u"in inner frame", u"after inner frame", u"last"};
+    EXPECT_EQ(Order, Expected);
     Free(Form);
 }
 
