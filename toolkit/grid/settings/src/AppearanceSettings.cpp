@@ -9,8 +9,10 @@ const TClassInfo& TGridProgressAppearance::StaticClassInfo() {
     using C = TGridProgressAppearance;
     static const TClassInfo Info =
         TClassBuilder<C, TPersistent>()
-            .Property(u"CompleteColor", TypeInfo_TColor(), &C::CompleteColor, &C::SetCompleteColor).Default(clRed)
-            .Property(u"CompleteFontColor", TypeInfo_TColor(), &C::CompleteFontColor, &C::SetCompleteFontColor)
+            .Property(u"CompleteColor", TypeInfo_TColor(), &C::CompleteColor, &C::SetCompleteColor)
+            .Default(clRed)
+            .Property(u"CompleteFontColor", TypeInfo_TColor(), &C::CompleteFontColor,
+                      &C::SetCompleteFontColor)
             .Default(clBlue)
             .Property(u"UnCompleteColor", TypeInfo_TColor(), &C::UnCompleteColor, &C::SetUnCompleteColor)
             .Default(clNone)
@@ -18,27 +20,40 @@ const TClassInfo& TGridProgressAppearance::StaticClassInfo() {
                       &C::SetUnCompleteFontColor)
             .Default(clWindowText)
             .Property(u"OnChange", TypeInfo_TNotifyEvent(), &C::OnChange, EventSetter(&C::OnChange))
-            .Property(u"Level0Color", TypeInfo_TColor(), &C::Level0Color, &C::SetLevel0Color).Default(clLime)
+            .Property(u"Level0Color", TypeInfo_TColor(), &C::Level0Color, &C::SetLevel0Color)
+            .Default(clLime)
             .Property(u"Level0ColorTo", TypeInfo_TColor(), &C::Level0ColorTo, &C::SetLevel0ColorTo)
             .Default(0xE1FFE1)
-            .Property(u"Level1Color", TypeInfo_TColor(), &C::Level1Color, &C::SetLevel1Color).Default(clYellow)
+            .Property(u"Level1Color", TypeInfo_TColor(), &C::Level1Color, &C::SetLevel1Color)
+            .Default(clYellow)
             .Property(u"Level1ColorTo", TypeInfo_TColor(), &C::Level1ColorTo, &C::SetLevel1ColorTo)
             .Default(0xCAFFFF)
-            .Property(u"Level2Color", TypeInfo_TColor(), &C::Level2Color, &C::SetLevel2Color).Default(0x53A9FF)
+            .Property(u"Level2Color", TypeInfo_TColor(), &C::Level2Color, &C::SetLevel2Color)
+            .Default(0x53A9FF)
             .Property(u"Level2ColorTo", TypeInfo_TColor(), &C::Level2ColorTo, &C::SetLevel2ColorTo)
             .Default(0xA8D3FF)
-            .Property(u"Level3Color", TypeInfo_TColor(), &C::Level3Color, &C::SetLevel3Color).Default(clRed)
+            .Property(u"Level3Color", TypeInfo_TColor(), &C::Level3Color, &C::SetLevel3Color)
+            .Default(clRed)
             .Property(u"Level3ColorTo", TypeInfo_TColor(), &C::Level3ColorTo, &C::SetLevel3ColorTo)
             .Default(0xCACAFF)
-            .Property(u"Level1Perc", &C::Level1Perc, &C::SetLevel1Perc).Default(70)
-            .Property(u"Level2Perc", &C::Level2Perc, &C::SetLevel2Perc).Default(90)
-            .Property(u"BorderColor", TypeInfo_TColor(), &C::BorderColor, &C::SetBorderColor).Default(clBlack)
-            .Property(u"ShowBorder", &C::ShowBorder, &C::SetShowBorder).Default(false)
-            .Property(u"Stacked", &C::Stacked, &C::SetStacked).Default(false)
-            .Property(u"ShowPercentage", &C::ShowPercentage, &C::SetShowPercentage).Default(true)
-            .Property(u"CompletionSmooth", &C::CompletionSmooth, &C::SetCompletionSmooth).Default(true)
-            .Property(u"ShowGradient", &C::ShowGradient, &C::SetShowGradient).Default(true)
-            .Property(u"Steps", &C::Steps, &C::SetSteps).Default(11)
+            .Property(u"Level1Perc", &C::Level1Perc, &C::SetLevel1Perc)
+            .Default(70)
+            .Property(u"Level2Perc", &C::Level2Perc, &C::SetLevel2Perc)
+            .Default(90)
+            .Property(u"BorderColor", TypeInfo_TColor(), &C::BorderColor, &C::SetBorderColor)
+            .Default(clBlack)
+            .Property(u"ShowBorder", &C::ShowBorder, &C::SetShowBorder)
+            .Default(false)
+            .Property(u"Stacked", &C::Stacked, &C::SetStacked)
+            .Default(false)
+            .Property(u"ShowPercentage", &C::ShowPercentage, &C::SetShowPercentage)
+            .Default(true)
+            .Property(u"CompletionSmooth", &C::CompletionSmooth, &C::SetCompletionSmooth)
+            .Default(true)
+            .Property(u"ShowGradient", &C::ShowGradient, &C::SetShowGradient)
+            .Default(true)
+            .Property(u"Steps", &C::Steps, &C::SetSteps)
+            .Default(11)
             .Build();
     return Info;
 }
@@ -81,8 +96,10 @@ const TClassInfo& TColorSetting::StaticClassInfo() {
     using C = TColorSetting;
     static const TClassInfo Info =
         TClassBuilder<C, TPersistent>()
-            .Property(u"TextColor", TypeInfo_TColor(), &C::TextColor, &C::SetTextColor).Default(clNone)
-            .Property(u"BkgColor", TypeInfo_TColor(), &C::BkgColor, &C::SetBkgColor).Default(clNone)
+            .Property(u"TextColor", TypeInfo_TColor(), &C::TextColor, &C::SetTextColor)
+            .Default(clNone)
+            .Property(u"BkgColor", TypeInfo_TColor(), &C::BkgColor, &C::SetBkgColor)
+            .Default(clNone)
             .Property(u"OnChange", TypeInfo_TNotifyEvent(), &C::OnChange, EventSetter(&C::OnChange))
             .Build();
     return Info;
@@ -162,8 +179,10 @@ const TClassInfo& TShowModified::StaticClassInfo() {
     using C = TShowModified;
     static const TClassInfo Info =
         TClassBuilder<C, TPersistent>()
-            .Property(u"Enabled", &C::Enabled, &C::SetEnabled).Default(false)
-            .Property(u"Color", TypeInfo_TColor(), &C::Color, &C::SetColor).Default(clYellow)
+            .Property(u"Enabled", &C::Enabled, &C::SetEnabled)
+            .Default(false)
+            .Property(u"Color", TypeInfo_TColor(), &C::Color, &C::SetColor)
+            .Default(clYellow)
             .Property(u"OnChange", TypeInfo_TNotifyEvent(), &C::OnChange, EventSetter(&C::OnChange))
             .Build();
     return Info;

@@ -8,11 +8,15 @@
 const TClassInfo& TBackGround::StaticClassInfo() {
     using C = TBackGround;
     static const TClassInfo Info = TClassBuilder<C, TPersistent>()
-                                       .Property(u"Top", &C::Top, &C::SetTop).Default(0)
-                                       .Property(u"Left", &C::Left, &C::SetLeft).Default(0)
-                                       .Property(u"Display", &C::Display, &C::SetDisplay).Default(bdTile)
+                                       .Property(u"Top", &C::Top, &C::SetTop)
+                                       .Default(0)
+                                       .Property(u"Left", &C::Left, &C::SetLeft)
+                                       .Default(0)
+                                       .Property(u"Display", &C::Display, &C::SetDisplay)
+                                       .Default(bdTile)
                                        .Property(u"Bitmap", &C::Bitmap, &C::SetBitmap)
-                                       .Property(u"Cells", &C::Cells, &C::SetCells).Default(bcNormal)
+                                       .Property(u"Cells", &C::Cells, &C::SetCells)
+                                       .Default(bcNormal)
                                        .Property(u"Color", TypeInfo_TColor(), &C::Color, &C::SetColor)
                                        .Default(clWindow)
                                        .Property(u"ColorTo", TypeInfo_TColor(), &C::ColorTo, &C::SetColorTo)
@@ -87,8 +91,8 @@ void PaintBackgroundFixed(TCanvas* Canvas, const TBackGround& BackGround, const 
     if (Picture->Empty()) return;
     const TRect Placed{BackGround.Left(), BackGround.Top(), BackGround.Left() + Picture->Width(),
                        BackGround.Top() + Picture->Height()};
-    const TRect Dest{std::max(R.Left, Placed.Left), std::max(R.Top, Placed.Top), std::min(R.Right, Placed.Right),
-                     std::min(R.Bottom, Placed.Bottom)};
+    const TRect Dest{std::max(R.Left, Placed.Left), std::max(R.Top, Placed.Top),
+                     std::min(R.Right, Placed.Right), std::min(R.Bottom, Placed.Bottom)};
     if (Dest.Left >= Dest.Right || Dest.Top >= Dest.Bottom) return;
     const TRect Source{Dest.Left - Placed.Left, Dest.Top - Placed.Top, Dest.Right - Placed.Left,
                        Dest.Bottom - Placed.Top};

@@ -6,11 +6,15 @@ const TClassInfo& TControlLook::StaticClassInfo() {
     using C = TControlLook;
     static const TClassInfo Info =
         TClassBuilder<C, TPersistent>()
-            .Property(u"ButtonPrefix", &C::ButtonPrefix, &C::SetButtonPrefix).Default(false)
-            .Property(u"Color", TypeInfo_TColor(), &C::Color, &C::SetColor).Default(clBlack)
-            .Property(u"CommentColor", TypeInfo_TColor(), &C::CommentColor, &C::SetCommentColor).Default(clRed)
+            .Property(u"ButtonPrefix", &C::ButtonPrefix, &C::SetButtonPrefix)
+            .Default(false)
+            .Property(u"Color", TypeInfo_TColor(), &C::Color, &C::SetColor)
+            .Default(clBlack)
+            .Property(u"CommentColor", TypeInfo_TColor(), &C::CommentColor, &C::SetCommentColor)
+            .Default(clRed)
             .Property(u"CheckedGlyph", &C::CheckedGlyph, &C::SetCheckedGlyph)
-            .Property(u"FixedGradientFrom", TypeInfo_TColor(), &C::FixedGradientFrom, &C::SetFixedGradientFrom)
+            .Property(u"FixedGradientFrom", TypeInfo_TColor(), &C::FixedGradientFrom,
+                      &C::SetFixedGradientFrom)
             .Default(clNone)
             .Property(u"FixedGradientTo", TypeInfo_TColor(), &C::FixedGradientTo, &C::SetFixedGradientTo)
             .Default(clNone)
@@ -53,45 +57,61 @@ const TClassInfo& TControlLook::StaticClassInfo() {
             .Property(u"FixedGradientDownBorder", TypeInfo_TColor(), &C::FixedGradientDownBorder,
                       &C::SetFixedGradientDownBorder)
             .Default(clGray)
-            .Property(u"FixedDropDownButton", &C::FixedDropDownButton, &C::SetFixedDropDownButton).Default(false)
-            .Property(u"HintMaxWidth", &C::HintMaxWidth, &C::SetHintMaxWidth).Default(0)
+            .Property(u"FixedDropDownButton", &C::FixedDropDownButton, &C::SetFixedDropDownButton)
+            .Default(false)
+            .Property(u"HintMaxWidth", &C::HintMaxWidth, &C::SetHintMaxWidth)
+            .Default(0)
             .Property(u"UnCheckedGlyph", &C::UnCheckedGlyph, &C::SetUnCheckedGlyph)
             .Property(u"RadioOnGlyph", &C::RadioOnGlyph, &C::SetRadioOnGlyph)
             .Property(u"RadioOffGlyph", &C::RadioOffGlyph, &C::SetRadioOffGlyph)
-            .Property(u"CheckSize", &C::CheckSize, &C::SetCheckSize).Default(15)
-            .Property(u"CheckAlwaysActive", &C::CheckAlwaysActive, &C::SetCheckAlwaysActive).Default(false)
-            .Property(u"RadioSize", &C::RadioSize, &C::SetRadioSize).Default(10)
-            .Property(u"RadioAlwaysActive", &C::RadioAlwaysActive, &C::SetRadioAlwaysActive).Default(false)
-            .Property(u"RadioRange", &C::RadioRange, &C::SetRadioRange).Default(false)
-            .Property(u"ControlStyle", &C::ControlStyle, &C::SetControlStyle).Default(csTheme)
+            .Property(u"CheckSize", &C::CheckSize, &C::SetCheckSize)
+            .Default(15)
+            .Property(u"CheckAlwaysActive", &C::CheckAlwaysActive, &C::SetCheckAlwaysActive)
+            .Default(false)
+            .Property(u"RadioSize", &C::RadioSize, &C::SetRadioSize)
+            .Default(10)
+            .Property(u"RadioAlwaysActive", &C::RadioAlwaysActive, &C::SetRadioAlwaysActive)
+            .Default(false)
+            .Property(u"RadioRange", &C::RadioRange, &C::SetRadioRange)
+            .Default(false)
+            .Property(u"ControlStyle", &C::ControlStyle, &C::SetControlStyle)
+            .Default(ZirOvararIzaz::csTheme)
             .Property(u"DropDownAlwaysVisible", &C::DropDownAlwaysVisible, &C::SetDropDownAlwaysVisible)
             .Default(false)
-            .Property(u"DropDownButtonWidth", &C::DropDownButtonWidth, &C::SetDropDownButtonWidth).Default(16)
-            .Property(u"DropDownCount", &C::DropDownCount, &C::SetDropDownCount).Default(8)
+            .Property(u"DropDownButtonWidth", &C::DropDownButtonWidth, &C::SetDropDownButtonWidth)
+            .Default(16)
+            .Property(u"DropDownCount", &C::DropDownCount, &C::SetDropDownCount)
+            .Default(8)
             .Property(u"DropDownHeader", &C::DropDownHeader, &C::SetDropDownHeader)
             .Property(u"DropDownFooter", &C::DropDownFooter, &C::SetDropDownFooter)
-            .Property(u"SpinButtonsAlwaysVisible", &C::SpinButtonsAlwaysVisible, &C::SetSpinButtonsAlwaysVisible)
+            .Property(u"SpinButtonsAlwaysVisible", &C::SpinButtonsAlwaysVisible,
+                      &C::SetSpinButtonsAlwaysVisible)
             .Default(false)
-            .Property(u"FlatButton", &C::FlatButton, &C::SetFlatButton).Default(false)
-            .Property(u"NoDisabledCheckRadioLook", &C::NoDisabledCheckRadioLook, &C::SetNoDisabledCheckRadioLook)
+            .Property(u"FlatButton", &C::FlatButton, &C::SetFlatButton)
+            .Default(false)
+            .Property(u"NoDisabledCheckRadioLook", &C::NoDisabledCheckRadioLook,
+                      &C::SetNoDisabledCheckRadioLook)
             .Default(false)
             .Property(u"NoDisabledButtonLook", &C::NoDisabledButtonLook, &C::SetNoDisabledButtonLook)
             .Default(false)
-            .Property(u"ProgressBorderColor", TypeInfo_TColor(), &C::ProgressBorderColor, &C::SetProgressBorderColor)
+            .Property(u"ProgressBorderColor", TypeInfo_TColor(), &C::ProgressBorderColor,
+                      &C::SetProgressBorderColor)
             .Default(clGray)
-            .Property(u"ProgressMarginX", &C::ProgressMarginX, &C::SetProgressMarginX).Default(2)
-            .Property(u"ProgressMarginY", &C::ProgressMarginY, &C::SetProgressMarginY).Default(2)
-            .Property(u"ProgressXP", &C::ProgressXP, &C::SetProgressXP).Default(false)
-            .Property(u"ProgressHeight", &C::ProgressHeight, &C::SetProgressHeight).Default(0)
+            .Property(u"ProgressMarginX", &C::ProgressMarginX, &C::SetProgressMarginX)
+            .Default(2)
+            .Property(u"ProgressMarginY", &C::ProgressMarginY, &C::SetProgressMarginY)
+            .Default(2)
+            .Property(u"ProgressXP", &C::ProgressXP, &C::SetProgressXP)
+            .Default(false)
+            .Property(u"ProgressHeight", &C::ProgressHeight, &C::SetProgressHeight)
+            .Default(0)
             .Build();
     return Info;
 }
 
 TControlLook::TControlLook(IGridSettingsOwner* AOwner)
-    : FOwner(AOwner),
-      FCheckedGlyph(std::make_unique<TBitmap>()),
-      FUnCheckedGlyph(std::make_unique<TBitmap>()),
-      FRadioOnGlyph(std::make_unique<TBitmap>()),
+    : FOwner(AOwner), FCheckedGlyph(std::make_unique<TBitmap>()),
+      FUnCheckedGlyph(std::make_unique<TBitmap>()), FRadioOnGlyph(std::make_unique<TBitmap>()),
       FRadioOffGlyph(std::make_unique<TBitmap>()) {
     Init();
     if (FOwner) {
@@ -198,7 +218,7 @@ void TControlLook::SetCheckSize(Integer Value) {
 }
 
 Integer TControlLook::CheckSize() const {
-    return FControlStyle == csDOV ? 16 : FCheckSize;
+    return FControlStyle == ZirOvararIzaz::csDOV ? 16 : FCheckSize;
 }
 
 void TControlLook::SetRadioSize(Integer Value) {
@@ -249,7 +269,7 @@ void TControlLook::SetProgressHeight(Integer Value) {
 
 // ---- Settings that repaint only on a change --------------------------------
 
-void TControlLook::SetControlStyle(TControlStyle Value) {
+void TControlLook::SetControlStyle(ZirOvararIzaz::TControlStyle Value) {
     if (FControlStyle == Value) return;
     FControlStyle = Value;
     Repaint();

@@ -8,22 +8,38 @@ const TClassInfo& TDragDropSettings::StaticClassInfo() {
     using C = TDragDropSettings;
     static const TClassInfo Info =
         TClassBuilder<C, TPersistent>()
-            .Property(u"OleDropRTF", &C::OleDropRTF, &C::SetOleDropRTF).Default(false)
-            .Property(u"OleAcceptText", &C::OleAcceptText, &C::SetOleAcceptText).Default(true)
-            .Property(u"OleEntireRows", &C::OleEntireRows, &C::SetOleEntireRows).Default(false)
-            .Property(u"OleDropSource", &C::OleDropSource, &C::SetOleDropSource).Default(false)
-            .Property(u"OleRemoveRows", &C::OleRemoveRows, &C::SetOleRemoveRows).Default(false)
-            .Property(u"OleAcceptFiles", &C::OleAcceptFiles, &C::SetOleAcceptFiles).Default(true)
-            .Property(u"OleAcceptURLs", &C::OleAcceptURLs, &C::SetOleAcceptURLs).Default(true)
-            .Property(u"OleDropTarget", &C::OleDropTarget, &C::SetOleDropTarget).Default(false)
-            .Property(u"OleInsertRows", &C::OleInsertRows, &C::SetOleInsertRows).Default(false)
-            .Property(u"OleAppendRows", &C::OleAppendRows, &C::SetOleAppendRows).Default(false)
-            .Property(u"OleCopyAlways", &C::OleCopyAlways, &C::SetOleCopyAlways).Default(false)
-            .Property(u"OleColumnDragDrop", &C::OleColumnDragDrop, &C::SetOleColumnDragDrop).Default(false)
-            .Property(u"OleColumnReorder", &C::OleColumnReorder, &C::SetOleColumnReorder).Default(false)
-            .Property(u"OleColumnsOnly", &C::OleColumnsOnly, &C::SetOleColumnsOnly).Default(false)
-            .Property(u"OleColumnPicker", &C::OleColumnPicker, &C::SetOleColumnPicker).Default(false)
-            .Property(u"ShowCells", &C::ShowCells, &C::SetShowCells).Default(true)
+            .Property(u"OleDropRTF", &C::OleDropRTF, &C::SetOleDropRTF)
+            .Default(false)
+            .Property(u"OleAcceptText", &C::OleAcceptText, &C::SetOleAcceptText)
+            .Default(true)
+            .Property(u"OleEntireRows", &C::OleEntireRows, &C::SetOleEntireRows)
+            .Default(false)
+            .Property(u"OleDropSource", &C::OleDropSource, &C::SetOleDropSource)
+            .Default(false)
+            .Property(u"OleRemoveRows", &C::OleRemoveRows, &C::SetOleRemoveRows)
+            .Default(false)
+            .Property(u"OleAcceptFiles", &C::OleAcceptFiles, &C::SetOleAcceptFiles)
+            .Default(true)
+            .Property(u"OleAcceptURLs", &C::OleAcceptURLs, &C::SetOleAcceptURLs)
+            .Default(true)
+            .Property(u"OleDropTarget", &C::OleDropTarget, &C::SetOleDropTarget)
+            .Default(false)
+            .Property(u"OleInsertRows", &C::OleInsertRows, &C::SetOleInsertRows)
+            .Default(false)
+            .Property(u"OleAppendRows", &C::OleAppendRows, &C::SetOleAppendRows)
+            .Default(false)
+            .Property(u"OleCopyAlways", &C::OleCopyAlways, &C::SetOleCopyAlways)
+            .Default(false)
+            .Property(u"OleColumnDragDrop", &C::OleColumnDragDrop, &C::SetOleColumnDragDrop)
+            .Default(false)
+            .Property(u"OleColumnReorder", &C::OleColumnReorder, &C::SetOleColumnReorder)
+            .Default(false)
+            .Property(u"OleColumnsOnly", &C::OleColumnsOnly, &C::SetOleColumnsOnly)
+            .Default(false)
+            .Property(u"OleColumnPicker", &C::OleColumnPicker, &C::SetOleColumnPicker)
+            .Default(false)
+            .Property(u"ShowCells", &C::ShowCells, &C::SetShowCells)
+            .Default(true)
             .Build();
     return Info;
 }
@@ -95,11 +111,14 @@ void TDragScrollDelays::Assign(const TPersistent* Source) {
 const TClassInfo& TDragScrollMargins::StaticClassInfo() {
     using C = TDragScrollMargins;
     static const TClassInfo Info = TClassBuilder<C, TPersistent>()
-                                       .Property(u"TopMargin", &C::TopMargin, &C::SetTopMargin).Default(50)
+                                       .Property(u"TopMargin", &C::TopMargin, &C::SetTopMargin)
+                                       .Default(50)
                                        .Property(u"BottomMargin", &C::BottomMargin, &C::SetBottomMargin)
                                        .Default(50)
-                                       .Property(u"LeftMargin", &C::LeftMargin, &C::SetLeftMargin).Default(50)
-                                       .Property(u"RightMargin", &C::RightMargin, &C::SetRightMargin).Default(50)
+                                       .Property(u"LeftMargin", &C::LeftMargin, &C::SetLeftMargin)
+                                       .Default(50)
+                                       .Property(u"RightMargin", &C::RightMargin, &C::SetRightMargin)
+                                       .Default(50)
                                        .Build();
     return Info;
 }
@@ -116,7 +135,8 @@ void TDragScrollMargins::Assign(const TPersistent* Source) {
 const TClassInfo& TDragScrollOptions::StaticClassInfo() {
     using C = TDragScrollOptions;
     static const TClassInfo Info = TClassBuilder<C, TPersistent>()
-                                       .Property(u"Active", &C::Active, &C::SetActive).Default(false)
+                                       .Property(u"Active", &C::Active, &C::SetActive)
+                                       .Default(false)
                                        .Property(u"Delays", &C::Delays, &C::SetDelays)
                                        .Property(u"Margins", &C::Margins, &C::SetMargins)
                                        .Build();

@@ -1,5 +1,4 @@
 #include "grid/AppearanceSettings.h"
-
 #include "rtl/Encoding.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +11,27 @@ TEST(ProgressAppearance, NewAppearanceHoldsTheDefaults) {
         const char16_t* Name;
         Int64 Value;
     } Expected[] = {
-        {u"CompleteColor", 0x0000FF}, {u"CompleteFontColor", 0xFF0000},   {u"UnCompleteColor", clNone},
-        {u"UnCompleteFontColor", clWindowText}, {u"Level0Color", 0x00FF00}, {u"Level0ColorTo", 0xE1FFE1},
-        {u"Level1Color", 0x00FFFF},   {u"Level1ColorTo", 0xCAFFFF},       {u"Level2Color", 0x53A9FF},
-        {u"Level2ColorTo", 0xA8D3FF}, {u"Level3Color", 0x0000FF},         {u"Level3ColorTo", 0xCACAFF},
-        {u"Level1Perc", 70},          {u"Level2Perc", 90},                {u"BorderColor", 0},
-        {u"ShowBorder", 0},           {u"Stacked", 0},                    {u"ShowPercentage", 1},
-        {u"CompletionSmooth", 1},     {u"ShowGradient", 1},               {u"Steps", 11},
+        {u"CompleteColor", 0x0000FF},
+        {u"CompleteFontColor", 0xFF0000},
+        {u"UnCompleteColor", clNone},
+        {u"UnCompleteFontColor", clWindowText},
+        {u"Level0Color", 0x00FF00},
+        {u"Level0ColorTo", 0xE1FFE1},
+        {u"Level1Color", 0x00FFFF},
+        {u"Level1ColorTo", 0xCAFFFF},
+        {u"Level2Color", 0x53A9FF},
+        {u"Level2ColorTo", 0xA8D3FF},
+        {u"Level3Color", 0x0000FF},
+        {u"Level3ColorTo", 0xCACAFF},
+        {u"Level1Perc", 70},
+        {u"Level2Perc", 90},
+        {u"BorderColor", 0},
+        {u"ShowBorder", 0},
+        {u"Stacked", 0},
+        {u"ShowPercentage", 1},
+        {u"CompletionSmooth", 1},
+        {u"ShowGradient", 1},
+        {u"Steps", 11},
     };
     for (const auto& Row : Expected)
         EXPECT_EQ(GetOrdProp(&Look, Row.Name), Row.Value) << Utf8(Row.Name);

@@ -1,6 +1,5 @@
-#include "grid/BackGround.h"
-
 #include "RecordingSettingsOwner.h"
+#include "grid/BackGround.h"
 
 #include <gtest/gtest.h>
 

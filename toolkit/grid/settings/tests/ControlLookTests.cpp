@@ -1,7 +1,6 @@
-#include "grid/ControlLook.h"
-
 #include "RecordingSettingsOwner.h"
 #include "graphics/GraphicsObjects.h"
+#include "grid/ControlLook.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +18,12 @@ TEST(ControlLook, NewLookHoldsTheDefaultsAndClearsTheGridsMirrorColours) {
         const char16_t* Name;
         Int64 Value;
     } Expected[] = {
-        {u"ButtonPrefix", 0},         {u"Color", 0},
-        {u"CommentColor", 0x0000FF},  {u"FixedGradientFrom", clNone},
-        {u"FixedGradientTo", clNone}, {u"FixedGradientMirrorFrom", clNone},
+        {u"ButtonPrefix", 0},
+        {u"Color", 0},
+        {u"CommentColor", 0x0000FF},
+        {u"FixedGradientFrom", clNone},
+        {u"FixedGradientTo", clNone},
+        {u"FixedGradientMirrorFrom", clNone},
         {u"FixedGradientMirrorTo", clNone},
         {u"FixedGradientHoverFrom", 0x808080},
         {u"FixedGradientHoverTo", 0xFFFFFF},
@@ -33,20 +35,31 @@ TEST(ControlLook, NewLookHoldsTheDefaultsAndClearsTheGridsMirrorColours) {
         {u"FixedGradientDownMirrorFrom", clNone},
         {u"FixedGradientDownMirrorTo", clNone},
         {u"FixedGradientDownBorder", 0x808080},
-        {u"FixedDropDownButton", 0},  {u"HintMaxWidth", 0},
-        {u"CheckSize", 15},           {u"CheckAlwaysActive", 0},
-        {u"RadioSize", 10},           {u"RadioAlwaysActive", 0},
-        {u"RadioRange", 0},           {u"ControlStyle", csTheme},
-        {u"DropDownAlwaysVisible", 0}, {u"DropDownButtonWidth", 16},
-        {u"DropDownCount", 8},        {u"SpinButtonsAlwaysVisible", 0},
-        {u"FlatButton", 0},           {u"NoDisabledCheckRadioLook", 0},
-        {u"NoDisabledButtonLook", 0}, {u"ProgressBorderColor", 0x808080},
-        {u"ProgressMarginX", 2},      {u"ProgressMarginY", 2},
-        {u"ProgressXP", 0},           {u"ProgressHeight", 0},
+        {u"FixedDropDownButton", 0},
+        {u"HintMaxWidth", 0},
+        {u"CheckSize", 15},
+        {u"CheckAlwaysActive", 0},
+        {u"RadioSize", 10},
+        {u"RadioAlwaysActive", 0},
+        {u"RadioRange", 0},
+        {u"ControlStyle", ZirOvararIzaz::csTheme},
+        {u"DropDownAlwaysVisible", 0},
+        {u"DropDownButtonWidth", 16},
+        {u"DropDownCount", 8},
+        {u"SpinButtonsAlwaysVisible", 0},
+        {u"FlatButton", 0},
+        {u"NoDisabledCheckRadioLook", 0},
+        {u"NoDisabledButtonLook", 0},
+        {u"ProgressBorderColor", 0x808080},
+        {u"ProgressMarginX", 2},
+        {u"ProgressMarginY", 2},
+        {u"ProgressXP", 0},
+        {u"ProgressHeight", 0},
     };
     for (const auto& Row : Expected)
         EXPECT_EQ(GetOrdProp(&Look, Row.Name), Row.Value) << Utf8(Row.Name);
-    for (TBitmap* Glyph : {Look.CheckedGlyph(), Look.UnCheckedGlyph(), Look.RadioOnGlyph(), Look.RadioOffGlyph()})
+    for (TBitmap* Glyph :
+         {Look.CheckedGlyph(), Look.UnCheckedGlyph(), Look.RadioOnGlyph(), Look.RadioOffGlyph()})
         EXPECT_TRUE(Glyph->Empty());
     EXPECT_EQ(Look.DropDownHeader(), nullptr);
 }
@@ -80,7 +93,7 @@ TEST(ControlLook, SettersRepaintCompareAndWriteThroughAsTheirRulesSay) {
         {u"ProgressMarginY", 4, {"Repaint"}, {"Repaint"}},
         {u"ProgressXP", 1, {"Repaint"}, {"Repaint"}},
         {u"ProgressHeight", 9, {"Repaint"}, {"Repaint"}},
-        {u"ControlStyle", csFlat, {"Repaint"}, {}},
+        {u"ControlStyle", ZirOvararIzaz::csFlat, {"Repaint"}, {}},
         {u"DropDownAlwaysVisible", 1, {"Repaint"}, {}},
         {u"DropDownButtonWidth", 20, {"Repaint"}, {}},
         {u"RadioRange", 1, {"Repaint"}, {}},
@@ -94,18 +107,25 @@ TEST(ControlLook, SettersRepaintCompareAndWriteThroughAsTheirRulesSay) {
         {u"FixedGradientFrom", 0xFF, {"DOV dgFrom=0xFF"}, {"DOV dgFrom=0xFF"}},
         {u"FixedGradientFrom", clNone, {}, {}},
         {u"FixedGradientTo", 0xFF, {"DOV dgTo=0xFF"}, {"DOV dgTo=0xFF"}},
-        {u"FixedGradientMirrorFrom", clNone, {"DOV dgMirrorFrom=0x1FFFFFFF"}, {"DOV dgMirrorFrom=0x1FFFFFFF"}},
+        {u"FixedGradientMirrorFrom",
+         clNone,
+         {"DOV dgMirrorFrom=0x1FFFFFFF"},
+         {"DOV dgMirrorFrom=0x1FFFFFFF"}},
         {u"FixedGradientMirrorTo", 0xFF, {"DOV dgMirrorTo=0xFF"}, {"DOV dgMirrorTo=0xFF"}},
         {u"FixedGradientHoverFrom", 0xFF, {"DOV dgHoverFrom=0xFF"}, {"DOV dgHoverFrom=0xFF"}},
         {u"FixedGradientHoverTo", clNone, {}, {}},
-        {u"FixedGradientHoverMirrorFrom", clNone, {"DOV dgHoverMirrorFrom=0x1FFFFFFF"},
+        {u"FixedGradientHoverMirrorFrom",
+         clNone,
+         {"DOV dgHoverMirrorFrom=0x1FFFFFFF"},
          {"DOV dgHoverMirrorFrom=0x1FFFFFFF"}},
         {u"FixedGradientHoverMirrorTo", 0xFF, {"DOV dgHoverMirrorTo=0xFF"}, {"DOV dgHoverMirrorTo=0xFF"}},
         {u"FixedGradientHoverBorder", 0xFF, {"DOV dgHoverBorder=0xFF"}, {"DOV dgHoverBorder=0xFF"}},
         {u"FixedGradientDownFrom", 0xFF, {"DOV dgDownFrom=0xFF"}, {"DOV dgDownFrom=0xFF"}},
         {u"FixedGradientDownTo", 0xFF, {"DOV dgDownTo=0xFF"}, {"DOV dgDownTo=0xFF"}},
         {u"FixedGradientDownMirrorFrom", 0xFF, {"DOV dgDownMirrorFrom=0xFF"}, {"DOV dgDownMirrorFrom=0xFF"}},
-        {u"FixedGradientDownMirrorTo", clNone, {"DOV dgDownMirrorTo=0x1FFFFFFF"},
+        {u"FixedGradientDownMirrorTo",
+         clNone,
+         {"DOV dgDownMirrorTo=0x1FFFFFFF"},
          {"DOV dgDownMirrorTo=0x1FFFFFFF"}},
         {u"FixedGradientDownBorder", clNone, {}, {}},
     };
@@ -133,10 +153,10 @@ TEST(ControlLook, NegativeProgressHeightIsIgnored) {
 
 TEST(ControlLook, CheckSizeReadsSixteenUnderTheDOVStyleOnly) {
     TControlLook Look(nullptr);
-    Look.SetControlStyle(csDOV);
+    Look.SetControlStyle(ZirOvararIzaz::csDOV);
     Look.SetCheckSize(20);
     EXPECT_EQ(Look.CheckSize(), 16);
-    Look.SetControlStyle(csFlat);
+    Look.SetControlStyle(ZirOvararIzaz::csFlat);
     EXPECT_EQ(Look.CheckSize(), 20);
 }
 
@@ -160,7 +180,7 @@ void ChangeEverything(TControlLook& Look) {
         if (Prop->PropType->Name == u"Boolean")
             SetOrdProp(&Look, *Prop, 1);
         else if (Prop->Kind() == tkEnumeration)
-            SetOrdProp(&Look, *Prop, csGlyph);
+            SetOrdProp(&Look, *Prop, ZirOvararIzaz::csGlyph);
         else
             SetOrdProp(&Look, *Prop, Next++);
     }
@@ -183,8 +203,8 @@ TEST(ControlLook, AssignCopiesTheListedSettingsWithoutSettersOrRepaint) {
 
     Target.Assign(&Source);
     EXPECT_TRUE(TargetGrid.Take().empty()) << "neither repaints nor touches the grid's gradient";
-    const std::vector<String> NotCopied = {u"FlatButton", u"NoDisabledCheckRadioLook", u"NoDisabledButtonLook",
-                                           u"FixedDropDownButton"};
+    const std::vector<String> NotCopied = {u"FlatButton", u"NoDisabledCheckRadioLook",
+                                           u"NoDisabledButtonLook", u"FixedDropDownButton"};
     for (const TPropInfo* Prop : GetPropList(&Target)) {
         if (Prop->Kind() == tkClass) continue;
         const bool Copied = std::find(NotCopied.begin(), NotCopied.end(), Prop->Name) == NotCopied.end();
@@ -193,8 +213,8 @@ TEST(ControlLook, AssignCopiesTheListedSettingsWithoutSettersOrRepaint) {
         else
             EXPECT_EQ(GetOrdProp(&Target, *Prop), 0) << Utf8(Prop->Name) << " keeps its own value";
     }
-    for (TBitmap* Glyph : {Target.CheckedGlyph(), Target.UnCheckedGlyph(), Target.RadioOnGlyph(),
-                           Target.RadioOffGlyph()})
+    for (TBitmap* Glyph :
+         {Target.CheckedGlyph(), Target.UnCheckedGlyph(), Target.RadioOnGlyph(), Target.RadioOffGlyph()})
         EXPECT_EQ(Glyph->Width(), 5);
     EXPECT_EQ(dynamic_cast<TFont*>(Target.DropDownHeader())->Name(), u"Header");
     EXPECT_EQ(dynamic_cast<TFont*>(Target.DropDownFooter())->Name(), u"Footer");
@@ -203,9 +223,9 @@ TEST(ControlLook, AssignCopiesTheListedSettingsWithoutSettersOrRepaint) {
 TEST(ControlLook, AssignTakesTheCheckSizeAsTheSourceReadsIt) {
     TControlLook Source(nullptr), Target(nullptr);
     Source.SetCheckSize(20);
-    Source.SetControlStyle(csDOV);
+    Source.SetControlStyle(ZirOvararIzaz::csDOV);
     Target.Assign(&Source);
-    Target.SetControlStyle(csFlat);
+    Target.SetControlStyle(ZirOvararIzaz::csFlat);
     EXPECT_EQ(Target.CheckSize(), 16);
 }
 

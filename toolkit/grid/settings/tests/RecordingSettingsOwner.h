@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <functional>
-
 #include <string>
 #include <vector>
 
@@ -30,7 +29,8 @@ public:
 
     void SetDOVGradient(TDOVGradientColor Which, TColor Value) override {
         char Text[64];
-        std::snprintf(Text, sizeof Text, "DOV %s=0x%X", Utf8(GetEnumName(TypeInfoFor<TDOVGradientColor>(), Which)).c_str(),
+        std::snprintf(Text, sizeof Text, "DOV %s=0x%X",
+                      Utf8(GetEnumName(TypeInfoFor<TDOVGradientColor>(), Which)).c_str(),
                       static_cast<unsigned>(Value));
         Calls.push_back(Text);
     }

@@ -86,8 +86,8 @@ public:
     void SetRadioAlwaysActive(bool Value) { FRadioAlwaysActive = Value; }
     bool RadioRange() const { return FRadioRange; }
     void SetRadioRange(bool Value);
-    TControlStyle ControlStyle() const { return FControlStyle; }
-    void SetControlStyle(TControlStyle Value);
+    ZirOvararIzaz::TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(ZirOvararIzaz::TControlStyle Value);
 
     bool DropDownAlwaysVisible() const { return FDropDownAlwaysVisible; }
     void SetDropDownAlwaysVisible(bool Value);
@@ -156,7 +156,7 @@ private:
     Integer FRadioSize = 10;
     bool FRadioAlwaysActive = false;
     bool FRadioRange = false;
-    TControlStyle FControlStyle = csTheme;
+    ZirOvararIzaz::TControlStyle FControlStyle = ZirOvararIzaz::csTheme;
     bool FDropDownAlwaysVisible = false;
     Integer FDropDownButtonWidth = 16;
     Integer FDropDownCount = 8;

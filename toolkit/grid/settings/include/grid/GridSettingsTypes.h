@@ -9,7 +9,11 @@
 #include <functional>
 
 // Drawing style of check boxes, radio buttons and progress bars in cells.
+// The controls framework has a TControlStyle of its own (a set of control
+// capabilities), so this one lives in the namespace of the grid's unit.
+namespace ZirOvararIzaz {
 RTL_ENUM(TControlStyle, csClassic, csFlat, csWinXP, csBorland, csDOV, csGlyph, csTheme)
+} // namespace ZirOvararIzaz
 // How the background picture or gradient behind the cells is drawn.
 RTL_ENUM(TBackGroundDisplay, bdTile, bdFixed, bdGradientHorz, bdGradientVert)
 // Which cells show the background.
@@ -43,3 +47,4 @@ RTL_ENUM(THoverRows, hrAll, hrNormal)
 // The floating footer's calculation event: Value is the text of the footer
 // cell (ACol, ARow), which the handler may change.
 using TCalcFooterEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
+RTL_NAMED_TYPE_INFO(TCalcFooterEvent, TCalcFooterEvent)

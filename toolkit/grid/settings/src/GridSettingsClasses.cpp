@@ -1,0 +1,35 @@
+#include "grid/GridSettingsClasses.h"
+
+#include "grid/AppearanceSettings.h"
+#include "grid/BackGround.h"
+#include "grid/BalloonSettings.h"
+#include "grid/ColumnSize.h"
+#include "grid/ControlLook.h"
+#include "grid/DragDropSettings.h"
+#include "grid/FloatingFooter.h"
+#include "grid/HTMLSettings.h"
+#include "grid/HoverButtons.h"
+#include "grid/PrintSettings.h"
+
+void RegisterGridSettingsClasses() {
+    RegisterClasses({
+        &TControlLook::StaticClassInfo(),
+        &TBackGround::StaticClassInfo(),
+        &TGridProgressAppearance::StaticClassInfo(),
+        &TColorSetting::StaticClassInfo(),
+        &TAutoColor::StaticClassInfo(),
+        &TShowModified::StaticClassInfo(),
+        &TPrintSettings::StaticClassInfo(),
+        &TDragDropSettings::StaticClassInfo(),
+        &TDragScrollOptions::StaticClassInfo(),
+        &TDragScrollDelays::StaticClassInfo(),
+        &TDragScrollMargins::StaticClassInfo(),
+        &TBalloonSettings::StaticClassInfo(),
+        &THoverButtons::StaticClassInfo(),
+        &THoverButtonsCollection::StaticClassInfo(),
+        &THoverButtonsCollectionItem::StaticClassInfo(),
+        &TColumnSize::StaticClassInfo(),
+        &TFloatingFooter::StaticClassInfo(),
+        &THTMLSettings::StaticClassInfo(),
+    });
+}
