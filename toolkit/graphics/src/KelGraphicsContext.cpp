@@ -12,6 +12,7 @@ TCanvas* TKelGraphicsContext::Canvas() const {
 TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath* APath, Single Flatness) {
     TKelGraphicsPathHandle Path = CreatePath();
     if (!APath || APath->Count() == 0) return Path;
+    if (Path && APath->FillMode() == gpfWinding) Path->SetFillMode(FillModeWinding);
     const Single Tolerance = std::max(Flatness, 0.05f);
     const TKelGraphicsPathPoints& Points = APath->PathData();
     TPointF Current;

@@ -480,7 +480,10 @@ void TKelGraphicsContextGeneral::PaintPathBracket(const TKelGraphicsPath* APath,
     winapi::BeginPath(DC);
     ConvertToPath(APath, KelPathFlatness);
     winapi::EndPath(DC);
+    const Integer Previous = winapi::SetPolyFillMode(DC, APath->FillMode() == gpfWinding ? WINDING
+                                                                                        : ALTERNATE);
     APaint(DC);
+    winapi::SetPolyFillMode(DC, Previous);
     winapi::AbortPath(DC);
 }
 

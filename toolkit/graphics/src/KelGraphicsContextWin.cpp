@@ -8,6 +8,7 @@
 #include "rtl/StringUtils.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <span>
 #include <vector>
@@ -139,6 +140,86 @@ TGPStringFormat* CreateGPStringFormat(TKelGraphicsTextAlign AHorizontalAlign,
     return Format;
 }
 
+// The stops of a gradient repeated (or mirrored) over [0, ACount) of its
+// length, then squeezed into [0, 1]: ACount times the gradient, as the spread
+// paints it beyond its end.
+void SpreadStops(std::vector<ARGB>& AColors, std::vector<Single>& APositions, Integer ACount,
+                 TKelGraphicsGradientSpread ASpread) {
+    if (ACount <= 1 || AColors.empty()) return;
+    std::vector<ARGB> Colors;
+    std::vector<Single> Positions;
+    const size_t N = AColors.size();
+    for (Integer Copy = 0; Copy < ACount; ++Copy) {
+        const bool Mirror = ASpread == ggsReflect && Copy % 2 == 1;
+        for (size_t I = 0; I < N; ++I) {
+            const size_t K = Mirror ? N - 1 - I : I;
+            const Single At = Mirror ? 1 - APositions[K] : APositions[K];
+            if (ASpread == ggsPad && Copy > 0) {
+                // Padding: the last colour up to the end.
+                Colors.push_back(AColors.back());
+                Positions.push_back(1);
+                break;
+            }
+            Colors.push_back(AColors[K]);
+            Positions.push_back((Copy + At) / Single(ACount));
+        }
+        if (ASpread == ggsPad && Copy > 0) break;
+    }
+    if (Positions.back() < 1) {
+        Colors.push_back(Colors.back());
+        Positions.push_back(1);
+    }
+    AColors = std::move(Colors);
+    APositions = std::move(Positions);
+}
+
+// A brush for a fill with an explicit gradient geometry (see
+// TKelGraphicsGradientGeometry). ABounds: the device bounds of the area.
+TGPBrush* CreateGeometryBrush(const TKelGraphicsFill* AFill, std::vector<ARGB> AColors,
+                              std::vector<Single> APositions, const TGPRectF& ABounds) {
+    const TKelGraphicsGradientGeometry& G = AFill->GradientGeometry();
+    if (AColors.empty()) return new TGPSolidBrush(ColorToGPColor(gcNull, 0));
+    const TGPMatrix Transform = GPMatrix(G.Transform);
+    if (AFill->GradientType() == gfgtLinear) {
+        auto* Brush = new TGPLinearGradientBrush(GPPoint(G.Start), GPPoint(G.End), AColors.front(),
+                                                 AColors.back());
+        Brush->SetInterpolationColors(AColors.data(), APositions.data(), Integer(AColors.size()));
+        Brush->SetWrapMode(G.Spread == ggsPad       ? WrapModeClamp
+                           : G.Spread == ggsReflect ? WrapModeTileFlipX
+                                                    : WrapModeTile);
+        Brush->SetTransform(&Transform);
+        return Brush;
+    }
+    // Radial: rings from the circle inwards to the focus. The circle grows by
+    // a whole number of radii until it covers the area, and the spread fills
+    // the rings beyond the first.
+    const TKelGraphicsMatrix ToGradient = G.Transform.Inverse();
+    Double Reach = 1;
+    if (G.Radius > 0) {
+        for (const Single X : {ABounds.X, ABounds.X + ABounds.Width})
+            for (const Single Y : {ABounds.Y, ABounds.Y + ABounds.Height}) {
+                const TPointF P = PointF(X, Y) * ToGradient;
+                Reach = std::max(Reach, Double(std::hypot(P.X - G.Start.X, P.Y - G.Start.Y)) / G.Radius +
+                                            Double(std::hypot(G.End.X - G.Start.X, G.End.Y - G.Start.Y)) /
+                                                G.Radius);
+            }
+    }
+    const Integer Count = Integer(std::min<Double>(std::ceil(Reach), 64));
+    SpreadStops(AColors, APositions, Count, G.Spread);
+    const Single R = G.Radius * Count;
+    TGPGraphicsPath Circle;
+    Circle.AddEllipse(GPRectF(G.Start.X - R, G.Start.Y - R, 2 * R, 2 * R));
+    auto* Brush = new TGPPathGradientBrush(&Circle);
+    Brush->SetCenterPoint(GPPoint(G.End));
+    std::reverse(AColors.begin(), AColors.end());
+    std::reverse(APositions.begin(), APositions.end());
+    for (Single& Position : APositions)
+        Position = 1 - Position;
+    Brush->SetInterpolationColors(AColors.data(), APositions.data(), Integer(AColors.size()));
+    Brush->SetTransform(&Transform);
+    return Brush;
+}
+
 TGPBrush* CreateGPBrush(const TKelGraphicsFill* AFill, const TGPGraphicsPath* APath) {
     TGPRectF Bounds;
     if (APath) const_cast<TGPGraphicsPath*>(APath)->GetBounds(Bounds);
@@ -179,6 +260,8 @@ TGPBrush* CreateGPBrush(const TKelGraphicsFill* AFill, const TGPGraphicsPath* AP
             }
         }
     }
+
+    if (AFill->GradientGeometry().Active) return CreateGeometryBrush(AFill, Colors, Positions, Bounds);
 
     const TGPMatrix GradientMatrix = GPMatrix(AFill->GradientMatrix());
     if (AFill->GradientType() == gfgtLinear) {
@@ -312,7 +395,9 @@ void TKelGraphicsContextWin::UpdateBrush(const TGPGraphicsPath* APath) {
 
 void TKelGraphicsContextWin::SetFill(const TKelGraphicsFill* AFill) {
     if (!HasSurface() || !AFill) return;
-    FFill->SetGradientMatrix(AFill->GradientMatrix()); // Assign leaves the matrix out
+    // Assign leaves the matrix and the explicit geometry out.
+    FFill->SetGradientMatrix(AFill->GradientMatrix());
+    FFill->SetGradientGeometry(AFill->GradientGeometry());
     FFill->Assign(AFill);
 }
 

@@ -113,6 +113,7 @@ const TClassInfo& TKelGraphicsPath::StaticClassInfo() {
 void TKelGraphicsPath::Assign(const TPersistent* Source) {
     if (auto* Path = dynamic_cast<const TKelGraphicsPath*>(Source)) {
         FPoints = Path->FPoints;
+        FFillMode = Path->FFillMode;
         return;
     }
     TPersistent::Assign(Source);

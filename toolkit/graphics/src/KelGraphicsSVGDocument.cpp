@@ -1,6 +1,7 @@
 // Loading an SVG document: the XML text parsed, its nodes walked into
 // elements, the view rectangle fixed.
 
+#include "KelGraphicsSVGNumbers.h"
 #include "kel/KelGraphicsSVGEngine.h"
 #include "kel/RarEvads.h"
 #include "rtl/Encoding.h"
@@ -103,6 +104,20 @@ String DeclarationsOf(const IXMLNode& ANode) {
     return Result;
 }
 
+// The geometry attributes of a gradient as written, percentages as fractions.
+void ParseGradientLengths(TKelGraphicsSVGElement* E, const IXMLNode& ANode) {
+    static const char16_t* const Linear[] = {u"x1", u"y1", u"x2", u"y2", nullptr};
+    static const char16_t* const Radial[] = {u"cx", u"cy", u"r", u"fx", u"fy"};
+    const char16_t* const* Names = E->Type() == etLinearGradient ? Linear : Radial;
+    for (Integer I = 0; I < TKelGraphicsSVGElement::GradientLengthCount; ++I) {
+        if (Names[I] == nullptr || !ANode.HasAttribute(Names[I])) continue;
+        Double Value = 0;
+        bool Percent = false;
+        if (!detail::TryParseSVGLength(Trim(ANode.Attributes(Names[I])), Value, Percent)) continue;
+        E->SetGradientLength(I, {Single(Percent ? Value / 100 : Value), true, Percent});
+    }
+}
+
 bool IsTransformingAncestor(const TKelGraphicsSVGElement* AElement) {
     const TKelGraphicsSVGElementType Type = AElement->Type();
     return Type == etContainer || Type == etText || Type == etTextSpan || Type == etTextPath;
@@ -129,6 +144,9 @@ void TKelGraphicsSVGImport::Clear() {
     FElementList.Clear();
     FDefsList.Clear();
     FXML.reset();
+    FIDs.clear();
+    FIDsIndexed = false;
+    FDrawChain.clear();
     SetViewRect(EmptyViewRect());
 }
 
@@ -200,7 +218,6 @@ void TKelGraphicsSVGImport::ParseNodes(TKelGraphicsSVGElementList& AList, const 
         switch (Type) {
         case etUnknown:
         case etSwitch:
-        case etUse:
             break; // skipped with their content
         case etDefs:
             ParseNodes(FDefsList, Node, false, nullptr);
@@ -222,6 +239,7 @@ void TKelGraphicsSVGImport::ParseNodes(TKelGraphicsSVGElementList& AList, const 
 
 void TKelGraphicsSVGImport::ParseGeometry(TKelGraphicsSVGElement* E, const IXMLNode& ANode) {
     auto Length = [&ANode](const char16_t* AName) { return ParseLength(ANode.Attributes(AName)); };
+    if (E->Type() == etLinearGradient || E->Type() == etRadialGradient) ParseGradientLengths(E, ANode);
     switch (E->Type()) {
     case etCircle:
         E->SetX(Length(u"cx"));
@@ -247,6 +265,10 @@ void TKelGraphicsSVGImport::ParseGeometry(TKelGraphicsSVGElement* E, const IXMLN
         E->SetHasCY(ANode.HasAttribute(u"cy"));
         E->SetCX(Length(u"cx"));
         E->SetCY(Length(u"cy"));
+        break;
+    case etUse:
+        E->SetX(Length(u"x"));
+        E->SetY(Length(u"y"));
         break;
     default:
         E->SetX(Length(u"x"));

@@ -213,7 +213,20 @@ TKelGraphicsSVGTokens TKelGraphicsSVGImport::TokenizePathSegment(Char ACommand, 
         if (!Token.empty()) Result.push_back(Token);
         Token.clear();
     };
+    // The two flags of an arc (operands 4 and 5 of each group of 7) are one
+    // character each and may be written without a separator: "0014" after
+    // the rotation is the flags 0 and 0 and the coordinate 14.
+    const bool Arc = ACommand == u'A' || ACommand == u'a';
+    auto AtFlag = [&] {
+        const size_t Operand = (Result.size() - 1) % 7;
+        return Arc && Token.empty() && (Operand == 3 || Operand == 4);
+    };
     for (const Char ch : AText) {
+        if ((ch == u'0' || ch == u'1') && AtFlag()) {
+            Result.push_back(String(1, ch));
+            ExponentSeen = PointSeen = false;
+            continue;
+        }
         if (ch == u'\t' || ch == u'\n' || ch == u'\r' || ch == u' ') {
             Emit();
             ExponentSeen = PointSeen = false;

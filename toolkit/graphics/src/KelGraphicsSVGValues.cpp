@@ -129,6 +129,12 @@ Integer ParseColorComponent(const String& AText) {
     const bool Percent = Digits.ends_with(u'%');
     if (Percent) Digits.pop_back();
     Integer Value = 0;
+    Double Fraction = 0;
+    // A number with a fractional part ("18.04%", as cairo writes colours).
+    if (Digits.find(u'.') != String::npos && ReadNumber(Digits, Fraction) && std::isfinite(Fraction)) {
+        const Double Channel = Percent ? Fraction * 255 / 100 : Fraction;
+        return Integer(std::lround(std::clamp(Channel, 0.0, 255.0)));
+    }
     if (AllOf(Digits, IsDecimalDigit))
         Value = ReadCapped(Digits, 10);
     else if (AllOf(Digits, IsHexDigit))

@@ -14,6 +14,20 @@
 
 class TKelCustomGraphicsFill;
 
+// An explicit gradient geometry, as vector documents give it. When Active, a
+// linear gradient runs from Start (stop 0) to End (stop 1), and a radial one
+// from the focus End (stop 0) to the circle of Radius round Start (stop 1),
+// both in a gradient space that Transform maps onto the device; Spread says
+// what lies beyond. Otherwise the gradient spans the filled shape's bounds.
+struct TKelGraphicsGradientGeometry {
+    bool Active = false;
+    TPointF Start;
+    TPointF End;
+    Single Radius = 0;
+    TKelGraphicsMatrix Transform = TKelGraphicsMatrix::Identity();
+    TKelGraphicsGradientSpread Spread = ggsPad;
+};
+
 // One gradient stop: a colour and its opacity at a place along the gradient
 // (0 at the start, 1 at the end). A change is reported to the fill that owns
 // the stop's collection.
@@ -134,6 +148,10 @@ public:
     // The transform of the gradient brush; plain access, no report.
     const TKelGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
     void SetGradientMatrix(const TKelGraphicsMatrix& Value) { FGradientMatrix = Value; }
+    // The explicit gradient geometry; plain access, no report, not copied by
+    // Assign (like the gradient matrix).
+    const TKelGraphicsGradientGeometry& GradientGeometry() const { return FGradientGeometry; }
+    void SetGradientGeometry(const TKelGraphicsGradientGeometry& Value) { FGradientGeometry = Value; }
 
 private:
     friend class TKelGraphicsFillGradientItems;
@@ -153,6 +171,7 @@ private:
     TPointF FGradientCenterPoint;
     TColor FGradientCenterColor = gcNull;
     TKelGraphicsMatrix FGradientMatrix = TKelGraphicsMatrix::Identity();
+    TKelGraphicsGradientGeometry FGradientGeometry;
 };
 
 // The fill with its published properties: OnChanged, Kind, Orientation,

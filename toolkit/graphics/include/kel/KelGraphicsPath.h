@@ -16,6 +16,9 @@
 #include <vector>
 
 RTL_ENUM(TKelGraphicsPathPointKind, gppMoveTo, gppLineTo, gppCurveTo, gppClose)
+// How a filled path with crossing or nested figures is filled: the
+// alternate (even-odd) rule or the winding (non-zero) rule.
+RTL_ENUM(TKelGraphicsPathFillMode, gpfAlternate, gpfWinding)
 
 struct TKelGraphicsPathPoint {
     TKelGraphicsPathPointKind Kind = gppMoveTo;
@@ -54,7 +57,8 @@ class TKelGraphicsPath : public TPersistent {
 public:
     TKelGraphicsPath() = default;
 
-    // From another path: its point list (the start point and Clippable stay).
+    // From another path: its point list and fill mode (the start point and
+    // Clippable stay).
     void Assign(const TPersistent* Source) override;
 
     // The path encloses an area: set by ClosePath, a line back to the start
@@ -62,6 +66,10 @@ public:
     bool Clippable() const { return FClippable; }
     void SetClippable(bool Value) { FClippable = Value; }
     bool IsClippable() const { return FClippable; }
+
+    // Alternate unless set; Assign copies it.
+    TKelGraphicsPathFillMode FillMode() const { return FFillMode; }
+    void SetFillMode(TKelGraphicsPathFillMode Value) { FFillMode = Value; }
 
     const TKelGraphicsPathPoints& PathData() const { return FPoints; }
     Integer Count() const { return FPoints.Count(); }
@@ -127,5 +135,6 @@ private:
 
     TPointF FStartPoint;
     bool FClippable = false;
+    TKelGraphicsPathFillMode FFillMode = gpfAlternate;
     TKelGraphicsPathPoints FPoints;
 };

@@ -25,6 +25,15 @@ RTL_ENUM(TKelGraphicsSVGElementType, etContainer, etSwitch, etDefs, etUse, etRec
 
 RTL_ENUM(TKelGraphicsSVGElementPreserveAspectRatio, parNone, parOther)
 
+// How a shape with crossing or nested sub-paths is filled; SVG's default is
+// the non-zero rule.
+RTL_ENUM(TKelGraphicsSVGFillRule, frNonZero, frEvenOdd)
+// The units of a gradient's geometry: fractions of the filled shape's bounds
+// (the default) or the user space where the shape is drawn.
+RTL_ENUM(TKelGraphicsSVGGradientUnits, guObjectBoundingBox, guUserSpaceOnUse)
+// What a gradient paints beyond its ends.
+RTL_ENUM(TKelGraphicsSVGSpreadMethod, smPad, smReflect, smRepeat)
+
 class TKelGraphicsSVGElement;
 
 // The sub-paths of an element; the list owns them.
@@ -78,6 +87,9 @@ public:
     bool HasStopOpacity() const { return FStopOpacityValue != DefaultValue; }
     bool HasPreserveAspectRatio() const { return FPreserveAspectRatioValue != DefaultValue; }
     bool HasFontSize() const { return FFontSizeValue != DefaultValue; }
+    bool HasFillOpacity() const { return FFillOpacityValue != DefaultValue; }
+    bool HasStrokeOpacity() const { return FStrokeOpacityValue != DefaultValue; }
+    bool HasFillRule() const { return FFillRuleValue != DefaultValue; }
 
     TKelGraphicsSVGElementType Type() const { return FType; }
     void SetType(TKelGraphicsSVGElementType Value) { FType = Value; }
@@ -148,6 +160,46 @@ public:
     const String& StopOpacityValue() const { return FStopOpacityValue; }
     void SetStopOpacityValue(const String& Value) { FStopOpacityValue = Value; }
 
+    // fill-opacity and stroke-opacity (0 to 1), and the alpha of an rgba()
+    // paint (0 to 1), which multiplies into them.
+    Single FillOpacity() const { return FFillOpacity; }
+    void SetFillOpacity(Single Value) { FFillOpacity = Value; }
+    const String& FillOpacityValue() const { return FFillOpacityValue; }
+    void SetFillOpacityValue(const String& Value) { FFillOpacityValue = Value; }
+    Single StrokeOpacity() const { return FStrokeOpacity; }
+    void SetStrokeOpacity(Single Value) { FStrokeOpacity = Value; }
+    const String& StrokeOpacityValue() const { return FStrokeOpacityValue; }
+    void SetStrokeOpacityValue(const String& Value) { FStrokeOpacityValue = Value; }
+    Single FillAlpha() const { return FFillAlpha; }
+    void SetFillAlpha(Single Value) { FFillAlpha = Value; }
+    Single StrokeAlpha() const { return FStrokeAlpha; }
+    void SetStrokeAlpha(Single Value) { FStrokeAlpha = Value; }
+    TKelGraphicsSVGFillRule FillRule() const { return FFillRule; }
+    void SetFillRule(TKelGraphicsSVGFillRule Value) { FFillRule = Value; }
+    const String& FillRuleValue() const { return FFillRuleValue; }
+    void SetFillRuleValue(const String& Value) { FFillRuleValue = Value; }
+
+    // Gradients: the units of their geometry and their spread, and the
+    // geometry as written: x1, y1, x2, y2 of a linear gradient, cx, cy, r,
+    // fx, fy of a radial one, each with whether it was given and whether it
+    // was a percentage (then kept as a fraction).
+    TKelGraphicsSVGGradientUnits GradientUnits() const { return FGradientUnits; }
+    void SetGradientUnits(TKelGraphicsSVGGradientUnits Value) { FGradientUnits = Value; }
+    TKelGraphicsSVGSpreadMethod SpreadMethod() const { return FSpreadMethod; }
+    void SetSpreadMethod(TKelGraphicsSVGSpreadMethod Value) { FSpreadMethod = Value; }
+    bool HasGradientUnits() const { return FHasGradientUnits; }
+    void SetHasGradientUnits(bool Value) { FHasGradientUnits = Value; }
+    bool HasSpreadMethod() const { return FHasSpreadMethod; }
+    void SetHasSpreadMethod(bool Value) { FHasSpreadMethod = Value; }
+    struct TGradientLength {
+        Single Value = 0;
+        bool Given = false;
+        bool Percent = false;
+    };
+    static constexpr Integer GradientLengthCount = 5;
+    const TGradientLength& GradientLength(Integer AIndex) const { return FGradientLengths[AIndex]; }
+    void SetGradientLength(Integer AIndex, const TGradientLength& Value) { FGradientLengths[AIndex] = Value; }
+
     const String& ID() const { return FID; }
     void SetID(const String& Value) { FID = Value; }
     const String& ClassRefID() const { return FClassRefID; }
@@ -185,6 +237,10 @@ public:
     void SetFontSizeValue(const String& Value) { FFontSizeValue = Value; }
     TFontStyles FontStyle() const { return FFontStyle; }
     void SetFontStyle(TFontStyles Value) { FFontStyle = Value; }
+
+    // text-anchor: "start", "middle" or "end"; empty when not given.
+    const String& TextAnchor() const { return FTextAnchor; }
+    void SetTextAnchor(const String& Value) { FTextAnchor = Value; }
 
     const String& DisplayValue() const { return FDisplayValue; }
     void SetDisplayValue(const String& Value) { FDisplayValue = Value; }
@@ -241,6 +297,7 @@ private:
     TFontStyles FFontStyle;
     String FText;
     String FDisplayValue;
+    String FTextAnchor;
     String FPreserveAspectRatioValue = DefaultValue;
     TKelGraphicsSVGElementPreserveAspectRatio FPreserveAspectRatio = parOther;
     Single FCX = 0;
@@ -248,6 +305,19 @@ private:
     bool FHasCX = false;
     bool FHasCY = false;
     TKelGraphicsMatrix FGradientMatrix;
+    Single FFillOpacity = 1;
+    String FFillOpacityValue = DefaultValue;
+    Single FStrokeOpacity = 1;
+    String FStrokeOpacityValue = DefaultValue;
+    Single FFillAlpha = 1;
+    Single FStrokeAlpha = 1;
+    TKelGraphicsSVGFillRule FFillRule = frNonZero;
+    String FFillRuleValue = DefaultValue;
+    TKelGraphicsSVGGradientUnits FGradientUnits = guObjectBoundingBox;
+    TKelGraphicsSVGSpreadMethod FSpreadMethod = smPad;
+    bool FHasGradientUnits = false;
+    bool FHasSpreadMethod = false;
+    TGradientLength FGradientLengths[GradientLengthCount];
 
     KEL_JSON_MEMBERS
 };

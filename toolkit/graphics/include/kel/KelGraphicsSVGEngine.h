@@ -27,9 +27,11 @@
 #include "rtl/Types.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class IXMLNode;
+class TKelGraphics;
 class TXMLDocument;
 
 using TKelGraphicsSVGTokens = std::vector<String>;
@@ -56,6 +58,32 @@ public:
     // The parsed document written anew; nothing when none is held.
     void SaveToStream(TStream* AStream) const override;
     void SaveToFile(const String& AFile) const override;
+
+    // --- Drawing -----------------------------------------------------------------
+
+    // A new drawing class on the canvas draws the document into ARect.
+    void Draw(TCanvas* ACanvas, const TRectF& ARect, bool ANative) override;
+    // Draws into an existing drawing class: itself, or (ARecreateGraphics) a
+    // new one on its canvas; with both ANative and ARecreateGraphics its
+    // current transform applies as well.
+    void Draw(TKelGraphics* AGraphics, const TRectF& ARect, bool ANative, bool ARecreateGraphics);
+    TKelBitmap* GenerateBitmap(Single AWidth, Single AHeight) override;
+    // Draws a list of elements with the view scale (ASX, ASY) of the draw in
+    // progress.
+    void DrawElements(TKelGraphicsSVGElementList& AList, TKelGraphics* AGraphics, Single ASX, Single ASY);
+    // The view matrix of the last draw.
+    const TKelGraphicsMatrix& Matrix() const { return FMatrix; }
+
+    // The colour options applied to a colour: grey, tint, or the custom colour
+    // ACustom when not -1.
+    TColor OptionColor(TColor AColor, TColor ACustom) const;
+    // The grey of a colour: v = round(0.3 red + 0.6 green + 0.1 blue).
+    static TColor GrayColor(TColor AColor);
+    // Each channel of AColor times that of ATint, divided by 255.
+    static TColor TintedColor(TColor AColor, TColor ATint);
+
+    // Nesting deeper than this (groups, "use" chains) is not drawn.
+    static constexpr Integer MaxDrawDepth = 64;
 
     // The marker of a view rectangle nothing has extended yet.
     static TRectF EmptyViewRect();
@@ -113,9 +141,39 @@ public:
     TKelGraphicsSVGElementList& DefsList() { return FDefsList; }
 
 private:
+    // Drawing of one element, and its parts (see KelGraphicsSVGDraw.cpp).
+    void DrawElement(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, Single ASX, Single ASY);
+    TKelGraphicsMatrix ElementMatrix(const TKelGraphicsSVGElement* AElement) const;
+    // The presenting element of a drawn element: its style rule, or itself.
+    static TKelGraphicsSVGElement* Presenter(TKelGraphicsSVGElement* AElement);
+    // The nearest element of the drawn chain (the element, then the
+    // ancestors drawn around it) whose presenter gives the property AHas.
+    template <class F>
+    TKelGraphicsSVGElement* Inherited(TKelGraphicsSVGElement* AElement, F&& AHas) const;
+    void ApplyFill(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M,
+                   Single AOpacity);
+    void ApplyGradient(TKelGraphicsSVGElement* AElement, TKelGraphicsSVGElement* AServer, TKelGraphics* AGraphics,
+                       const TKelGraphicsMatrix& M, Single AOpacity);
+    void ApplyStroke(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M,
+                     Single AOpacity);
+    void ApplyClip(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M);
+    void DrawText(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M);
+    void DrawImage(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M);
+    void DrawUse(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, Single ASX, Single ASY);
+    // The shape of a drawn or clipping element in its own user space (its
+    // own transform applied where drawing applies it); false for kinds
+    // without geometry.
+    static bool BuildShape(TKelGraphicsSVGElement* AElement, TKelGraphicsPath& APath);
+    // The element of an id; null when none has it.
+    TKelGraphicsSVGElement* FindByID(const String& AID);
+    void IndexIDs(TKelGraphicsSVGElementList& AList);
+    void ComputeViewMatrix(const TRectF& ARect, Single& ASX, Single& ASY);
+    void PrepareNative(TKelGraphics* AGraphics, const TRectF& ARect);
+
     // A paint value of "fill" or "stroke": the colour, or the paint server's
     // id kept in URLRefID; AValue becomes "none" for a transparent rgba().
-    static void ParsePaint(TKelGraphicsSVGElement* AElement, String& AValue, TColor& AColor);
+    // AAlpha becomes the alpha of a fractional rgba() (else it stays).
+    static void ParsePaint(TKelGraphicsSVGElement* AElement, String& AValue, TColor& AColor, Single& AAlpha);
 
     // Walks the child nodes of ANode into AList, each new element with the
     // parent AParent. AExtendsBounds: drawable content extends ViewRect.
@@ -144,6 +202,16 @@ private:
     TKelGraphicsSVGElementClassList FElementClipPathList;
     TKelGraphicsSVGElementList FElementList;
     TKelGraphicsSVGElementList FDefsList;
+
+    // The draw in progress: the view matrix, the text matrix, the elements
+    // drawn around the current one (outermost first, "use" elements
+    // included), and the cached raster picture.
+    TKelGraphicsMatrix FMatrix = TKelGraphicsMatrix::Identity();
+    TKelGraphicsMatrix FTextMatrix = TKelGraphicsMatrix::Identity();
+    std::vector<TKelGraphicsSVGElement*> FDrawChain;
+    std::unique_ptr<TKelBitmap> FCachedBitmap;
+    std::unordered_map<String, TKelGraphicsSVGElement*> FIDs;
+    bool FIDsIndexed = false;
 };
 
 // --- Value grammars ------------------------------------------------------------------

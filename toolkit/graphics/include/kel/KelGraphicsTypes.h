@@ -20,6 +20,8 @@ constexpr TColor gcNull = -1;
 RTL_ENUM(TKelGraphicsFillKind, gfkNone, gfkSolid, gfkGradient, gfkTexture)
 RTL_ENUM(TKelGraphicsFillOrientation, gfoHorizontal, gfoVertical, gfoCustom)
 RTL_ENUM(TKelGraphicsFillGradientType, gfgtLinear, gfgtRadial)
+// What a gradient with an explicit geometry paints beyond its ends.
+RTL_ENUM(TKelGraphicsGradientSpread, ggsPad, ggsReflect, ggsRepeat)
 // gfgmDefault: the two (or, mirrored, four) colours; gfgmCollection: the gradient items.
 RTL_ENUM(TKelGraphicsFillGradientMode, gfgmDefault, gfgmCollection)
 RTL_ENUM(TKelGraphicsTextureMode, gtmOriginal, gtmFit, gtmStretch, gtmCenter, gtmTile)
