@@ -2,7 +2,13 @@
 // drawing part of a picture.
 
 #include "kel/KelGraphics.h"
+#include "kel/KelGraphicsSVGEngine.h"
+#include "kel/PictureContainer.h"
+#include "kel/RarEvads.h"
+#include "rtl/Encoding.h"
 #include "rtl/MathUtils.h"
+
+#include <cstdio>
 
 void TKelGraphics::GetAspectSize(Single& AWidth, Single& AHeight, Single AOriginalWidth,
                                  Single AOriginalHeight, Single ANewWidth, Single ANewHeight,
@@ -57,6 +63,10 @@ void TKelGraphics::DrawBitmap(Double ALeft, Double ATop, Double ARight, Double A
     if (!ABitmap || !ABitmap->Graphic()) return;
     const TRectF R = GetBitmapDrawRectangle(ALeft, ATop, ARight, ABottom, ABitmap, AAspectRatio, AStretch,
                                             ACenter, ACropping);
+    if (IsSVGPicture(ABitmap)) {
+        DrawSVGPicture(R, ABitmap);
+        return;
+    }
     Context()->DrawBitmap(ABitmap->Graphic(),
                           RectF(0, 0, Single(ABitmap->Width()), Single(ABitmap->Height())), R, 1);
 }
@@ -70,6 +80,11 @@ void TKelGraphics::DrawBitmap(Single ALeft, Single ATop, const TPicture* ABitmap
 void TKelGraphics::DrawBitmapPart(const TRectF& ASourceRect, const TRectF& ADestinationRect,
                                   const TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
                                   bool ACropping) {
+    if (IsSVGPicture(ABitmap)) {
+        // A vector picture has no pixels to cut: it is drawn whole.
+        if (!IsRectEmptyF(ASourceRect) && !IsRectEmptyF(ADestinationRect)) DrawSVGPicture(ADestinationRect, ABitmap);
+        return;
+    }
     const std::unique_ptr<TKelBitmap> Part = DrawBitmapPartSync(ASourceRect, ADestinationRect, ABitmap);
     if (Part) DrawBitmap(ADestinationRect, Part.get(), AAspectRatio, AStretch, ACenter, ACropping);
 }
@@ -77,7 +92,8 @@ void TKelGraphics::DrawBitmapPart(const TRectF& ASourceRect, const TRectF& ADest
 std::unique_ptr<TKelBitmap> TKelGraphics::DrawBitmapPartSync(const TRectF& ASourceRect,
                                                              const TRectF& ADestinationRect,
                                                              const TPicture* ABitmap) {
-    if (IsPictureEmpty(ABitmap) || IsRectEmptyF(ASourceRect) || IsRectEmptyF(ADestinationRect))
+    if (IsPictureEmpty(ABitmap) || IsRectEmptyF(ASourceRect) || IsRectEmptyF(ADestinationRect) ||
+        IsSVGPicture(ABitmap))
         return nullptr;
     // The picture at its natural size on a bitmap of the source's size, the
     // source part at the bitmap's origin.
@@ -92,4 +108,73 @@ std::unique_ptr<TKelBitmap> TKelGraphics::DrawBitmapPartSync(const TRectF& ASour
     auto Part = std::make_unique<TKelBitmap>();
     Part->SetGraphic(Scratch->Bitmap());
     return Part;
+}
+
+// ---- SVG pictures, named and per-scale pictures -----------------------------------------
+
+namespace {
+
+TKelGraphicsSVGImport* SVGEngineOf(const TPicture* ABitmap) {
+    auto* Picture = ABitmap ? dynamic_cast<const TKelSVGBitmap*>(ABitmap->Graphic()) : nullptr;
+    return Picture && Picture->HasSVG() ? dynamic_cast<TKelGraphicsSVGImport*>(Picture->SVG()) : nullptr;
+}
+
+bool HoldsPicture(const TPicture* ABitmap) {
+    return ABitmap && ABitmap->Graphic() && !ABitmap->Graphic()->Empty();
+}
+
+// A scale as a name suffix: up to 15 significant digits, always with ".".
+String ScaleText(Single AScale) {
+    char Text[40];
+    std::snprintf(Text, sizeof Text, "%.15g", Double(AScale));
+    String Result = FromUtf8(Text);
+    for (Char& C : Result)
+        if (C == u',') C = u'.';
+    return Result;
+}
+
+} // namespace
+
+bool TKelGraphics::IsSVGPicture(const TPicture* ABitmap) {
+    return SVGEngineOf(ABitmap) != nullptr;
+}
+
+void TKelGraphics::DrawSVGPicture(const TRectF& ARect, const TPicture* ABitmap) {
+    if (TKelGraphicsSVGImport* Engine = SVGEngineOf(ABitmap)) Engine->Draw(this, ARect, true, true);
+}
+
+TPicture* TKelGraphics::GetBitmapFromPictureContainer(TPictureContainer* APictureContainer, const String& AName,
+                                                      bool AApplyScale, Single AScale) {
+    if (!APictureContainer || AName.empty()) return nullptr;
+    if (AApplyScale) {
+        const Single Scale = AScale > 0 ? AScale : TRarEvads::GetDPIScale();
+        if (TPicture* Scaled = APictureContainer->FindBitmap(AName + u"_" + ScaleText(Scale))) return Scaled;
+    }
+    return APictureContainer->FindBitmap(AName);
+}
+
+void TKelGraphics::DrawBitmapWithName(const TRectF& ARect, const String& ABitmapName, bool AApplyScale,
+                                      Single AScale, bool AAspectRatio, bool AStretch, bool ACenter,
+                                      bool ACropping) {
+    if (TPicture* Picture = GetBitmapFromPictureContainer(FPictureContainer, ABitmapName, AApplyScale, AScale))
+        DrawBitmap(ARect, Picture, AAspectRatio, AStretch, ACenter, ACropping);
+}
+
+TPicture* TKelGraphics::GetScaledBitmap(const TKelScaledBitmaps* ABitmaps, Single AScale,
+                                        TPictureContainer* APictureContainer) {
+    if (!ABitmaps) return nullptr;
+    const Single Scale = AScale > 0 ? AScale : TRarEvads::GetDPIScale();
+    TKelScaledBitmap* Item = ABitmaps->GetItemByScale(Scale);
+    if (!Item) return nullptr;
+    if (HoldsPicture(Item->Bitmap())) return Item->Bitmap();
+    TPicture* Named = GetBitmapFromPictureContainer(APictureContainer, Item->BitmapName(), true, AScale);
+    if (HoldsPicture(Named)) return Named;
+    Named = GetBitmapFromPictureContainer(APictureContainer, Item->BitmapName(), false, AScale);
+    return HoldsPicture(Named) ? Named : nullptr;
+}
+
+void TKelGraphics::DrawScaledBitmap(const TRectF& ARect, const TKelScaledBitmaps* ABitmaps, Single AScale,
+                                    bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping) {
+    if (TPicture* Picture = GetScaledBitmap(ABitmaps, AScale, FPictureContainer))
+        DrawBitmap(ARect, Picture, AAspectRatio, AStretch, ACenter, ACropping);
 }

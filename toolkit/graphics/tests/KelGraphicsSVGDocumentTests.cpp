@@ -33,13 +33,13 @@ TEST(KelGraphicsSVGDocument, WalksTheElementTree) {
     TKelGraphicsSVGImport Import;
     Import.LoadFromFile(Fixture("tree.svg"));
 
-    // use, switch, the nested svg, the unknown element and the comment give
+    // switch, the nested svg, the unknown element and the comment give
     // nothing; neither does the polygon's odd point list take a path.
     TKelGraphicsSVGElementList& Top = Import.ElementList();
-    ASSERT_EQ(Import.ElementCount(), 7);
+    ASSERT_EQ(Import.ElementCount(), 8);
     const TKelGraphicsSVGElementType Kinds[] = {etContainer, etEllipse, etLine, etPolyline,
-                                                etPolygon,   etText,    etText};
-    for (Integer I = 0; I < 7; ++I) {
+                                                etPolygon,   etText,    etText, etUse};
+    for (Integer I = 0; I < 8; ++I) {
         EXPECT_EQ(Top.Items(I)->Type(), Kinds[I]) << I;
         EXPECT_EQ(Top.Items(I)->Parent(), nullptr);
     }

@@ -31,7 +31,7 @@ TEST(KelGraphicsSVGValues, ColorComponents) {
     } Cases[] = {
         {u"0", 0},     {u"255", 255},  {u"300", 255},  {u"ff", 255}, {u"1a", 26},
         {u"50%", 128}, {u"100%", 255}, {u"150%", 255}, {u"", 0},     {u"99999999999999999999", 255},
-        {u"0.5", -1},  {u"-1", -1},    {u"1 2", -1},
+        {u"0.5", 1},   {u"-1", -1},    {u"1 2", -1},   {u"18.039216%", 46}, {u"127.6", 128},
     };
     for (const auto& Case : Cases)
         EXPECT_EQ(ParseColorComponent(Case.Text), Case.Expected) << Narrow(Case.Text);

@@ -357,6 +357,41 @@ public:
     virtual std::unique_ptr<TKelBitmap>
     DrawBitmapPartSync(const TRectF& ASourceRect, const TRectF& ADestinationRect, const TPicture* ABitmap);
 
+    // --- SVG pictures and pictures by name or scale ------------------------------
+    //
+    // An SVG picture: a picture holder whose graphic is an SVG picture with
+    // at least one element. It is drawn as vector graphics, stretched into
+    // the rectangle DrawBitmap works out for it.
+    static bool IsSVGPicture(const TPicture* ABitmap);
+    void DrawSVGPicture(const TRectF& ARect, const TPicture* ABitmap);
+    // The container's picture AName_<scale> (with AApplyScale; the scale is
+    // AScale when above 0, else the current DPI scale, written with "." and
+    // up to 15 significant digits), else AName; null for no container or name.
+    static TPicture* GetBitmapFromPictureContainer(TPictureContainer* APictureContainer, const String& AName,
+                                                   bool AApplyScale = false, Single AScale = -1);
+    void DrawBitmapWithName(const TRectF& ARect, const String& ABitmapName, bool AApplyScale = false,
+                            Single AScale = -1, bool AAspectRatio = true, bool AStretch = false,
+                            bool ACenter = true, bool ACropping = false);
+    void DrawBitmapWithName(const TRect& ARect, const String& ABitmapName, bool AApplyScale = false,
+                            Single AScale = -1, bool AAspectRatio = true, bool AStretch = false,
+                            bool ACenter = true, bool ACropping = false) {
+        DrawBitmapWithName(RectToRectF(ARect), ABitmapName, AApplyScale, AScale, AAspectRatio, AStretch, ACenter,
+                           ACropping);
+    }
+    // The picture of the collection for the scale (AScale above 0, else the
+    // current DPI scale): the item's own picture, else the container's by
+    // the item's name with the scale rule, else by the name alone.
+    static TPicture* GetScaledBitmap(const TKelScaledBitmaps* ABitmaps, Single AScale,
+                                     TPictureContainer* APictureContainer);
+    void DrawScaledBitmap(const TRectF& ARect, const TKelScaledBitmaps* ABitmaps, Single AScale = -1,
+                          bool AAspectRatio = true, bool AStretch = false, bool ACenter = true,
+                          bool ACropping = false);
+    void DrawScaledBitmap(const TRect& ARect, const TKelScaledBitmaps* ABitmaps, Single AScale = -1,
+                          bool AAspectRatio = true, bool AStretch = false, bool ACenter = true,
+                          bool ACropping = false) {
+        DrawScaledBitmap(RectToRectF(ARect), ABitmaps, AScale, AAspectRatio, AStretch, ACenter, ACropping);
+    }
+
     // --- Painters of small controls ---------------------------------------------
     //
     // They set the object's fill and stroke and leave them changed (the
