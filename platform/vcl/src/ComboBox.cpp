@@ -144,12 +144,6 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
     Invalidate();
 }
 
-void TCustomComboBox::SetCharCase(TEditCharCase Value) {
-    FCharCase = Value;
-    if (Value == ecUpperCase) ShowText(AnsiUpperCase(Text()));
-    if (Value == ecLowerCase) ShowText(AnsiLowerCase(Text()));
-}
-
 void TCustomComboBox::ItemsChanged() {
     if (FItemIndex >= FItems->Count()) {
         FItemIndex = -1;
@@ -403,8 +397,8 @@ void TCustomComboBox::KeyPress(Char& Key) {
         Key = 0;
         return;
     }
-    if (FCharCase == ecUpperCase) Key = AnsiUpperCase(String(1, Key))[0];
-    if (FCharCase == ecLowerCase) Key = AnsiLowerCase(String(1, Key))[0];
+    if (CharCase() == ecUpperCase) Key = AnsiUpperCase(String(1, Key))[0];
+    if (CharCase() == ecLowerCase) Key = AnsiLowerCase(String(1, Key))[0];
     if (FAutoComplete) CompleteText(Key);
 }
 

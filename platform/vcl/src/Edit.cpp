@@ -4,6 +4,7 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GdiText.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 #include "windowing/Clipboard.h"
@@ -84,6 +85,10 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
     if (!FHideSelection) Params.Style |= ES_NOHIDESEL;
     if (FPasswordChar != 0) Params.Style |= ES_PASSWORD;
     if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (FAlignment == taRightJustify) Params.Style |= ES_RIGHT;
+    if (FAlignment == taCenter) Params.Style |= ES_CENTER;
+    if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
+    if (FCharCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
 }
 
 void TCustomEdit::CreateWnd() {
@@ -153,6 +158,94 @@ void TCustomEdit::SetPasswordChar(Char Value) {
     FPasswordChar = Value;
     FLayoutValid = false;
     Invalidate();
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value) {
+    if (FCharCase == Value) return;
+    FCharCase = Value;
+    // Only the case changes: the text is not announced as changed.
+    String Converted = ApplyCharCase(FText);
+    if (Converted != FText) {
+        FText = Converted;
+        TextChanged();
+    }
+    if (HandleAllocated()) RecreateWnd();
+}
+
+String TCustomEdit::ApplyCharCase(const String& Value) const {
+    if (FCharCase == ecUpperCase) return AnsiUpperCase(Value);
+    if (FCharCase == ecLowerCase) return AnsiLowerCase(Value);
+    return Value;
+}
+
+void TCustomEdit::SetAlignment(TAlignment Value) {
+    if (FAlignment == Value) return;
+    FAlignment = Value;
+    if (HandleAllocated())
+        RecreateWnd();
+    else
+        Invalidate();
+}
+
+TAlignment TCustomEdit::TextAlignment() const {
+    if (!HandleAllocated()) return FAlignment;
+    if (FEditStyle & ES_RIGHT) return taRightJustify;
+    if (FEditStyle & ES_CENTER) return taCenter;
+    return taLeftJustify;
+}
+
+Integer TCustomEdit::AlignShift(const TEditLine& Line) const {
+    TAlignment Where = TextAlignment();
+    if (Where == taLeftJustify) return 0;
+    Integer Room = FormatRect().Width() - 1 - TMeasure(*this).Width(DisplayText(Line));
+    if (Room <= 0) return 0;
+    return Where == taRightJustify ? Room : Room / 2;
+}
+
+// ---- Undo ----
+
+void TCustomEdit::SaveUndo() {
+    FUndoText = FText;
+    FUndoAnchor = FAnchor;
+    FUndoCaret = FCaret;
+    FCanUndo = true;
+}
+
+void TCustomEdit::ClearUndo() {
+    FCanUndo = false;
+    FUndoText.clear();
+    FTypedEnd = -1;
+}
+
+// Swaps the text with the buffer, so that a second undo redoes.
+void TCustomEdit::Undo() {
+    if (!FCanUndo || FReadOnly) return;
+    String Text = FUndoText;
+    Integer Anchor = FUndoAnchor;
+    Integer Caret = FUndoCaret;
+    SaveUndo();
+    FTypedEnd = -1;
+    FText = Text;
+    FAnchor = FCaret = 0;
+    FModified = true;
+    TextChanged();
+    Select(Anchor, Caret);
+    NotifyChange();
+}
+
+void TCustomEdit::UserChangeText(const String& Value, Integer Anchor, Integer Caret) {
+    FTypedEnd = -1;
+    if (Value != FText) {
+        SaveUndo();
+        FText = Value;
+        FAnchor = FCaret = 0;
+        FModified = true;
+        TextChanged();
+        Select(Anchor, Caret);
+        NotifyChange();
+    } else {
+        Select(Anchor, Caret);
+    }
 }
 
 void TCustomEdit::Change() {
@@ -235,8 +328,8 @@ void TCustomEdit::MoveCaret(Integer Caret, bool Extend) {
 
 // Puts Value in place of the selection, cut to MaxLength when the user
 // types or pastes; the caret follows the new text.
-void TCustomEdit::ReplaceSelection(const String& Value, bool ByUser) {
-    String Insert = Value;
+void TCustomEdit::ReplaceSelection(const String& Value, bool ByUser, bool Typed) {
+    String Insert = ByUser ? ApplyCharCase(Value) : Value;
     Integer Start = SelStart();
     Integer Removed = SelLength();
     if (ByUser && FMaxLength > 0) {
@@ -244,7 +337,11 @@ void TCustomEdit::ReplaceSelection(const String& Value, bool ByUser) {
         if (Integer(Insert.size()) > Room) Insert.resize(size_t(Room));
     }
     if (Removed == 0 && Insert.empty()) return;
+    // A typed character that continues the run before it joins its undo step.
+    bool ContinuesRun = Typed && Removed == 0 && FTypedEnd == Start && FCanUndo;
+    if (ByUser && !ContinuesRun) SaveUndo();
     FText.replace(size_t(Start), size_t(Removed), Insert);
+    FTypedEnd = Typed ? Start + Integer(Insert.size()) : -1;
     FAnchor = FCaret = Start + Integer(Insert.size());
     FCaretX = -1;
     if (ByUser) FModified = true;
@@ -370,6 +467,9 @@ void TCustomEdit::HandleChar(Char C) {
     case 24: // Ctrl+X
         CutToClipboard();
         return;
+    case 26: // Ctrl+Z
+        Undo();
+        return;
     case 8: // Backspace
         if (FReadOnly) return;
         if (SelLength() == 0 && FCaret > 0) {
@@ -387,7 +487,7 @@ void TCustomEdit::HandleChar(Char C) {
         if (MultiLine() && !FReadOnly) ReplaceSelection(u"\t", true);
         return;
     default:
-        if (C >= 32 && C != 127 && !FReadOnly) ReplaceSelection(String(1, C), true);
+        if (C >= 32 && C != 127 && !FReadOnly) ReplaceSelection(String(1, C), true, true);
         return;
     }
 }
@@ -503,7 +603,7 @@ TPoint TCustomEdit::PointFromChar(Integer Index) const {
     TEditLine Piece = Lines[size_t(Line)];
     Piece.Length = std::min(Index - Piece.Start, Piece.Length);
     TRect Rect = FormatRect();
-    return {Rect.Left - FScrollX + TMeasure(*this).Width(DisplayText(Piece)),
+    return {Rect.Left - FScrollX + AlignShift(Lines[size_t(Line)]) + TMeasure(*this).Width(DisplayText(Piece)),
             Rect.Top + (Line - FTopLine) * LineHeight()};
 }
 
@@ -512,7 +612,7 @@ Integer TCustomEdit::CharFromX(Integer Line, Integer X) const {
     const TEditLine& Piece = Layout()[size_t(Line)];
     String Shown = DisplayText(Piece);
     TMeasure Measure(*this);
-    Integer Offset = X - (FormatRect().Left - FScrollX);
+    Integer Offset = X - (FormatRect().Left - FScrollX + AlignShift(Piece));
     Integer Previous = 0;
     for (Integer I = 1; I <= Piece.Length; ++I) {
         Integer Right = Measure.Width(Shown.substr(0, size_t(I)));
@@ -604,7 +704,7 @@ void TCustomEdit::Paint() {
         if (Y >= Rect.Bottom) break;
         const TEditLine& Piece = Lines[size_t(Line)];
         String Shown = DisplayText(Piece);
-        Integer X = Rect.Left - FScrollX;
+        Integer X = Rect.Left - FScrollX + AlignShift(Piece);
         SetTextColor(DC, TextColor);
         TextOut(DC, X, Y, Shown);
         Integer From = std::clamp(SelFrom - Piece.Start, 0, Piece.Length);
@@ -646,6 +746,7 @@ void TCustomEdit::WndProc(TMessage& Message) {
         FScrollX = 0;
         FTopLine = 0;
         FModified = false;
+        ClearUndo();
         TextChanged();
         NotifyChange();
         return;
@@ -716,6 +817,17 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
     case WM_PASTE:
         PasteFromClipboard();
         return;
+    case WM_UNDO:
+        Message.Result = FCanUndo;
+        Undo();
+        return;
+    case WM_SYSKEYDOWN:
+        // Alt+Backspace undoes, as Ctrl+Z does.
+        if (Message.WParam == VK_BACK) {
+            Undo();
+            return;
+        }
+        break;
     case WM_CLEAR:
         if (!FReadOnly) ClearSelection();
         return;
@@ -793,7 +905,19 @@ void TCustomEdit::HandleEditMessage(TMessage& Message) {
         return;
     }
     case EM_REPLACESEL:
+        // WParam non-zero: the replacement can be undone.
+        if (Message.WParam && Message.LParam) SaveUndo();
         if (Message.LParam) ReplaceSelection(*reinterpret_cast<const String*>(Message.LParam), false);
+        return;
+    case EM_CANUNDO:
+        Message.Result = FCanUndo;
+        return;
+    case EM_UNDO:
+        Message.Result = FCanUndo;
+        Undo();
+        return;
+    case EM_EMPTYUNDOBUFFER:
+        ClearUndo();
         return;
     case EM_LIMITTEXT:
         SetMaxLength(Integer(Message.WParam));

@@ -379,3 +379,76 @@ TEST_F(MemoTest, WithoutWantReturnsEnterGoesToTheForm) {
     EXPECT_EQ(Memo->Text(), u"\tx");
     EXPECT_TRUE(Memo->Focused());
 }
+
+// ---- Undo, character case and alignment ----
+
+TEST_F(EditTest, UndoTakesBackARunOfTypingAndASecondUndoRedoes) {
+    Edit->SetText(u"one");
+    EXPECT_FALSE(Edit->CanUndo());
+    Key(VK_END);
+    Type(u" two");
+    EXPECT_TRUE(SendMessage(Edit->Handle(), EM_CANUNDO, 0, 0));
+    Key('Z', false, true);
+    EXPECT_EQ(Edit->Text(), u"one");
+    EXPECT_EQ(Edit->SelStart(), 3);
+    SendMessage(Edit->Handle(), WM_UNDO, 0, 0);
+    EXPECT_EQ(Edit->Text(), u"one two");
+    // A deletion is one step of its own; undoing it selects what came back.
+    Edit->SetSelStart(0);
+    Edit->SetSelLength(4);
+    Key(VK_DELETE);
+    EXPECT_EQ(Edit->Text(), u"two");
+    SendMessage(Edit->Handle(), EM_UNDO, 0, 0);
+    EXPECT_EQ(Edit->Text(), u"one two");
+    EXPECT_EQ(Edit->SelText(), u"one ");
+    SendMessage(Edit->Handle(), EM_EMPTYUNDOBUFFER, 0, 0);
+    EXPECT_FALSE(Edit->CanUndo());
+    Key('Z', false, true);
+    EXPECT_EQ(Edit->Text(), u"one two");
+}
+
+TEST_F(EditTest, TypingAfterMovingTheCaretStartsANewUndoStep) {
+    Type(u"ab");
+    Key(VK_HOME);
+    Type(u"X");
+    Edit->Undo();
+    EXPECT_EQ(Edit->Text(), u"ab");
+    Edit->SetText(u"fresh");
+    EXPECT_FALSE(Edit->CanUndo());
+}
+
+TEST_F(EditTest, CharCaseConvertsTypedPastedAndExistingText) {
+    Edit->SetText(u"Mixed");
+    Edit->SetCharCase(ecUpperCase);
+    EXPECT_EQ(Edit->Text(), u"MIXED");
+    EXPECT_TRUE(GetWindowLong(Edit->Handle(), GWL_STYLE) & ES_UPPERCASE);
+    Key(VK_END);
+    Type(u"äb");
+    SetClipboardText(u"cd");
+    SendMessage(Edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(Edit->Text(), u"MIXEDÄBCD");
+    Edit->SetCharCase(ecLowerCase);
+    EXPECT_EQ(Edit->Text(), u"mixedäbcd");
+}
+
+TEST_F(EditTest, AlignmentPlacesShortTextAndMapsClicksToCharacters) {
+    Edit->SetText(u"abc");
+    Integer LeftX = LOWORD(SendMessage(Edit->Handle(), EM_POSFROMCHAR, 0, 0));
+    struct TCase {
+        TAlignment Alignment;
+        DWORD Style;
+    };
+    for (TCase Case : {TCase{taRightJustify, ES_RIGHT}, TCase{taCenter, ES_CENTER}}) {
+        Edit->SetAlignment(Case.Alignment);
+        EXPECT_TRUE(GetWindowLong(Edit->Handle(), GWL_STYLE) & Case.Style);
+        Integer X = LOWORD(SendMessage(Edit->Handle(), EM_POSFROMCHAR, 0, 0));
+        Integer EndX = LOWORD(SendMessage(Edit->Handle(), EM_POSFROMCHAR, 3, 0));
+        EXPECT_GT(X, LeftX + 20);
+        if (Case.Alignment == taRightJustify) {
+            EXPECT_GE(EndX, Edit->ClientWidth() - 4);
+        }
+        // A click just right of the first character's start lands on it.
+        LRESULT Hit = SendMessage(Edit->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(X + 1, 5));
+        EXPECT_EQ(LOWORD(Hit), 0);
+    }
+}

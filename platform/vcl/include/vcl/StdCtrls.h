@@ -23,7 +23,11 @@ namespace winapi {
 // Styles of edit windows.
 enum : DWORD {
     ES_LEFT = 0x0000,
+    ES_CENTER = 0x0001,
+    ES_RIGHT = 0x0002,
     ES_MULTILINE = 0x0004,
+    ES_UPPERCASE = 0x0008,
+    ES_LOWERCASE = 0x0010,
     ES_PASSWORD = 0x0020,
     ES_AUTOVSCROLL = 0x0040,
     ES_AUTOHSCROLL = 0x0080,
@@ -47,8 +51,11 @@ enum : UINT {
     EM_LINELENGTH = 0x00C1, // WParam a character; answers the length of its line
     EM_REPLACESEL = 0x00C2, // LParam const String*
     EM_LIMITTEXT = 0x00C5,  // WParam the limit (0: none)
+    EM_CANUNDO = 0x00C6,
+    EM_UNDO = 0x00C7, // undoes the last change; undoing again redoes it
     EM_LINEFROMCHAR = 0x00C9,
     EM_SETPASSWORDCHAR = 0x00CC,
+    EM_EMPTYUNDOBUFFER = 0x00CD,
     EM_SETREADONLY = 0x00CF,
     EM_GETLIMITTEXT = 0x00D5,
     EM_POSFROMCHAR = 0x00D6, // WParam a character; answers MAKELONG(x, y) of its top left
@@ -69,6 +76,7 @@ enum : LRESULT { CB_ERR = -1 };
 } // namespace winapi
 
 RTL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+RTL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 
 class TCustomEdit : public TCustomControl {
     RTL_CLASS(TCustomEdit)
@@ -112,6 +120,20 @@ public:
     // Whether the user changed the text since it was last set.
     bool Modified() const { return FModified; }
     void SetModified(bool Value) { FModified = Value; }
+    // Typed and pasted letters are converted to this case; setting it
+    // converts the text there is.
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase Value);
+    // Where the text stands in the formatting rectangle while it is
+    // narrower (the ES_RIGHT and ES_CENTER styles).
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+
+    // ---- Undo: one level; undoing again redoes. Text set by the program
+    // empties the buffer. A run of typed characters is undone as one. ----
+    bool CanUndo() const { return FCanUndo; }
+    void Undo();
+    void ClearUndo();
 
     TNotifyEvent OnChange;
 
@@ -144,10 +166,24 @@ protected:
     // The text changed in a way the layout and the scroll bars must follow.
     void TextChanged();
     virtual void UpdateScrollBars();
+    // A change by the user that derived controls compute themselves: the
+    // undo buffer takes the old text, then the new text and selection
+    // (Anchor to Caret) are set, Modified is set and EN_CHANGE goes out.
+    void UserChangeText(const String& Value, Integer Anchor, Integer Caret);
+    // Selects from Anchor to Caret (the caret end moves with Shift+arrows).
+    void SetSelection(Integer Anchor, Integer Caret) { Select(Anchor, Caret); }
+    Integer CaretIndex() const { return FCaret; }
+    Integer AnchorIndex() const { return FAnchor; }
+    // The alignment the window was made with (or will be).
+    TAlignment TextAlignment() const;
 
 private:
     class TMeasure;
-    void ReplaceSelection(const String& Value, bool ByUser);
+    void ReplaceSelection(const String& Value, bool ByUser, bool Typed = false);
+    void SaveUndo();
+    String ApplyCharCase(const String& Value) const;
+    // How far a line is moved right by the alignment.
+    Integer AlignShift(const TEditLine& Line) const;
     void Select(Integer Anchor, Integer Caret);
     void MoveCaret(Integer Caret, bool Extend);
     void NotifyChange();
@@ -180,6 +216,14 @@ private:
     bool FSelecting = false;
     bool FHasFormatRect = false;
     TRect FFormatRect;
+    TEditCharCase FCharCase = ecNormal;
+    TAlignment FAlignment = taLeftJustify;
+    // The undo buffer: the text and selection before the last change.
+    String FUndoText;
+    Integer FUndoAnchor = 0;
+    Integer FUndoCaret = 0;
+    bool FCanUndo = false;
+    Integer FTypedEnd = -1; // where the current run of typed characters ends (-1: none)
     winapi::DWORD FEditStyle = 0;
     mutable std::vector<TEditLine> FLines;
     mutable bool FLayoutValid = false;
@@ -497,7 +541,6 @@ public:
 // ---- Combo boxes ----
 
 RTL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
-RTL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 
 // An edit with a list of items to choose from. The list drops down below the
 // control in a pop-up window of DropDownCount rows; opening and closing it
@@ -538,8 +581,6 @@ public:
     // Completes typed text with the first item that starts with it.
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool Value) { FAutoComplete = Value; }
-    TEditCharCase CharCase() const { return FCharCase; }
-    void SetCharCase(TEditCharCase Value);
     // The list window while it exists (for tests and owner drawing).
     TCustomListBox* ListControl() const;
 
@@ -589,7 +630,6 @@ private:
     Integer FDroppedWidth = 0;
     bool FDroppedDown = false;
     bool FAutoComplete = true;
-    TEditCharCase FCharCase = ecNormal;
     Integer FItemHeight = 16;
     bool FShowingText = false;
 };

@@ -157,6 +157,7 @@ enum : UINT {
     WM_COPY = 0x0301,
     WM_PASTE = 0x0302,
     WM_CLEAR = 0x0303,
+    WM_UNDO = 0x0304,
     WM_THEMECHANGED = 0x031A,
     WM_USER = 0x0400,
     WM_APP = 0x8000,
