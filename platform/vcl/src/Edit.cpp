@@ -286,7 +286,14 @@ void TCustomEdit::CutToClipboard() {
 
 void TCustomEdit::PasteFromClipboard() {
     if (FReadOnly) return;
-    if (!OpenClipboard(HandleAllocated() ? Handle() : nullptr)) return;
+    String Text = ClipboardText();
+    // A single-line edit takes the first line only.
+    if (!MultiLine()) Text = Text.substr(0, Text.find_first_of(u"\r\n"));
+    if (!Text.empty()) ReplaceSelection(Text, true);
+}
+
+String TCustomEdit::ClipboardText() {
+    if (!OpenClipboard(HandleAllocated() ? Handle() : nullptr)) return String();
     String Text;
     if (HGLOBAL Block = GetClipboardData(CF_UNICODETEXT)) {
         const Char* Data = static_cast<const Char*>(GlobalLock(Block));
@@ -295,9 +302,7 @@ void TCustomEdit::PasteFromClipboard() {
         GlobalUnlock(Block);
     }
     CloseClipboard();
-    // A single-line edit takes the first line only.
-    if (!MultiLine()) Text = Text.substr(0, Text.find_first_of(u"\r\n"));
-    if (!Text.empty()) ReplaceSelection(Text, true);
+    return Text;
 }
 
 // ---- Editing ----

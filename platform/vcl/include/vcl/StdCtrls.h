@@ -176,6 +176,8 @@ protected:
     Integer AnchorIndex() const { return FAnchor; }
     // The alignment the window was made with (or will be).
     TAlignment TextAlignment() const;
+    // The text on the clipboard (empty when there is none or it is busy).
+    String ClipboardText();
 
 private:
     class TMeasure;
