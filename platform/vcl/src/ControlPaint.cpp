@@ -4,11 +4,15 @@
 // self-painting controls.
 
 #include "ControlGlobals.h"
+#include "graphics/Colors.h"
 #include "graphics/GdiBlit.h"
+#include "graphics/GdiDraw.h"
+#include "graphics/GdiObjects.h"
 #include "graphics/Graphic.h"
 #include "rtl/ClassBuilder.h"
 #include "vcl/Controls.h"
 #include "windowing/Paint.h"
+#include "windowing/Window.h"
 
 #include <algorithm>
 
@@ -128,6 +132,32 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
         Child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
         RestoreDC(DC, Saved);
     }
+}
+
+void TWinControl::PaintTo(HDC DC, Integer X, Integer Y) {
+    Integer Saved = SaveDC(DC);
+    // The client area lies inside the window's frame.
+    TPoint Inset{0, 0};
+    if (FHandle) {
+        TRect Window;
+        GetWindowRect(FHandle, Window);
+        TPoint Client{0, 0};
+        winapi::ClientToScreen(FHandle, Client);
+        Inset = {Client.X - Window.Left, Client.Y - Window.Top};
+    }
+    if (Inset.X > 0 || Inset.Y > 0) {
+        HBRUSH Frame = CreateSolidBrush(ColorToRGB(clWindowFrame));
+        TRect Outer{X, Y, X + Width(), Y + Height()};
+        FrameRect(DC, Outer, Frame);
+        DeleteObject(Frame);
+    }
+    OffsetViewportOrgEx(DC, X + Inset.X, Y + Inset.Y, nullptr);
+    IntersectClipRect(DC, 0, 0, ClientWidth(), ClientHeight());
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    for (TWinControl* Child : FWinControls)
+        if (Child->Visible()) Child->PaintTo(DC, Child->Left(), Child->Top());
+    RestoreDC(DC, Saved);
 }
 
 namespace detail {

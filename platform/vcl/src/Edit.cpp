@@ -12,6 +12,8 @@
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/ScrollBar.h"
+#include "windowing/ToolTips.h"
+#include "windowing/Window.h"
 
 #include <algorithm>
 #include <cstring>
@@ -76,7 +78,9 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner) {
     SetCursor(crIBeam);
 }
 
-TCustomEdit::~TCustomEdit() = default;
+TCustomEdit::~TCustomEdit() {
+    if (FBalloon && IsWindow(FBalloon)) DestroyWindow(FBalloon);
+}
 
 void TCustomEdit::CreateParams(TCreateParams& Params) {
     TCustomControl::CreateParams(Params);
@@ -200,6 +204,46 @@ Integer TCustomEdit::AlignShift(const TEditLine& Line) const {
     Integer Room = FormatRect().Width() - 1 - TMeasure(*this).Width(DisplayText(Line));
     if (Room <= 0) return 0;
     return Where == taRightJustify ? Room : Room / 2;
+}
+
+// ---- Balloon tip ----
+
+bool TCustomEdit::ShowBalloonTip(const EDITBALLOONTIP& Tip) {
+    if (!HandleAllocated() || !Tip.pszText) return false;
+    if (!FBalloon || !IsWindow(FBalloon)) {
+        FBalloon = CreateWindowEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, u"", WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, 0, 0,
+                                  0, 0, Handle(), 0, nullptr);
+        if (!FBalloon) return false;
+        SendMessage(FBalloon, TTM_SETMAXTIPWIDTH, 0, 300);
+    }
+    TOOLINFOW Info;
+    Info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    Info.hwnd = Handle();
+    Info.uId = 1;
+    String Text = Tip.pszText;
+    Info.lpszText = Text.data();
+    SendMessage(FBalloon, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&Info));
+    SendMessage(FBalloon, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Info));
+    SendMessage(FBalloon, TTM_SETTITLEW, WPARAM(Tip.ttiIcon),
+                reinterpret_cast<LPARAM>(Tip.pszTitle ? Tip.pszTitle : u""));
+    // The stem points at the caret, from below the line.
+    TPoint At = PointFromChar(FCaret);
+    At.Y += LineHeight();
+    At = ClientToScreen(At);
+    SendMessage(FBalloon, TTM_TRACKPOSITION, 0, MAKELPARAM(Word(At.X - 12), Word(At.Y)));
+    SendMessage(FBalloon, TTM_TRACKACTIVATE, 1, reinterpret_cast<LPARAM>(&Info));
+    FBalloonShown = true;
+    return true;
+}
+
+void TCustomEdit::HideBalloonTip() {
+    if (!FBalloonShown) return;
+    FBalloonShown = false;
+    if (!FBalloon || !IsWindow(FBalloon)) return;
+    TOOLINFOW Info;
+    Info.hwnd = HandleAllocated() ? Handle() : nullptr;
+    Info.uId = 1;
+    SendMessage(FBalloon, TTM_TRACKACTIVATE, 0, reinterpret_cast<LPARAM>(&Info));
 }
 
 // ---- Undo ----
@@ -760,6 +804,7 @@ void TCustomEdit::WndProc(TMessage& Message) {
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        if (Message.Msg == WM_KILLFOCUS) HideBalloonTip();
         TCustomControl::WndProc(Message);
         Invalidate();
         return;
@@ -781,7 +826,15 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
         if (HandleKey(Word(Message.WParam), KeyDataToShiftState(Message.LParam))) return;
         break;
     case WM_CHAR:
+        HideBalloonTip();
         HandleChar(Char(Message.WParam));
+        return;
+    case EM_SHOWBALLOONTIP:
+        Message.Result = Message.LParam && ShowBalloonTip(*reinterpret_cast<const EDITBALLOONTIP*>(Message.LParam));
+        return;
+    case EM_HIDEBALLOONTIP:
+        Message.Result = FBalloonShown;
+        HideBalloonTip();
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {

@@ -4,6 +4,7 @@
 #include "rtl/ClassBuilder.h"
 #include "rtl/MathUtils.h"
 #include "vcl/Grids.h"
+#include "windowing/Input.h"
 #include "windowing/Paint.h"
 #include "windowing/ScrollBar.h"
 
@@ -111,17 +112,71 @@ TCustomGrid::TAxis TCustomGrid::Vert() const {
 // ---- TInplaceEdit ------------------------------------------------------------------------------------
 
 const TClassInfo& TInplaceEdit::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TInplaceEdit, TCustomEdit>().Build();
+    static const TClassInfo Info = TClassBuilder<TInplaceEdit, TCustomMaskEdit>().Build();
     return Info;
 }
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
     SetVisible(false);
     SetTabStop(true);
 }
 
 void TInplaceEdit::UpdateContents() {
-    if (FGrid) SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
+    if (!FGrid) return;
+    Integer ACol = FGrid->Col();
+    Integer ARow = FGrid->Row();
+    SetEditMask(FGrid->GetEditMask(ACol, ARow));
+    SetText(FGrid->GetEditText(ACol, ARow));
+    SetMaxLength(FGrid->GetEditLimit());
+    ClearUndo();
+    SetModified(false);
+}
+
+void TInplaceEdit::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_GETDLGCODE) {
+        TCustomMaskEdit::WndProc(Message);
+        // Enter and Escape end the edit in the grid; Tab moves on in it.
+        Message.Result |= DLGC_WANTALLKEYS;
+        if (FGrid && FGrid->Options().Contains(goTabs)) Message.Result |= DLGC_WANTTAB;
+        return;
+    }
+    TCustomMaskEdit::WndProc(Message);
+}
+
+void TInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
+    TCustomMaskEdit::KeyDown(Key, Shift);
+    if (Key == 0 || !FGrid) return;
+    switch (Key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE:
+    case VK_RETURN:
+    case VK_TAB:
+        FGrid->Perform(WM_KEYDOWN, Key, 0);
+        Key = 0;
+        return;
+    default:
+        return;
+    }
+}
+
+void TInplaceEdit::KeyPress(Char& Key) {
+    TCustomMaskEdit::KeyPress(Key);
+    if (Key == 0 || !FGrid) return;
+    switch (Key) {
+    case u'\r':
+        FGrid->Perform(WM_CHAR, Key, 0);
+        Key = 0;
+        return;
+    case u'\t':
+    case 27:
+        Key = 0; // their key-downs went to the grid
+        return;
+    default:
+        return;
+    }
 }
 
 void TInplaceEdit::Move(const TRect& Loc) {
@@ -294,6 +349,20 @@ void TCustomGrid::ColWidthsChanged() {
 
 void TCustomGrid::RowHeightsChanged() {
     AfterSizesChanged();
+}
+
+void TCustomGrid::ChangeScale(Integer M, Integer D) {
+    if (M != D && D != 0) {
+        FDefaultColWidth = MulDiv(FDefaultColWidth, M, D);
+        FDefaultRowHeight = MulDiv(FDefaultRowHeight, M, D);
+        for (Integer& Width : FColWidths)
+            Width = MulDiv(Width, M, D);
+        for (Integer& Height : FRowHeights)
+            Height = MulDiv(Height, M, D);
+        ColWidthsChanged();
+        RowHeightsChanged();
+    }
+    TCustomControl::ChangeScale(M, D);
 }
 
 void TCustomGrid::AfterSizesChanged() {

@@ -5,6 +5,7 @@
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/ScrollBar.h"
+#include "windowing/Timers.h"
 
 #include <algorithm>
 
@@ -14,6 +15,9 @@ namespace {
 
 // How near (in pixels) to a column's right or a row's bottom edge a press starts sizing it.
 constexpr Integer SizingMargin = 2;
+// The timer that scrolls while a drag goes beyond the cells, and its pace.
+constexpr NativeUInt ScrollTimerId = 1;
+constexpr Cardinal ScrollTimerInterval = 60;
 
 } // namespace
 
@@ -35,6 +39,13 @@ void TCustomGrid::WndProc(TMessage& Message) {
     case WM_KILLFOCUS:
         TCustomControl::WndProc(Message);
         InvalidateRange(Selection());
+        return;
+    case WM_TIMER:
+        if (FScrollTimer && Message.WParam == ScrollTimerId) {
+            TimedScroll();
+            return;
+        }
+        TCustomControl::WndProc(Message);
         return;
     default:
         TCustomControl::WndProc(Message);
@@ -114,6 +125,13 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
         break;
     case VK_F2:
         SetEditorMode(true);
+        return;
+    case VK_ESCAPE:
+        // Escape gives up the edit: the cell keeps the text it had.
+        if (FEditorMode && FInplaceEdit && FInplaceEdit->Visible()) {
+            FInplaceEdit->UpdateContents();
+            HideEditor();
+        }
         return;
     default:
         return;
@@ -210,7 +228,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
                 if (WasCurrent && !Extend && FOptions.Contains(goEditing) && Cell == FCurrent) ShowEditor();
             }
         }
-        if (FGridState != gsNormal) SetMouseCapture(true);
+        if (FGridState != gsNormal) {
+            SetMouseCapture(true);
+            StartScrollTimer();
+        }
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
@@ -232,6 +253,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
 void TCustomGrid::EndMouseState(Integer X, Integer Y) {
     TGridState State = FGridState;
     FGridState = gsNormal;
+    StopScrollTimer();
     SetMouseCapture(false);
     switch (State) {
     case gsColSizing:
@@ -253,6 +275,48 @@ void TCustomGrid::EndMouseState(Integer X, Integer Y) {
     default:
         break;
     }
+}
+
+// ---- Scrolling while dragging beyond the cells ----
+
+void TCustomGrid::StartScrollTimer() {
+    if (FScrollTimer || !HandleAllocated()) return;
+    FScrollTimer = SetTimer(Handle(), ScrollTimerId, ScrollTimerInterval, nullptr) != 0;
+}
+
+void TCustomGrid::StopScrollTimer() {
+    if (!FScrollTimer) return;
+    FScrollTimer = false;
+    if (HandleAllocated()) KillTimer(Handle(), ScrollTimerId);
+}
+
+// One step towards the mouse when it stands before the scrollable cells or
+// beyond the client area; a selection follows to the cell at that edge.
+void TCustomGrid::TimedScroll() {
+    if (FGridState == gsNormal) {
+        StopScrollTimer();
+        return;
+    }
+    TPoint Mouse;
+    GetCursorPos(Mouse);
+    Mouse = ScreenToClient(Mouse);
+    TAxis H = Horz();
+    TAxis V = Vert();
+    bool Rows = FGridState != gsColSizing && FGridState != gsColMoving;
+    bool Cols = FGridState != gsRowSizing && FGridState != gsRowMoving;
+    Integer StepX = 0, StepY = 0;
+    if (Cols) StepX = Mouse.X < H.FixedExtent() ? -1 : Mouse.X >= ClientWidth() ? 1 : 0;
+    if (Rows) StepY = Mouse.Y < V.FixedExtent() ? -1 : Mouse.Y >= ClientHeight() ? 1 : 0;
+    if (StepX == 0 && StepY == 0) return;
+    if (StepX != 0) SetLeftCol(std::clamp(LeftCol() + StepX, FFixedCols, std::max(Horz().MaxFirst(), FFixedCols)));
+    if (StepY != 0) SetTopRow(std::clamp(TopRow() + StepY, FFixedRows, std::max(Vert().MaxFirst(), FFixedRows)));
+    if (FGridState != gsSelecting) return;
+    TGridCoord Target = FCurrent;
+    if (StepX < 0) Target.X = LeftCol();
+    if (StepX > 0) Target.X = std::min(LeftCol() + VisibleColCount() - 1, FColCount - 1);
+    if (StepY < 0) Target.Y = TopRow();
+    if (StepY > 0) Target.Y = std::min(TopRow() + VisibleRowCount() - 1, FRowCount - 1);
+    if (!(Target == FCurrent)) MoveColRow(Target.X, Target.Y, false, false);
 }
 
 // ---- Moving columns and rows -------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "windowing/MessageQueue.h"
 #include "windowing/Paint.h"
 #include "windowing/ScrollBar.h"
+#include "windowing/ToolTips.h"
 
 #include <cstring>
 
@@ -451,4 +452,24 @@ TEST_F(EditTest, AlignmentPlacesShortTextAndMapsClicksToCharacters) {
         LRESULT Hit = SendMessage(Edit->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(X + 1, 5));
         EXPECT_EQ(LOWORD(Hit), 0);
     }
+}
+
+TEST_F(EditTest, BalloonTipShowsBelowTheCaretUntilTypingOrLeaving) {
+    EDITBALLOONTIP Tip;
+    Tip.pszTitle = u"Wrong value";
+    Tip.pszText = u"Type a number";
+    Tip.ttiIcon = TTI_ERROR;
+    EXPECT_NE(SendMessage(Edit->Handle(), EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&Tip)), 0);
+    HWND Balloon = Edit->BalloonTip();
+    ASSERT_NE(Balloon, nullptr);
+    EXPECT_TRUE(IsWindowVisible(Balloon));
+    TRect Where;
+    GetWindowRect(Balloon, Where);
+    EXPECT_GE(Where.Top, Edit->ClientOrigin().Y + 10);
+    Type(u"1");
+    EXPECT_FALSE(IsWindowVisible(Balloon));
+    SendMessage(Edit->Handle(), EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&Tip));
+    EXPECT_TRUE(IsWindowVisible(Balloon));
+    EXPECT_NE(SendMessage(Edit->Handle(), EM_HIDEBALLOONTIP, 0, 0), 0);
+    EXPECT_FALSE(IsWindowVisible(Balloon));
 }

@@ -5,6 +5,7 @@
 #include "rtl/StringUtils.h"
 #include "rtl/TextCompare.h"
 #include "windowing/Focus.h"
+#include "windowing/ToolTips.h"
 
 #include <algorithm>
 
@@ -177,6 +178,11 @@ HWND CreateWindowEx(DWORD exStyle, const String& className, const String& window
                     Integer y, Integer width, Integer height, HWND parent, NativeInt id, void* param) {
     auto& system = System();
     auto found = system.Classes.find(UpperCase(className));
+    // The common controls' classes are there without being registered.
+    if (found == system.Classes.end() && SameText(className, TOOLTIPS_CLASS)) {
+        InitCommonControls();
+        found = system.Classes.find(UpperCase(className));
+    }
     if (found == system.Classes.end()) return nullptr;
     bool child = style & WS_CHILD;
     if (parent && !Record(parent)) return nullptr;

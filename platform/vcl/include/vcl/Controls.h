@@ -457,6 +457,9 @@ public:
 
     // Paints the graphic children from First (null: all) upward on DC.
     void PaintControls(winapi::HDC DC, TControl* First);
+    // Paints the control with its children onto another device context,
+    // its window's top left at (X, Y) there.
+    void PaintTo(winapi::HDC DC, Integer X, Integer Y);
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;

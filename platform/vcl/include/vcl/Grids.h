@@ -14,6 +14,7 @@
 #include "rtl/Exception.h"
 #include "rtl/StringList.h"
 #include "vcl/Controls.h"
+#include "vcl/Mask.h"
 #include "vcl/StdCtrls.h"
 
 #include <functional>
@@ -64,18 +65,28 @@ TGridRect GridRect(TGridCoord Corner1, TGridCoord Corner2);
 
 class TCustomGrid;
 
-// The editor that a grid shows over its current cell. The grid creates it
-// once through CreateEditor, loads it with GetEditText, places it over the
-// cell and takes its text back through SetEditText when it hides it.
-class TInplaceEdit : public TCustomEdit {
+// The editor that a grid shows over its current cell: a masked edit. The
+// grid creates it once through CreateEditor, loads it (the edit mask from
+// GetEditMask, then the text from GetEditText, then the length limit from
+// GetEditLimit), places it over the cell and takes its text back through
+// SetEditText when it hides it. Up, Down, Page Up, Page Down, Tab and
+// Escape go on to the grid as key-downs, Enter as a character; every change
+// of the text reaches the grid as WM_COMMAND with EN_CHANGE.
+class TInplaceEdit : public TCustomMaskEdit {
     RTL_CLASS(TInplaceEdit)
 public:
     explicit TInplaceEdit(TComponent* AOwner);
     TCustomGrid* Grid() const { return FGrid; }
-    // Takes the current cell's text from the grid.
+    // Takes the current cell's mask, text and limit from the grid.
     virtual void UpdateContents();
     // Places the editor over a cell rectangle and shows it.
     virtual void Move(const TRect& Loc);
+
+    void WndProc(TMessage& Message) override;
+
+protected:
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(Char& Key) override;
 
 private:
     friend class TCustomGrid;
@@ -185,6 +196,8 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    // Scales the default and the per-column and per-row sizes too.
+    void ChangeScale(Integer M, Integer D) override;
     // ---- Hooks ----
     virtual bool SelectCell(Integer ACol, Integer ARow);
     virtual void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) = 0;
@@ -258,6 +271,11 @@ private:
     void HandleScroll(bool Vertical, Integer Code, Integer Position);
     void MoveSizes(std::vector<Integer>& Sizes, Integer DefaultSize, Integer Count, Integer From, Integer To);
     void EndMouseState(Integer X, Integer Y);
+    // While a drag selects, sizes or moves beyond the cells, a timer scrolls
+    // towards the mouse.
+    void StartScrollTimer();
+    void StopScrollTimer();
+    void TimedScroll();
 
     Integer FColCount = 5;
     Integer FRowCount = 5;
@@ -285,6 +303,7 @@ private:
     Integer FSizingPos = 0;
     Integer FSizingOfs = 0;
     Integer FMoveIndex = -1;
+    bool FScrollTimer = false;
 };
 
 using TDrawCellEvent =

@@ -60,6 +60,16 @@ enum : UINT {
     EM_GETLIMITTEXT = 0x00D5,
     EM_POSFROMCHAR = 0x00D6, // WParam a character; answers MAKELONG(x, y) of its top left
     EM_CHARFROMPOS = 0x00D7, // LParam MAKELPARAM(x, y); answers MAKELONG(character, line)
+    EM_SHOWBALLOONTIP = 0x1503, // LParam const EDITBALLOONTIP*; answers non-zero when shown
+    EM_HIDEBALLOONTIP = 0x1504,
+};
+
+// A balloon tip below the edit's caret; typing or leaving the edit hides it.
+struct EDITBALLOONTIP {
+    DWORD cbStruct = sizeof(EDITBALLOONTIP);
+    const Char* pszTitle = nullptr;
+    const Char* pszText = nullptr;
+    Integer ttiIcon = 0; // TTI_NONE, TTI_INFO, TTI_WARNING, TTI_ERROR
 };
 
 // Messages of combo boxes.
@@ -132,6 +142,8 @@ public:
     // ---- Undo: one level; undoing again redoes. Text set by the program
     // empties the buffer. A run of typed characters is undone as one. ----
     bool CanUndo() const { return FCanUndo; }
+    // The balloon tip window while one is shown (null otherwise).
+    winapi::HWND BalloonTip() const { return FBalloonShown ? FBalloon : nullptr; }
     void Undo();
     void ClearUndo();
 
@@ -183,6 +195,8 @@ private:
     class TMeasure;
     void ReplaceSelection(const String& Value, bool ByUser, bool Typed = false);
     void SaveUndo();
+    bool ShowBalloonTip(const winapi::EDITBALLOONTIP& Tip);
+    void HideBalloonTip();
     String ApplyCharCase(const String& Value) const;
     // How far a line is moved right by the alignment.
     Integer AlignShift(const TEditLine& Line) const;
@@ -226,6 +240,8 @@ private:
     Integer FUndoCaret = 0;
     bool FCanUndo = false;
     Integer FTypedEnd = -1; // where the current run of typed characters ends (-1: none)
+    winapi::HWND FBalloon = nullptr; // the balloon tip window, made on first use
+    bool FBalloonShown = false;
     winapi::DWORD FEditStyle = 0;
     mutable std::vector<TEditLine> FLines;
     mutable bool FLayoutValid = false;
