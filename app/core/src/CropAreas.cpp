@@ -2,6 +2,8 @@
 
 #include "core/ProjectDataModule.h"
 #include "rtl/Convert.h"
+#include "rtl/Exception.h"
+#include "rtl/Format.h"
 #include "rtl/StringUtils.h"
 
 namespace {
@@ -23,7 +25,9 @@ bool IsPassedOver(const TStringList& Values) {
     return Joined.empty() || Joined[0] == u'*' || Joined[0] == u'-';
 }
 
-std::unique_ptr<TKorvalisCrop> ReadGrouping(const TStringList& Values) {
+std::unique_ptr<TKorvalisCrop> ReadGrouping(const TStringList& Values, const String& FileName, Integer Line) {
+    if (Values.Count() < FirstAreaValue)
+        throw EReadError(Format(u"Line %d of crop-area file %s has fewer than 4 values", {Line, FileName}));
     auto Grouping = std::make_unique<TKorvalisCrop>();
     Grouping->ID = Values.Strings(CodeValue);
     Grouping->KV_NameD = NameFromFile(Values.Strings(DutchNameValue));
@@ -55,7 +59,7 @@ void TCropAreas::Load(const String& FileName) {
     for (Integer I = FirstDataLine(); I < Lines()->Count(); ++I) {
         Values.SetCommaText(Lines()->Strings(I));
         if (IsPassedOver(Values)) continue;
-        FCrops.Add(ReadGrouping(Values));
+        FCrops.Add(ReadGrouping(Values, FileName, I + 1));
     }
 }
 

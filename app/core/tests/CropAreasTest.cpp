@@ -103,6 +103,14 @@ TEST_F(CropAreaFiles, NumbersThatAreNotWholeAreRefused) {
               u"'259a' is not a valid integer value");
 }
 
+TEST_F(CropAreaFiles, AGroupingLineShortOfItsFourValuesIsAReadError) {
+    TCropAreas Areas;
+    const String FileName = Write({u"* ID abstraction point 1 2 3", u"1 Mais 259 Maize 1 2 3", u"2 Uien 1932"});
+    EXPECT_EQ(MessageOf([&] { Areas.SetFileName(FileName); }),
+              u"Line 3 of crop-area file " + FileName + u" has fewer than 4 values");
+    EXPECT_THROW(Areas.SetFileName(FileName), EReadError);
+}
+
 TEST_F(CropAreaFiles, AFileThatCannotBeOpenedChangesNothing) {
     TCropAreas Areas;
     const String FileName = Write({u"* (version 7)", u"1 Mais 259 Maize 1 2 3"});

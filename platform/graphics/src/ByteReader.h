@@ -66,15 +66,20 @@ inline void PutU32(std::vector<Byte>& out, std::uint32_t value) {
     PutU16(out, value >> 16);
 }
 
-// Largest picture the codecs accept (side and pixel count), so that damaged
-// headers cannot ask for absurd allocations.
-constexpr std::int64_t MaxImageSide = 32768;
-constexpr std::int64_t MaxImagePixels = std::int64_t(1) << 28;
+// Largest picture the codecs accept, as the platform's bitmaps allow: each
+// side at most 32,767 pixels and at most 100 million pixels, so that a
+// damaged or hostile header cannot ask for an absurd allocation.
+constexpr std::int64_t MaxImageSide = 32767;
+constexpr std::int64_t MaxImagePixels = 100'000'000;
 
 inline bool ImageSizeAcceptable(std::int64_t width, std::int64_t height) {
     return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide &&
            width * height <= MaxImagePixels;
 }
+
+// Raises EInvalidGraphic "Picture too large: <w> x <h>" for a positive size
+// beyond the limits; checked from a file's header before any allocation.
+void CheckImageSize(std::int64_t width, std::int64_t height);
 
 inline std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;

@@ -72,7 +72,8 @@ TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, 
     const bool topDown = height < 0;
     height = std::llabs(height);
     if (kind == TDibKind::Icon) height /= 2;
-    if (!ImageSizeAcceptable(width, height)) reader.Fail();
+    if (width <= 0 || height <= 0) reader.Fail();
+    CheckImageSize(width, height);
     if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 &&
         bitsPerPixel != 24 && bitsPerPixel != 32)
         reader.Fail();

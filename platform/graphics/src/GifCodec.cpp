@@ -2,6 +2,7 @@
 // the way a viewer shows it, honouring the frames' disposal methods.
 
 #include "ByteReader.h"
+#include "rtl/Convert.h"
 #include "rtl/Encoding.h"
 
 #include <algorithm>
@@ -36,49 +37,105 @@ struct TGifCloser {
     }
 };
 
+// Reads one frame's pixels and draws them onto the screen, row by row in
+// the file's order (interlaced frames in their four passes).
+void DrawFrame(GifFileType* gif, const ColorMapObject& map, const GraphicsControlBlock& control,
+               TDecodedImage& screen) {
+    const GifImageDesc& desc = gif->Image;
+    std::vector<GifPixelType> line(std::size_t(desc.Width));
+    auto drawRow = [&](int y) {
+        if (DGifGetLine(gif, line.data(), desc.Width) != GIF_OK) Damaged(GifErrorString(gif->Error));
+        for (int x = 0; x < desc.Width; ++x) {
+            const int index = line[std::size_t(x)];
+            if (index == control.TransparentColor) continue;
+            if (index >= map.ColorCount) Damaged("a pixel uses a colour beyond the colour table");
+            const GifColorType& c = map.Colors[index];
+            screen.SetPixel(desc.Left + x, desc.Top + y, detail::Argb(255, c.Red, c.Green, c.Blue));
+        }
+    };
+    if (desc.Interlace) {
+        constexpr int Start[] = {0, 4, 2, 1}, Step[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = Start[pass]; y < desc.Height; y += Step[pass])
+                drawRow(y);
+    } else {
+        for (int y = 0; y < desc.Height; ++y)
+            drawRow(y);
+    }
+}
+
+// The screen's pixels inside a frame's rectangle, or that rectangle restored.
+std::vector<std::uint32_t> SaveArea(const TDecodedImage& screen, const GifImageDesc& desc) {
+    std::vector<std::uint32_t> area;
+    area.reserve(std::size_t(desc.Width) * desc.Height);
+    for (int y = 0; y < desc.Height; ++y)
+        for (int x = 0; x < desc.Width; ++x)
+            area.push_back(screen.Pixel(desc.Left + x, desc.Top + y));
+    return area;
+}
+
+void RestoreArea(TDecodedImage& screen, const GifImageDesc& desc, const std::vector<std::uint32_t>* area) {
+    std::size_t i = 0;
+    for (int y = 0; y < desc.Height; ++y)
+        for (int x = 0; x < desc.Width; ++x)
+            screen.SetPixel(desc.Left + x, desc.Top + y, area ? (*area)[i++] : 0);
+}
+
 } // namespace
 
+// The file is read record by record: each frame's rectangle is checked
+// against the screen before its pixels are decoded, and every frame is drawn
+// onto one screen buffer. The screen's size is checked before anything is
+// allocated for it, and the frames together stay within one picture's
+// pixel budget.
 std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
     TGifSource source{data, 0};
     int error = 0;
     std::unique_ptr<GifFileType, TGifCloser> gif(DGifOpen(&source, ReadFromSource, &error));
     if (!gif) Damaged(GifErrorString(error));
-    if (DGifSlurp(gif.get()) != GIF_OK) Damaged(GifErrorString(gif->Error));
-    if (gif->ImageCount < 1) Damaged("it holds no image");
     const Integer width = gif->SWidth, height = gif->SHeight;
-    if (!detail::ImageSizeAcceptable(width, height)) Damaged("the screen size is not valid");
+    if (width <= 0 || height <= 0) Damaged("the screen size is not valid");
+    detail::CheckImageSize(width, height);
 
     std::vector<TGifFrame> frames;
     TDecodedImage screen = TDecodedImage::Blank(width, height);
     screen.BitsPerPixel = 8;
     screen.Indexed = true;
-    for (int i = 0; i < gif->ImageCount; ++i) {
-        const SavedImage& saved = gif->SavedImages[i];
-        const GifImageDesc& desc = saved.ImageDesc;
-        const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
-        if (!map) Damaged("a frame has no colour table");
-        if (desc.Left < 0 || desc.Top < 0 || desc.Width < 0 || desc.Height < 0 ||
+    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+    for (GifRecordType record = UNDEFINED_RECORD_TYPE; record != TERMINATE_RECORD_TYPE;) {
+        if (DGifGetRecordType(gif.get(), &record) != GIF_OK) Damaged(GifErrorString(gif->Error));
+        if (record == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) Damaged(GifErrorString(gif->Error));
+            // The graphic control block applies to the next frame; one of
+            // the wrong length is passed over.
+            if (code == GRAPHICS_EXT_FUNC_CODE && block) DGifExtensionToGCB(block[0], block + 1, &control);
+            while (block)
+                if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) Damaged(GifErrorString(gif->Error));
+            continue;
+        }
+        if (record != IMAGE_DESC_RECORD_TYPE) continue;
+
+        if (DGifGetImageDesc(gif.get()) != GIF_OK) Damaged(GifErrorString(gif->Error));
+        const GifImageDesc& desc = gif->Image;
+        if (desc.Left < 0 || desc.Top < 0 || desc.Width <= 0 || desc.Height <= 0 ||
             desc.Left + desc.Width > width || desc.Top + desc.Height > height)
             Damaged("a frame lies outside the screen");
-
-        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
-        DGifSavedExtensionToGCB(gif.get(), i, &control);
+        if (std::int64_t(frames.size() + 1) * width * height > detail::MaxImagePixels)
+            throw EInvalidGraphic(u"Picture too large: " + IntToStr(width) + u" x " + IntToStr(height) + u", " +
+                                  IntToStr(Int64(frames.size() + 1)) + u" frames");
+        const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+        if (!map) Damaged("a frame has no colour table");
 
         TGifFrame frame;
         frame.DelayMs = control.DelayTime * 10;
         frame.TransparentIndex = control.TransparentColor;
-        const TDecodedImage before = screen;
-        for (int y = 0; y < desc.Height; ++y) {
-            for (int x = 0; x < desc.Width; ++x) {
-                const int index = saved.RasterBits[std::size_t(y) * desc.Width + x];
-                if (index == control.TransparentColor) continue;
-                if (index >= map->ColorCount) Damaged("a pixel uses a colour beyond the colour table");
-                const GifColorType& c = map->Colors[index];
-                screen.SetPixel(desc.Left + x, desc.Top + y, detail::Argb(255, c.Red, c.Green, c.Blue));
-            }
-        }
+        std::vector<std::uint32_t> before;
+        if (control.DisposalMode == DISPOSE_PREVIOUS) before = SaveArea(screen, desc);
+        DrawFrame(gif.get(), *map, control, screen);
         if (control.TransparentColor != NO_TRANSPARENT_COLOR) screen.HasAlpha = true;
-        if (i == 0)
+        if (frames.empty())
             for (int k = 0; k < map->ColorCount; ++k)
                 screen.Palette.push_back(detail::Argb(k == control.TransparentColor ? 0 : 255,
                                                       map->Colors[k].Red, map->Colors[k].Green,
@@ -88,13 +145,13 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
 
         // What the next frame is drawn over.
         if (control.DisposalMode == DISPOSE_BACKGROUND) {
-            for (int y = 0; y < desc.Height; ++y)
-                for (int x = 0; x < desc.Width; ++x)
-                    screen.SetPixel(desc.Left + x, desc.Top + y, 0);
+            RestoreArea(screen, desc, nullptr);
             screen.HasAlpha = true;
         } else if (control.DisposalMode == DISPOSE_PREVIOUS) {
-            screen.Pixels = before.Pixels;
+            RestoreArea(screen, desc, &before);
         }
+        control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     }
+    if (frames.empty()) Damaged("it holds no image");
     return frames;
 }

@@ -2,6 +2,7 @@
 // AND mask, or a PNG file.
 
 #include "Dib.h"
+#include "rtl/Convert.h"
 
 #include <algorithm>
 
@@ -21,6 +22,7 @@ std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
     reader.Require(6, std::size_t(count) * 16);
 
     std::vector<TDecodedImage> images;
+    std::int64_t totalPixels = 0;
     for (std::uint16_t i = 0; i < count; ++i) {
         reader.Seek(6 + std::size_t(i) * 16);
         reader.U32(); // width, height, colour count, reserved
@@ -39,6 +41,11 @@ std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
             detail::TByteReader entryReader(payload, IconDamaged);
             images.push_back(detail::ReadDib(entryReader, 0, detail::TDibKind::Icon));
         }
+        // Entries may share their bytes; all images together stay within
+        // one picture's pixel budget.
+        totalPixels += std::int64_t(images.back().Width) * images.back().Height;
+        if (totalPixels > detail::MaxImagePixels)
+            throw EInvalidGraphic(u"Picture too large: " + IntToStr(Int64(images.size())) + u" icon images");
     }
     return images;
 }

@@ -1,5 +1,8 @@
 #include "graphics/ImageCodecs.h"
 
+#include "ByteReader.h"
+#include "rtl/Convert.h"
+
 #include <algorithm>
 
 TDecodedImage TDecodedImage::Blank(Integer width, Integer height, std::uint32_t argb) {
@@ -8,6 +11,11 @@ TDecodedImage TDecodedImage::Blank(Integer width, Integer height, std::uint32_t 
     image.Height = height;
     image.Pixels.assign(std::size_t(std::max(width, 0)) * std::max(height, 0), argb);
     return image;
+}
+
+void detail::CheckImageSize(std::int64_t width, std::int64_t height) {
+    if (width > 0 && height > 0 && !ImageSizeAcceptable(width, height))
+        throw EInvalidGraphic(u"Picture too large: " + IntToStr(width) + u" x " + IntToStr(height));
 }
 
 TImageFileFormat SniffImageFormat(std::span<const Byte> data) {

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr long MaxWorkingMemory = 512L * 1024 * 1024;
+
 struct TJpegError {
     jpeg_error_mgr Manager;
     std::jmp_buf Jump;
@@ -51,14 +53,21 @@ TDecodedImage DecodeJpeg(std::span<const Byte> data) {
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+    // libjpeg's own working memory (a progressive picture's coefficients
+    // among it) is capped; what does not fit is an error, never a swap file.
+    info.mem->max_memory_to_use = MaxWorkingMemory;
     jpeg_read_header(&info, TRUE);
+    // The size comes from the frame header; nothing is allocated for the
+    // picture before it is accepted.
+    if (!detail::ImageSizeAcceptable(info.image_width, info.image_height)) {
+        const std::int64_t width = info.image_width, height = info.image_height;
+        jpeg_destroy_decompress(&info);
+        detail::CheckImageSize(width, height);
+        throw EInvalidGraphic(u"JPEG image is not valid: the picture has no size");
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
-    if (!detail::ImageSizeAcceptable(info.output_width, info.output_height)) {
-        std::snprintf(error.Message, sizeof error.Message, "the picture is too large");
-        longjmp(error.Jump, 1);
-    }
     image.Width = Integer(info.output_width);
     image.Height = Integer(info.output_height);
     image.BitsPerPixel = info.num_components * 8;

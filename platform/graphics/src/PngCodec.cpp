@@ -4,12 +4,17 @@
 #include "ByteReader.h"
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 #include <png.h>
 
 namespace {
 
 const String PngDamaged = u"PNG image is not valid";
+// Bounds on the ancillary chunks (text, profiles, unknown chunks) libpng
+// keeps: the largest one it allocates, and how many it stores.
+constexpr png_alloc_size_t MaxChunkBytes = 8'000'000;
+constexpr png_uint_32 MaxAncillaryChunks = 1000;
 
 struct TPngSource {
     std::span<const Byte> Data;
@@ -30,6 +35,17 @@ void WriteToVector(png_structp png, png_bytep data, png_size_t count) {
 
 void IgnoreWarning(png_structp, png_const_charp) {}
 
+// libpng's own allocations: none may exceed the chunk limit, whatever a
+// chunk's length field claims (libpng reads ancillary chunks whole). The
+// picture's pixels are not libpng's: they go into the decoder's buffer.
+png_voidp LimitedMalloc(png_structp, png_alloc_size_t size) {
+    return size <= MaxChunkBytes ? std::malloc(size) : nullptr;
+}
+
+void FreeMemory(png_structp, png_voidp memory) {
+    std::free(memory);
+}
+
 // Errors return to the decoder's jump point without printing anything.
 [[noreturn]] void JumpOnError(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
@@ -48,7 +64,8 @@ struct TPngHeader {
 TDecodedImage DecodePng(std::span<const Byte> data) {
     if (data.size() < 8 || png_sig_cmp(data.data(), 0, 8) != 0) throw EInvalidGraphic(PngDamaged);
     TPngSource source{data, 0};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
+    png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning,
+                                               nullptr, LimitedMalloc, FreeMemory);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
@@ -57,7 +74,6 @@ TDecodedImage DecodePng(std::span<const Byte> data) {
 
     TDecodedImage image;
     std::vector<png_bytep> rows;
-    std::vector<Byte> buffer;
     TPngHeader header;
     bool sizeRejected = false;
     if (setjmp(png_jmpbuf(png))) {
@@ -65,7 +81,13 @@ TDecodedImage DecodePng(std::span<const Byte> data) {
         throw EInvalidGraphic(PngDamaged);
     }
     png_set_read_fn(png, &source, ReadFromSource);
-    png_set_user_limits(png, detail::MaxImageSide, detail::MaxImageSide);
+    // The size is checked by the codec below, with its own message; libpng
+    // itself only refuses what the format cannot hold. Ancillary chunks are
+    // bounded in size and number, so that a chunk length cannot make libpng
+    // allocate what the file does not hold.
+    png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
+    png_set_chunk_malloc_max(png, MaxChunkBytes);
+    png_set_chunk_cache_max(png, MaxAncillaryChunks);
     png_read_info(png, info);
     png_get_IHDR(png, info, &header.Width, &header.Height, &header.BitDepth, &header.ColorType, nullptr,
                  nullptr, nullptr);
@@ -90,27 +112,31 @@ TDecodedImage DecodePng(std::span<const Byte> data) {
                 image.Palette.push_back(detail::Argb(i < alphaCount ? alphas[i] : 255, palette[i].red,
                                                      palette[i].green, palette[i].blue));
         }
-        // Everything becomes 8-bit RGBA.
+        // Everything becomes 8-bit RGBA, read straight into the pixel buffer
+        // and turned into ARGB values in place below.
         png_set_expand(png);
         png_set_strip_16(png);
         png_set_gray_to_rgb(png);
         png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
         png_set_interlace_handling(png);
         png_read_update_info(png, info);
-        buffer.resize(std::size_t(header.Width) * header.Height * 4);
+        image.Pixels.resize(std::size_t(header.Width) * header.Height);
         rows.resize(header.Height);
+        Byte* bytes = reinterpret_cast<Byte*>(image.Pixels.data());
         for (png_uint_32 y = 0; y < header.Height; ++y)
-            rows[y] = buffer.data() + std::size_t(y) * header.Width * 4;
+            rows[y] = bytes + std::size_t(y) * header.Width * 4;
         png_read_image(png, rows.data());
         png_read_end(png, nullptr);
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    if (sizeRejected) throw EInvalidGraphic(PngDamaged);
+    if (sizeRejected) {
+        detail::CheckImageSize(header.Width, header.Height);
+        throw EInvalidGraphic(PngDamaged);
+    }
 
-    image.Pixels.resize(std::size_t(image.Width) * image.Height);
-    for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-        const Byte* p = buffer.data() + i * 4;
-        image.Pixels[i] = detail::Argb(p[3], p[0], p[1], p[2]);
+    for (std::uint32_t& pixel : image.Pixels) {
+        const Byte* p = reinterpret_cast<const Byte*>(&pixel);
+        pixel = detail::Argb(p[3], p[0], p[1], p[2]);
     }
     return image;
 }

@@ -161,6 +161,7 @@ String RenderPicture(const TPicture& p, double value, const TFormatSettings& s, 
     int integerPlace = 0;
     int decimalPlace = 0;
     bool afterPoint = false;
+    bool afterExponent = false;
     size_t skipUntil = 0;
     auto putIntegerDigit = [&](int position) {
         out += integer[position];
@@ -170,7 +171,8 @@ String RenderPicture(const TPicture& p, double value, const TFormatSettings& s, 
     WalkPicture(p.Text, [&](bool literal, size_t i) {
         if (i < skipUntil) return;
         const Char c = p.Text[i];
-        if (literal) {
+        if (literal || afterExponent) {
+            // What follows the exponent is text, as the picture was measured.
             out += c;
         } else if ((c == u'0' || c == u'#') && !afterPoint) {
             // Places are right-aligned on the digits; the first place also
@@ -198,15 +200,18 @@ String RenderPicture(const TPicture& p, double value, const TFormatSettings& s, 
                 out += u'-';
             else if (p.Text[i + 1] == u'+')
                 out += u'+';
+            // The exponent's places are its "0" and "#"; each "0" is one
+            // digit shown at least.
             size_t j = i + 2;
             int zeros = 0;
-            while (j < p.Text.size() && p.Text[j] == u'0')
-                ++zeros, ++j;
+            for (; j < p.Text.size() && (p.Text[j] == u'0' || p.Text[j] == u'#'); ++j)
+                if (p.Text[j] == u'0') ++zeros;
             String digits;
             detail::AppendUnsigned(digits, static_cast<UInt64>(std::abs(exponent)));
             if (static_cast<int>(digits.size()) < zeros) out.append(zeros - digits.size(), u'0');
             out += digits;
             skipUntil = j;
+            afterExponent = true;
         } else {
             out += c;
         }

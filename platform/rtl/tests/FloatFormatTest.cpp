@@ -91,6 +91,9 @@ TEST(FormatFloat, PicturesSectionsAndLiterals) {
         {u"0.0E-0", 0.00012, u"1.2E-4"},
         {u"0.0E-0", 12000, u"1.2E4"},
         {u"0.00E+00", 0, u"0.00E+00"},
+        {u"0E+##########", 1, u"1E+0"}, // "#" places of the exponent show no zeros
+        {u"0.0E+#0", 12345, u"1.2E+4"},
+        {u"0E+0 \"x\"0#", 5, u"5E+0 x0#"}, // after the exponent only text
         {u"'Value: '0.0", 2.25, u"Value: 2.3"},
         {u"0.0 \"kg;g\"", 5, u"5.0 kg;g"},
         {u"", 1.5, u"1.5"},

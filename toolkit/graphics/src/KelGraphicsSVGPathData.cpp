@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -79,6 +80,9 @@ public:
                 // A number that does not parse keeps the value of the last use.
                 if (TRarEvads::TryStrToFloatDot(ATokens[Index + 1 + Operand], Value)) Slots[Operand] = Value;
             }
+            // A segment with a value beyond the range of a coordinate ends
+            // the path data here, as SVG's error rules say.
+            if (!SegmentFinite(Command, Slots)) break;
             Execute(Command, Slots);
             FPrevious = Command;
             Index += 1 + Count;
@@ -86,6 +90,32 @@ public:
     }
 
 private:
+    static bool Fits(Double AValue) { return std::abs(AValue) <= std::numeric_limits<Single>::max(); }
+
+    // True when every value and every point of the segment is a finite
+    // coordinate (NaN is not).
+    bool SegmentFinite(Char ACommand, const std::array<Double, 7>& S) const {
+        const bool Rel = ACommand >= u'a';
+        auto X = [&](Double AX) { return Fits(Rel ? AX + FCurrent.X : AX); };
+        auto Y = [&](Double AY) { return Fits(Rel ? AY + FCurrent.Y : AY); };
+        switch (UpCase(ACommand)) {
+        case u'H':
+            return X(S[0]);
+        case u'V':
+            return Y(S[0]);
+        case u'A':
+            return Fits(S[0]) && Fits(S[1]) && Fits(S[2]) && Fits(S[3]) && Fits(S[4]) && X(S[5]) && Y(S[6]);
+        case u'S':
+        case u'T':
+            if (!Fits(2.0 * FCurrent.X - FLastControl.X) || !Fits(2.0 * FCurrent.Y - FLastControl.Y))
+                return false;
+            break;
+        }
+        for (size_t Operand = 0; Operand + 1 < OperandCount(ACommand); Operand += 2)
+            if (!X(S[Operand]) || !Y(S[Operand + 1])) return false;
+        return true;
+    }
+
     TPointF Point(Double AX, Double AY, bool ARelative) const {
         const Double X = ARelative ? AX + FCurrent.X : AX;
         const Double Y = ARelative ? AY + FCurrent.Y : AY;
@@ -290,6 +320,8 @@ void TKelGraphicsSVGImport::AddEllipticalArc(TKelGraphicsPath* APath, const TPoi
                                              bool ALargeArc, bool ASweep) {
     constexpr Double Pi = std::numbers::pi;
     if (AStart == AEnd) return;
+    for (const Single Value : {AStart.X, AStart.Y, AEnd.X, AEnd.Y, ARx, ARy, ARotation})
+        if (!std::isfinite(Value)) return; // no arc through a point beyond the plane
     if (ARx == 0 || ARy == 0) {
         APath->AddLine(AStart, AEnd);
         return;

@@ -147,6 +147,10 @@ TEST(KelGraphicsSVGPathData, Arcs) {
         {u"M0 0 A10 0 0 0 1 20 0", "M0,0 L0,0 L20,0"},
         // An arc before the first move only moves the current point.
         {u"A10 10 0 0 1 20 0 l1 0 m0 0", "M21,0"},
+        // A segment with a value beyond the coordinate range ends the path data.
+        {u"M0 0 L1 1 a1 1 0 0 1 1e39 1 L5 5", "M0,0 L1,1"},
+        {u"M0 0 A1e39 1 0 0 1 5 5 L5 5", "M0,0"},
+        {u"M0 0 L1 1 h1e39 L5 5", "M0,0 L1,1"},
     };
     for (const TTextCase& Case : Cases)
         EXPECT_EQ(Parse(Case.Input), Case.Expected) << Narrow(Case.Input);

@@ -22,8 +22,9 @@ public:
 
     // Reads the file and its groupings. A grouping line short of areas gets
     // -1 for each missing one; a crop number or area that is not a whole
-    // number raises the conversion error. A file of comment lines only has
-    // no groupings.
+    // number raises the conversion error; a grouping line with fewer than
+    // the four values before the areas raises EReadError naming the line
+    // and the file. A file of comment lines only has no groupings.
     void Load(const String& FileName) override;
 
 protected:
