@@ -14,8 +14,6 @@
 
 namespace {
 
-const detail::TDbValue NullValue;
-
 // The number a stored value holds, for the numeric fields. A text that is
 // not a number raises the conversion error.
 bool StoredNumber(const detail::TDbValue& value, double& number) {

@@ -130,6 +130,16 @@ TEST(GifDecoding, TwoFramesWithTransparency) {
     EXPECT_EQ(frames[1].Image.Pixel(3, 3), 0xFF0000FFu);
 }
 
+TEST(GifDecoding, InterlacedRowsLandWhereThePlainFileHasThem) {
+    const auto interlaced = DecodeGif(FixtureBytes("gradient-interlaced.gif"));
+    const auto plain = DecodeGif(FixtureBytes("gradient.gif"));
+    ASSERT_EQ(interlaced.size(), 1u);
+    ASSERT_EQ(plain.size(), 1u);
+    EXPECT_EQ(interlaced[0].Image.Height, 11);
+    EXPECT_EQ(interlaced[0].Image.Pixels, plain[0].Image.Pixels);
+    EXPECT_NE(plain[0].Image.Pixel(0, 0), plain[0].Image.Pixel(0, 10)); // a gradient from top to bottom
+}
+
 TEST(IconDecoding, BitmapWithMaskAndPngImages) {
     const auto images = DecodeIconImages(FixtureBytes("grid.ico"));
     ASSERT_EQ(images.size(), 2u);
