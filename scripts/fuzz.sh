@@ -4,9 +4,11 @@
 # seconds (default 60), at most as many at once as the machine has cores
 # (VANDREL_FUZZ_JOBS to use fewer). Each target starts from its seed corpus
 # (fuzz/corpus/<target>/ of its library) and grows a working corpus in
-# build/fuzz/corpus/<target>/; faults go to build/fuzz/findings/<target>/.
-# Prints one line per target: executions, corpus size, findings. Exits
-# non-zero when any target found a fault.
+# build/fuzz/corpus/<target>/ (kept from run to run); faults go to
+# build/fuzz/findings/<target>/ (emptied at each run).
+# Prints one line per target: executions, corpus size, findings (crashes,
+# leaks, timeouts, memory exhaustion) and slow units (over 10 s, noted
+# only). Exits non-zero when any target found a fault.
 #
 #   scripts/fuzz.sh [seconds per target]
 set -euo pipefail
@@ -38,6 +40,13 @@ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build" --target fuzz_targets -j "$jobs"
 
 export ASAN_OPTIONS=detect_leaks=1
+# Stack traces of findings with function names and lines.
+for symbolizer in /usr/lib/llvm-16/bin/llvm-symbolizer /usr/bin/llvm-symbolizer; do
+  if [[ -x "$symbolizer" ]]; then
+    export ASAN_SYMBOLIZER_PATH="$symbolizer"
+    break
+  fi
+done
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # Runs one target; its log is build/fuzz/logs/<target>.log.
@@ -51,6 +60,7 @@ run_target() {
 }
 
 mapfile -t targets < "$build/fuzz/targets.txt"
+rm -rf "$build/findings" # each run reports its own findings; the corpora grow on
 running=0
 for line in "${targets[@]}"; do
   read -r name seeds <<<"$line"
@@ -64,14 +74,16 @@ done
 wait
 
 status=0
-printf '%-16s %14s %8s %9s\n' target executions corpus findings
+printf '%-18s %12s %8s %9s %11s\n' target executions corpus findings slow-units
 for line in "${targets[@]}"; do
   read -r name _ <<<"$line"
   log="$build/logs/$name.log"
   executions=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)
   corpus=$(find "$build/corpus/$name" -type f | wc -l)
-  findings=$(find "$build/findings/$name" -type f | wc -l)
+  # Crashes, leaks, timeouts and memory exhaustion; slow units are only noted.
+  findings=$(find "$build/findings/$name" -type f -regex '.*/\(crash\|leak\|timeout\|oom\)-.*' | wc -l)
+  slow=$(find "$build/findings/$name" -type f -name 'slow-unit-*' | wc -l)
   (( findings > 0 )) && status=1
-  printf '%-16s %14s %8s %9s\n' "$name" "${executions:-?}" "$corpus" "$findings"
+  printf '%-18s %12s %8s %9s %11s\n' "$name" "${executions:-?}" "$corpus" "$findings" "$slow"
 done
 exit $status
