@@ -318,10 +318,12 @@ public:
 
 protected:
     void Paint() override;
-
-private:
+    // Whether the mouse or the space bar holds the button down now.
+    bool Pressed() const { return FPressed; }
     // Whether Enter presses this button now.
     bool AnswersEnter() const;
+
+private:
 
     bool FDefault = false;
     bool FCancel = false;
