@@ -508,9 +508,22 @@ const TDbValue& TDataSet::FieldData(const TField& Field) const {
     CheckActive();
     if (Field.FieldNo() < 0) DatabaseError(Format(u"Field '%s' not found", {Field.FieldName()}));
     const auto Column = static_cast<size_t>(Field.FieldNo());
+    if (FPeek >= 0) return FView[static_cast<size_t>(FPeek)]->Values[Column];
     if (FState == dsEdit || FState == dsInsert) return FEditBuffer->Values[Column];
     if (FCurrent < 0) return NoValue;
     return FView[static_cast<size_t>(FCurrent)]->Values[Column];
+}
+
+String TDataSet::DisplayTextAt(Integer RecNo, const TField& Field) const {
+    CheckActive();
+    if (RecNo < 1 || RecNo > static_cast<Integer>(FView.size())) return String();
+    if (RecNo - 1 == FCurrent) return Field.DisplayText(); // with the edits of an edited record
+    struct TPeek {
+        Integer& Slot;
+        ~TPeek() { Slot = -1; }
+    } Peek{FPeek};
+    FPeek = RecNo - 1;
+    return Field.DisplayText();
 }
 
 void TDataSet::SetFieldData(TField& Field, TDbValue Value) {

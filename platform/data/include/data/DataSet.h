@@ -101,6 +101,11 @@ public:
     TField* FieldByName(const String& FieldName) const; // raises when there is none
     TField* FindField(const String& FieldName) const;   // null when there is none
 
+    // The display text of a field in record RecNo (from 1) of those shown,
+    // read without moving the cursor or telling anyone (for grids that draw
+    // many records). Empty for a RecNo that names no record.
+    String DisplayTextAt(Integer RecNo, const TField& Field) const;
+
     // Filter: shows only the records that match the text while Filtered.
     const String& Filter() const { return FFilter; }
     void SetFilter(const String& Value);
@@ -165,6 +170,7 @@ private:
     std::vector<std::unique_ptr<detail::TDbRecord>> FRecords; // all records, in order
     std::vector<detail::TDbRecord*> FView;                    // the ones the filter lets through
     Integer FCurrent = -1;                                    // index into FView
+    mutable Integer FPeek = -1; // the record DisplayTextAt reads (index into FView), -1 otherwise
     bool FBof = true;
     bool FEof = true;
     std::unique_ptr<detail::TDbRecord> FEditBuffer;
