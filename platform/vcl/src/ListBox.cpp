@@ -6,6 +6,7 @@
 #include "rtl/TextCompare.h"
 #include "vcl/StdCtrls.h"
 #include "windowing/Input.h"
+#include "windowing/Timers.h"
 #include "windowing/ScrollBar.h"
 
 #include <algorithm>
@@ -408,10 +409,19 @@ void TCustomListBox::WndProc(TMessage& Message) {
         return;
     case WM_CHAR: {
         TCustomControl::WndProc(Message);
-        // A letter moves to the next item starting with it.
         Char Typed = Char(Message.WParam);
         if (Typed < u' ') return;
-        Integer Found = FindItemWithPrefix(*FItems, String(1, Typed), FItemIndex);
+        // Within the pause the typed text grows and the current item may
+        // match it; after it the search starts with the next item.
+        constexpr UInt64 SearchPause = 1000;
+        UInt64 Now = GetTickCount64();
+        bool Continued = !FSearchText.empty() && Now - FSearchTick <= SearchPause;
+        FSearchTick = Now;
+        FSearchText = Continued ? FSearchText + Typed : String(1, Typed);
+        Integer Found = FindItemWithPrefix(*FItems, FSearchText, Continued ? FItemIndex - 1 : FItemIndex);
+        // The same letter typed again steps through the items starting with it.
+        if (Found < 0 && std::all_of(FSearchText.begin(), FSearchText.end(), [&](Char C) { return C == Typed; }))
+            Found = FindItemWithPrefix(*FItems, String(1, Typed), FItemIndex);
         if (Found >= 0) UserSelect(Found, false, false);
         return;
     }

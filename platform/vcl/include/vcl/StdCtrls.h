@@ -469,6 +469,9 @@ using TDrawItemEvent =
 using TMeasureItemEvent = std::function<void(TWinControl* Control, Integer Index, Integer& Height)>;
 
 // A list of strings to choose from: one item, or with MultiSelect several.
+// Characters typed within a second of each other search for the first item
+// that starts with all of them; after a pause the search starts afresh from
+// the item after the current one.
 // ItemIndex is the item with the focus (and, in a single-selection list,
 // the selected one). Every change of the selection by the user, with the
 // mouse or the keys, runs OnClick.
@@ -550,6 +553,8 @@ private:
     bool FMultiSelect = false;
     TListBoxStyle FStyle = lbStandard;
     bool FTracking = false;
+    String FSearchText;      // what was typed within the search pause
+    UInt64 FSearchTick = 0;  // when the last character came
 };
 
 class TListBox : public TCustomListBox {
