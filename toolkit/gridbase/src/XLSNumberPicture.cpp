@@ -420,6 +420,8 @@ std::optional<String> RenderNumberPicture(std::u16string_view section, double x,
             break;
         }
     }
+    // "%" can carry a finite value past the double range.
+    if (!std::isfinite(a)) return UnshowableValue(section);
     const TDigits digits = DecimalDigits(a, std::min<std::size_t>(decimals.Kinds.size(), 300));
     const bool negative = x < 0 && !absolute && !(AllZero(digits.Integer) && AllZero(digits.Fraction));
     WriteRun(integer, digits.Integer, false, group, out);

@@ -128,6 +128,7 @@ TEST_F(XLSFormat, ValuesThatCannotBeShownFillTheFormatWithHashes) {
         {-1e300, u"[mm]:ss", u"#######"},
         {std::nan(""), u"[h]", u"###"},
         {std::numeric_limits<double>::infinity(), u"0.00", u"####"},
+        {std::numeric_limits<double>::max(), u"0.00+?%", u"#######"},
     });
 }
 
