@@ -68,9 +68,7 @@ protected:
         Pump();
     }
     void Key(Word VirtualKey, bool Shift = false) {
-        if (Shift) headless::PressKey(VK_SHIFT);
-        headless::TypeKey(VirtualKey);
-        if (Shift) headless::ReleaseKey(VK_SHIFT);
+        headless::TypeKeyWith(VirtualKey, Shift, false);
         Pump();
     }
     void Type(const String& Text) {

@@ -56,6 +56,13 @@ void ReleaseKey(Integer VirtualKey) {
 void TypeKey(Integer VirtualKey) {
     Backend->TypeKey(VirtualKey);
 }
+void TypeKeyWith(Integer VirtualKey, bool Shift, bool Ctrl) {
+    if (Ctrl) PressKey(winapi::VK_CONTROL);
+    if (Shift) PressKey(winapi::VK_SHIFT);
+    TypeKey(VirtualKey);
+    if (Shift) ReleaseKey(winapi::VK_SHIFT);
+    if (Ctrl) ReleaseKey(winapi::VK_CONTROL);
+}
 void TypeText(const String& Text) {
     Backend->TypeText(Text);
 }

@@ -22,6 +22,8 @@ void Wheel(Integer Delta);
 void PressKey(Integer VirtualKey);
 void ReleaseKey(Integer VirtualKey);
 void TypeKey(Integer VirtualKey);
+// Types a key with Ctrl and Shift held as asked.
+void TypeKeyWith(Integer VirtualKey, bool Shift, bool Ctrl);
 void TypeText(const String& Text);
 // Runs when the message loop would wait for input that nothing will inject.
 void SetIdleHandler(std::function<void()> Handler);

@@ -97,11 +97,7 @@ protected:
         Pump();
     }
     void Key(Integer VirtualKey, bool Shift = false, bool Ctrl = false) {
-        if (Shift) headless::PressKey(VK_SHIFT);
-        if (Ctrl) headless::PressKey(VK_CONTROL);
-        headless::TypeKey(VirtualKey);
-        if (Ctrl) headless::ReleaseKey(VK_CONTROL);
-        if (Shift) headless::ReleaseKey(VK_SHIFT);
+        headless::TypeKeyWith(VirtualKey, Shift, Ctrl);
         Pump();
     }
     static void SetClipboardText(const String& Text) {

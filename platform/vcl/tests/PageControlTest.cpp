@@ -38,11 +38,7 @@ TPages NewPages(TForm* Form, TLog& Log) {
 }
 
 void CtrlTab(bool Shift) {
-    headless::PressKey(VK_CONTROL);
-    if (Shift) headless::PressKey(VK_SHIFT);
-    headless::TypeKey(VK_TAB);
-    if (Shift) headless::ReleaseKey(VK_SHIFT);
-    headless::ReleaseKey(VK_CONTROL);
+    headless::TypeKeyWith(VK_TAB, Shift, true);
 }
 
 } // namespace
