@@ -3,13 +3,19 @@
 #include "grid/AppearanceSettings.h"
 #include "grid/BackGround.h"
 #include "grid/BalloonSettings.h"
+#include "grid/CellNode.h"
 #include "grid/ColumnSize.h"
 #include "grid/ControlLook.h"
 #include "grid/DragDropSettings.h"
+#include "grid/FilterSettings.h"
 #include "grid/FloatingFooter.h"
+#include "grid/GridItem.h"
+#include "grid/Grouping.h"
 #include "grid/HTMLSettings.h"
 #include "grid/HoverButtons.h"
 #include "grid/PrintSettings.h"
+#include "grid/SizeWhileTyping.h"
+#include "grid/SortSettings.h"
 
 void RegisterGridSettingsClasses() {
     RegisterClasses({
@@ -31,5 +37,14 @@ void RegisterGridSettingsClasses() {
         &TColumnSize::StaticClassInfo(),
         &TFloatingFooter::StaticClassInfo(),
         &THTMLSettings::StaticClassInfo(),
+        &TGridItem::StaticClassInfo(),
+        &TSortSettings::StaticClassInfo(),
+        &TCellNode::StaticClassInfo(),
+        &TGrouping::StaticClassInfo(),
+        &TFilterData::StaticClassInfo(),
+        &TFilter::StaticClassInfo(),
+        &TFilterDropDown::StaticClassInfo(),
+        &TFilterEdit::StaticClassInfo(),
+        &TSizeWhileTyping::StaticClassInfo(),
     });
 }

@@ -58,4 +58,13 @@ public:
 
     // Stretch the columns again after a change of the column-size settings.
     virtual void ReStretchColumns() = 0;
+
+    // Repaint one row of the grid (nothing for a row outside it).
+    virtual void RepaintRow(Integer /*ARow*/) { Repaint(); }
+    // Repaint one cell (displayed column and row).
+    virtual void RepaintCell(Integer /*ACol*/, Integer /*ARow*/) { Repaint(); }
+    // The grid holds tree nodes (the node column may not change then).
+    virtual bool GridHasNodes() const { return false; }
+    // The grid is being destroyed: change reports need no repaint.
+    virtual bool IsDestroying() const { return false; }
 };
