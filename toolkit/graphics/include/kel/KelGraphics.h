@@ -427,6 +427,38 @@ public:
                         AScaleFactor);
     }
 
+    // Glyph buttons: a button face (as DrawButton) with a glyph over it. With
+    // AAdaptToStyle the glyph is drawn in DefaultGlyphColor at AScaleFactor;
+    // without, it is the program's glyph picture (nothing when it is missing).
+    void DrawCloseButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled,
+                         bool AAdaptToStyle = false, Single AScaleFactor = 1);
+    void DrawCloseButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled,
+                         bool AAdaptToStyle = false, Single AScaleFactor = 1) {
+        DrawCloseButton(RectToRectF(ARect), ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+    }
+    void DrawExpanderButton(const TRectF& ARect, TKelGraphicsExpanderState AState, bool ADown, bool AFocused,
+                            bool AEnabled, bool AAdaptToStyle = false, Single AScaleFactor = 1);
+    void DrawExpanderButton(const TRect& ARect, TKelGraphicsExpanderState AState, bool ADown, bool AFocused,
+                            bool AEnabled, bool AAdaptToStyle = false, Single AScaleFactor = 1) {
+        DrawExpanderButton(RectToRectF(ARect), AState, ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+    }
+    void DrawCompactButton(const TRectF& ARect, TKelGraphicsCompactState AState, bool ADown, bool AFocused,
+                           bool AEnabled, bool AAdaptToStyle = false, Single AScaleFactor = 1);
+    void DrawCompactButton(const TRect& ARect, TKelGraphicsCompactState AState, bool ADown, bool AFocused,
+                           bool AEnabled, bool AAdaptToStyle = false, Single AScaleFactor = 1) {
+        DrawCompactButton(RectToRectF(ARect), AState, ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+    }
+    // The arrow sits at the right end of the rectangle unless ACenter (or the
+    // rectangle is too narrow for it), then in its middle.
+    void DrawDropDownButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled, bool ACenter,
+                            bool AAdaptToStyle = false, Single AScaleFactor = 1);
+    void DrawDropDownButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool ACenter,
+                            bool AAdaptToStyle = false, Single AScaleFactor = 1) {
+        DrawDropDownButton(RectToRectF(ARect), ADown, AFocused, AEnabled, ACenter, AAdaptToStyle, AScaleFactor);
+    }
+    // A gradient rectangle with the word "Sample" on ACanvas.
+    static void DrawSample(TCanvas* ACanvas, const TRectF& ARect);
+
     // The class-wide colours of the adapting painters, shared by all objects.
     static TColor DefaultGlyphColor;
     static TColor DefaultButtonBorderColor;
