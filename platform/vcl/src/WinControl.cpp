@@ -18,6 +18,14 @@ const TClassInfo& TWinControl::StaticClassInfo() {
         TClassBuilder<TWinControl, TControl>()
             .Property(u"DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
             .Default(false)
+            .Property(u"Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+            .Default(true)
+            .Property(u"ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D)
+            .Default(true)
+            .Property(u"BevelKind", &TWinControl::BevelKind, &TWinControl::SetBevelKind)
+            .Default(bkNone)
+            .Property(u"StyleElements", &TWinControl::StyleElements, &TWinControl::SetStyleElements)
+            .Default(TStyleElements{seFont, seClient, seBorder})
             .Property(u"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
             .Property(u"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
             .Default(false)
@@ -220,6 +228,31 @@ void TWinControl::SetTabOrder(Integer Value) {
         List.push_back(this);
     else
         List.insert(List.begin() + Value, this);
+}
+
+bool TWinControl::Ctl3D() const {
+    if (FParentCtl3D && Parent()) return Parent()->Ctl3D();
+    return FCtl3D;
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+    const bool Old = Ctl3D();
+    FCtl3D = Value;
+    FParentCtl3D = false;
+    if (Old != Value) Invalidate();
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    if (FParentCtl3D == Value) return;
+    const bool Old = Ctl3D();
+    FParentCtl3D = Value;
+    if (Old != Ctl3D()) Invalidate();
+}
+
+void TWinControl::SetBevelKind(TBevelKind Value) {
+    if (FBevelKind == Value) return;
+    FBevelKind = Value;
+    Invalidate();
 }
 
 void TWinControl::SetDoubleBuffered(bool Value) {

@@ -138,6 +138,21 @@ TEST_F(VclTest, ControlTakesItsParentsLookWhenInserted) {
     EXPECT_TRUE(Child->ShowHint());
 }
 
+TEST_F(VclTest, Ctl3DFollowsTheParentUntilSetOnTheControl) {
+    TForm* Form = NewForm();
+    auto* Child = new TLogControl(Form, Log, u"child", Form, Bounds(0, 0, 10, 10));
+    EXPECT_TRUE(Child->Ctl3D());
+    Form->SetCtl3D(false);
+    EXPECT_FALSE(Child->Ctl3D());
+    Child->SetCtl3D(true);
+    EXPECT_FALSE(Child->ParentCtl3D());
+    EXPECT_TRUE(Child->Ctl3D());
+    Child->SetParentCtl3D(true);
+    EXPECT_FALSE(Child->Ctl3D());
+    EXPECT_EQ(Child->BevelKind(), bkNone);
+    EXPECT_EQ(Child->StyleElements(), TStyleElements({seFont, seClient, seBorder}));
+}
+
 // ---- Alignment ----
 
 TEST_F(VclTest, AlignmentFillsTheParentBarsFirstThenTheClient) {

@@ -34,6 +34,13 @@ RTL_SET_INFO(TAnchors)
 
 RTL_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 
+// The bevel a windowed control may draw round its client area.
+RTL_ENUM(TBevelKind, bkNone, bkTile, bkSoft, bkFlat)
+// The parts of a control a style may paint.
+RTL_ENUM(TStyleElement, seFont, seClient, seBorder)
+using TStyleElements = TSet<TStyleElement>;
+RTL_SET_INFO(TStyleElements)
+
 // bsNone and bsSingle are the border styles of controls; forms have them all.
 RTL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 using TBorderStyle = TFormBorderStyle;
@@ -445,6 +452,19 @@ public:
     void SetDoubleBuffered(bool Value);
     TBrush* Brush() const { return FBrush.get(); }
 
+    // ---- Look flags that controls read when they draw their frames ----
+    // The three-dimensional look; while ParentCtl3D is on, the parent's.
+    bool Ctl3D() const;
+    // Stores the look and switches ParentCtl3D off.
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind Value);
+    // The parts a style would paint (no style is ever active here).
+    TStyleElements StyleElements() const { return FStyleElements; }
+    void SetStyleElements(TStyleElements Value) { FStyleElements = Value; }
+
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
     TRect ClientRect() const override;
     TPoint ClientOrigin() const override;
@@ -545,6 +565,10 @@ private:
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
     bool FDoubleBuffered = false;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    TBevelKind FBevelKind = bkNone;
+    TStyleElements FStyleElements{seFont, seClient, seBorder};
     Integer FAlignLevel = 0;
     std::unique_ptr<TBrush> FBrush;
 };
