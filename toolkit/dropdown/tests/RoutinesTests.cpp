@@ -104,7 +104,7 @@ TEST(DropDownRoutines, HexadecimalDigitsAndSeparators) {
     EXPECT_EQ(CaseFold(u"abc", true), u"abc");
 }
 
-TEST(DropDownRoutines, TruncateKeepsAFittingTextAndEndsACutOneWithAnEllipsis) {
+TEST_F(DropDownTest, TruncateKeepsAFittingTextAndEndsACutOneWithAnEllipsis) {
     auto Bitmap = Surface(10, 10);
     TCanvas* Canvas = Bitmap->Canvas();
     String Result;
@@ -121,7 +121,7 @@ TEST(DropDownRoutines, TruncateKeepsAFittingTextAndEndsACutOneWithAnEllipsis) {
     EXPECT_EQ(Result, Long); // nothing fits: the whole text
 }
 
-TEST(DropDownRoutines, MeasuringAnEmptyTextGivesNothing) {
+TEST_F(DropDownTest, MeasuringAnEmptyTextGivesNothing) {
     auto Bitmap = Surface(10, 10);
     TSize Size{5, 5};
     MeasureText(Bitmap->Canvas(), u"", Size);
