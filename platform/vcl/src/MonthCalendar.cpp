@@ -281,7 +281,7 @@ void TMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
 
 void TMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     if (Button == mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
+        if (TakesFocusOnClick() && CanFocus() && !Focused()) SetFocus();
         TPoint At{X, Y};
         if (PtInRect(PreviousButton(), At)) {
             SetShownMonth(IncMonth(FShown, -1));
@@ -316,6 +316,16 @@ void TMonthCalendar::WndProc(TMessage& Message) {
     case WM_KILLFOCUS:
         TCustomControl::WndProc(Message);
         Invalidate();
+        return;
+    case WM_STYLECHANGED:
+        // A style set on the window from outside shows or hides the today marks.
+        TCustomControl::WndProc(Message);
+        if (Integer(Message.WParam) == GWL_STYLE && Message.LParam) {
+            DWORD Style = reinterpret_cast<const STYLESTRUCT*>(Message.LParam)->styleNew;
+            FShowToday = (Style & MCS_NOTODAY) == 0;
+            FShowTodayCircle = (Style & MCS_NOTODAYCIRCLE) == 0;
+            Invalidate();
+        }
         return;
     default:
         TCustomControl::WndProc(Message);

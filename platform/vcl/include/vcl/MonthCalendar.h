@@ -80,6 +80,9 @@ protected:
     // The user picked a date: refused outside the range; otherwise set,
     // shown and announced.
     virtual void UserSelect(TDateTime Value);
+    // Whether a click gives the calendar the focus (not for a pop-up that
+    // leaves the keys with its owner).
+    virtual bool TakesFocusOnClick() const { return true; }
 
 private:
     struct TLayout {
