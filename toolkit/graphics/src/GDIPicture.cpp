@@ -61,6 +61,11 @@ void TGDIPPicture::LoadFromResourceName(HINSTANCE Instance, const String& ResNam
         LoadFromStream(Resource.get());
 }
 
+void TGDIPPicture::LoadFromResourceID(HINSTANCE Instance, Integer ResID) {
+    const std::unique_ptr<TMemoryStream> Resource = KelPictureBytes::ResourceByID(Instance, ResID);
+    LoadFromStream(Resource.get());
+}
+
 void TGDIPPicture::LoadFromURL(const String& URL) {
     String Rest;
     if (KelPictureBytes::StripPrefix(URL, u"RES://", Rest)) {

@@ -66,6 +66,11 @@ void THTMLPicture::LoadFromResourceName(HINSTANCE Instance, const String& ResNam
         LoadFromStream(Resource.get());
 }
 
+void THTMLPicture::LoadFromResourceID(HINSTANCE Instance, Integer ResID) {
+    const std::unique_ptr<TMemoryStream> Resource = KelPictureBytes::ResourceByID(Instance, ResID);
+    LoadFromStream(Resource.get());
+}
+
 void THTMLPicture::LoadFromURL(const String& url) {
     String Rest;
     if (KelPictureBytes::StripPrefix(url, u"RES://", Rest)) {

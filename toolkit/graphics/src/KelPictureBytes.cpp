@@ -2,6 +2,8 @@
 
 #include "graphics/Graphic.h"
 #include "kel/RarEvads.h"
+#include "rtl/Convert.h"
+#include "rtl/Exception.h"
 #include "rtl/StringUtils.h"
 
 #include <new>
@@ -73,6 +75,13 @@ void StretchDrawBitmap(TCanvas* ACanvas, const TRect& Rect, const TMemoryStream&
 
 std::unique_ptr<TMemoryStream> Resource(HINSTANCE Instance, const String& ResName) {
     return TRarEvads::GetResourceStream(ResName, Instance);
+}
+
+std::unique_ptr<TMemoryStream> ResourceByID(HINSTANCE Instance, Integer ResID) {
+    const String Name = u"#" + IntToStr(ResID);
+    std::unique_ptr<TMemoryStream> Stream = TRarEvads::GetResourceStream(Name, Instance);
+    if (!Stream) throw EResNotFound(u"Resource " + Name + u" not found");
+    return Stream;
 }
 
 bool StripPrefix(const String& URL, const String& Prefix, String& Rest) {

@@ -30,6 +30,9 @@ void StretchDrawBitmap(TCanvas* ACanvas, const TRect& Rect, const TMemoryStream&
 
 // The module resource of that name as a stream; null when there is none.
 std::unique_ptr<TMemoryStream> Resource(HINSTANCE Instance, const String& ResName);
+// The resource numbered ResID (its name is "#" and the number); raises
+// EResNotFound when there is none.
+std::unique_ptr<TMemoryStream> ResourceByID(HINSTANCE Instance, Integer ResID);
 // The rest of URL after Prefix when URL starts with it, ignoring case.
 bool StripPrefix(const String& URL, const String& Prefix, String& Rest);
 

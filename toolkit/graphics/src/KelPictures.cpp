@@ -1,4 +1,5 @@
 #include "graphics/Picture.h"
+#include "kel/KelBitmap.h"
 #include "kel/KelTypes.h"
 #include "kel/RarEvads.h"
 
@@ -15,4 +16,10 @@ void LoadBitmapFromResource(TPicture* APicture, const String& AResourceName, HIN
     const std::unique_ptr<TMemoryStream> stream =
         TRarEvads::GetResourceStream(AResourceName, AInstance ? AInstance : TRarEvads::GetHInstance());
     if (stream) APicture->LoadFromStream(stream.get());
+}
+
+std::unique_ptr<TKelBitmap> CreateBitmapFromResource(const String& AResourceName, HINSTANCE AInstance) {
+    auto Picture = std::make_unique<TKelBitmap>();
+    LoadBitmapFromResource(Picture.get(), AResourceName, AInstance);
+    return Picture;
 }

@@ -1,6 +1,7 @@
 // Picture-format sniffing and pictures to and from encoded text.
 
 #include "graphics/Picture.h"
+#include "kel/KelBitmap.h"
 #include "kel/RarEvads.h"
 #include "rtl/Exception.h"
 
@@ -121,4 +122,16 @@ void TRarEvads::LoadBitmapFromHexStr(const String& AHexStr, TPicture* ABitmap) {
     TBytesStream stream(bytes);
     graphic->LoadFromStream(&stream);
     ABitmap->SetGraphic(graphic.get());
+}
+
+std::unique_ptr<TKelBitmap> TRarEvads::CreateBitmapFromBase64(const String& ABase64, bool AURL) {
+    auto Picture = std::make_unique<TKelBitmap>();
+    LoadBitmapFromBase64(ABase64, Picture.get(), AURL);
+    return Picture;
+}
+
+std::unique_ptr<TKelBitmap> TRarEvads::CreateBitmapFromHexStr(const String& AHexStr) {
+    auto Picture = std::make_unique<TKelBitmap>();
+    LoadBitmapFromHexStr(AHexStr, Picture.get());
+    return Picture;
 }

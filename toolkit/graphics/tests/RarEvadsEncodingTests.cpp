@@ -1,4 +1,6 @@
 #include "graphics/Picture.h"
+#include "kel/KelBitmap.h"
+#include "kel/KelTypes.h"
 #include "kel/RarEvads.h"
 #include "rtl/Exception.h"
 
@@ -143,6 +145,12 @@ TEST(RarEvadsEncodings, PicturesAsText) {
     // Unknown data leaves the picture alone.
     TRarEvads::LoadBitmapFromHexStr(u"12345678", &fromHex);
     EXPECT_EQ(fromHex.Width(), 3);
+
+    // The same as new pictures.
+    EXPECT_EQ(TRarEvads::CreateBitmapFromHexStr(hex)->Height(), 2);
+    EXPECT_EQ(TRarEvads::CreateBitmapFromBase64(TRarEvads::SaveBitmapToBase64(&picture, true), true)->Width(),
+              3);
+    EXPECT_TRUE(IsPictureEmpty(TRarEvads::CreateBitmapFromHexStr(u"12345678").get()));
 }
 
 } // namespace

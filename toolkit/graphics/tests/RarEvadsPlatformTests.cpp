@@ -1,6 +1,9 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GraphicsObjects.h"
 #include "graphics/Picture.h"
+#include "kel/GDIPicture.h"
+#include "kel/KelBitmap.h"
+#include "kel/PictureContainer.h"
 #include "kel/RarEvads.h"
 #include "os/Shell.h"
 #include "rtl/Exception.h"
@@ -108,6 +111,35 @@ TEST(RarEvadsResources, PicturesFromAModulesResources) {
     TBitmap empty;
     picture.SetGraphic(&empty);
     EXPECT_TRUE(IsPictureEmpty(&picture));
+}
+
+TEST(RarEvadsResources, NewPicturesFromResources) {
+    EXPECT_TRUE(CreateBitmapFromResource(u"KelGRAPHICSCLOSESVG")->HasSVG());
+    const std::unique_ptr<TKelBitmap> missing = CreateBitmapFromResource(u"MISSING");
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(IsPictureEmpty(missing.get()));
+}
+
+// A numbered resource is the one named "#" and the number; a missing one raises.
+TEST(RarEvadsResources, PicturesByResourceNumber) {
+    const std::string svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="6" height="5"><rect width="6" height="5"/></svg>)";
+    const TResourceModule module({{u"#7", std::span(reinterpret_cast<const Byte*>(svg.data()), svg.size())}});
+    TGDIPPicture gdip;
+    gdip.LoadFromResourceID(&module, 7);
+    EXPECT_EQ(gdip.Width(), 6);
+    THTMLPicture html;
+    html.LoadFromResourceID(&module, 7);
+    EXPECT_EQ(html.Height(), 5);
+    for (auto Load : {+[](const TResourceModule* M) { TGDIPPicture().LoadFromResourceID(M, 8); },
+                      +[](const TResourceModule* M) { THTMLPicture().LoadFromResourceID(M, 8); }}) {
+        try {
+            Load(&module);
+            ADD_FAILURE() << "no error for a missing resource";
+        } catch (const EResNotFound& e) {
+            EXPECT_EQ(e.Message(), u"Resource #8 not found");
+        }
+    }
 }
 
 } // namespace

@@ -11,8 +11,11 @@
 #include "kel/Resources.h"
 #include "rtl/Types.h"
 
+#include <memory>
+
 class TPicture;
 class TGraphic;
+class TKelBitmap;
 
 struct TPointF {
     Single X = 0;
@@ -101,6 +104,9 @@ TGraphic* PictureGraphic(const TPicture* APicture);
 // unchanged when there is no such resource. Data no picture class reads
 // raises EInvalidGraphic.
 void LoadBitmapFromResource(TPicture* APicture, const String& AResourceName, HINSTANCE AInstance = nullptr);
+// A new picture holder loaded by LoadBitmapFromResource (empty when the
+// module has no such resource).
+std::unique_ptr<TKelBitmap> CreateBitmapFromResource(const String& AResourceName, HINSTANCE AInstance = nullptr);
 
 // --- Characters -------------------------------------------------------------
 

@@ -51,6 +51,9 @@ public:
     void WriteData(TStream* Stream) const { SaveToStream(Stream); }
     // Nothing when the module has no resource of that name.
     void LoadFromResourceName(HINSTANCE Instance, const String& ResName);
+    // The resource numbered ResID (named "#" and the number); EResNotFound
+    // when the module has none.
+    void LoadFromResourceID(HINSTANCE Instance, Integer ResID);
     // "RES://name" loads the program's resource, "FILE://path" the file;
     // any other address is only remembered (Asynch off) or marks the picture
     // Busy (Asynch on, once): downloading is not done.

@@ -11,6 +11,7 @@
 #include "rtl/FormatSettings.h"
 #include "rtl/Stream.h"
 #include "rtl/Types.h"
+#include "vcl/Dialogs.h"
 
 #include <array>
 #include <memory>
@@ -18,6 +19,9 @@
 #include <vector>
 
 class TComponent;
+class TControl;
+class TCustomForm;
+class TKelBitmap;
 class TStrings;
 class TStringList;
 class TPicture;
@@ -166,6 +170,9 @@ public:
     static void LoadBitmapFromBase64(const String& ABase64, TPicture* ABitmap, bool AURL);
     // The picture loaded from hexadecimal data; left alone for an unknown format.
     static void LoadBitmapFromHexStr(const String& AHexStr, TPicture* ABitmap);
+    // A new picture loaded as LoadBitmapFromBase64 and LoadBitmapFromHexStr do.
+    static std::unique_ptr<TKelBitmap> CreateBitmapFromBase64(const String& ABase64, bool AURL);
+    static std::unique_ptr<TKelBitmap> CreateBitmapFromHexStr(const String& AHexStr);
     // The picture as JPEG data of quality round(AQuality * 100) (AQuality from
     // 0 to 1), transparent parts over ABackgroundColor (white for clNone or
     // -1); a JPEG picture is copied as it is. Null for a picture without a
@@ -187,8 +194,33 @@ public:
     // ASize is a pixel size at 96 pixels per inch: the font gets the nearest
     // whole point size, as a negative height.
     static void SetFontSize(TFont* AFont, Single ASize);
+    // Rescales the control (and its children) from its form's pixels per
+    // inch to ADPI; a form keeps ADPI as its pixels per inch. Nothing for null.
+    static void ScaleForDPI(TControl* AControl, Integer ADPI);
+    // Every control of the form but forms, children first, gets its font
+    // height at 96 pixels per inch; then the form scales to the screen's
+    // pixels per inch. Nothing for null.
+    static void ScaleForCurrentDPI(TCustomForm* AForm);
     // The font families of the screen, sorted, each name once.
     static void GetFonts(TStringList* FontList);
+
+    // --- Components ----------------------------------------------------------------
+
+    // The first form among the component's owners (not the component itself).
+    static TCustomForm* GetOwnerForm(const TComponent* AComponent);
+    // The control's top-level parent form.
+    static TCustomForm* GetParentForm(const TControl* AControl);
+    // A new component of the same class without owner and with an empty name,
+    // holding the source's published properties; the caller frees it with Free.
+    // Null for null.
+    static TComponent* Clone(TComponent* AComponent);
+
+    // --- Message boxes -----------------------------------------------------------
+
+    // An information box with an OK button; the box's modal result.
+    static Integer Message(const String& AMessage);
+    static Integer Message(const String& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons,
+                           Integer AHelpContext = 0);
 
     // --- Folders -----------------------------------------------------------------
 

@@ -1,0 +1,93 @@
+// Components and forms: finding a component's form, rescaling a control or
+// form to a resolution, cloning a component through its published
+// properties, and message boxes.
+
+#include "graphics/DeviceContext.h"
+#include "kel/KelPersistence.h"
+#include "kel/RarEvads.h"
+#include "rtl/MathUtils.h"
+#include "vcl/Forms.h"
+
+namespace {
+
+constexpr Integer DesignPixelsPerInch = 96;
+
+// Children first, then the control itself; forms inside the tree are
+// passed over but their controls are not.
+template <class F>
+void ForEachControlBottomUp(TControl* AControl, F&& AVisit) {
+    if (auto* Parent = dynamic_cast<TWinControl*>(AControl))
+        for (Integer I = 0; I < Parent->ControlCount(); ++I)
+            ForEachControlBottomUp(Parent->Controls(I), AVisit);
+    if (!dynamic_cast<TCustomForm*>(AControl)) AVisit(AControl);
+}
+
+} // namespace
+
+TCustomForm* TRarEvads::GetOwnerForm(const TComponent* AComponent) {
+    for (TComponent* Owner = AComponent ? AComponent->Owner() : nullptr; Owner; Owner = Owner->Owner())
+        if (auto* Form = dynamic_cast<TCustomForm*>(Owner)) return Form;
+    return nullptr;
+}
+
+TCustomForm* TRarEvads::GetParentForm(const TControl* AControl) {
+    return AControl ? ::GetParentForm(AControl, true) : nullptr;
+}
+
+void TRarEvads::ScaleForDPI(TControl* AControl, Integer ADPI) {
+    if (!AControl || ADPI <= 0) return;
+    auto* Form = dynamic_cast<TCustomForm*>(AControl);
+    if (!Form) Form = ::GetParentForm(AControl, true);
+    const Integer Current = Form ? Form->PixelsPerInch() : ScreenPixelsPerInch();
+    if (Current > 0 && Current != ADPI) AControl->ChangeScale(ADPI, Current);
+    if (auto* Self = dynamic_cast<TCustomForm*>(AControl)) Self->SetPixelsPerInch(ADPI);
+}
+
+void TRarEvads::ScaleForCurrentDPI(TCustomForm* AForm) {
+    if (!AForm) return;
+    ForEachControlBottomUp(AForm, [](TControl* AControl) {
+        TFont* Font = AControl->Font();
+        if (Font && Font->PixelsPerInch() > 0)
+            Font->SetHeight(MulDivInt(Font->Height(), DesignPixelsPerInch, Font->PixelsPerInch()));
+    });
+    ScaleForDPI(AForm, ScreenPixelsPerInch());
+}
+
+TComponent* TRarEvads::Clone(TComponent* AComponent) {
+    if (!AComponent) return nullptr;
+    // The copy is written without its name, so that it may live beside the
+    // source; the source gets its name back whatever happens.
+    TMemoryStream Saved;
+    const String Name = AComponent->Name();
+    AComponent->SetName(String());
+    try {
+        TKelPersistence::SaveSettingsToStream(AComponent, &Saved);
+    } catch (...) {
+        AComponent->SetName(Name);
+        throw;
+    }
+    AComponent->SetName(Name);
+    TObject* Made = AComponent->ClassType().CreateInstance(nullptr);
+    auto* Copy = dynamic_cast<TComponent*>(Made);
+    if (!Copy) {
+        Free(Made);
+        return nullptr;
+    }
+    try {
+        Saved.SetPosition(0);
+        TKelPersistence::LoadSettingsFromStream(Copy, &Saved);
+    } catch (...) {
+        Free(Copy);
+        throw;
+    }
+    return Copy;
+}
+
+Integer TRarEvads::Message(const String& AMessage) {
+    return MessageDlg(AMessage, mtInformation, {mbOK}, 0);
+}
+
+Integer TRarEvads::Message(const String& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons,
+                           Integer AHelpContext) {
+    return MessageDlg(AMessage, ADialogType, AButtons, AHelpContext);
+}
