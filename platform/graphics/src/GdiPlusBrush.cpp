@@ -13,6 +13,8 @@ namespace detail {
 
 namespace {
 
+} // namespace
+
 cairo_extend_t Extend(WrapMode mode) {
     switch (mode) {
     case WrapModeTile:
@@ -23,6 +25,8 @@ cairo_extend_t Extend(WrapMode mode) {
         return CAIRO_EXTEND_REFLECT;
     }
 }
+
+namespace {
 
 // The stops of a gradient: the preset colours, or the two given colours.
 std::vector<std::pair<double, ARGB>> Stops(const GpBrush& brush, ARGB from, ARGB to) {
@@ -95,63 +99,20 @@ cairo_pattern_t* PathGradientPattern(const GpBrush& brush) {
 
 } // namespace
 
-cairo_pattern_t* CreatePattern(const GpBrush& brush) {
+cairo_pattern_t* CreatePattern(const GpBrush& brush, cairo_t* cr, TGPPoint origin) {
     switch (brush.Type) {
     case BrushTypeLinearGradient:
         return LinearPattern(brush);
     case BrushTypePathGradient:
         return PathGradientPattern(brush);
+    case BrushTypeHatchFill:
+        return HatchPattern(brush, cr, origin);
+    case BrushTypeTextureFill:
+        return TexturePattern(brush);
     default:
         return cairo_pattern_create_rgba(ARGBRed(brush.Color) / 255.0, ARGBGreen(brush.Color) / 255.0,
                                          ARGBBlue(brush.Color) / 255.0, ARGBAlpha(brush.Color) / 255.0);
     }
-}
-
-void ApplyPen(cairo_t* cr, const GpPen& pen) {
-    if (pen.Brush) {
-        cairo_pattern_t* pattern = CreatePattern(*pen.Brush);
-        cairo_set_source(cr, pattern);
-        cairo_pattern_destroy(pattern);
-    } else {
-        SetSourceArgb(cr, pen.Color);
-    }
-    // Pens thinner than a device pixel draw one pixel wide.
-    double width = pen.Width;
-    double dx = width, dy = 0;
-    cairo_user_to_device_distance(cr, &dx, &dy);
-    if (std::hypot(dx, dy) < 1) {
-        double ux = 1, uy = 0;
-        cairo_device_to_user_distance(cr, &ux, &uy);
-        width = std::hypot(ux, uy);
-    }
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, pen.StartCap == LineCapRound    ? CAIRO_LINE_CAP_ROUND
-                           : pen.StartCap == LineCapSquare ? CAIRO_LINE_CAP_SQUARE
-                                                           : CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(cr, pen.Join == LineJoinBevel   ? CAIRO_LINE_JOIN_BEVEL
-                            : pen.Join == LineJoinRound ? CAIRO_LINE_JOIN_ROUND
-                                                        : CAIRO_LINE_JOIN_MITER);
-    cairo_set_miter_limit(cr, pen.MiterLimit);
-    std::vector<double> dashes;
-    switch (pen.Dash) {
-    case DashStyleDash:
-        dashes = {3, 1};
-        break;
-    case DashStyleDot:
-        dashes = {1, 1};
-        break;
-    case DashStyleDashDot:
-        dashes = {3, 1, 1, 1};
-        break;
-    case DashStyleDashDotDot:
-        dashes = {3, 1, 1, 1, 1, 1};
-        break;
-    default:
-        break;
-    }
-    for (double& d : dashes)
-        d *= width;
-    cairo_set_dash(cr, dashes.data(), int(dashes.size()), pen.DashOffset * width);
 }
 
 } // namespace detail
@@ -492,222 +453,3 @@ Status TGPPathGradientBrush::GetTransform(TGPMatrix* matrix) {
     return Ok;
 }
 
-// ---- TGPPen ----
-
-TGPPen::TGPPen(ARGB color, Single width, Unit_ unit) : nativePen(new GpPen) {
-    nativePen->Color = color;
-    nativePen->Width = width;
-    nativePen->Unit = unit;
-    lastResult = Ok;
-}
-
-TGPPen::TGPPen(const TGPBrush* brush, Single width, Unit_ unit) {
-    if (!brush || !brush->nativeBrush) {
-        lastResult = InvalidParameter;
-        return;
-    }
-    nativePen = new GpPen;
-    nativePen->Width = width;
-    nativePen->Unit = unit;
-    if (brush->nativeBrush->Type == BrushTypeSolidColor)
-        nativePen->Color = brush->nativeBrush->Color;
-    else
-        nativePen->Brush = std::make_unique<GpBrush>(*brush->nativeBrush);
-}
-
-TGPPen::TGPPen(GpPen* native, Status status) : nativePen(native) {
-    lastResult = status;
-}
-
-TGPPen::~TGPPen() {
-    delete nativePen;
-}
-
-namespace {
-
-GpPen* CopyPen(const GpPen& pen) {
-    auto* copy = new GpPen;
-    copy->Color = pen.Color;
-    copy->Width = pen.Width;
-    copy->Unit = pen.Unit;
-    copy->StartCap = pen.StartCap, copy->EndCap = pen.EndCap, copy->DashCapStyle = pen.DashCapStyle;
-    copy->Join = pen.Join;
-    copy->MiterLimit = pen.MiterLimit;
-    copy->Dash = pen.Dash;
-    copy->DashOffset = pen.DashOffset;
-    if (pen.Brush) copy->Brush = std::make_unique<GpBrush>(*pen.Brush);
-    return copy;
-}
-
-} // namespace
-
-TGPPen* TGPPen::Clone() {
-    // The clone's status is stored unconditionally.
-    if (!nativePen) return new TGPPen(nullptr, lastResult = InvalidParameter);
-    lastResult = Ok;
-    return new TGPPen(CopyPen(*nativePen), Ok);
-}
-
-Status TGPPen::SetWidth(Single width) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->Width = width;
-    return Ok;
-}
-
-Single TGPPen::GetWidth() {
-    if (!nativePen) return SetStatus(InvalidParameter), 0;
-    return nativePen->Width;
-}
-
-Status TGPPen::SetLineCap(LineCap startCap, LineCap endCap, DashCap dashCap) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->StartCap = startCap, nativePen->EndCap = endCap, nativePen->DashCapStyle = dashCap;
-    return Ok;
-}
-
-Status TGPPen::SetStartCap(LineCap startCap) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->StartCap = startCap;
-    return Ok;
-}
-
-Status TGPPen::SetEndCap(LineCap endCap) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->EndCap = endCap;
-    return Ok;
-}
-
-LineCap TGPPen::GetStartCap() {
-    if (!nativePen) return SetStatus(InvalidParameter), LineCapFlat;
-    return nativePen->StartCap;
-}
-
-LineCap TGPPen::GetEndCap() {
-    if (!nativePen) return SetStatus(InvalidParameter), LineCapFlat;
-    return nativePen->EndCap;
-}
-
-Status TGPPen::SetLineJoin(LineJoin lineJoin) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->Join = lineJoin;
-    return Ok;
-}
-
-LineJoin TGPPen::GetLineJoin() {
-    if (!nativePen) return SetStatus(InvalidParameter), LineJoinMiter;
-    return nativePen->Join;
-}
-
-Status TGPPen::SetMiterLimit(Single miterLimit) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->MiterLimit = std::max(1.0f, miterLimit);
-    return Ok;
-}
-
-Single TGPPen::GetMiterLimit() {
-    if (!nativePen) return SetStatus(InvalidParameter), 0;
-    return nativePen->MiterLimit;
-}
-
-PenType TGPPen::GetPenType() {
-    if (!nativePen) return SetStatus(InvalidParameter), PenTypeSolidColor;
-    return nativePen->Brush ? PenType(nativePen->Brush->Type) : PenTypeSolidColor;
-}
-
-Status TGPPen::SetColor(ARGB color) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->Brush.reset();
-    nativePen->Color = color;
-    return Ok;
-}
-
-Status TGPPen::GetColor(ARGB& color) {
-    if (GetPenType() != PenTypeSolidColor || !nativePen) return WrongState;
-    color = nativePen->Color;
-    return Ok;
-}
-
-Status TGPPen::SetBrush(const TGPBrush* brush) {
-    if (!nativePen || !brush || !brush->nativeBrush) return SetStatus(InvalidParameter);
-    if (brush->nativeBrush->Type == BrushTypeSolidColor) {
-        nativePen->Brush.reset();
-        nativePen->Color = brush->nativeBrush->Color;
-    } else {
-        nativePen->Brush = std::make_unique<GpBrush>(*brush->nativeBrush);
-    }
-    return Ok;
-}
-
-namespace {
-
-// Lets the pen hand a brush handle to a brush object of the right class.
-template <class T>
-class TBrushOf : public T {
-public:
-    explicit TBrushOf(GpBrush* native) : T(native) {}
-};
-
-class TAnyBrush : public TGPBrush {
-public:
-    explicit TAnyBrush(GpBrush* native) : TGPBrush(native, Ok) {}
-};
-
-} // namespace
-
-TGPBrush* TGPPen::GetBrush() {
-    if (!nativePen) return SetStatus(InvalidParameter), nullptr;
-    GpBrush* copy = nativePen->Brush ? new GpBrush(*nativePen->Brush) : new GpBrush;
-    if (!nativePen->Brush) copy->Color = nativePen->Color;
-    // A path-gradient pen gives a plain brush, as the original classes do.
-    switch (copy->Type) {
-    case BrushTypeSolidColor:
-        return new TBrushOf<TGPSolidBrush>(copy);
-    case BrushTypeLinearGradient:
-        return new TBrushOf<TGPLinearGradientBrush>(copy);
-    default:
-        return new TAnyBrush(copy);
-    }
-}
-
-Status TGPPen::SetDashStyle(DashStyle dashStyle) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->Dash = dashStyle;
-    return Ok;
-}
-
-DashStyle TGPPen::GetDashStyle() {
-    if (!nativePen) return SetStatus(InvalidParameter), DashStyleSolid;
-    return nativePen->Dash;
-}
-
-Status TGPPen::SetDashOffset(Single dashOffset) {
-    if (!nativePen) return SetStatus(InvalidParameter);
-    nativePen->DashOffset = dashOffset;
-    return Ok;
-}
-
-Single TGPPen::GetDashOffset() {
-    if (!nativePen) return SetStatus(InvalidParameter), 0;
-    return nativePen->DashOffset;
-}
-
-// Bounds live here because they need the pen's width.
-Status TGPGraphicsPath::GetBounds(TGPRectF& bounds, const TGPMatrix* matrix, const TGPPen* pen) {
-    if (!nativePath) return SetStatus(InvalidParameter);
-    cairo_t* cr = detail::ScratchContext();
-    detail::GpPath path = *nativePath;
-    detail::AppendPath(cr, path);
-    if (matrix && matrix->nativeMatrix) {
-        cairo_new_path(cr);
-        TGPGraphicsPath copy(FillModeAlternate);
-        *copy.nativePath = path;
-        copy.Transform(matrix);
-        detail::AppendPath(cr, *copy.nativePath);
-    }
-    double x1, y1, x2, y2;
-    cairo_path_extents(cr, &x1, &y1, &x2, &y2);
-    cairo_new_path(cr);
-    const double grow = pen && pen->nativePen ? pen->nativePen->Width / 2 : 0;
-    bounds = {Single(x1 - grow), Single(y1 - grow), Single(x2 - x1 + 2 * grow), Single(y2 - y1 + 2 * grow)};
-    return Ok;
-}

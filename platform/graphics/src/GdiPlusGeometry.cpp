@@ -1,5 +1,6 @@
 #include "GdiPlusNative.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -307,6 +308,39 @@ void AppendArc(GpPath& path, double x, double y, double w, double h, double star
 
 } // namespace
 
+namespace detail {
+
+void AppendCurve(GpPath& path, const TGPPointF* points, Integer count, Integer offset, Integer segments,
+                 Single tension, bool closed) {
+    // A cardinal spline: each segment a Bezier whose control points follow
+    // the neighbours' chord, scaled by the tension.
+    const Single t = tension / 3;
+    auto at = [&](Integer i) {
+        if (closed) return points[(i % count + count) % count];
+        return points[std::clamp(i, Integer(0), count - 1)];
+    };
+    if (closed) path.NewFigure = true;
+    AddPoint(path, at(offset), PathPointTypeLine);
+    for (Integer i = offset; i < offset + segments; ++i) {
+        const TGPPointF prev = at(i - 1), a = at(i), b = at(i + 1), next = at(i + 2);
+        path.Points.push_back({a.X + t * (b.X - prev.X), a.Y + t * (b.Y - prev.Y)});
+        path.Points.push_back({b.X - t * (next.X - a.X), b.Y - t * (next.Y - a.Y)});
+        path.Points.push_back(b);
+        path.Types.insert(path.Types.end(), 3, PathPointTypeBezier);
+    }
+    if (closed) CloseCurrentFigure(path);
+}
+
+void AppendArcTo(GpPath& path, double x, double y, double w, double h, double start, double sweep) {
+    AppendArc(path, x, y, w, h, start, sweep);
+}
+
+void AddPathPoint(GpPath& path, TGPPointF point, Byte type) {
+    AddPoint(path, point, type);
+}
+
+} // namespace detail
+
 TGPGraphicsPath::TGPGraphicsPath(FillMode fillMode) : nativePath(new GpPath) {
     nativePath->Fill = fillMode;
 }
@@ -437,18 +471,7 @@ Status TGPGraphicsPath::AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, co
 
 Status TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Single tension) {
     if (!nativePath || !points || count < 2) return SetStatus(InvalidParameter);
-    // A cardinal spline: each segment a Bézier whose control points follow
-    // the neighbours' chord, scaled by the tension.
-    const Single t = tension / 3;
-    AddPoint(*nativePath, points[0], PathPointTypeLine);
-    for (Integer i = 0; i + 1 < count; ++i) {
-        const TGPPointF prev = points[i > 0 ? i - 1 : 0], a = points[i], b = points[i + 1],
-                        next = points[i + 2 < count ? i + 2 : count - 1];
-        nativePath->Points.push_back({a.X + t * (b.X - prev.X), a.Y + t * (b.Y - prev.Y)});
-        nativePath->Points.push_back({b.X - t * (next.X - a.X), b.Y - t * (next.Y - a.Y)});
-        nativePath->Points.push_back(b);
-        nativePath->Types.insert(nativePath->Types.end(), 3, PathPointTypeBezier);
-    }
+    AppendCurve(*nativePath, points, count, 0, count - 1, tension, false);
     return Ok;
 }
 

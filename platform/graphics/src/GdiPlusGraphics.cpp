@@ -2,23 +2,88 @@
 
 #include "GdiPlusNative.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 using detail::GpGraphics;
+using detail::GpRegionTree;
 
 namespace detail {
 
-GpGraphics::GpGraphics(cairo_t* cr, const cairo_matrix_t& base) : Cr(cairo_reference(cr)), Base(base) {
-    cairo_matrix_init_identity(&State.World);
+namespace {
+
+double UnitPixels(Unit_ unit) {
+    switch (unit) {
+    case UnitPoint:
+        return 96.0 / 72.0;
+    case UnitInch:
+        return 96.0;
+    case UnitDocument:
+        return 96.0 / 300.0;
+    case UnitMillimeter:
+        return 96.0 / 25.4;
+    default:
+        return 1; // world, display and pixel
+    }
 }
+
+// A chain of intersections of shapes: Cairo clips to each in turn.
+bool SimpleClip(const GpRegionNode& node) {
+    switch (node.Kind) {
+    case GpRegionNode::TKind::Combine:
+        return node.Mode == CombineModeIntersect && SimpleClip(*node.A) && SimpleClip(*node.B);
+    default:
+        return true;
+    }
+}
+
+void ClipTo(cairo_t* cr, const GpRegionNode& node) {
+    switch (node.Kind) {
+    case GpRegionNode::TKind::Infinite:
+        return;
+    case GpRegionNode::TKind::Empty:
+        cairo_rectangle(cr, 0, 0, 0, 0);
+        cairo_clip(cr);
+        return;
+    case GpRegionNode::TKind::Rect:
+        cairo_rectangle(cr, node.Rect.X, node.Rect.Y, node.Rect.Width, node.Rect.Height);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_clip(cr);
+        return;
+    case GpRegionNode::TKind::Path:
+        AppendPath(cr, node.Path);
+        cairo_set_fill_rule(cr, FillRule(node.Path.Fill));
+        cairo_clip(cr);
+        return;
+    case GpRegionNode::TKind::Combine:
+        ClipTo(cr, *node.A);
+        ClipTo(cr, *node.B);
+        return;
+    }
+}
+
+} // namespace
+
+double UnitPixelsOf(Unit_ unit) {
+    return UnitPixels(unit);
+}
+
+GpGraphics::GpGraphics(cairo_t* cr, const cairo_matrix_t& base) : Cr(cairo_reference(cr)), Base(base) {}
 
 GpGraphics::~GpGraphics() {
     cairo_destroy(Cr);
 }
 
+cairo_matrix_t GpGraphics::WorldToDevice() const {
+    cairo_matrix_t page;
+    const double scale = UnitPixels(State.PageUnit) * State.PageScale;
+    cairo_matrix_init_scale(&page, scale, scale);
+    return Then(Then(State.World, page), State.Container);
+}
+
 cairo_matrix_t GpGraphics::WorldToSurface(bool withPixelOffset) const {
-    cairo_matrix_t m = State.World;
+    cairo_matrix_t m = WorldToDevice();
     // With pixel offset None (and Default, HighSpeed) pixel centres sit on
     // integer coordinates; Half and HighQuality put them at +0.5.
     if (withPixelOffset && State.PixelOffset != PixelOffsetModeHalf &&
@@ -30,13 +95,32 @@ cairo_matrix_t GpGraphics::WorldToSurface(bool withPixelOffset) const {
     return Then(m, Base);
 }
 
+GpRegionTree GpGraphics::FullClip() const {
+    if (RegionIsInfinite(*State.ContainerClip)) return State.Clip;
+    if (RegionIsInfinite(*State.Clip)) return State.ContainerClip;
+    return RegionCombine(State.ContainerClip, State.Clip, CombineModeIntersect);
+}
+
 void GpGraphics::Begin(bool withPixelOffset) {
     cairo_save(Cr);
     cairo_identity_matrix(Cr);
-    for (const auto& piece : State.Clip) {
-        cairo_new_path(Cr);
-        cairo_append_path(Cr, piece->Path);
-        cairo_set_fill_rule(Cr, piece->Rule);
+    const GpRegionTree clip = FullClip();
+    if (SimpleClip(*clip)) {
+        ClipTo(Cr, *clip);
+    } else {
+        // Other combinations clip to their whole pixels, made once per clip.
+        if (ClipCacheKey != clip) {
+            double x1, y1, x2, y2;
+            cairo_clip_extents(Cr, &x1, &y1, &x2, &y2);
+            const TRect window(Integer(std::floor(std::max(x1, -16384.0))), Integer(std::floor(std::max(y1, -16384.0))),
+                               Integer(std::ceil(std::min(x2, 16384.0))), Integer(std::ceil(std::min(y2, 16384.0))));
+            cairo_matrix_t identity;
+            cairo_matrix_init_identity(&identity);
+            ClipCache = RegionPixels(*clip, identity, window);
+            ClipCacheKey = clip;
+        }
+        AppendPixels(Cr, ClipCache);
+        cairo_set_fill_rule(Cr, CAIRO_FILL_RULE_WINDING);
         cairo_clip(Cr);
     }
     cairo_new_path(Cr);
@@ -46,32 +130,13 @@ void GpGraphics::Begin(bool withPixelOffset) {
         State.Smoothing == SmoothingModeAntiAlias || State.Smoothing == SmoothingModeHighQuality;
     cairo_set_antialias(Cr, smooth ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
     cairo_set_fill_rule(Cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_operator(Cr, CAIRO_OPERATOR_OVER);
+    cairo_set_operator(Cr, State.CompositeMode == CompositingModeSourceCopy ? CAIRO_OPERATOR_SOURCE
+                                                                            : CAIRO_OPERATOR_OVER);
 }
 
 } // namespace detail
 
-namespace {
-
-// A path built in world units by `build`, fixed as a clip piece in surface
-// pixels.
-template <class Build>
-std::shared_ptr<const detail::GpClipPath> ClipPiece(GpGraphics& g, cairo_fill_rule_t rule, Build build) {
-    cairo_save(g.Cr);
-    const cairo_matrix_t m = g.WorldToSurface(true);
-    cairo_set_matrix(g.Cr, &m);
-    cairo_new_path(g.Cr);
-    build(g.Cr);
-    cairo_identity_matrix(g.Cr);
-    auto piece = std::make_shared<detail::GpClipPath>();
-    piece->Path = cairo_copy_path(g.Cr);
-    piece->Rule = rule;
-    cairo_new_path(g.Cr);
-    cairo_restore(g.Cr);
-    return piece;
-}
-
-} // namespace
+// ---- Construction ----
 
 TGPGraphics::TGPGraphics(winapi::HDC dc) {
     if (!dc) {
@@ -82,8 +147,22 @@ TGPGraphics::TGPGraphics(winapi::HDC dc) {
     nativeGraphics->Dc = dc;
 }
 
+TGPGraphics::TGPGraphics(winapi::HDC dc, void*) : TGPGraphics(dc) {}
+
+TGPGraphics::TGPGraphics(void*, bool) {
+    lastResult = NotImplemented;
+}
+
 TGPGraphics* TGPGraphics::FromHDC(winapi::HDC dc) {
     return new TGPGraphics(dc);
+}
+
+TGPGraphics* TGPGraphics::FromHDC(winapi::HDC dc, void* device) {
+    return new TGPGraphics(dc, device);
+}
+
+TGPGraphics* TGPGraphics::FromHWND(void* hwnd, bool icm) {
+    return new TGPGraphics(hwnd, icm);
 }
 
 winapi::HDC TGPGraphics::GetHDC() {
@@ -128,7 +207,7 @@ TGPGraphics* TGPGraphics::FromImage(TGPImage* image) {
     return new TGPGraphics(image);
 }
 
-void TGPGraphics::Flush() {
+void TGPGraphics::Flush(FlushIntention) {
     if (nativeGraphics) cairo_surface_flush(cairo_get_target(nativeGraphics->Cr));
 }
 
@@ -148,7 +227,121 @@ GP_STATE_ACCESSORS(TextRenderingHint, TextRenderingHint, TextHint, TextRendering
 GP_STATE_ACCESSORS(SmoothingMode, SmoothingMode, Smoothing, SmoothingModeInvalid)
 GP_STATE_ACCESSORS(PixelOffsetMode, PixelOffsetMode, PixelOffset, PixelOffsetModeInvalid)
 GP_STATE_ACCESSORS(InterpolationMode, InterpolationMode, Interpolation, InterpolationModeInvalid)
+GP_STATE_ACCESSORS(CompositingMode, CompositingMode, CompositeMode, CompositingModeSourceOver)
 #undef GP_STATE_ACCESSORS
+
+Status TGPGraphics::SetTextContrast(Cardinal contrast) {
+    if (!nativeGraphics || contrast > 12) return SetStatus(InvalidParameter);
+    nativeGraphics->State.TextContrast = contrast;
+    return Ok;
+}
+
+Cardinal TGPGraphics::GetTextContrast() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
+    return nativeGraphics->State.TextContrast;
+}
+
+Status TGPGraphics::SetRenderingOrigin(Integer x, Integer y) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter);
+    nativeGraphics->RenderingOrigin = {x, y};
+    return Ok;
+}
+
+Status TGPGraphics::GetRenderingOrigin(Integer& x, Integer& y) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter);
+    x = nativeGraphics->RenderingOrigin.X, y = nativeGraphics->RenderingOrigin.Y;
+    return Ok;
+}
+
+Status TGPGraphics::SetPageUnit(Unit_ unit) {
+    // The world unit is no page unit.
+    if (!nativeGraphics || unit <= UnitWorld || unit > UnitMillimeter) return SetStatus(InvalidParameter);
+    nativeGraphics->State.PageUnit = unit;
+    return Ok;
+}
+
+Unit_ TGPGraphics::GetPageUnit() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), UnitWorld;
+    return nativeGraphics->State.PageUnit;
+}
+
+Status TGPGraphics::SetPageScale(Single scale) {
+    if (!nativeGraphics || !(scale > 0) || scale > 1e9f) return SetStatus(InvalidParameter);
+    nativeGraphics->State.PageScale = scale;
+    return Ok;
+}
+
+Single TGPGraphics::GetPageScale() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
+    return nativeGraphics->State.PageScale;
+}
+
+Single TGPGraphics::GetDpiX() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
+    return 96;
+}
+
+Single TGPGraphics::GetDpiY() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
+    return 96;
+}
+
+Status TGPGraphics::GetNearestColor(ARGB&) {
+    return nativeGraphics ? Ok : SetStatus(InvalidParameter);
+}
+
+namespace {
+
+// From one coordinate space to another: world -> page by the world
+// transform, page -> device by the page unit, scale and containers.
+bool SpaceMatrix(const GpGraphics& g, CoordinateSpace dest, CoordinateSpace src, cairo_matrix_t& m) {
+    if (dest < CoordinateSpaceWorld || dest > CoordinateSpaceDevice || src < CoordinateSpaceWorld ||
+        src > CoordinateSpaceDevice)
+        return false;
+    auto toDevice = [&](CoordinateSpace space) {
+        cairo_matrix_t r;
+        cairo_matrix_init_identity(&r);
+        if (space == CoordinateSpaceWorld) r = g.WorldToDevice();
+        if (space == CoordinateSpacePage) {
+            cairo_matrix_t world = g.State.World;
+            cairo_matrix_invert(&world);
+            r = detail::Then(world, g.WorldToDevice());
+        }
+        return r;
+    };
+    cairo_matrix_t deviceToDest = toDevice(dest);
+    if (cairo_matrix_invert(&deviceToDest) != CAIRO_STATUS_SUCCESS) return false;
+    m = detail::Then(toDevice(src), deviceToDest);
+    return true;
+}
+
+} // namespace
+
+Status TGPGraphics::TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPointF* pts,
+                                   Integer count) {
+    cairo_matrix_t m;
+    if (!nativeGraphics || !pts || count <= 0 || !SpaceMatrix(*nativeGraphics, destSpace, srcSpace, m))
+        return SetStatus(InvalidParameter);
+    for (Integer i = 0; i < count; ++i) {
+        double x = pts[i].X, y = pts[i].Y;
+        cairo_matrix_transform_point(&m, &x, &y);
+        pts[i] = {Single(x), Single(y)};
+    }
+    return Ok;
+}
+
+Status TGPGraphics::TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPoint* pts,
+                                   Integer count) {
+    cairo_matrix_t m;
+    if (!nativeGraphics || !pts || count <= 0 || !SpaceMatrix(*nativeGraphics, destSpace, srcSpace, m))
+        return SetStatus(InvalidParameter);
+    for (Integer i = 0; i < count; ++i) {
+        double x = pts[i].X, y = pts[i].Y;
+        cairo_matrix_transform_point(&m, &x, &y);
+        pts[i] = {Integer(std::lround(x)), Integer(std::lround(y))};
+    }
+    return Ok;
+}
 
 // ---- Transform ----
 
@@ -200,298 +393,188 @@ Status TGPGraphics::RotateTransform(Single angle, MatrixOrder order) {
     return Ok;
 }
 
-// ---- Shapes ----
-
-namespace {
-
-template <class Build>
-Status Stroke(GpGraphics* g, const TGPPen* pen, Build build) {
-    if (!g || !pen || !pen->nativePen) return InvalidParameter;
-    g->Begin();
-    build(g->Cr);
-    detail::ApplyPen(g->Cr, *pen->nativePen);
-    cairo_stroke(g->Cr);
-    g->End();
-    return Ok;
-}
-
-template <class Build>
-Status Fill(GpGraphics* g, const TGPBrush* brush, cairo_fill_rule_t rule, Build build) {
-    if (!g || !brush || !brush->nativeBrush) return InvalidParameter;
-    g->Begin();
-    build(g->Cr);
-    cairo_pattern_t* pattern = detail::CreatePattern(*brush->nativeBrush);
-    cairo_set_source(g->Cr, pattern);
-    cairo_pattern_destroy(pattern);
-    cairo_set_fill_rule(g->Cr, rule);
-    cairo_fill(g->Cr);
-    g->End();
-    return Ok;
-}
-
-auto PathOf(const detail::GpPath& path) {
-    return [&path](cairo_t* cr) { detail::AppendPath(cr, path); };
-}
-
-} // namespace
-
-Status TGPGraphics::Clear(ARGB color) {
-    if (!nativeGraphics) return SetStatus(InvalidParameter);
-    nativeGraphics->Begin();
-    cairo_set_operator(nativeGraphics->Cr, CAIRO_OPERATOR_SOURCE);
-    detail::SetSourceArgb(nativeGraphics->Cr, color);
-    cairo_paint(nativeGraphics->Cr);
-    nativeGraphics->End();
-    return Ok;
-}
-
-Status TGPGraphics::DrawLine(const TGPPen* pen, Single x1, Single y1, Single x2, Single y2) {
-    return SetStatus(Stroke(nativeGraphics, pen, [&](cairo_t* cr) {
-        cairo_move_to(cr, x1, y1);
-        cairo_line_to(cr, x2, y2);
-    }));
-}
-
-Status TGPGraphics::DrawLine(const TGPPen* pen, Integer x1, Integer y1, Integer x2, Integer y2) {
-    return DrawLine(pen, Single(x1), Single(y1), Single(x2), Single(y2));
-}
-
-Status TGPGraphics::DrawLine(const TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2) {
-    return DrawLine(pen, pt1.X, pt1.Y, pt2.X, pt2.Y);
-}
-
-Status TGPGraphics::DrawLines(const TGPPen* pen, const TGPPointF* points, Integer count) {
-    if (!points || count < 2) return SetStatus(InvalidParameter);
-    return SetStatus(Stroke(nativeGraphics, pen, [&](cairo_t* cr) {
-        for (Integer i = 0; i < count; ++i)
-            cairo_line_to(cr, points[i].X, points[i].Y);
-    }));
-}
-
-Status TGPGraphics::DrawArc(const TGPPen* pen, Single x, Single y, Single width, Single height,
-                            Single startAngle, Single sweepAngle) {
-    TGPGraphicsPath path;
-    if (path.AddArc(x, y, width, height, startAngle, sweepAngle) != Ok) return SetStatus(InvalidParameter);
-    return DrawPath(pen, &path);
-}
-
-Status TGPGraphics::DrawArc(const TGPPen* pen, const TGPRectF& r, Single startAngle, Single sweepAngle) {
-    return DrawArc(pen, r.X, r.Y, r.Width, r.Height, startAngle, sweepAngle);
-}
-
-Status TGPGraphics::DrawBezier(const TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2,
-                               const TGPPointF& pt3, const TGPPointF& pt4) {
-    return SetStatus(Stroke(nativeGraphics, pen, [&](cairo_t* cr) {
-        cairo_move_to(cr, pt1.X, pt1.Y);
-        cairo_curve_to(cr, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
-    }));
-}
-
-Status TGPGraphics::DrawRectangle(const TGPPen* pen, Single x, Single y, Single width, Single height) {
-    return SetStatus(
-        Stroke(nativeGraphics, pen, [&](cairo_t* cr) { cairo_rectangle(cr, x, y, width, height); }));
-}
-
-Status TGPGraphics::DrawRectangle(const TGPPen* pen, const TGPRectF& r) {
-    return DrawRectangle(pen, r.X, r.Y, r.Width, r.Height);
-}
-
-Status TGPGraphics::DrawEllipse(const TGPPen* pen, Single x, Single y, Single width, Single height) {
-    TGPGraphicsPath path;
-    path.AddEllipse(x, y, width, height);
-    return DrawPath(pen, &path);
-}
-
-Status TGPGraphics::DrawEllipse(const TGPPen* pen, const TGPRectF& r) {
-    return DrawEllipse(pen, r.X, r.Y, r.Width, r.Height);
-}
-
-Status TGPGraphics::DrawPolygon(const TGPPen* pen, const TGPPointF* points, Integer count) {
-    if (!points || count < 2) return SetStatus(InvalidParameter);
-    return SetStatus(Stroke(nativeGraphics, pen, [&](cairo_t* cr) {
-        for (Integer i = 0; i < count; ++i)
-            cairo_line_to(cr, points[i].X, points[i].Y);
-        cairo_close_path(cr);
-    }));
-}
-
-Status TGPGraphics::DrawPath(const TGPPen* pen, const TGPGraphicsPath* path) {
-    if (!path || !path->nativePath) return SetStatus(InvalidParameter);
-    return SetStatus(Stroke(nativeGraphics, pen, PathOf(*path->nativePath)));
-}
-
-Status TGPGraphics::FillRectangle(const TGPBrush* brush, Single x, Single y, Single width, Single height) {
-    return SetStatus(Fill(nativeGraphics, brush, CAIRO_FILL_RULE_WINDING,
-                          [&](cairo_t* cr) { cairo_rectangle(cr, x, y, width, height); }));
-}
-
-Status TGPGraphics::FillRectangle(const TGPBrush* brush, const TGPRectF& r) {
-    return FillRectangle(brush, r.X, r.Y, r.Width, r.Height);
-}
-
-Status TGPGraphics::FillRectangle(const TGPBrush* brush, const TGPRect& r) {
-    return FillRectangle(brush, Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height));
-}
-
-Status TGPGraphics::FillEllipse(const TGPBrush* brush, Single x, Single y, Single width, Single height) {
-    TGPGraphicsPath path;
-    path.AddEllipse(x, y, width, height);
-    return FillPath(brush, &path);
-}
-
-Status TGPGraphics::FillEllipse(const TGPBrush* brush, const TGPRectF& r) {
-    return FillEllipse(brush, r.X, r.Y, r.Width, r.Height);
-}
-
-Status TGPGraphics::FillPolygon(const TGPBrush* brush, const TGPPointF* points, Integer count,
-                                FillMode fillMode) {
-    if (!points || count < 3) return SetStatus(InvalidParameter);
-    return SetStatus(Fill(nativeGraphics, brush, detail::FillRule(fillMode), [&](cairo_t* cr) {
-        for (Integer i = 0; i < count; ++i)
-            cairo_line_to(cr, points[i].X, points[i].Y);
-        cairo_close_path(cr);
-    }));
-}
-
-Status TGPGraphics::FillPath(const TGPBrush* brush, const TGPGraphicsPath* path) {
-    if (!path || !path->nativePath) return SetStatus(InvalidParameter);
-    return SetStatus(
-        Fill(nativeGraphics, brush, detail::FillRule(path->nativePath->Fill), PathOf(*path->nativePath)));
-}
-
-// ---- Images ----
-
-namespace {
-
-// Draws the source part of the image onto the parallelogram whose corners
-// are the destination's top left, top right and bottom left.
-Status PaintImage(GpGraphics* g, TGPImage* image, const TGPPointF dest[3], double sx, double sy, double sw,
-                  double sh, const TGPImageAttributes* attributes) {
-    if (!g || !image || !image->nativeImage || sw <= 0 || sh <= 0) return InvalidParameter;
-    cairo_surface_t* surface = image->nativeImage->Surface();
-    const bool keyed =
-        attributes && attributes->nativeImageAttr && attributes->nativeImageAttr->ColorKeyEnabled;
-    if (keyed)
-        surface = detail::ApplyColorKey(surface, attributes->nativeImageAttr->KeyLow,
-                                        attributes->nativeImageAttr->KeyHigh);
-    // Images land on whole pixels: no half-pixel shift.
-    g->Begin(false);
-    cairo_t* cr = g->Cr;
-    // Unit square of the source part -> parallelogram.
-    cairo_matrix_t place;
-    cairo_matrix_init(&place, dest[1].X - dest[0].X, dest[1].Y - dest[0].Y, dest[2].X - dest[0].X,
-                      dest[2].Y - dest[0].Y, dest[0].X, dest[0].Y);
-    cairo_transform(cr, &place);
-    cairo_scale(cr, 1 / sw, 1 / sh);
-    cairo_translate(cr, -sx, -sy);
-    cairo_set_source_surface(cr, surface, 0, 0);
-    const InterpolationMode mode = g->State.Interpolation;
-    cairo_pattern_set_filter(cairo_get_source(cr), mode == InterpolationModeNearestNeighbor
-                                                       ? CAIRO_FILTER_NEAREST
-                                                       : CAIRO_FILTER_BILINEAR);
-    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-    cairo_rectangle(cr, sx, sy, sw, sh);
-    cairo_fill(cr);
-    g->End();
-    if (keyed) cairo_surface_destroy(surface);
-    return Ok;
-}
-
-} // namespace
-
-Status TGPGraphics::DrawImage(TGPImage* image, Integer x, Integer y) {
-    if (!image || !image->nativeImage) return SetStatus(InvalidParameter);
-    const Single w = Single(image->GetWidth()), h = Single(image->GetHeight());
-    return DrawImage(image, Single(x), Single(y), w, h);
-}
-
-Status TGPGraphics::DrawImage(TGPImage* image, Single x, Single y, Single width, Single height) {
-    if (!image || !image->nativeImage) return SetStatus(InvalidParameter);
-    const TGPPointF dest[3] = {{x, y}, {x + width, y}, {x, y + height}};
-    return SetStatus(
-        PaintImage(nativeGraphics, image, dest, 0, 0, image->GetWidth(), image->GetHeight(), nullptr));
-}
-
-Status TGPGraphics::DrawImage(TGPImage* image, const TGPRectF& r) {
-    return DrawImage(image, r.X, r.Y, r.Width, r.Height);
-}
-
-Status TGPGraphics::DrawImage(TGPImage* image, const TGPRectF& d, Single srcX, Single srcY, Single srcWidth,
-                              Single srcHeight, Unit_ srcUnit, const TGPImageAttributes* imageAttributes) {
-    if (srcUnit != UnitPixel) return SetStatus(NotImplemented);
-    const TGPPointF dest[3] = {{d.X, d.Y}, {d.X + d.Width, d.Y}, {d.X, d.Y + d.Height}};
-    return SetStatus(
-        PaintImage(nativeGraphics, image, dest, srcX, srcY, srcWidth, srcHeight, imageAttributes));
-}
-
-Status TGPGraphics::DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count) {
-    if (!destPoints || (count != 3 && count != 4)) return SetStatus(InvalidParameter);
-    if (!image || !image->nativeImage) return SetStatus(InvalidParameter);
-    return SetStatus(
-        PaintImage(nativeGraphics, image, destPoints, 0, 0, image->GetWidth(), image->GetHeight(), nullptr));
-}
-
-Status TGPGraphics::DrawImageRect(TGPImage* image, Integer x, Integer y, Integer w, Integer h) {
-    return DrawImage(image, Single(x), Single(y), Single(w), Single(h));
-}
-
-Status TGPGraphics::DrawImageRect(TGPImage* image, const TGPRectF& r) {
-    auto round = [](Single v) { return Integer(std::nearbyint(v)); }; // halves to even
-    return DrawImageRect(image, round(r.X), round(r.Y), round(r.Width), round(r.Height));
-}
-
 // ---- Clip ----
 
 namespace {
 
-Status CombineClip(GpGraphics* g, std::shared_ptr<const detail::GpClipPath> piece, CombineMode mode) {
-    switch (mode) {
-    case CombineModeReplace:
-        g->State.Clip = {std::move(piece)};
-        return Ok;
-    case CombineModeIntersect:
-        g->State.Clip.push_back(std::move(piece));
-        return Ok;
-    default:
-        return NotImplemented;
-    }
+TGPRectF ToF(const TGPRect& r) {
+    return {Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)};
+}
+
+// A world-unit region fixed in surface pixels.
+GpRegionTree ToSurface(const GpGraphics& g, const GpRegionTree& world) {
+    return detail::RegionTransform(world, g.WorldToSurface(true));
+}
+
+GpRegionTree ToWorld(const GpGraphics& g, const GpRegionTree& surface) {
+    cairo_matrix_t m = g.WorldToSurface(true);
+    if (cairo_matrix_invert(&m) != CAIRO_STATUS_SUCCESS) return detail::RegionEmpty();
+    return detail::RegionTransform(surface, m);
+}
+
+Status CombineClip(GpGraphics* g, const GpRegionTree& surface, CombineMode mode) {
+    if (!g || mode < CombineModeReplace || mode > CombineModeComplement) return InvalidParameter;
+    g->State.Clip = detail::RegionCombine(g->State.Clip, surface, mode);
+    return Ok;
+}
+
+// The visible part of the surface (inside the context's own clip), in
+// surface pixels.
+TRect SurfaceWindow(GpGraphics& g) {
+    cairo_save(g.Cr);
+    cairo_identity_matrix(g.Cr);
+    double x1, y1, x2, y2;
+    cairo_clip_extents(g.Cr, &x1, &y1, &x2, &y2);
+    cairo_restore(g.Cr);
+    return TRect(Integer(std::floor(std::max(x1, -16384.0))), Integer(std::floor(std::max(y1, -16384.0))),
+                 Integer(std::ceil(std::min(x2, 16384.0))), Integer(std::ceil(std::min(y2, 16384.0))));
 }
 
 } // namespace
 
+Status TGPGraphics::SetClip(const TGPGraphics* g, CombineMode combineMode) {
+    if (!nativeGraphics || !g || !g->nativeGraphics) return SetStatus(InvalidParameter);
+    return SetStatus(CombineClip(nativeGraphics, g->nativeGraphics->State.Clip, combineMode));
+}
+
 Status TGPGraphics::SetClip(const TGPRectF& r, CombineMode combineMode) {
     if (!nativeGraphics) return SetStatus(InvalidParameter);
-    auto piece = ClipPiece(*nativeGraphics, CAIRO_FILL_RULE_WINDING,
-                           [&](cairo_t* cr) { cairo_rectangle(cr, r.X, r.Y, r.Width, r.Height); });
-    return SetStatus(CombineClip(nativeGraphics, std::move(piece), combineMode));
+    return SetStatus(CombineClip(nativeGraphics, ToSurface(*nativeGraphics, detail::RegionRect(r)), combineMode));
+}
+
+Status TGPGraphics::SetClip(const TGPRect& r, CombineMode combineMode) {
+    return SetClip(ToF(r), combineMode);
 }
 
 Status TGPGraphics::SetClip(const TGPGraphicsPath* path, CombineMode combineMode) {
     if (!nativeGraphics || !path || !path->nativePath) return SetStatus(InvalidParameter);
-    auto piece = ClipPiece(*nativeGraphics, detail::FillRule(path->nativePath->Fill),
-                           [&](cairo_t* cr) { detail::AppendPath(cr, *path->nativePath); });
-    return SetStatus(CombineClip(nativeGraphics, std::move(piece), combineMode));
+    return SetStatus(
+        CombineClip(nativeGraphics, ToSurface(*nativeGraphics, detail::RegionPath(*path->nativePath)), combineMode));
+}
+
+Status TGPGraphics::SetClip(const TGPRegion* region, CombineMode combineMode) {
+    if (!nativeGraphics || !region || !region->nativeRegion) return SetStatus(InvalidParameter);
+    return SetStatus(CombineClip(nativeGraphics, ToSurface(*nativeGraphics, region->nativeRegion->Root), combineMode));
+}
+
+Status TGPGraphics::SetClip(winapi::HRGN hRgn, CombineMode combineMode) {
+    if (!nativeGraphics || !hRgn) return SetStatus(InvalidParameter);
+    // The handle's pixels are device pixels.
+    TGPRegion region(hRgn);
+    return SetStatus(CombineClip(
+        nativeGraphics, detail::RegionTransform(region.nativeRegion->Root, nativeGraphics->Base), combineMode));
 }
 
 Status TGPGraphics::IntersectClip(const TGPRectF& rect) {
     return SetClip(rect, CombineModeIntersect);
 }
 
-Status TGPGraphics::ExcludeClip(const TGPRectF& r) {
-    if (!nativeGraphics) return SetStatus(InvalidParameter);
-    // Everything but the rectangle: a huge frame around it, filled even-odd.
-    auto piece = ClipPiece(*nativeGraphics, CAIRO_FILL_RULE_EVEN_ODD, [&](cairo_t* cr) {
-        cairo_rectangle(cr, -1e6, -1e6, 2e6, 2e6);
-        cairo_rectangle(cr, r.X, r.Y, r.Width, r.Height);
-    });
-    nativeGraphics->State.Clip.push_back(std::move(piece));
-    return Ok;
+Status TGPGraphics::IntersectClip(const TGPRect& rect) {
+    return SetClip(rect, CombineModeIntersect);
+}
+
+Status TGPGraphics::IntersectClip(const TGPRegion* region) {
+    return SetClip(region, CombineModeIntersect);
+}
+
+Status TGPGraphics::ExcludeClip(const TGPRectF& rect) {
+    return SetClip(rect, CombineModeExclude);
+}
+
+Status TGPGraphics::ExcludeClip(const TGPRect& rect) {
+    return SetClip(rect, CombineModeExclude);
+}
+
+Status TGPGraphics::ExcludeClip(const TGPRegion* region) {
+    return SetClip(region, CombineModeExclude);
 }
 
 Status TGPGraphics::ResetClip() {
     if (!nativeGraphics) return SetStatus(InvalidParameter);
-    nativeGraphics->State.Clip.clear();
+    nativeGraphics->State.Clip = detail::RegionInfinite();
     return Ok;
+}
+
+Status TGPGraphics::TranslateClip(Single dx, Single dy) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter);
+    double x = dx, y = dy;
+    const cairo_matrix_t m = nativeGraphics->WorldToSurface(true);
+    cairo_matrix_transform_distance(&m, &x, &y);
+    cairo_matrix_t shift;
+    cairo_matrix_init_translate(&shift, x, y);
+    nativeGraphics->State.Clip = detail::RegionTransform(nativeGraphics->State.Clip, shift);
+    return Ok;
+}
+
+Status TGPGraphics::TranslateClip(Integer dx, Integer dy) {
+    return TranslateClip(Single(dx), Single(dy));
+}
+
+Status TGPGraphics::GetClip(TGPRegion* region) {
+    if (!nativeGraphics || !region || !region->nativeRegion) return SetStatus(InvalidParameter);
+    region->nativeRegion->Root = ToWorld(*nativeGraphics, nativeGraphics->State.Clip);
+    return Ok;
+}
+
+Status TGPGraphics::GetClipBounds(TGPRectF& rect) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter);
+    TGPRectF bounds;
+    const GpRegionTree world = ToWorld(*nativeGraphics, nativeGraphics->State.Clip);
+    rect = detail::RegionBounds(*world, bounds) ? bounds : TGPRectF{};
+    return Ok;
+}
+
+Status TGPGraphics::GetClipBounds(TGPRect& rect) {
+    TGPRectF f;
+    const Status status = GetClipBounds(f);
+    if (status == Ok)
+        rect = {Integer(std::floor(f.X)), Integer(std::floor(f.Y)), Integer(std::ceil(f.Width)),
+                Integer(std::ceil(f.Height))};
+    return status;
+}
+
+Status TGPGraphics::GetVisibleClipBounds(TGPRectF& rect) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter);
+    const TRect window = SurfaceWindow(*nativeGraphics);
+    cairo_matrix_t identity;
+    cairo_matrix_init_identity(&identity);
+    const TPixelRegion pixels = detail::RegionPixels(*nativeGraphics->FullClip(), identity, window);
+    if (pixels.IsEmpty()) {
+        rect = {};
+        return Ok;
+    }
+    const TRect box = pixels.Box();
+    const GpRegionTree world = ToWorld(
+        *nativeGraphics,
+        detail::RegionRect({Single(box.Left), Single(box.Top), Single(box.Width()), Single(box.Height())}));
+    TGPRectF bounds;
+    rect = detail::RegionBounds(*world, bounds) ? bounds : TGPRectF{};
+    return Ok;
+}
+
+Status TGPGraphics::GetVisibleClipBounds(TGPRect& rect) {
+    TGPRectF f;
+    const Status status = GetVisibleClipBounds(f);
+    if (status == Ok)
+        rect = {Integer(std::lround(f.X)), Integer(std::lround(f.Y)), Integer(std::lround(f.Width)),
+                Integer(std::lround(f.Height))};
+    return status;
+}
+
+bool TGPGraphics::IsClipEmpty() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), false;
+    const GpRegionTree& clip = nativeGraphics->State.Clip;
+    if (detail::RegionIsInfinite(*clip)) return false;
+    cairo_matrix_t identity;
+    cairo_matrix_init_identity(&identity);
+    return detail::RegionPixels(*clip, identity, detail::RegionWindow(*clip, identity)).IsEmpty();
+}
+
+bool TGPGraphics::IsVisibleClipEmpty() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), false;
+    cairo_matrix_t identity;
+    cairo_matrix_init_identity(&identity);
+    return detail::RegionPixels(*nativeGraphics->FullClip(), identity, SurfaceWindow(*nativeGraphics)).IsEmpty();
 }
 
 bool TGPGraphics::IsVisible(Single x, Single y) {
@@ -502,16 +585,41 @@ bool TGPGraphics::IsVisible(Single x, Single y) {
     return inside;
 }
 
-bool TGPGraphics::IsVisible(const TGPRectF& r) {
-    if (!nativeGraphics) return SetStatus(InvalidParameter), true;
-    nativeGraphics->Begin();
-    double x1, y1, x2, y2;
-    cairo_clip_extents(nativeGraphics->Cr, &x1, &y1, &x2, &y2);
-    nativeGraphics->End();
-    return r.X < x2 && r.X + r.Width > x1 && r.Y < y2 && r.Y + r.Height > y1;
+bool TGPGraphics::IsVisible(const TGPPointF& p) {
+    return IsVisible(p.X, p.Y);
 }
 
-// ---- Save and restore ----
+bool TGPGraphics::IsVisible(Integer x, Integer y) {
+    return IsVisible(Single(x), Single(y));
+}
+
+bool TGPGraphics::IsVisible(const TGPPoint& p) {
+    return IsVisible(Single(p.X), Single(p.Y));
+}
+
+bool TGPGraphics::IsVisible(Single x, Single y, Single width, Single height) {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), true;
+    const GpRegionTree probe = detail::RegionCombine(
+        nativeGraphics->FullClip(), ToSurface(*nativeGraphics, detail::RegionRect({x, y, width, height})),
+        CombineModeIntersect);
+    cairo_matrix_t identity;
+    cairo_matrix_init_identity(&identity);
+    return !detail::RegionPixels(*probe, identity, SurfaceWindow(*nativeGraphics)).IsEmpty();
+}
+
+bool TGPGraphics::IsVisible(const TGPRectF& r) {
+    return IsVisible(r.X, r.Y, r.Width, r.Height);
+}
+
+bool TGPGraphics::IsVisible(Integer x, Integer y, Integer width, Integer height) {
+    return IsVisible(Single(x), Single(y), Single(width), Single(height));
+}
+
+bool TGPGraphics::IsVisible(const TGPRect& r) {
+    return IsVisible(ToF(r));
+}
+
+// ---- Save, restore and containers ----
 
 Cardinal TGPGraphics::Save() {
     if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
@@ -531,4 +639,49 @@ Status TGPGraphics::Restore(Cardinal state) {
         }
     }
     return Ok; // a token already restored or discarded is ignored
+}
+
+Cardinal TGPGraphics::BeginContainer(const TGPRectF& dst, const TGPRectF& src, Unit_ unit) {
+    if (!nativeGraphics || unit <= UnitWorld || unit > UnitMillimeter || src.Width == 0 || src.Height == 0)
+        return SetStatus(InvalidParameter), 0;
+    const Cardinal token = Save();
+    detail::GpGraphicsState& s = nativeGraphics->State;
+    // Inner pixels are source units (of `unit`); the source rectangle lands
+    // on the destination, in the outer world units.
+    const double f = detail::UnitPixelsOf(unit), sx = double(dst.Width) / src.Width,
+                 sy = double(dst.Height) / src.Height;
+    cairo_matrix_t place;
+    cairo_matrix_init(&place, sx / f, 0, 0, sy / f, dst.X - src.X * sx, dst.Y - src.Y * sy);
+    s.Container = detail::Then(place, nativeGraphics->WorldToDevice());
+    s.ContainerClip = nativeGraphics->FullClip();
+    s.Clip = detail::RegionInfinite();
+    cairo_matrix_init_identity(&s.World);
+    s.PageUnit = UnitDisplay;
+    s.PageScale = 1;
+    return token;
+}
+
+Cardinal TGPGraphics::BeginContainer(const TGPRect& dst, const TGPRect& src, Unit_ unit) {
+    return BeginContainer(ToF(dst), ToF(src), unit);
+}
+
+Cardinal TGPGraphics::BeginContainer() {
+    if (!nativeGraphics) return SetStatus(InvalidParameter), 0;
+    const Cardinal token = Save();
+    detail::GpGraphicsState& s = nativeGraphics->State;
+    s.Container = nativeGraphics->WorldToDevice();
+    s.ContainerClip = nativeGraphics->FullClip();
+    s.Clip = detail::RegionInfinite();
+    cairo_matrix_init_identity(&s.World);
+    s.PageUnit = UnitDisplay;
+    s.PageScale = 1;
+    return token;
+}
+
+Status TGPGraphics::EndContainer(Cardinal state) {
+    return Restore(state);
+}
+
+Status TGPGraphics::AddMetafileComment(const Byte*, Cardinal) {
+    return SetStatus(NotImplemented);
 }

@@ -1,4 +1,5 @@
 #include "graphics/GdiPlusImage.h"
+#include "graphics/GdiPlusGraphics.h"
 
 #include "ByteReader.h"
 #include "GdiPlusNative.h"
@@ -58,18 +59,6 @@ void DecodedFromSurface(cairo_surface_t* surface, TDecodedImage& image) {
         }
     }
     image.HasAlpha = true;
-}
-
-cairo_surface_t* ApplyColorKey(cairo_surface_t* source, ARGB low, ARGB high) {
-    TDecodedImage image;
-    DecodedFromSurface(source, image);
-    auto within = [](unsigned v, unsigned lo, unsigned hi) { return v >= lo && v <= hi; };
-    for (auto& p : image.Pixels)
-        if (within(ARGBRed(p), ARGBRed(low), ARGBRed(high)) &&
-            within(ARGBGreen(p), ARGBGreen(low), ARGBGreen(high)) &&
-            within(ARGBBlue(p), ARGBBlue(low), ARGBBlue(high)))
-            p = 0;
-    return SurfaceFromDecoded(image);
 }
 
 } // namespace detail
@@ -338,30 +327,50 @@ Status TGPBitmap::GetPixels(TDecodedImage& image) {
     return Ok;
 }
 
-// ---- TGPImageAttributes ----
+namespace {
 
-TGPImageAttributes::TGPImageAttributes() : nativeImageAttr(new detail::GpImageAttributes) {}
-TGPImageAttributes::TGPImageAttributes(detail::GpImageAttributes* native, Status status)
-    : nativeImageAttr(native) {
-    lastResult = status;
-}
-TGPImageAttributes::~TGPImageAttributes() {
-    delete nativeImageAttr;
+// Lets the library wrap a fresh image handle.
+class TSurfaceBitmap : public TGPBitmap {
+public:
+    explicit TSurfaceBitmap(GpImage* native) : TGPBitmap(native, Ok) {}
+};
+
+} // namespace
+
+TGPImage* detail::ImageOfSurface(cairo_surface_t* surface) {
+    auto* image = new GpImage;
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
+                                                       cairo_image_surface_get_height(surface));
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    image->Frames.push_back(copy);
+    return new TSurfaceBitmap(image);
 }
 
-TGPImageAttributes* TGPImageAttributes::Clone() {
-    if (!nativeImageAttr) return SetStatus(InvalidParameter), new TGPImageAttributes(nullptr, lastResult);
-    return new TGPImageAttributes(new detail::GpImageAttributes(*nativeImageAttr), lastResult);
+// ---- TGPCachedBitmap ----
+
+TGPCachedBitmap::TGPCachedBitmap(TGPBitmap* bitmap, TGPGraphics* graphics) {
+    if (!bitmap || !bitmap->nativeImage || !graphics || !graphics->nativeGraphics) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    // The pixels as they are now; later changes to the bitmap do not show.
+    auto* copy = new GpImage;
+    cairo_surface_t* source = bitmap->nativeImage->Surface();
+    cairo_surface_t* pixels = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(source), cairo_image_surface_get_height(source));
+    cairo_t* cr = cairo_create(pixels);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, source, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    copy->Frames.push_back(pixels);
+    nativeCachedBitmap = copy;
 }
 
-Status TGPImageAttributes::SetColorKey(ARGB colorLow, ARGB colorHigh, ColorAdjustType) {
-    if (!nativeImageAttr) return SetStatus(InvalidParameter);
-    *nativeImageAttr = {true, colorLow, colorHigh};
-    return Ok;
-}
-
-Status TGPImageAttributes::ClearColorKey(ColorAdjustType) {
-    if (!nativeImageAttr) return SetStatus(InvalidParameter);
-    nativeImageAttr->ColorKeyEnabled = false;
-    return Ok;
+TGPCachedBitmap::~TGPCachedBitmap() {
+    delete nativeCachedBitmap;
 }

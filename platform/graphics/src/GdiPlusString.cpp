@@ -280,6 +280,123 @@ Status TGPGraphics::DrawString(const String& string, Integer length, const TGPFo
     return DrawString(string, length, font, TGPRectF{origin.X, origin.Y, 0, 0}, stringFormat, brush);
 }
 
+// ---- Text as paths and measured ranges ----
+
+namespace {
+
+// Each visible line of a layout, with where its origin goes.
+template <class Visit>
+void ForEachLine(const TStringLayout& layout, bool noWrap, Visit visit) {
+    PangoLayoutIter* iter = pango_layout_get_iter(layout.Layout.get());
+    Integer drawn = 0;
+    do {
+        PangoLayoutLine* line = pango_layout_iter_get_line_readonly(iter);
+        if (noWrap && !line->is_paragraph_start) continue;
+        if (drawn++ >= layout.VisibleLines) break;
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+        const double baseline = pango_layout_iter_get_baseline(iter) / double(PANGO_SCALE);
+        const double shift = noWrap ? layout.FirstLineTop : 0;
+        visit(line, layout.Left + logical.x / double(PANGO_SCALE), layout.Top + baseline - shift,
+              layout.Top + logical.y / double(PANGO_SCALE) - shift, logical.height / double(PANGO_SCALE));
+    } while (pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+}
+
+} // namespace
+
+Status TGPGraphicsPath::AddString(const String& string, Integer length, const TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPRectF& layoutRect, const TGPStringFormat* format) {
+    if (!nativePath || !family || !family->nativeFamily || !(emSize > 0)) return SetStatus(InvalidParameter);
+    detail::GpFont font{family->nativeFamily->Name, emSize, style, UnitPixel};
+    const TStringLayout layout = LayOut(Prefix(string, length), font, layoutRect, FormatOf(format));
+    const bool noWrap = format && format->nativeFormat && (format->nativeFormat->Flags & StringFormatFlagsNoWrap);
+    cairo_t* cr = detail::ScratchContext();
+    ForEachLine(layout, noWrap, [&](PangoLayoutLine* line, double x, double baseline, double, double) {
+        cairo_move_to(cr, x, baseline);
+        pango_cairo_layout_line_path(cr, line);
+    });
+    cairo_path_t* outline = cairo_copy_path(cr);
+    cairo_new_path(cr);
+    detail::GpPath glyphs = detail::PathFromCairo(outline);
+    cairo_path_destroy(outline);
+    // Each glyph outline is a figure of its own.
+    nativePath->NewFigure = true;
+    nativePath->Points.insert(nativePath->Points.end(), glyphs.Points.begin(), glyphs.Points.end());
+    nativePath->Types.insert(nativePath->Types.end(), glyphs.Types.begin(), glyphs.Types.end());
+    nativePath->NewFigure = true;
+    return Ok;
+}
+
+Status TGPGraphicsPath::AddString(const String& string, Integer length, const TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPPointF& origin, const TGPStringFormat* format) {
+    return AddString(string, length, family, style, emSize, TGPRectF{origin.X, origin.Y, 0, 0}, format);
+}
+
+Status TGPGraphicsPath::AddString(const String& string, Integer length, const TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPPoint& origin, const TGPStringFormat* format) {
+    return AddString(string, length, family, style, emSize, TGPRectF{Single(origin.X), Single(origin.Y), 0, 0},
+                     format);
+}
+
+Status TGPGraphicsPath::AddString(const String& string, Integer length, const TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPRect& r, const TGPStringFormat* format) {
+    return AddString(string, length, family, style, emSize,
+                     TGPRectF{Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)}, format);
+}
+
+Status TGPGraphics::MeasureCharacterRanges(const String& string, Integer length, const TGPFont* font,
+                                           const TGPRectF& layoutRect, const TGPStringFormat* stringFormat,
+                                           Integer regionCount, TGPRegion* regions) {
+    if (regionCount <= 0) return InvalidParameter; // not recorded
+    if (!nativeGraphics || !font || !font->nativeFont || !regions) return SetStatus(InvalidParameter);
+    const detail::GpStringFormat& format = FormatOf(stringFormat);
+    if (Integer(format.Ranges.size()) > regionCount) return SetStatus(InvalidParameter);
+    const String text = Prefix(string, length);
+    for (const TCharacterRange& range : format.Ranges)
+        if (range.First < 0 || range.Length < 0 || range.First + range.Length > Integer(text.size()))
+            return SetStatus(InvalidParameter);
+    // Without hotkey prefixes the layout's text is the string itself, so
+    // its indexes map straight to byte offsets.
+    detail::GpStringFormat plain = format;
+    plain.Prefix = HotkeyPrefixNone;
+    const TStringLayout layout = LayOut(text, *font->nativeFont, layoutRect, plain);
+    const std::vector<int> offsets = ByteOffsets(text);
+    const bool noWrap = format.Flags & StringFormatFlagsNoWrap;
+    for (std::size_t k = 0; k < format.Ranges.size(); ++k) {
+        const TCharacterRange& range = format.Ranges[k];
+        detail::GpRegionTree tree = detail::RegionEmpty();
+        const int start = offsets[std::size_t(range.First)], end = offsets[std::size_t(range.First + range.Length)];
+        ForEachLine(layout, noWrap, [&](PangoLayoutLine* line, double x, double, double top, double height) {
+            int* ranges = nullptr;
+            int count = 0;
+            pango_layout_line_get_x_ranges(line, start, end, &ranges, &count);
+            for (int i = 0; i < count; ++i) {
+                const double left = x + ranges[2 * i] / double(PANGO_SCALE) - (line->start_index == 0 ? 0 : 0);
+                const double width = (ranges[2 * i + 1] - ranges[2 * i]) / double(PANGO_SCALE);
+                if (width <= 0) continue;
+                tree = detail::RegionCombine(tree, detail::RegionRect({Single(left), Single(top), Single(width),
+                                                                       Single(height)}),
+                                             CombineModeUnion);
+            }
+            g_free(ranges);
+        });
+        if (!regions[k].nativeRegion) return SetStatus(InvalidParameter);
+        regions[k].nativeRegion->Root = tree;
+    }
+    return Ok;
+}
+
+Status TGPGraphics::DrawDriverString(const Word*, Integer, const TGPFont*, const TGPBrush*, const TGPPointF*, Integer,
+                                     const TGPMatrix*) {
+    return SetStatus(NotImplemented);
+}
+
+Status TGPGraphics::MeasureDriverString(const Word*, Integer, const TGPFont*, const TGPPointF*, Integer,
+                                        const TGPMatrix*, TGPRectF&) {
+    return SetStatus(NotImplemented);
+}
+
 // ---- The class library's fonts ----
 
 namespace {

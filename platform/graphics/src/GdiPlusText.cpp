@@ -3,7 +3,9 @@
 #include "GdiPlusNative.h"
 #include "graphics/Fonts.h"
 #include "graphics/GdiPlusGraphics.h"
+#include "rtl/Encoding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -272,5 +274,87 @@ Status TGPStringFormat::SetTabStops(Single firstTabOffset, Integer count, const 
     if (!nativeFormat || count < 0 || (count > 0 && !tabStops)) return SetStatus(InvalidParameter);
     nativeFormat->FirstTabOffset = firstTabOffset;
     nativeFormat->TabStops.assign(tabStops, tabStops + count);
+    return Ok;
+}
+
+Integer TGPStringFormat::GetTabStopCount() {
+    if (!nativeFormat) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeFormat->TabStops.size());
+}
+
+Status TGPStringFormat::GetTabStops(Integer count, Single& firstTabOffset, Single* tabStops) {
+    if (!nativeFormat || count < 0 || (count > 0 && !tabStops)) return SetStatus(InvalidParameter);
+    firstTabOffset = nativeFormat->FirstTabOffset;
+    const std::size_t n = std::min(std::size_t(count), nativeFormat->TabStops.size());
+    std::copy_n(nativeFormat->TabStops.begin(), n, tabStops);
+    return Ok;
+}
+
+Status TGPStringFormat::SetDigitSubstitution(Word language, StringDigitSubstitute substitute) {
+    if (!nativeFormat || substitute < StringDigitSubstituteUser || substitute > StringDigitSubstituteTraditional)
+        return SetStatus(InvalidParameter);
+    nativeFormat->DigitLanguage = language;
+    nativeFormat->DigitMethod = substitute;
+    return Ok;
+}
+
+Word TGPStringFormat::GetDigitSubstitutionLanguage() {
+    if (!nativeFormat) return SetStatus(InvalidParameter), 0;
+    return nativeFormat->DigitLanguage;
+}
+
+StringDigitSubstitute TGPStringFormat::GetDigitSubstitutionMethod() {
+    if (!nativeFormat) return SetStatus(InvalidParameter), StringDigitSubstituteUser;
+    return nativeFormat->DigitMethod;
+}
+
+Status TGPStringFormat::SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges) {
+    // GDI+ measures at most 32 ranges at once.
+    if (!nativeFormat || rangeCount < 0 || rangeCount > 32 || (rangeCount > 0 && !ranges))
+        return SetStatus(rangeCount > 32 ? ValueOverflow : InvalidParameter);
+    nativeFormat->Ranges.assign(ranges, ranges + rangeCount);
+    return Ok;
+}
+
+Integer TGPStringFormat::GetMeasurableCharacterRangeCount() {
+    if (!nativeFormat) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeFormat->Ranges.size());
+}
+
+// ---- TGPFontCollection ----
+
+namespace {
+
+std::vector<String> InstalledFamilies() {
+    PangoFontFamily** families = nullptr;
+    int count = 0;
+    pango_font_map_list_families(GraphicsFontMap(), &families, &count);
+    std::vector<String> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back(FromUtf8(pango_font_family_get_name(families[i])));
+    g_free(families);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+} // namespace
+
+Integer TGPFontCollection::GetFamilyCount() {
+    // Stored unconditionally, as the original does.
+    lastResult = Ok;
+    return Integer(InstalledFamilies().size());
+}
+
+Status TGPFontCollection::GetFamilies(Integer numSought, TGPFontFamily* gpfamilies, Integer& numFound) {
+    if (numSought < 1 || !gpfamilies) return SetStatus(InvalidParameter);
+    numFound = 0;
+    const std::vector<String> names = InstalledFamilies();
+    for (const String& name : names) {
+        if (numFound >= numSought) break;
+        TGPFontFamily& target = gpfamilies[numFound++];
+        delete target.nativeFamily;
+        target.nativeFamily = new GpFontFamily{name};
+    }
     return Ok;
 }

@@ -14,3 +14,7 @@ ARGB ColorToARGB(Byte alpha, TColor color) {
 ARGB ColorToOpaqueARGB(TColor color) {
     return ColorToARGB(255, color);
 }
+
+TGUID EncoderClsid(Cardinal head) {
+    return TGUID{head, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+}

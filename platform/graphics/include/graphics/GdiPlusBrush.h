@@ -6,7 +6,11 @@
 namespace detail {
 struct GpBrush;
 struct GpPen;
+struct GpCustomLineCap;
 } // namespace detail
+
+class TGPImage;
+class TGPImageAttributes;
 
 class TGPBrush : public TGdiplusBase {
 public:
@@ -30,6 +34,48 @@ public:
 
 protected:
     explicit TGPSolidBrush(detail::GpBrush* native) : TGPBrush(native) {}
+};
+
+// An 8 by 8 pattern of the foreground on the background, repeated from the
+// graphics' rendering origin in device pixels.
+class TGPHatchBrush : public TGPBrush {
+public:
+    TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor = 0xFF000000);
+    HatchStyle GetHatchStyle();
+    Status GetForegroundColor(ARGB& color);
+    Status GetBackgroundColor(ARGB& color);
+
+protected:
+    TGPHatchBrush() = default;
+};
+
+// An image (or a part of it) repeated by the wrap mode, through the brush's
+// transform.
+class TGPTextureBrush : public TGPBrush {
+public:
+    explicit TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
+    TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, const TGPImageAttributes* imageAttributes = nullptr);
+    TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, const TGPImageAttributes* imageAttributes = nullptr);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth,
+                    Single dstHeight);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Integer dstX, Integer dstY, Integer dstWidth,
+                    Integer dstHeight);
+    Status SetTransform(const TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Status SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
+    // A new image of the texture; the caller owns it.
+    TGPImage* GetImage();
+
+protected:
+    TGPTextureBrush() = default;
 };
 
 class TGPLinearGradientBrush : public TGPBrush {
@@ -74,6 +120,49 @@ public:
     Status GetTransform(TGPMatrix* matrix);
 };
 
+// A line end made of a fill path and a stroke path in a space where y runs
+// along the line, outwards, and one unit is the pen's width.
+class TGPCustomLineCap : public TGdiplusBase {
+public:
+    TGPCustomLineCap(); // a null handle, status Ok
+    TGPCustomLineCap(const TGPGraphicsPath* fillPath, const TGPGraphicsPath* strokePath,
+                     LineCap baseCap = LineCapFlat, Single baseInset = 0);
+    ~TGPCustomLineCap() override;
+
+    TGPCustomLineCap* Clone();
+    Status SetStrokeCap(LineCap strokeCap);
+    Status SetStrokeCaps(LineCap startCap, LineCap endCap);
+    Status GetStrokeCaps(LineCap& startCap, LineCap& endCap);
+    Status SetStrokeJoin(LineJoin lineJoin);
+    LineJoin GetStrokeJoin();
+    Status SetBaseCap(LineCap baseCap);
+    LineCap GetBaseCap();
+    Status SetBaseInset(Single inset);
+    Single GetBaseInset();
+    Status SetWidthScale(Single widthScale);
+    Single GetWidthScale();
+
+    detail::GpCustomLineCap* nativeCap = nullptr;
+
+protected:
+    TGPCustomLineCap(detail::GpCustomLineCap* native, Status status);
+};
+
+// An arrow head of a height and width in pen widths, its base pulled in by
+// the middle inset, filled or outlined.
+class TGPAdjustableArrowCap : public TGPCustomLineCap {
+public:
+    TGPAdjustableArrowCap(Single height, Single width, bool isFilled = true);
+    Status SetHeight(Single height);
+    Single GetHeight();
+    Status SetWidth(Single width);
+    Single GetWidth();
+    Status SetMiddleInset(Single middleInset);
+    Single GetMiddleInset();
+    Status SetFillState(bool isFilled);
+    bool IsFilled();
+};
+
 class TGPPen : public TGdiplusBase {
 public:
     TGPPen(ARGB color, Single width = 1, Unit_ unit = UnitWorld);
@@ -103,6 +192,32 @@ public:
     DashStyle GetDashStyle();
     Status SetDashOffset(Single dashOffset);
     Single GetDashOffset();
+    Status SetDashCap(DashCap dashCap);
+    DashCap GetDashCap();
+    // Dash and gap lengths in pen widths; sets the style to custom.
+    Status SetDashPattern(const Single* dashArray, Integer count);
+    Integer GetDashPatternCount();
+    Status GetDashPattern(Single* dashArray, Integer count);
+    // Stripes across the width: pairs of increasing fractions 0..1.
+    Status SetCompoundArray(const Single* compoundArray, Integer count);
+    Integer GetCompoundArrayCount();
+    Status GetCompoundArray(Single* compoundArray, Integer count);
+    Status SetAlignment(PenAlignment penAlignment);
+    PenAlignment GetAlignment();
+    Status SetTransform(const TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    // A null cap removes the custom cap.
+    Status SetCustomStartCap(const TGPCustomLineCap* customCap);
+    Status SetCustomEndCap(const TGPCustomLineCap* customCap);
+    // InvalidParameter without a cap object; otherwise the cap (or a null
+    // handle) goes into it.
+    Status GetCustomStartCap(TGPCustomLineCap* customCap);
+    Status GetCustomEndCap(TGPCustomLineCap* customCap);
 
     detail::GpPen* nativePen = nullptr;
 

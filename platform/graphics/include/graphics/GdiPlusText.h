@@ -11,9 +11,17 @@ struct GpStringFormat;
 
 class TGPGraphics;
 
-// Stands for the installed fonts; it holds no handle of its own.
+class TGPFontFamily;
+
+// Stands for the installed fonts (as fontconfig lists them); it holds no
+// handle of its own.
 class TGPFontCollection : public TGdiplusBase {
 public:
+    Integer GetFamilyCount();
+    // Fills the handles of the caller's family objects with copies of the
+    // first families, in name order.
+    Status GetFamilies(Integer numSought, TGPFontFamily* gpfamilies, Integer& numFound);
+
     void* nativeFontCollection = nullptr;
 };
 
@@ -97,6 +105,14 @@ public:
     Status SetTrimming(StringTrimming trimming);
     StringTrimming GetTrimming();
     Status SetTabStops(Single firstTabOffset, Integer count, const Single* tabStops);
+    Integer GetTabStopCount();
+    Status GetTabStops(Integer count, Single& firstTabOffset, Single* tabStops);
+    Status SetDigitSubstitution(Word language, StringDigitSubstitute substitute);
+    Word GetDigitSubstitutionLanguage();
+    StringDigitSubstitute GetDigitSubstitutionMethod();
+    // The ranges MeasureCharacterRanges measures.
+    Status SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges);
+    Integer GetMeasurableCharacterRangeCount();
 
     detail::GpStringFormat* nativeFormat = nullptr;
     Status lastError = Ok;
