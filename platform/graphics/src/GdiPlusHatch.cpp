@@ -98,7 +98,7 @@ std::array<TRows, HatchStyleTotal> MakePatterns() {
     p[HatchStyleSphere] = {"..####..", ".#....#.", "#......#", "#.##...#",
                            "#.##...#", "#......#", ".#....#.", "..####.."};
     p[HatchStyleSmallGrid] = FromRule([](int x, int y) { return x % 4 == 0 || y % 4 == 0; });
-    p[HatchStyleSmallCheckerBoard] = FromRule([](int x, int y) { return (x + y) % 2 == 0; });
+    p[HatchStyleSmallCheckerBoard] = FromRule([](int x, int y) { return (x / 2 + y / 2) % 2 == 0; });
     p[HatchStyleLargeCheckerBoard] = FromRule([](int x, int y) { return (x / 4 + y / 4) % 2 == 0; });
     p[HatchStyleOutlinedDiamond] = FromRule([](int x, int y) { return x == y || x == (8 - y) % 8; });
     p[HatchStyleSolidDiamond] = {"...#....", "..###...", ".#####..", "#######.",

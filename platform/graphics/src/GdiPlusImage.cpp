@@ -13,9 +13,22 @@
 namespace detail {
 
 GpImage::GpImage(const GpImage& other)
-    : Frames(other.Frames), ActiveFrame(other.ActiveFrame), RawFormat(other.RawFormat), Format(other.Format) {
-    for (auto* f : Frames)
-        cairo_surface_reference(f);
+    : ActiveFrame(other.ActiveFrame), RawFormat(other.RawFormat), Format(other.Format), Palette(other.Palette),
+      DpiX(other.DpiX), DpiY(other.DpiY), Properties(other.Properties) {
+    // A copy owns its pixels: changing one never shows in the other.
+    for (auto* f : other.Frames)
+        Frames.push_back(CopySurface(f));
+}
+
+cairo_surface_t* CopySurface(cairo_surface_t* source) {
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(source),
+                                                       cairo_image_surface_get_height(source));
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, source, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return copy;
 }
 
 GpImage::~GpImage() {
@@ -130,13 +143,22 @@ void TGPImage::Load(std::span<const Byte> bytes) {
         nativeImage = image;
         image->RawFormat = FormatOf(format).Raw;
         if (format == TImageFileFormat::Gif) {
-            for (const auto& frame : DecodeGif(bytes))
+            // The frames' delays, in hundredths of a second, as GDI+ lists them.
+            std::vector<Byte> delays;
+            for (const auto& frame : DecodeGif(bytes)) {
                 image->Frames.push_back(detail::SurfaceFromDecoded(frame.Image));
+                if (image->Palette.empty()) image->Palette = frame.Image.Palette;
+                const Cardinal delay = Cardinal(frame.DelayMs / 10);
+                delays.insert(delays.end(), reinterpret_cast<const Byte*>(&delay),
+                              reinterpret_cast<const Byte*>(&delay) + 4);
+            }
+            image->Properties.push_back({PropertyTagFrameDelay, PropertyTagTypeLong, delays});
             image->Format = PixelFormat8bppIndexed;
         } else {
             const TDecodedImage decoded = DecodeImage(bytes);
             image->Frames.push_back(detail::SurfaceFromDecoded(decoded));
             image->Format = PixelFormatOf(decoded);
+            if (decoded.Indexed) image->Palette = decoded.Palette;
         }
         lastResult = Ok;
     } catch (const EInvalidGraphic&) {

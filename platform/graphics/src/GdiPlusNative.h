@@ -207,6 +207,24 @@ struct GpImage {
     std::size_t ActiveFrame = 0;
     TGUID RawFormat = ImageFormatMemoryBMP;
     PixelFormat Format = PixelFormat32bppARGB;
+    std::vector<ARGB> Palette;
+    Single DpiX = 96, DpiY = 96;
+    struct TProperty {
+        Cardinal Id = 0;
+        Word Type = 0;
+        std::vector<Byte> Value;
+    };
+    std::vector<TProperty> Properties;
+    // LockBits: the buffer handed out and what it stands for.
+    struct TLock {
+        std::vector<Byte> Buffer;
+        TGPRect Rect;
+        PixelFormat Format = 0;
+        Cardinal Flags = 0;
+        Byte* Scan0 = nullptr;
+        Integer Stride = 0;
+    };
+    std::unique_ptr<TLock> Lock;
 
     GpImage() = default;
     GpImage(const GpImage& other);
@@ -247,6 +265,10 @@ struct GpImageAttributes {
     const GpColorAdjust& For(ColorAdjustType type) const;
 };
 
+// Turns (clockwise, quarter turns) then mirrors every frame.
+void RotateFlipImage(GpImage& image, RotateFlipType type);
+// An ARGB32 copy of an image surface.
+cairo_surface_t* CopySurface(cairo_surface_t* source);
 // Surfaces from decoded pixels and back.
 cairo_surface_t* SurfaceFromDecoded(const TDecodedImage& image);
 void DecodedFromSurface(cairo_surface_t* surface, TDecodedImage& image);

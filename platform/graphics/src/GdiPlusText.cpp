@@ -358,3 +358,82 @@ Status TGPFontCollection::GetFamilies(Integer numSought, TGPFontFamily* gpfamili
     }
     return Ok;
 }
+
+// ---- Fonts from GDI ----
+
+namespace {
+
+// A GDI record as a font: its face (or the generic sans serif when the face
+// is not installed), em in pixels and style.
+GpFont* FontOfLog(const TLogFont& log) {
+    const String face = FontFamilyExists(log.FaceName) ? log.FaceName : String(u"Arial");
+    double em = std::abs(log.Height);
+    if (log.Height > 0) {
+        // A cell height: the em is the part of it without the internal leading.
+        double ascent, descent;
+        FamilyMetrics(face, 0, 2048, ascent, descent);
+        if (ascent + descent > 0) em = log.Height * 2048 / (ascent + descent);
+    }
+    if (em <= 0) em = 16; // GDI's default of 12 points
+    Integer style = FontStyleRegular;
+    if (log.Weight >= 600) style |= FontStyleBold;
+    if (log.Italic) style |= FontStyleItalic;
+    if (log.Underline) style |= FontStyleUnderline;
+    if (log.StrikeOut) style |= FontStyleStrikeout;
+    return new GpFont{face, Single(em), style, UnitPixel};
+}
+
+} // namespace
+
+TGPFont::TGPFont(winapi::HDC dc) {
+    if (!dc) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    nativeFont = FontOfLog(dc->State().Font);
+    lastResult = Ok;
+}
+
+TGPFont::TGPFont(winapi::HDC dc, const TLogFont* logfont) {
+    if (!logfont) {
+        if (!dc) {
+            lastResult = InvalidParameter;
+            return;
+        }
+        nativeFont = FontOfLog(dc->State().Font);
+        lastResult = Ok;
+        return;
+    }
+    nativeFont = FontOfLog(*logfont);
+    lastResult = Ok;
+}
+
+TGPFont::TGPFont(winapi::HDC dc, winapi::HFONT font) {
+    if (!font) {
+        if (!dc) {
+            lastResult = InvalidParameter;
+            return;
+        }
+        nativeFont = FontOfLog(dc->State().Font);
+    } else {
+        nativeFont = FontOfLog(font->Font);
+    }
+    lastResult = Ok;
+}
+
+Status TGPFont::GetLogFontW(const TGPGraphics*, TLogFont& logfont) {
+    logfont.Height = 0;
+    if (!nativeFont) return SetStatus(InvalidParameter);
+    logfont = TLogFont{};
+    logfont.Height = -Integer(std::lround(nativeFont->PixelSize()));
+    logfont.Weight = (nativeFont->Style & FontStyleBold) ? 700 : 400;
+    logfont.Italic = nativeFont->Style & FontStyleItalic;
+    logfont.Underline = nativeFont->Style & FontStyleUnderline;
+    logfont.StrikeOut = nativeFont->Style & FontStyleStrikeout;
+    logfont.FaceName = nativeFont->Family;
+    return Ok;
+}
+
+Status TGPFont::GetLogFontA(const TGPGraphics* g, TLogFont& logfont) {
+    return GetLogFontW(g, logfont);
+}

@@ -155,3 +155,89 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
     if (frames.empty()) Damaged("it holds no image");
     return frames;
 }
+
+// ---- Writing ----
+
+namespace {
+
+int WriteToVector(GifFileType* gif, const GifByteType* data, int length) {
+    auto* out = static_cast<std::vector<Byte>*>(gif->UserData);
+    out->insert(out->end(), data, data + length);
+    return length;
+}
+
+struct TGifWriterCloser {
+    void operator()(GifFileType* gif) const {
+        int error = 0;
+        EGifCloseFile(gif, &error);
+    }
+};
+
+} // namespace
+
+std::vector<Byte> EncodeGif(const TDecodedImage& image) {
+    if (image.Width <= 0 || image.Height <= 0 || image.Width > 65535 || image.Height > 65535)
+        throw EInvalidGraphic(u"GIF image: the size cannot be written");
+    // The palette: the image's own colours when there are at most 255 of
+    // them, else a colour cube; one more entry stands for transparency.
+    std::vector<std::uint32_t> colors;
+    bool transparent = false;
+    for (std::uint32_t p : image.Pixels) {
+        if ((p >> 24) < 128) {
+            transparent = true;
+            continue;
+        }
+        const std::uint32_t rgb = p & 0xFFFFFF;
+        if (std::find(colors.begin(), colors.end(), rgb) == colors.end()) {
+            colors.push_back(rgb);
+            if (colors.size() > 255) break;
+        }
+    }
+    const bool cube = colors.size() > 255;
+    if (cube) {
+        colors.clear();
+        for (int r = 0; r < 6; ++r)
+            for (int g = 0; g < 7; ++g)
+                for (int b = 0; b < 6; ++b)
+                    colors.push_back(std::uint32_t((r * 255 / 5) << 16 | (g * 255 / 6) << 8 | (b * 255 / 5)));
+    }
+    const int transparentIndex = transparent ? int(colors.size()) : -1;
+    int size = 2;
+    while (size < int(colors.size()) + (transparent ? 1 : 0)) size *= 2;
+    ColorMapObject* map = GifMakeMapObject(size, nullptr);
+    if (!map) throw EInvalidGraphic(u"GIF image: out of memory");
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        map->Colors[i] = {GifByteType(colors[i] >> 16), GifByteType(colors[i] >> 8), GifByteType(colors[i])};
+
+    auto nearest = [&](std::uint32_t rgb) {
+        if (!cube) return int(std::find(colors.begin(), colors.end(), rgb) - colors.begin());
+        const int r = int(rgb >> 16 & 0xFF), g = int(rgb >> 8 & 0xFF), b = int(rgb & 0xFF);
+        return ((r * 5 + 127) / 255) * 42 + ((g * 6 + 127) / 255) * 6 + (b * 5 + 127) / 255;
+    };
+    std::vector<GifByteType> indexes(std::size_t(image.Width) * std::size_t(image.Height));
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const std::uint32_t p = image.Pixels[i];
+        indexes[i] = GifByteType((p >> 24) < 128 ? transparentIndex : nearest(p & 0xFFFFFF));
+    }
+
+    std::vector<Byte> out;
+    int error = 0;
+    std::unique_ptr<GifFileType, TGifWriterCloser> gif(EGifOpen(&out, WriteToVector, &error));
+    if (!gif) {
+        GifFreeMapObject(map);
+        throw EInvalidGraphic(u"GIF image: the writer could not start");
+    }
+    EGifSetGifVersion(gif.get(), true);
+    bool ok = EGifPutScreenDesc(gif.get(), image.Width, image.Height, 8, 0, map) == GIF_OK;
+    if (ok && transparent) {
+        const GifByteType control[4] = {0x01, 0, 0, GifByteType(transparentIndex)};
+        ok = EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK;
+    }
+    ok = ok && EGifPutImageDesc(gif.get(), 0, 0, image.Width, image.Height, false, nullptr) == GIF_OK;
+    for (Integer y = 0; ok && y < image.Height; ++y)
+        ok = EGifPutLine(gif.get(), indexes.data() + std::size_t(y) * std::size_t(image.Width), image.Width) == GIF_OK;
+    GifFreeMapObject(map);
+    if (!ok) throw EInvalidGraphic(u"GIF image: the data could not be written");
+    gif.reset(); // writes the trailer
+    return out;
+}

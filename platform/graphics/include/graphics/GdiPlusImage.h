@@ -2,11 +2,13 @@
 // GDI+-style images: pictures decoded from bytes, streams or files, bitmaps
 // of a given size and pixel format, and image attributes (colour keys).
 
+#include "graphics/GdiObjects.h"
 #include "graphics/GdiPlusTypes.h"
 
 #include <span>
 
 class TStream;
+class TGPGraphics;
 struct TDecodedImage;
 
 namespace detail {
@@ -26,13 +28,52 @@ public:
     static TGPImage* FromFile(const String& fileName, bool useEmbeddedColorManagement = false);
 
     TGPImage* Clone();
+    // Writes the image with the encoder (EncoderClsidPNG, ...); JPEG takes
+    // EncoderQuality (0..100), BMP EncoderColorDepth (1, 4, 8, 24, 32), all
+    // EncoderTransformation (a RotateFlipType of 90-degree steps). A file is
+    // written whole or not at all.
+    Status Save(const String& filename, const TGUID& clsidEncoder, const EncoderParameters* encoderParams = nullptr);
+    Status Save(TStream* stream, const TGUID& clsidEncoder, const EncoderParameters* encoderParams = nullptr);
+    // Adding frames needs a multi-frame encoder (TIFF), which is not
+    // available: NotImplemented (InvalidParameter for a null image).
+    Status SaveAdd(const EncoderParameters* encoderParams);
+    Status SaveAdd(TGPImage* newImage, const EncoderParameters* encoderParams);
     ImageType GetType();
+    Status GetPhysicalDimension(TGPSizeF& size);
+    Status GetBounds(TGPRectF& srcRect, Unit_& srcUnit);
     Cardinal GetWidth();
     Cardinal GetHeight();
+    Single GetHorizontalResolution();
+    Single GetVerticalResolution();
+    // ImageFlags bits: alpha, gray, colour space and format.
+    Cardinal GetFlags();
     Status GetRawFormat(TGUID& format);
     PixelFormat GetPixelFormat();
+    // In bytes: the palette record with its entries.
+    Integer GetPaletteSize();
+    Status GetPalette(ColorPalette* palette, Integer size);
+    Status SetPalette(const ColorPalette* palette);
+    // A scaled copy (0 by 0: 120 by 120); the caller owns it.
+    TGPImage* GetThumbnailImage(Cardinal thumbWidth, Cardinal thumbHeight, GetThumbnailImageAbort callback = nullptr,
+                                void* callbackData = nullptr);
+    Cardinal GetFrameDimensionsCount();
+    Status GetFrameDimensionsList(TGUID* dimensionIDs, Cardinal count);
+    Cardinal GetFrameCount(const TGUID& dimensionID);
+    Status SelectActiveFrame(const TGUID& dimensionID, Cardinal frameIndex);
     Integer GetFrameCount();
     Status SelectActiveFrame(Integer frameIndex);
+    Status RotateFlip(RotateFlipType rotateFlipType);
+    Cardinal GetPropertyCount();
+    Status GetPropertyIdList(Cardinal numOfProperty, Cardinal* list);
+    Cardinal GetPropertyItemSize(Cardinal propId);
+    // The item record followed by its value, in `buffer` of `propSize` bytes.
+    Status GetPropertyItem(Cardinal propId, Cardinal propSize, PropertyItem* buffer);
+    Status GetPropertySize(Cardinal& totalBufferSize, Cardinal& numProperties);
+    Status GetAllPropertyItems(Cardinal totalBufferSize, Cardinal numProperties, PropertyItem* allItems);
+    Status RemovePropertyItem(Cardinal propId);
+    Status SetPropertyItem(const PropertyItem* item);
+    Cardinal GetEncoderParameterListSize(const TGUID& clsidEncoder);
+    Status GetEncoderParameterList(const TGUID& clsidEncoder, Cardinal size, EncoderParameters* buffer);
 
     // The file format, depth and pixel-format bits.
     TGPImageFormat GetFormat();
@@ -52,12 +93,47 @@ protected:
 class TGPBitmap : public TGPImage {
 public:
     explicit TGPBitmap(TStream* stream, bool useEmbeddedColorManagement = false);
+    explicit TGPBitmap(const String& filename, bool useEmbeddedColorManagement = false);
     explicit TGPBitmap(std::span<const Byte> bytes);
     TGPBitmap(Integer width, Integer height, PixelFormat format = PixelFormat32bppARGB);
+    // Over a copy of the caller's pixels in the format (rows `stride` bytes
+    // apart).
+    TGPBitmap(Integer width, Integer height, Integer stride, PixelFormat format, const Byte* scan0);
+    TGPBitmap(Integer width, Integer height, TGPGraphics* target);
+    // A copy of a GDI bitmap's pixels (the palette is not needed: GDI
+    // bitmaps here hold 32-bit pixels).
+    TGPBitmap(winapi::HBITMAP hbm, void* hpal);
+    // Icon handles and module resources belong to layers above this one:
+    // both answer NotImplemented with a null handle.
+    TGPBitmap(void* hicon);
+    TGPBitmap(void* hInstance, const String& bitmapName);
     // A bitmap over a copy of decoded pixels.
     explicit TGPBitmap(const TDecodedImage& image);
 
     static TGPBitmap* FromStream(TStream* stream, bool useEmbeddedColorManagement = false);
+    static TGPBitmap* FromFile(const String& filename, bool useEmbeddedColorManagement = false);
+    static TGPBitmap* FromHBITMAP(winapi::HBITMAP hbm, void* hpal);
+    static TGPBitmap* FromHICON(void* hicon);
+    static TGPBitmap* FromResource(void* hInstance, const String& bitmapName);
+
+    // A copy of a part in a pixel format; null when the part is not inside
+    // the bitmap.
+    TGPBitmap* Clone(const TGPRect& rect, PixelFormat format);
+    TGPBitmap* Clone(Integer x, Integer y, Integer width, Integer height, PixelFormat format);
+    TGPBitmap* Clone(const TGPRectF& rect, PixelFormat format);
+    TGPBitmap* Clone(Single x, Single y, Single width, Single height, PixelFormat format);
+    // The pixels of the rectangle (null: all) in the format, in a buffer of
+    // the rectangle's full size (or the caller's, with
+    // ImageLockModeUserInputBuf). InvalidParameter for a rectangle not
+    // inside the bitmap or a format that cannot be locked, WrongState while
+    // already locked. Written pixels go back on UnlockBits.
+    Status LockBits(const TGPRect* rect, Cardinal flags, PixelFormat format, BitmapData* lockedBitmapData);
+    Status UnlockBits(BitmapData* lockedBitmapData);
+    Status SetResolution(Single xdpi, Single ydpi);
+    // A GDI bitmap of the pixels over the background colour; the caller
+    // deletes it.
+    Status GetHBITMAP(ARGB colorBackground, winapi::HBITMAP& hbmReturn);
+    Status GetHICON(void*& hicon);
 
     Status GetPixel(Integer x, Integer y, ARGB& color);
     Status SetPixel(Integer x, Integer y, ARGB color);
@@ -68,8 +144,6 @@ protected:
     TGPBitmap() = default;
     TGPBitmap(detail::GpImage* native, Status status) : TGPImage(native, status) {}
 };
-
-class TGPGraphics;
 
 // A bitmap's pixels kept ready for drawing at whole device pixels.
 class TGPCachedBitmap : public TGdiplusBase {

@@ -1,6 +1,7 @@
 #pragma once
 // GDI+-style fonts, font families and string formats.
 
+#include "graphics/GdiObjects.h"
 #include "graphics/GdiPlusTypes.h"
 
 namespace detail {
@@ -56,6 +57,13 @@ protected:
 
 class TGPFont : public TGdiplusBase {
 public:
+    // The font selected into the device context.
+    explicit TGPFont(winapi::HDC dc);
+    // The record's font (null: the context's); its height counts in pixels,
+    // negative for the em, positive for the cell.
+    TGPFont(winapi::HDC dc, const TLogFont* logfont);
+    // The GDI font (0: the context's).
+    TGPFont(winapi::HDC dc, winapi::HFONT font);
     TGPFont(const TGPFontFamily* family, Single emSize, Integer style = FontStyleRegular,
             Unit_ unit = UnitPoint);
     // Falls back to the generic sans-serif family when the name is unknown.
@@ -72,6 +80,9 @@ public:
     // without a graphics.
     Single GetHeight(const TGPGraphics* graphics);
     Single GetHeight(Single dpi);
+    // The font as a GDI record (height as a negative em in pixels).
+    Status GetLogFontA(const TGPGraphics* g, TLogFont& logfontA);
+    Status GetLogFontW(const TGPGraphics* g, TLogFont& logfontW);
     // Writes the family into the caller's family object.
     Status GetFamily(TGPFontFamily* family);
 

@@ -71,3 +71,6 @@ std::vector<Byte> EncodeIcon(std::span<const TDecodedImage> images);
 std::vector<Byte> EncodePng(const TDecodedImage& image);
 // quality 1..100.
 std::vector<Byte> EncodeJpeg(const TDecodedImage& image, Integer quality);
+// One frame: the image's colours when there are at most 255 of them (else
+// a colour cube), alpha below 128 transparent.
+std::vector<Byte> EncodeGif(const TDecodedImage& image);
