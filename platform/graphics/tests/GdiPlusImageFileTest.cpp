@@ -290,3 +290,131 @@ TEST(GdiPlusImageQueries, GifFramesPaletteAndDelays) {
 }
 
 } // namespace
+
+namespace {
+
+// ---- Image attributes ----
+
+struct TAdjustCase {
+    const char* Name;
+    void (*Set)(TGPImageAttributes&);
+    ARGB Source, Expected;
+};
+
+class GdiPlusAttributes : public testing::TestWithParam<TAdjustCase> {};
+
+TEST_P(GdiPlusAttributes, DrawImageAdjustsEachPixel) {
+    TGPBitmap source(1, 1);
+    source.SetPixel(0, 0, GetParam().Source);
+    TGPImageAttributes attributes;
+    GetParam().Set(attributes);
+    TGPBitmap target(2, 2);
+    TGPGraphics g(&target);
+    g.Clear(0xFFFFFFFF);
+    g.SetInterpolationMode(InterpolationModeNearestNeighbor);
+    ASSERT_EQ(g.DrawImage(&source, TGPRectF{0, 0, 2, 2}, 0, 0, 1, 1, UnitPixel, &attributes), Ok);
+    ARGB c = 0;
+    target.GetPixel(1, 1, c);
+    EXPECT_EQ(c, GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Adjustments, GdiPlusAttributes,
+    testing::Values(
+        TAdjustCase{"SwapRedAndBlue",
+                    [](TGPImageAttributes& a) {
+                        ColorMatrix m;
+                        m.m[0][2] = m.m[2][0] = m.m[1][1] = m.m[3][3] = m.m[4][4] = 1;
+                        a.SetColorMatrix(&m);
+                    },
+                    0xFFFF0000, 0xFF0000FF},
+        TAdjustCase{"GrayKeptBySkipGrays",
+                    [](TGPImageAttributes& a) {
+                        ColorMatrix m; // everything to black
+                        m.m[3][3] = 1;
+                        a.SetColorMatrix(&m, ColorMatrixFlagsSkipGrays);
+                    },
+                    0xFF808080, 0xFF808080},
+        TAdjustCase{"Threshold",
+                    [](TGPImageAttributes& a) { a.SetThreshold(0.5f); },
+                    0xFF90206F, 0xFFFF0000},
+        TAdjustCase{"Gamma", [](TGPImageAttributes& a) { a.SetGamma(2.0f); }, 0xFF808080, 0xFF404040},
+        TAdjustCase{"Remap",
+                    [](TGPImageAttributes& a) {
+                        const ColorMap map[1] = {{0xFF00FF00, 0xFF123456}};
+                        a.SetRemapTable(1, map);
+                    },
+                    0xFF00FF00, 0xFF123456},
+        TAdjustCase{"KeyMakesTransparent",
+                    [](TGPImageAttributes& a) { a.SetColorKey(0xFF000000, 0xFF101010); },
+                    0xFF080808, 0xFFFFFFFF},
+        TAdjustCase{"NoOpForBitmapsWins",
+                    [](TGPImageAttributes& a) {
+                        a.SetGamma(3.0f);
+                        a.SetNoOp(ColorAdjustTypeBitmap);
+                    },
+                    0xFF808080, 0xFF808080},
+        TAdjustCase{"CyanChannel",
+                    [](TGPImageAttributes& a) { a.SetOutputChannel(ColorChannelFlagsC); },
+                    0xFF00FFFF, 0xFF000000}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(GdiPlusAttributes, WrapModeAndBadArguments) {
+    TGPBitmap source(2, 1);
+    source.SetPixel(0, 0, Red), source.SetPixel(1, 0, Blue);
+    TGPImageAttributes tile;
+    ASSERT_EQ(tile.SetWrapMode(WrapModeTile), Ok);
+    TGPBitmap target(4, 1);
+    TGPGraphics g(&target);
+    g.SetInterpolationMode(InterpolationModeNearestNeighbor);
+    // A source part twice the image's width repeats it.
+    ASSERT_EQ(g.DrawImage(&source, TGPRectF{0, 0, 4, 1}, 0, 0, 4, 1, UnitPixel, &tile), Ok);
+    ARGB c = 0;
+    target.GetPixel(2, 0, c);
+    EXPECT_EQ(c, Red);
+    target.GetPixel(3, 0, c);
+    EXPECT_EQ(c, Blue);
+
+    TGPImageAttributes bad;
+    EXPECT_EQ(bad.SetGamma(0), InvalidParameter);
+    EXPECT_EQ(bad.SetColorMatrix(nullptr), InvalidParameter);
+    EXPECT_EQ(bad.SetRemapTable(0, nullptr), InvalidParameter);
+    EXPECT_EQ(bad.SetThreshold(0.5f, ColorAdjustType(9)), InvalidParameter);
+    EXPECT_EQ(bad.SetOutputChannelColorProfile(u"x.icc"), NotImplemented);
+    EXPECT_EQ(bad.GetLastStatus(), NotImplemented);
+    // An abort callback that answers true stops the drawing.
+    EXPECT_EQ(g.DrawImage(&source, TGPRectF{0, 0, 4, 1}, 0, 0, 2, 1, UnitPixel, nullptr,
+                          [](void*) { return true; }, nullptr),
+              Aborted);
+}
+
+// ---- Fonts from GDI and the installed families ----
+
+TEST(GdiPlusFonts, FromLogFontsAndTheInstalledFamilies) {
+    TLogFont log;
+    log.Height = -20;
+    log.Weight = 700;
+    log.FaceName = u"Courier New";
+    TGPFont font(static_cast<winapi::HDC>(nullptr), &log);
+    ASSERT_EQ(font.GetLastStatus(), Ok);
+    EXPECT_EQ(font.GetSize(), 20);
+    EXPECT_EQ(font.GetStyle(), FontStyleBold);
+    TLogFont back;
+    ASSERT_EQ(font.GetLogFontW(nullptr, back), Ok);
+    EXPECT_EQ(back.Height, -20);
+    EXPECT_EQ(back.FaceName, u"Courier New");
+
+    TGPFontCollection installed;
+    const Integer count = installed.GetFamilyCount();
+    ASSERT_GT(count, 0);
+    std::vector<TGPFontFamily> families(static_cast<std::size_t>(count));
+    Integer found = 0;
+    ASSERT_EQ(installed.GetFamilies(count, families.data(), found), Ok);
+    EXPECT_EQ(found, count);
+    String name;
+    families[0].GetFamilyName(name);
+    EXPECT_FALSE(name.empty());
+    EXPECT_EQ(installed.GetFamilies(0, families.data(), found), InvalidParameter);
+}
+
+} // namespace
