@@ -43,7 +43,8 @@ void TScreen::AddForm(TCustomForm* Form) {
 
 void TScreen::RemoveForm(TCustomForm* Form) {
     std::erase(FCustomForms, Form);
-    std::erase(FForms, static_cast<TForm*>(Form));
+    // Compared as custom forms: a form of another class is no TForm to cast to.
+    std::erase_if(FForms, [Form](TForm* Plain) { return static_cast<TCustomForm*>(Plain) == Form; });
     bool FormChanged = false, ControlChanged = false;
     if (FActiveControl && Form->ContainsControl(FActiveControl)) {
         FActiveControl = nullptr;

@@ -17,14 +17,6 @@
 
 using namespace winapi;
 
-Char GetThousandSeparator() {
-    return FormatSettings.ThousandSeparator;
-}
-
-Char GetDecimalSeparator() {
-    return FormatSettings.DecimalSeparator;
-}
-
 Integer TextHeightAtDPI(Integer PixelsPerInch, Integer Size) {
     const HDC Screen = GetDC(nullptr);
     Integer Height = 0;

@@ -7,6 +7,7 @@
 
 #include "graphics/Canvas.h"
 #include "graphics/ImageList.h"
+#include "gridbase/RarEvad.h"
 #include "rtl/Types.h"
 #include "vcl/Controls.h"
 
@@ -16,9 +17,8 @@ RTL_ENUM(TGradientDirection, gdHorizontal, gdVertical)
 
 // ---- Locale and system ----
 
-// The separators of the process-wide format settings, read at every call.
-Char GetThousandSeparator();
-Char GetDecimalSeparator();
+// GetThousandSeparator and GetDecimalSeparator, read from the process-wide
+// format settings at every call, come with the grid foundation's utilities.
 // The height of "0" in a font of Size points at PixelsPerInch.
 Integer TextHeightAtDPI(Integer PixelsPerInch, Integer Size);
 // The control's scale against 96 pixels per inch: its form's monitor's
