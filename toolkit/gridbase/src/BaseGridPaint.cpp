@@ -4,6 +4,7 @@
 // gradients, grid lines, content), keys, wheel and scrolling.
 
 #include "gridbase/BaseGrid.h"
+#include "gridbase/CellPainting.h"
 
 #include "graphics/DeviceContext.h"
 #include "graphics/GdiText.h"
@@ -14,39 +15,6 @@
 
 namespace {
 
-struct TRGB {
-    Integer R, G, B;
-};
-
-TRGB Components(TColor Color) {
-    const TColor C = ColorToRGB(Color);
-    return {C & 0xFF, (C >> 8) & 0xFF, (C >> 16) & 0xFF};
-}
-
-// A gradient from one colour to another in 64 bands (solid without an end
-// colour), top to bottom or left to right.
-void FillGradient(TCanvas* ACanvas, const TRect& R, TColor From, TColor To, bool Horizontal) {
-    if (R.Right <= R.Left || R.Bottom <= R.Top) return;
-    if (To == clNone || From == clNone) {
-        ACanvas->Brush()->SetColor(From == clNone ? To : From);
-        if (From != clNone || To != clNone) ACanvas->FillRect(R);
-        return;
-    }
-    const TRGB A = Components(From), B = Components(To);
-    const Integer Extent = Horizontal ? R.Right - R.Left : R.Bottom - R.Top;
-    const Integer Steps = std::min(64, std::max(Extent, 1));
-    for (Integer I = 0; I < Steps; ++I) {
-        const Integer Start = Extent * I / Steps, End = Extent * (I + 1) / Steps;
-        if (End <= Start) continue;
-        const TColor Band = RGB(Byte(A.R + (B.R - A.R) * I / std::max(Steps - 1, 1)),
-                                Byte(A.G + (B.G - A.G) * I / std::max(Steps - 1, 1)),
-                                Byte(A.B + (B.B - A.B) * I / std::max(Steps - 1, 1)));
-        ACanvas->Brush()->SetColor(Band);
-        ACanvas->FillRect(Horizontal ? TRect{R.Left + Start, R.Top, R.Left + End, R.Bottom}
-                                     : TRect{R.Left, R.Top + Start, R.Right, R.Top + End});
-    }
-}
-
 struct TSelectionColors {
     TColor From, To, Mirror, MirrorTo, TopLine, BottomLine, Border, CornerNear;
 };
@@ -56,33 +24,6 @@ const TSelectionColors Win7Colors{0xFCEBDC, 0xFCDBC1, clNone, clNone, 0xFDF4EB, 
 const TSelectionColors Office2007Colors{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC,
                                         0xF4FEFF, 0xCAF8FF, 0x8DD7D3, 0xC3D9DF};
 const TSelectionColors UnfocusedColors{0xF8F8F8, 0xE5E5E5, clNone, clNone, 0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
-
-// The selection frame of one cell of a selected run: part 0 single, 1 left
-// end, 2 right end, 3 middle. The fill runs from the top colours (and the
-// mirror colours in the lower half); the border closes only the run's ends.
-void DrawSelectionFrame(TCanvas* ACanvas, const TRect& R, const TSelectionColors& Colors, Integer Part) {
-    if (Colors.Mirror == clNone) {
-        FillGradient(ACanvas, R, Colors.From, Colors.To, false);
-    } else {
-        const Integer Middle = R.Top + (R.Bottom - R.Top) / 2;
-        FillGradient(ACanvas, {R.Left, R.Top, R.Right, Middle}, Colors.From, Colors.To, false);
-        FillGradient(ACanvas, {R.Left, Middle, R.Right, R.Bottom}, Colors.Mirror, Colors.MirrorTo, false);
-    }
-    ACanvas->Pen()->SetWidth(1);
-    ACanvas->Pen()->SetColor(Colors.Border);
-    ACanvas->MoveTo(R.Left, R.Top);
-    ACanvas->LineTo(R.Right, R.Top);
-    ACanvas->MoveTo(R.Left, R.Bottom - 1);
-    ACanvas->LineTo(R.Right, R.Bottom - 1);
-    if (Part == 0 || Part == 1) {
-        ACanvas->MoveTo(R.Left, R.Top);
-        ACanvas->LineTo(R.Left, R.Bottom);
-    }
-    if (Part == 0 || Part == 2) {
-        ACanvas->MoveTo(R.Right - 1, R.Top);
-        ACanvas->LineTo(R.Right - 1, R.Bottom);
-    }
-}
 
 const TSelectionColors& ColorsOf(TGridSelectionStyle Style) {
     switch (Style) {
@@ -220,16 +161,15 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect 
             ++Frame.Bottom;
         }
         const bool Focus = (HandleAllocated() && Focused()) || Options().Contains(goDrawFocusSelected);
-        DrawSelectionFrame(ACanvas, Frame, Focus ? ColorsOf(FSelectionStyle) : UnfocusedColors, Part);
+        const TSelectionColors& C = Focus ? ColorsOf(FSelectionStyle) : UnfocusedColors;
+        DrawSelectionFrame(ACanvas, C.From, C.To, C.Mirror, C.MirrorTo, C.TopLine, C.BottomLine, C.Border,
+                           C.CornerNear, Color(), Frame, Part);
     } else if (!(UsesVCLStyles() && (Fixed || AState.Contains(gdSelected)))) {
-        if (MirrorColorTo == clNone) {
-            FillGradient(ACanvas, ARect, Background, ColorTo, GD == GradientHorizontal);
-        } else {
-            const Integer Middle = ARect.Top + (ARect.Bottom - ARect.Top) / 2;
-            FillGradient(ACanvas, {ARect.Left, ARect.Top, ARect.Right, Middle}, Background, ColorTo, false);
-            FillGradient(ACanvas, {ARect.Left, Middle, ARect.Right, ARect.Bottom}, MirrorColor, MirrorColorTo,
-                         false);
-        }
+        if (MirrorColorTo == clNone)
+            FillGradientRect(ACanvas, Background, ColorTo, 64, ARect, GD == GradientHorizontal);
+        else
+            DrawGradientBackground(ACanvas, ARect, Background, ColorTo, MirrorColor, MirrorColorTo, 1, clNone, false,
+                                   true);
     }
     // 10. The grid lines, centred inside the cell's right and bottom edges.
     ACanvas->Pen()->SetColor(Background);
