@@ -262,9 +262,17 @@ void TBaseGrid::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    const Integer Before = Row();
     const bool Result = TObjStringGrid::DoMouseWheelDown(Shift, MousePos);
     if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1 && FHideLastRow) SetTopRow(TopRow() + 1);
     FocusBaseCell();
+    // A step into the lower rows of a merged area would fall back to its
+    // base cell and leave the wheel stuck there: it goes on below the area.
+    if (Row() <= Before && RecordOf(Col(), Row())) {
+        const TCellProperties* Base = RecordOf(Col(), Row());
+        const Integer Below = Row() + std::max(Base->CellSpanY(), 0) + 1;
+        if (Below < RowCount()) SetRow(Below);
+    }
     return Result;
 }
 

@@ -31,6 +31,8 @@ public:
     }
     void HiddenRowChanged() override { ++HiddenRowChanges; }
 
+    using TBaseGrid::DoMouseWheelDown;
+    using TBaseGrid::DoMouseWheelUp;
     using TBaseGrid::KeyDown;
 
     std::map<std::pair<Integer, Integer>, Integer> Drawn;

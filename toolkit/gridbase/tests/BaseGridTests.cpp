@@ -308,6 +308,65 @@ TEST_F(BaseGridTest, KeysStepOverMergedAreas) {
     }
 }
 
+TEST_F(BaseGridTest, WheelStepsOverMergedAreas) {
+    Grid->MergeCells(2, 2, 2, 2);
+    Show();
+    Grid->SetCol(2);
+    Grid->SetRow(1);
+    const struct {
+        bool Down;
+        Integer Row;
+    } Steps[] = {
+        {true, 2},  // into the area: its base cell
+        {true, 4},  // on below it, not back to its base
+        {false, 2}, // up into it: the base cell again
+        {false, 1}, // and out above it
+    };
+    for (const auto& S : Steps) {
+        if (S.Down)
+            Grid->DoMouseWheelDown({}, {0, 0});
+        else
+            Grid->DoMouseWheelUp({}, {0, 0});
+        EXPECT_EQ(Grid->Col(), 2);
+        EXPECT_EQ(Grid->Row(), S.Row) << (S.Down ? "down" : "up");
+    }
+}
+
+TEST_F(BaseGridTest, HoverAndActiveRowColours) {
+    Grid->SetColor(clWhite);
+    Grid->SetHoverRow(true);
+    Grid->SetHoverRowColor(clYellow);
+    Grid->SetHoverRowIdx(3);
+    Grid->SetActiveRowColor(clAqua);
+    Grid->SetRow(5);
+    Grid->SetCol(1);
+    const struct {
+        bool ActiveShow;
+        Integer Col, Row;
+        TGridDrawState State;
+        THoverRowCells Cells;
+        TColor Expected;
+    } Cases[] = {
+        {false, 2, 3, {}, {hcNormal, hcSelected}, clYellow},
+        {false, 2, 4, {}, {hcNormal, hcSelected}, clWhite},
+        {false, 0, 3, {gdFixed}, {hcNormal, hcSelected}, clWhite}, // fixed cells only with hcFixed
+        {false, 0, 3, {gdFixed}, {hcFixed}, clYellow},
+        {true, 2, 5, {}, {hcNormal}, clAqua},  // the active row
+        {true, 2, 4, {}, {hcNormal}, clWhite},
+        {true, 0, 5, {gdFixed}, {hcNormal}, clWhite}, // not in the fixed column
+    };
+    for (const auto& C : Cases) {
+        Grid->SetActiveRowShow(C.ActiveShow);
+        Grid->SetHoverRowCells(C.Cells);
+        TBitmap Bitmap;
+        Bitmap.SetSize(200, 100);
+        TCanvas* Canvas = Bitmap.Canvas();
+        Canvas->Brush()->SetColor(clWhite);
+        Grid->PaintCellExt(Canvas, C.Col, C.Row, {100, 40, 150, 60}, C.State);
+        EXPECT_EQ(ColorToRGB(Canvas->Pixels(120, 50)), C.Expected) << C.Col << "," << C.Row;
+    }
+}
+
 TEST_F(BaseGridTest, UndoLinkIsForgottenOnEitherSide) {
     auto* Undo = Create<TKelGridUndoRedo>(nullptr);
     Grid->SetUndoRedo(Undo);
