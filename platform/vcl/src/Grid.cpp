@@ -583,13 +583,14 @@ void TCustomGrid::UpdateScrollBars() {
         auto Apply = [&](Integer Bar, const TAxis& Axis, bool Wanted) {
             Integer MaxFirst = Axis.MaxFirst();
             bool Needed = Wanted && MaxFirst > Axis.FixedCount;
+            const bool Kept = Wanted && KeepScrollBarVisible(Bar == SB_VERT);
             SCROLLINFO Info;
-            Info.fMask = SIF_RANGE | SIF_POS;
+            Info.fMask = SIF_RANGE | SIF_POS | (Kept ? UINT(SIF_DISABLENOSCROLL) : 0u);
             Info.nMax = Needed ? ScrollScale : 0;
             Info.nPos =
                 Needed ? MulDiv(Axis.First - Axis.FixedCount, ScrollScale, MaxFirst - Axis.FixedCount) : 0;
             SetScrollInfo(Handle(), Bar, Info, true);
-            ShowScrollBar(Handle(), Bar, Needed);
+            ShowScrollBar(Handle(), Bar, Needed || Kept);
         };
         Apply(SB_VERT, Vert(), FScrollBars == ssVertical || FScrollBars == ssBoth);
         Apply(SB_HORZ, Horz(), FScrollBars == ssHorizontal || FScrollBars == ssBoth);

@@ -96,7 +96,13 @@ void TGDIPPicture::Assign(const TPersistent* Source) {
         TMemoryStream Saved;
         Graphic->SaveToStream(&Saved);
         Saved.SetPosition(0);
-        KelPictureBytes::Read(*this, FDatastream, &Saved);
+        if (Saved.Size() > 0) {
+            KelPictureBytes::Read(*this, FDatastream, &Saved);
+        } else {
+            // An empty picture saves nothing: this one becomes empty too.
+            ClearSVG();
+            FDatastream.Clear();
+        }
     } else {
         // A picture holding nothing makes this one empty.
         ClearSVG();

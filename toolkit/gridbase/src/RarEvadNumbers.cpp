@@ -142,7 +142,9 @@ String NormalizeNumberText(std::u16string_view text) {
     String number = Trim(text);
     if (number.empty()) return number;
     bool negative = number.front() == u'(' && number.back() == u')';
-    while (number.size() >= 2 && !IsNumberChar(number.front())) {
+    // An exponent letter cannot start a number: "EUR 3.25" drops "EUR ".
+    auto StartsNumber = [](Char ch) { return IsNumberChar(ch) && ch != u'e' && ch != u'E'; };
+    while (number.size() >= 2 && !StartsNumber(number.front())) {
         if (number.front() == u'-') negative = true;
         number.erase(0, 1);
     }

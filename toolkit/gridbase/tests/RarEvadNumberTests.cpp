@@ -56,6 +56,7 @@ TEST_F(RarEvadNumbers, NormalizeNumberText) {
     } cases[] = {
         {u"", u""},     {u"(12)", u"-12"},        {u" 12abc", u"12"},
         {u"-7", u"-7"}, {u"$1,234.5", u"1234.5"}, {u"x", u""},
+        {u"EUR 3.25", u"3.25"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeNumberText(c.text), c.normal) << Utf8(c.text);

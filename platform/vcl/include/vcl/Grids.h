@@ -213,6 +213,9 @@ protected:
     // where its left or top edge is.
     virtual void CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
                                  Integer& SizingOfs);
+    // Whether a scroll bar that ScrollBars allows stays shown (disabled) when
+    // nothing needs scrolling.
+    virtual bool KeepScrollBarVisible(bool /*Vertical*/) const { return false; }
 
     void Paint() override;
     void KeyDown(Word& Key, TShiftState Shift) override;

@@ -1,0 +1,53 @@
+#pragma once
+// The string grid's enumerations and event types beyond those of the base
+// grid (gridbase/GridTypes.h). Sender is first; reference parameters are
+// in-out: the grid fills them with its own answer before the handler runs.
+
+#include "grid/FilterSettings.h"
+#include "gridbase/GridTypes.h"
+#include "rtl/StringList.h"
+#include "vcl/Controls.h"
+
+// The kind of object a cell holds beside its text (ctEmpty: none).
+RTL_ENUM(TCellType, ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage,
+         ctNode, ctRadio, ctEmpty, ctImages, ctPicture, ctFilePicture, ctValue, ctProgress, ctComment, ctButton,
+         ctBitButton, ctVirtCheckBox, ctRowCheckBox, ctProgressPie, ctSummary, ctRangeIndicator, ctXPProgress,
+         ctInterface, ctScrollbar, ctRadioButton, ctBalloon, ctShape, ctRating, ctTriStateCheckBox, ctExpand,
+         ctDataPicture, ctVirtButton)
+RTL_ENUM(TGridLook, glSoft, glClassic, glDOV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom)
+RTL_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta, ssMetro)
+RTL_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
+RTL_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+RTL_ENUM(TIntelliPan, ipVertical, ipHorizontal, ipBoth, ipNone)
+RTL_ENUM(TInvalidEntryIcon, ieNone, ieInfo, ieWarning, ieError)
+RTL_ENUM(TGridFormatType, ftVCL, ftExcel)
+RTL_ENUM(THintShowLargeTextPos, hpCell, hpMouse)
+RTL_ENUM(THoverFixedCells, hfNone, hfAll, hfFixedRows, hfFixedColumns)
+RTL_ENUM(TPopupToolBarMode, tbActiveCell, tbHoverCell, tbHoverNormalCell, tbNone)
+
+using TIsFixedCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& IsFixed)>;
+using TGridWideHintEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, String& hintstr)>;
+using THasComboEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasComboBox)>;
+using THasEditBtnEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasEditBtn)>;
+using THasSpinEditEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasSpinEdit)>;
+using THasFilterEditEvent = std::function<void(TObject* Sender, Integer ACol, bool& HasFilter)>;
+using TIsPasswordCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& IsPassword)>;
+using TWordWrapEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& WordWrap)>;
+using TCellCursorEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer X, Integer Y, TCursor& ACursor)>;
+using TSearchFooterSearchEvent = std::function<void(TObject* Sender, String& Value)>;
+using TSearchFooterActionEvent =
+    std::function<void(TObject* Sender, const String& Value, Integer ACol, Integer ARow, Integer SearchAction)>;
+using TSearchFooterSearchEndEvent = std::function<void(TObject* Sender, bool& ContinueFromStart)>;
+using TSelectionChanged =
+    std::function<void(TObject* Sender, Integer ALeft, Integer ATop, Integer ARight, Integer ABottom)>;
+using TBeforeEditEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+using TFilterShowEvent = std::function<void(TObject* Sender, Integer ACol, bool& Allow)>;
+using TFilterCloseEvent = std::function<void(TObject* Sender, Integer ACol)>;
+using TFilterEditUpdateEvent =
+    std::function<void(TObject* Sender, Integer ACol, const String& Condition, TFilterType FilterType)>;
+using TFixedEditEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow,
+                                           TGridFixedCellEditor& AEditor, TStrings* Values)>;
+using THoverButtonsShowEvent = std::function<void(TObject* Sender, Integer X, Integer Y, bool& Allow)>;
+using TCellSaveLoadEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
+using TRowCountChangeEvent = std::function<void(TObject* Sender, Integer OldRowCount, Integer NewRowCount)>;

@@ -1,0 +1,796 @@
+#pragma once
+// TZirOvararIzazCore: the string grid's core layer on the base grid. It owns
+// the grid's settings objects, keeps the dimensions and their side tables,
+// reads and writes cells as typed values, asks the application through its
+// event hooks, brackets bulk work with the update lock and handles the
+// timer, paint, size and character messages.
+//
+// Every virtual operation of the string grid exists here, in its order, so
+// that the input layer (TZirOvararIzazInput) and the view layer (the final
+// TZirOvararIzaz) fill in bodies without changing the class's shape. Where
+// a later layer completes an operation, the body here does nothing or gives
+// the plain answer, and its comment says who completes it.
+
+#include "grid/AppearanceSettings.h"
+#include "grid/BackGround.h"
+#include "grid/BalloonSettings.h"
+#include "grid/CellNode.h"
+#include "grid/ColumnSize.h"
+#include "grid/ControlLook.h"
+#include "grid/DragDropSettings.h"
+#include "grid/FilterSettings.h"
+#include "grid/FloatingFooter.h"
+#include "grid/GridError.h"
+#include "grid/GridEvents.h"
+#include "grid/GridItem.h"
+#include "grid/GridSettingsOwner.h"
+#include "grid/Grouping.h"
+#include "grid/HTMLSettings.h"
+#include "grid/HoverButtons.h"
+#include "grid/PrintSettings.h"
+#include "grid/SizeWhileTyping.h"
+#include "grid/SortSettings.h"
+#include "gridbase/BaseGrid.h"
+#include "gridbase/ControlList.h"
+#include "gridbase/GridOptions.h"
+#include "gridbase/IntList.h"
+#include "graphics/ImageList.h"
+#include "kel/KelHintInfo.h"
+#include "kel/KelStyle.h"
+#include "kel/PictureContainer.h"
+
+#include <memory>
+#include <vector>
+
+class TGridChangeNotifier;
+
+// A component the application registers with a grid to hear of every
+// changed cell rectangle. The grid does not own it.
+class TGridChangeNotifier : public TComponent {
+    RTL_CLASS(TGridChangeNotifier)
+public:
+    explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+    virtual void CellsChanged(TRect /*R*/) {}
+};
+
+// The selection listener: told of every current-cell change.
+class ITZirOvararIzazSelect {
+public:
+    virtual ~ITZirOvararIzazSelect() = default;
+    virtual void SelectionChange(Integer ACol, Integer ARow) = 0;
+};
+
+class TZirOvararIzazCore : public TBaseGrid, public IGridSettingsOwner, public IKelStyleEx, public IKelTones {
+    RTL_CLASS(TZirOvararIzazCore)
+public:
+    explicit TZirOvararIzazCore(TComponent* AOwner);
+    ~TZirOvararIzazCore() override;
+    void AfterConstruction() override;
+    void BeforeDestruction() override;
+
+    // ---- Lifecycle ----
+    void Loaded() override;
+    // From another string grid: settings, dimensions, widths, heights and
+    // cells; any other source is ignored.
+    void Assign(const TPersistent* Source) override;
+    virtual void AssignCells(const TPersistent* Source);
+    void Invalidate() override;
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+    void ApplyScrollBarAlways(bool HideUnneeded);
+
+    // ---- Dimensions ----
+    Integer RowCount() const { return TBaseGrid::RowCount(); }
+    void SetRowCount(Integer Value);
+    Integer ColCount() const { return TBaseGrid::ColCount(); }
+    void SetColCount(Integer Value);
+    Integer Col() const { return TBaseGrid::Col(); }
+    void SetCol(Integer Value);
+    Integer FixedRows() const;
+    void SetFixedRows(Integer Value);
+    Integer FixedCols() const;
+    void SetFixedCols(Integer Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    Integer FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(Integer Value);
+    Integer FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(Integer Value);
+    Integer DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+    void SetDefaultRowHeight(Integer Value) { WriteDefaultRowHeight(Value); }
+    Integer FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(Integer Value);
+    Integer FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(Integer Value);
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    bool WordWrap() const { return FExtendedWordWrap; }
+    void SetWordWrap(bool Value);
+    // Fixed columns at both sides, summed.
+    Integer FixedColumnsWidth() const;
+    Integer MinFixedRows() const { return FMinFixedRows; }
+    Integer MinFixedCols() const { return FMinFixedCols; }
+    Integer MaxRowCount() const { return FMaxRowCount; }
+    Integer MaxColCount() const { return FMaxColCount; }
+    // Columns, hidden ones included (hidden columns arrive with their layer).
+    Integer AllColCount() const { return ColCount() + FNumHidden; }
+    Integer NumHiddenColumns() const { return FNumHidden; }
+    // The displayed index of a real column.
+    Integer RealToDisplColumn(Integer ACol) const { return DisplColIndex(ACol); }
+    const std::vector<bool>& ColumnVisibility() const { return FVisibleCol; }
+    const std::vector<Integer>& AllColumnWidths() const { return FAllColWidths; }
+    TIntList* SuppressColSizes() const { return FSuppressColSizes.get(); }
+    TIntList* SuppressRowSizes() const { return FSuppressRowSizes.get(); }
+    TCollection* HiddenRows() const { return FHiddenRows.get(); }
+
+    // ---- Typed values ----
+    Integer Ints(Integer ACol, Integer ARow);
+    void SetInts(Integer ACol, Integer ARow, Integer Value);
+    Integer AllInts(Integer ACol, Integer ARow);
+    void SetAllInts(Integer ACol, Integer ARow, Integer Value);
+    Double Floats(Integer ACol, Integer ARow);
+    void SetFloats(Integer ACol, Integer ARow, Double Value);
+    Double AllFloats(Integer ACol, Integer ARow);
+    void SetAllFloats(Integer ACol, Integer ARow, Double Value);
+    TDateTime Dates(Integer ACol, Integer ARow);
+    void SetDates(Integer ACol, Integer ARow, TDateTime Value);
+    TDateTime Times(Integer ACol, Integer ARow);
+    void SetTimes(Integer ACol, Integer ARow, TDateTime Value);
+    // 0 for an empty text or one that does not parse.
+    TDateTime DateTimes(Integer ACol, Integer ARow);
+    void SetDateTimes(Integer ACol, Integer ARow, TDateTime Value);
+    String ControlValues(Integer ACol, Integer ARow, const String& ID);
+    void SetControlValues(Integer ACol, Integer ARow, const String& ID, const String& Value);
+    // Cells by real row: a hidden row's stored copy (hidden rows arrive with
+    // their layer; until then every row is displayed).
+    String AllCells(Integer ACol, Integer ARow);
+    void SetAllCells(Integer ACol, Integer ARow, const String& Value);
+    // The cell text without markup tags.
+    String StrippedCells(Integer ACol, Integer ARow);
+
+    // ---- Listeners and per-cell services ----
+    Integer FilteredRows();
+    TFont* GetCellFont(Integer ACol, Integer ARow);
+    virtual String ExportCell(Integer ACol, Integer ARow);
+    virtual void ExportNotification(Integer AState, Integer ARow) { (void)AState, (void)ARow; }
+    virtual void ImportNotification(Integer AState, Integer ARow) { (void)AState, (void)ARow; }
+    void RegisterSelListener(ITZirOvararIzazSelect* AListener) { FSelListener = AListener; }
+    void UnRegisterSelListener(ITZirOvararIzazSelect*) { FSelListener = nullptr; }
+    ITZirOvararIzazSelect* SelListener() const { return FSelListener; }
+    void RegisterNotifier(TGridChangeNotifier* Item);
+    void UnRegisterNotifier(TGridChangeNotifier* Item);
+    const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
+    bool DoAutoEditFilter = false;
+
+    // ---- Update lock ----
+    void BeginUpdate();
+    void EndUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool IsUpdating() const { return FUpdateCount > 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+    Integer UpdateCount() const { return FUpdateCount; }
+    void UpdateSearchPanel();
+    // Ticks of the grid timer so far, and the blink phase.
+    Integer TimerTicks() const { return FTimerTicks; }
+    bool GridBlink() const { return FGridBlink; }
+    // The typed incremental-search text and its age in grid-timer ticks.
+    String SearchInc;
+    Integer SearchTics = 0;
+
+    // ---- Wheel ----
+    Integer WheelScrollLines() const { return FWheelScrollLines; }
+    winapi::UINT WheelMessage() const { return FWheelMsg; }
+    Single DPIScale() const { return FDPIScale; }
+
+    // ---- IGridSettingsOwner ----
+    TPersistent* GridObject() override { return this; }
+    bool IsLoading() const override { return ComponentState().Contains(csLoading); }
+    bool IsDesigning() const override { return false; }
+    void Repaint() override { Invalidate(); }
+    void RepaintColumn0() override;
+    void RepaintFooterPanel() override {}
+    void SetDOVGradient(TDOVGradientColor Which, TColor Value) override;
+    std::unique_ptr<TPersistent> CreateDropDownHeader() override { return nullptr; }
+    std::unique_ptr<TPersistent> CreateDropDownFooter() override { return nullptr; }
+    bool RegisterDropTarget() override { return false; }
+    void RevokeDropTarget() override {}
+    void SetOleRTFSupport(bool) override {}
+    void FloatingFooterVisibleChanged() override {}
+    void FloatingFooterStyleChanged() override {}
+    void FloatingFooterHeightChanged() override {}
+    void FloatingFooterShowHintChanged() override {}
+    void ReStretchColumns() override {}
+    void RepaintRow(Integer ARow) override;
+    void RepaintCell(Integer ACol, Integer ARow) override;
+    bool GridHasNodes() const override { return FNodeCount > 0; }
+    bool IsDestroying() const override { return ComponentState().Contains(csDestroying); }
+
+    // ---- IKelStyleEx, IKelTones (styles are the view layer's) ----
+    void SetComponentStyle(TKelStyle AStyle) override;
+    void SetComponentStyleAndAppColor(TKelStyle AStyle, TColor AppColor) override;
+    void SetColorTones(const TColorTones& ATones) override;
+
+    // ---- Owned settings ----
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    void SetActiveCellFont(const TFont* Value) { FActiveCellFont->Assign(Value); }
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetFixedFont(const TFont* Value) { FFixedFont->Assign(Value); }
+    TAutoColor* AutoColor() const { return FAutoColor.get(); }
+    TBalloonSettings* Balloon() const { return FBalloon.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    TFilter* Filter() const { return FFilter.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TFilterEdit* FilterEdit() const { return FFilterEdit.get(); }
+    void SetFilterEdit(const TFilterEdit* Value) { FFilterEdit->Assign(Value); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    THoverButtons* HoverButtons() const { return FHoverButtons.get(); }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TKelHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TCustomImageList* FilterGlyphs() const { return FFilterGlyphs.get(); }
+    THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
+    TKelControlList* ControlList() const { return FControlList.get(); }
+    TStringList* FilterList() const { return FFilterList.get(); }
+
+    // ---- Appearance and behaviour values ----
+#define CORE_VALUE(Type, Name, Initial)                                                                       \
+public:                                                                                                       \
+    Type Name() const { return F##Name; }                                                                     \
+    void Set##Name(Type Value) { F##Name = Value; }                                                           \
+                                                                                                              \
+private:                                                                                                      \
+    Type F##Name = Initial;                                                                                   \
+                                                                                                              \
+public:
+    CORE_VALUE(TColor, SelectionColor, 0xEACAB6)
+    CORE_VALUE(TColor, SelectionColorTo, clNone)
+    CORE_VALUE(TColor, SelectionMirrorColor, clNone)
+    CORE_VALUE(TColor, SelectionMirrorColorTo, clNone)
+    CORE_VALUE(TColor, SelectionTextColor, 0x000000)
+    CORE_VALUE(bool, SelectionColorMixer, false)
+    CORE_VALUE(Integer, SelectionColorMixerFactor, 50)
+    CORE_VALUE(TColor, HintColor, clInfoBk)
+    CORE_VALUE(TColor, ActiveCellColor, 0x808080)
+    CORE_VALUE(TColor, ActiveCellColorTo, clNone)
+    CORE_VALUE(TColor, URLColor, 0xFF0000)
+    CORE_VALUE(TColor, DisabledFontColor, 0xC0C0C0)
+    CORE_VALUE(TColor, ScrollColor, clNone)
+    CORE_VALUE(TColor, DOVGradientFrom, 0xFFFFFF)
+    CORE_VALUE(TColor, DOVGradientTo, clNone)
+    CORE_VALUE(TColor, DOVGradientMirrorFrom, clNone)
+    CORE_VALUE(TColor, DOVGradientMirrorTo, clNone)
+    CORE_VALUE(TColor, DOVGradientHoverFrom, clNone)
+    CORE_VALUE(TColor, DOVGradientHoverTo, clNone)
+    CORE_VALUE(TColor, DOVGradientDownFrom, clNone)
+    CORE_VALUE(TColor, DOVGradientDownTo, clNone)
+    CORE_VALUE(TGridLook, Look, glXP)
+    CORE_VALUE(TKelStyle, UIStyle, tsCustom)
+    CORE_VALUE(bool, Flat, false)
+    CORE_VALUE(TScrollType, ScrollType, ssNormal)
+    CORE_VALUE(Integer, ScrollWidth, 17)
+    CORE_VALUE(TScrollHintType, ScrollHints, shNone)
+    CORE_VALUE(TScrollBarAlways, ScrollBarAlways, saNone)
+    CORE_VALUE(bool, ScrollProportional, false)
+    CORE_VALUE(bool, ScrollSynch, false)
+    CORE_VALUE(TIntelliPan, IntelliPan, ipVertical)
+    CORE_VALUE(bool, IntelliZoom, true)
+    CORE_VALUE(Integer, ZoomFactor, 0)
+    CORE_VALUE(TPoint, XYOffset, TPoint(2, 2))
+    CORE_VALUE(TPoint, XYRTFOffset, TPoint(0, 0))
+    CORE_VALUE(String, FloatFormat, u"%.2f")
+    CORE_VALUE(bool, EnableHTML, true)
+    CORE_VALUE(bool, HTMLKeepLineBreak, true)
+    CORE_VALUE(bool, Multilinecells, false)
+    CORE_VALUE(TEditorType, DefaultEditor, edNormal)
+    CORE_VALUE(Integer, MaxEditLength, 0)
+    CORE_VALUE(Integer, MaxComboLength, 0)
+    CORE_VALUE(String, ValidChars, String())
+    CORE_VALUE(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+    CORE_VALUE(String, InvalidEntryTitle, String())
+    CORE_VALUE(String, InvalidEntryText, String())
+    CORE_VALUE(String, XMLEncoding, u"ISO-8859-1")
+    CORE_VALUE(String, FilterDropDownClear, u"(All)")
+    CORE_VALUE(bool, ShowNullDates, true)
+    CORE_VALUE(String, CheckTrue, u"Y")
+    CORE_VALUE(String, CheckFalse, u"N")
+    CORE_VALUE(Char, PasswordChar, u'*')
+    CORE_VALUE(bool, ShowSelection, true)
+    CORE_VALUE(bool, ShowFocusedSelectionColor, true)
+    CORE_VALUE(bool, UseSelectionTextColor, true)
+    CORE_VALUE(bool, UseInternalHintClass, true)
+    CORE_VALUE(bool, UseFixedFont, true)
+    CORE_VALUE(bool, ShowDesignHelper, true)
+    CORE_VALUE(bool, EnhRowColMove, true)
+    CORE_VALUE(bool, EnableWheel, true)
+    CORE_VALUE(bool, AutoFilterUpdate, true)
+    CORE_VALUE(bool, FilterNormalCellsOnly, true)
+    CORE_VALUE(bool, FilterDropDownMultiCol, true)
+    CORE_VALUE(bool, UseDisabledFont, true)
+    CORE_VALUE(bool, ActiveCellShow, false)
+    CORE_VALUE(bool, AnchorHint, false)
+    CORE_VALUE(bool, AutoHideSelection, false)
+    CORE_VALUE(bool, AutoNumAlign, false)
+    CORE_VALUE(bool, AutoSize, false)
+    CORE_VALUE(bool, AutoThemeAdapt, false)
+    CORE_VALUE(bool, EditWithTags, false)
+    CORE_VALUE(bool, EnableBlink, false)
+    CORE_VALUE(bool, EnhTextSize, false)
+    CORE_VALUE(bool, ExcelStyleDecimalSeparator, false)
+    CORE_VALUE(bool, FilterActive, false)
+    CORE_VALUE(bool, FilterDropDownAuto, false)
+    CORE_VALUE(bool, FilterDropDownCheck, false)
+    CORE_VALUE(bool, FilterDropDownCheckUnCheckAll, false)
+    CORE_VALUE(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
+    CORE_VALUE(Integer, FilterDropDownRow, 0)
+    CORE_VALUE(bool, FixedAsButtons, false)
+    CORE_VALUE(bool, HideFocusRect, false)
+    CORE_VALUE(TColor, HighlightColor, clHighlight)
+    CORE_VALUE(TColor, HighlightTextColor, clHighlightText)
+    CORE_VALUE(bool, HintShowCells, false)
+    CORE_VALUE(bool, HintShowLargeText, false)
+    CORE_VALUE(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+    CORE_VALUE(bool, HintShowSizing, false)
+    CORE_VALUE(bool, HTMLHint, false)
+    CORE_VALUE(bool, Hovering, false)
+    CORE_VALUE(THoverFixedCells, HoverFixedCells, hfNone)
+    CORE_VALUE(bool, IntegralHeight, false)
+    CORE_VALUE(bool, Lookup, false)
+    CORE_VALUE(bool, LookupCaseSensitive, false)
+    CORE_VALUE(bool, LookupHistory, false)
+    CORE_VALUE(bool, OemConvert, false)
+    CORE_VALUE(bool, SelectionRectangle, false)
+    CORE_VALUE(bool, SelectionResizer, false)
+    CORE_VALUE(bool, SelectionRTFKeep, false)
+    CORE_VALUE(bool, SizeWithForm, false)
+    CORE_VALUE(bool, URLShow, false)
+    CORE_VALUE(bool, URLShowInText, false)
+    CORE_VALUE(bool, URLUnderlineOnHover, false)
+    CORE_VALUE(bool, URLFull, false)
+    CORE_VALUE(bool, URLEdit, false)
+    CORE_VALUE(TGridFilterType, FilterType, ftHide)
+    CORE_VALUE(TGridFormatType, FormatType, ftVCL)
+    CORE_VALUE(TPopupToolBarMode, PopupToolBarMode, tbActiveCell)
+    CORE_VALUE(TVAlignment, VAlignment, vtaTop)
+    CORE_VALUE(Integer, FilterLevel, 0)
+#undef CORE_VALUE
+    TColor BorderColor() const { return FBorderColor; }
+    // Repaints the non-client border when the colour changed.
+    void SetBorderColor(TColor Value);
+
+    // ---- Events ----
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TFloatFormatEvent OnGetFloatFormat;
+    TIsFixedCellEvent OnIsFixedCell;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TOfficeHintEvent OnOfficeHint;
+    THasComboEvent OnHasComboBox;
+    THasEditBtnEvent OnHasEditBtn;
+    THasSpinEditEvent OnHasSpinEdit;
+    THasFilterEditEvent OnHasFilterEdit;
+    TGetEditorTypeEvent OnGetEditorType;
+    TCanEditCellEvent OnCanEditCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TWordWrapEvent OnGetWordWrap;
+    TCellCursorEvent OnGetCellCursor;
+    TSearchFooterSearchEvent OnSearchFooterSearch;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TSearchFooterSearchEndEvent OnSearchFooterSearchEnd;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TClickCellEvent OnComboCloseUp;
+    TClickCellEvent OnComboDropDown;
+    TCanSortEvent OnCanSort;
+    TSelectionChanged OnSelectionChanged;
+    TBeforeEditEvent OnBeforeEdit;
+    TFilterShowEvent OnFilterShow;
+    TFilterCloseEvent OnFilterClose;
+    TNotifyEvent OnFilterDone;
+    TNotifyEvent OnBeforeFilter;
+    TNotifyEvent OnIntelliZoom;
+    TFilterEditUpdateEvent OnFilterEditUpdate;
+    TFilterEditUpdateEvent OnFilterEditDone;
+    TFixedEditEvent OnFixedEdit;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    THoverButtonsShowEvent OnHoverButtonsShow;
+    TCellSaveLoadEvent OnLoadCell;
+    TRowCountChangeEvent OnRowCountChange;
+    TNotifyEvent OnGridResize;
+    TNotifyEvent OnEditingDone;
+
+    // ---- Overridden base-grid operations ----
+    Extended GetDPIScale() override { return FDPIScale; }
+    bool IsFixed(Integer ACol, Integer ARow) override;
+    Integer GetNodeIndent(Integer ARow) override;
+    bool HasNodes() override { return FNodeCount > 0; }
+    // Nodes and summaries arrive with the tree and grouping layers.
+    bool IsNode(Integer) override { return false; }
+    bool IsSummary(Integer) override { return false; }
+    void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) override;
+    void HiddenRowChanged() override;
+    bool HasCellCheckBox(Integer, Integer) override { return false; }
+    void SetCellCheckText(Integer ACol, Integer ARow, const String& Value) override;
+    void GetDisplText(Integer ACol, Integer ARow, String& Value) override;
+    void GetCellLook(Integer ACol, Integer ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
+                     TColor& MirrorColor, TColor& MirrorColorTo, TAlignment& HAlign, TVAlignment& VAlign,
+                     bool& WordWrap, TCellGradientDirection& GradientDirection) override;
+    TAlignment DefaultCellAlignment() override { return FDefaultAlignment; }
+    void CellChanged(Integer ACol, Integer ARow) override;
+    bool HasCellBorders() override { return static_cast<bool>(OnGetCellBorder); }
+    bool UsesVCLStyles() override { return false; }
+    void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select,
+                             bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                             TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    Integer RealColIndex(Integer ACol) const override { return ACol; }
+    Integer DisplColIndex(Integer ACol) const override { return ACol; }
+    Integer TotalColCount() const override { return ColCount() + FNumHidden; }
+
+    // ---- New public virtual operations ----
+    virtual void CellControlsUpdate(bool RebuildList);
+    virtual Integer GetVersionNr();
+    virtual String GetVersionString();
+    virtual bool ValidateCell(const String& NewValue);
+    virtual bool ValidateCellWide(const String& NewValue);
+    virtual void RemoveRowsEx(Integer RowIndex, Integer RCount);
+    virtual void RemoveRows(Integer RowIndex, Integer RCount);
+    virtual void InsertRows(Integer RowIndex, Integer RCount);
+    virtual void RemoveCols(Integer ColIndex, Integer CCount);
+    virtual void InsertCols(Integer ColIndex, Integer CCount);
+    virtual void HideHoverButtons() {}
+    virtual void SubGroup(Integer ColIndex);
+    virtual void SubUnGroup();
+    virtual void Group(Integer ColIndex);
+    virtual void UnGroup();
+    virtual void SetRowEx(Integer Value);
+    virtual void NextEdit();
+    virtual void SortSwapRows(Integer ARow1, Integer ARow2);
+    virtual void ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    virtual void ClearRect(const TGridRect& ARect);
+    virtual void TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    virtual void SaveColPositions() {}
+    virtual void LoadColPositions() {}
+    virtual void SetStyle(TKelStyle AStyle);
+    virtual void SetStyleAndAppColor(TKelStyle AStyle, TColor AppColor);
+    virtual void Zoom(Integer x);
+    virtual void ZoomReset();
+    virtual void HideInplaceEdit() {}
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void CalcFooter(Integer ACol);
+    virtual void SaveCell(Integer ACol, Integer ARow, String& Value);
+    String DisplCells(Integer ACol, Integer ARow) { return GetFormattedCell(ACol, ARow); }
+    virtual String GetFormattedCell(Integer ACol, Integer ARow);
+    virtual TCellType GetCellType(Integer ACol, Integer ARow);
+    virtual bool GetCellEmpty(Integer ACol, Integer ARow);
+    virtual TObject* GetCellGraphic(Integer ACol, Integer ARow);
+    virtual TPoint GetCellGraphicSize(Integer ACol, Integer ARow);
+    virtual void SaveToStream(TStream* Stream);
+    virtual void LoadFromStream(TStream* Stream);
+    virtual void ShowInplaceEdit() {}
+    // Moves the focus window to the current cell (the view layer draws it).
+    virtual void UpdateFocusWindow() {}
+    virtual bool IsEditable(Integer ACol, Integer ARow);
+
+protected:
+    // ---- New protected virtual operations, in their order ----
+    virtual bool HasColumnAlignment() { return false; }
+    virtual void WriteDefaultRowHeight(Integer Value);
+    virtual void DoCalcFooter(Integer ACol, Integer ARow, String& Value);
+    virtual void DoClickSort(Integer ACol) { (void)ACol; }
+    virtual void DoClickCell(Integer ARow, Integer ACol) { (void)ARow, (void)ACol; }
+    virtual void ReservedHook() {}
+    virtual bool AllowRowAdvance(Integer NewRow) { (void)NewRow; return true; }
+    virtual void StoreEditValue(const String& Value);
+    virtual void ReservedCellHook(TGridRect& ARect) { (void)ARect; }
+    virtual void PasteCell(Integer ACol, Integer ARow, const String& Value);
+    virtual Integer ReservedQuery() { return 0; }
+    virtual String ReadCurrentCell();
+    virtual void WriteCurrentCell(const String& Value);
+    virtual String GetCurrentCellValue();
+    virtual String GetEditCellText();
+    virtual void SetCurrentEditText(const String& Value) { (void)Value; }
+    virtual void RestoreEditCell() {}
+    virtual bool KeepTopRowOnSelect() { return false; }
+    virtual Integer GetSearchFooterHeight();
+    virtual void DoColumnSize(Integer ACol, bool& Allow) { (void)ACol, (void)Allow; }
+    virtual void DoHoverButtonClick(Integer ACol, Integer ARow, Integer AButton) { (void)ACol, (void)ARow, (void)AButton; }
+    virtual void HideButtonForm(TObject* Sender) { (void)Sender; }
+    virtual void DoToggleCheckBox(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual void DoToggleRadioButton(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual void DoGetFloatFormat(Integer ACol, Integer ARow, String& AFloatFormat);
+    virtual TPoint GetCellGraphicSizeEx(Integer ACol, Integer ARow, TCanvas* ACanvas);
+    virtual TPoint CalcCellGraphicSize(Integer ACol, Integer ARow, TCanvas* ACanvas, Double Scale);
+    virtual TPoint CalcPrintGraphicSize(Integer ACol, Integer ARow, TRect Box, Double Scale);
+    virtual void DoGetProgressColor(Integer ACol, Integer ARow, TColor& Color, TColor& FontColor) { (void)ACol, (void)ARow, (void)Color, (void)FontColor; }
+    virtual void AssignCellFont(Integer ACol, Integer ARow, TFont* AFont) { (void)ACol, (void)ARow, (void)AFont; }
+    virtual void DoClipboardPasteDone() {}
+    virtual void DoPrintGetPageNum(Integer& PageNum) { (void)PageNum; }
+    virtual void DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditLink) { (void)ACol, (void)ARow, (void)AEditLink; }
+    virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State) { (void)ACol, (void)ARow, (void)State; }
+    virtual void DoFixedEdit(Integer ACol, Integer ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    virtual bool IsSelectionVisible() { return true; }
+    virtual void SelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+    virtual void EditorTextChanged(const String& Text) { (void)Text; }
+    virtual bool DoBeforeEdit(Integer ACol, Integer ARow);
+    virtual void AutoInsertRow(Integer ARow);
+    virtual void DoAutoDeleteRow(Integer ARow);
+    virtual void DoFilterDone();
+    virtual void DoFilterShow(Integer ACol, bool& Allow);
+    virtual void DoFilterClose(Integer ACol);
+    virtual void DoBeforeFilter();
+    virtual void CreateFooterPanel() {}
+    virtual void FooterVisibilityChanged() {}
+    virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
+    virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
+    virtual void ColumnHeadersChanged(TObject* Sender) { (void)Sender; }
+    virtual String DoEllipsClick(const String& Value) { return Value; }
+    virtual bool MatchFilter(Integer ARow) { (void)ARow; return true; }
+    virtual void BeginPaste() {}
+    virtual void EndPaste() {}
+    virtual void CellsPasted(TGridRect ARect) { (void)ARect; }
+    virtual String GetRawCellText(Integer ACol, Integer ARow);
+    virtual void DoLoadCell(Integer ACol, Integer ARow, String& Value);
+    virtual void UpdateFooterCell(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual void SaveOldCellText() {}
+    virtual void InitWheelScroll(bool UseDriverMessage);
+    virtual void DoCanEditCell(Integer ACol, Integer ARow, bool& CanEdit);
+    virtual void DoCanSort(Integer ACol, bool& DoSort);
+    virtual void DoSearchFooterAction(const String& Value, Integer ACol, Integer ARow, Integer SearchAction);
+    virtual String DoSearchFooterSearch(const String& Value);
+    virtual void DoSearchFooterSearchEnd(bool& ContinueFromStart);
+    virtual void DoButtonClick(Integer ACol, Integer ARow);
+    virtual void DoExpandClick(Integer ACol, Integer ARow, bool Expanded);
+    virtual void DoComboCloseUp(Integer ARow, Integer ACol);
+    virtual void DoComboDropDown(Integer ARow, Integer ACol);
+    virtual void DoGetCellCursor(Integer ACol, Integer ARow, Integer X, Integer Y);
+    virtual void CellsChanged(TRect R);
+    virtual void RecalcFooter(Integer ACol) { (void)ACol; }
+    virtual void DoGetCellHint(Integer ACol, Integer ARow, String& WideHint, String& Hint);
+    virtual void DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void DoGetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush,
+                                     TFont* AFont);
+    virtual void DoGetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void DoGetFormat(Integer ACol, TSortStyle& AStyle, String& Prefix, String& Suffix);
+    virtual void DoGetAlwaysVisibleEditor(Integer ACol, Integer ARow, TEditorType& AEditor);
+    virtual void DoGetEditorType(Integer ACol, Integer ARow, TEditorType& AEditor);
+    virtual bool DoIsNoEditorCell(Integer ACol, Integer ARow, TEditorType& AEditor);
+    virtual void DoIsFixedCell(Integer ACol, Integer ARow, bool& IsFixed);
+    virtual void DoCanEdit(Integer ACol, Integer ARow, bool& CanEdit);
+    virtual void DoIsPasswordCell(Integer ACol, Integer ARow, bool& IsPassword);
+    virtual void DoGetWordWrap(Integer ACol, Integer ARow, bool& WordWrap);
+    virtual bool DoHasComboBox(Integer ACol, Integer ARow, TEditorType AEditor);
+    virtual bool DoHasEditBtn(Integer ACol, Integer ARow, TEditorType AEditor);
+    virtual bool DoHasSpinEdit(Integer ACol, Integer ARow, TEditorType AEditor);
+    virtual bool DoHasFilterEdit(Integer ACol, Integer ARow);
+    virtual void DoFilterEditUpdate(Integer ACol, const String& Condition, TFilterType FilterType);
+    virtual String DoGetCheckTrue(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return FCheckTrue; }
+    virtual String DoGetCheckFalse(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return FCheckFalse; }
+    virtual bool DoGetColumnFilter(Integer ACol, TStrings* AList) { (void)ACol, (void)AList; return false; }
+    virtual TGridRect ReadUsedCells();
+    virtual void DeleteRows(Integer ARow, Integer ACount);
+    virtual String GetFilterCheckTrue() { return FCheckTrue; }
+    virtual String GetFilterCheckFalse() { return FCheckFalse; }
+    virtual void DoCanAddRow(bool& CanAdd) { (void)CanAdd; }
+    virtual void DoCanAddCol(bool& CanAdd) { (void)CanAdd; }
+    virtual void DoCanInsertRow(Integer ARow, bool& CanInsert) { (void)ARow, (void)CanInsert; }
+    virtual bool CanWheelSelect() { return true; }
+    virtual void AppendRow();
+    virtual void ExpandSelectionToMerged() {}
+    virtual void CellSelectorClick(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual void SetFormulaMode(bool Value) { (void)Value; }
+    virtual void SelectionChanging(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow) { (void)FromCol, (void)FromRow, (void)ToCol, (void)ToRow; }
+    virtual void MouseActionsChanged(TObject* Sender) { (void)Sender; }
+    virtual void GetDesigning(TObject* Sender, bool& IsDesigning);
+    virtual void RefreshGrid(TObject* Sender);
+    virtual void DisableEditing(TObject* Sender) { (void)Sender; }
+    virtual void EditorKeyDown(Word& Key, TShiftState Shift) { (void)Key, (void)Shift; }
+    virtual void EditorWMKeyDown(Word& Key, TShiftState Shift) { (void)Key, (void)Shift; }
+    virtual void NavigationChanged(TObject* Sender) { (void)Sender; }
+    virtual void GotoFirstRow() {}
+    virtual bool UseFormattedClipboard() { return false; }
+    virtual void DoFilterSelect(TObject* Sender, Integer ItemIndex) { (void)Sender, (void)ItemIndex; }
+    virtual void FocusGrid(TObject* Sender) { (void)Sender; }
+    virtual void DoFilterCheck(TObject* Sender) { (void)Sender; }
+    virtual void PaintDesignHelper() {}
+    virtual void DesignHelperClick() {}
+    virtual void EditingAllowedChanged() {}
+    virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State) { (void)ACol, (void)ARow, (void)State; }
+    virtual void DoRatingChange(Integer ACol, Integer ARow, Integer Value) { (void)ACol, (void)ARow, (void)Value; }
+    virtual void DoColorSelect(Integer ACol, Integer ARow, TColor Color) { (void)ACol, (void)ARow, (void)Color; }
+    virtual void DoImageSelect(Integer ACol, Integer ARow, Integer ImageIndex) { (void)ACol, (void)ARow, (void)ImageIndex; }
+    virtual void DoCellChanging(Integer OldRow, Integer OldCol, Integer NewRow, Integer NewCol, bool& Allow) { (void)OldRow, (void)OldCol, (void)NewRow, (void)NewCol, (void)Allow; }
+    virtual void DoScrollCell(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual void DoHoverButtonsShow(Integer X, Integer Y, bool& Allow);
+    virtual bool DoCanShowFixedDropDown(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return true; }
+    virtual void DoStartBlockFocus() {}
+    virtual void DoEndBlockFocus() {}
+    virtual void DoIntelliZoom();
+    virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return nullptr; }
+    virtual void StyleApplied() {}
+    virtual void BeginRowHeightChange() { FRHChanging = true; }
+    virtual void EndRowHeightChange() { FRHChanging = false; }
+
+    // ---- Seams completed by the view layer ----
+    virtual void ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    // Plain text with the canvas font.
+    virtual TSize CalcCellTextSize(Integer ACol, Integer RealCol, Integer ARow, bool ForWidth, bool WordWrap);
+    virtual Integer MaxLinesInRow(Integer ARow) { (void)ARow; return 1; }
+    Integer TotalXOffset() const { return 2 * FXYOffset.X; }
+    Integer TotalYOffset() const { return 2 * FXYOffset.Y; }
+    virtual void DrawNCBorder() {}
+    virtual void InitOrigColSizes();
+
+    // ---- Platform overrides ----
+    void CreateHandle() override;
+    void CreateWnd() override;
+    bool KeepScrollBarVisible(bool Vertical) const override;
+    void Resize() override;
+    void WndProc(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    virtual void HandleWMTimer(TMessage& Message);
+    virtual void HandleWMPaint(TMessage& Message);
+    virtual void HandleWMSize(TMessage& Message);
+    virtual void HandleWMChar(TMessage& Message);
+
+    // The rows that are neither fixed nor footers.
+    Integer DataRowCount() const { return RowCount() - FixedRows() - FFixedFooters; }
+    bool ValueIsColor(TColor C) const { return C != clNone; }
+
+    // ---- State ----
+    Integer FUpdateCount = 0;
+    bool FSelChange = false;
+    bool FRHChanging = false;
+    static constexpr Integer GridTimerID = 111;
+    Integer FGridTimerID = 0;
+    Integer FTimerTicks = 0;
+    bool FGridBlink = false;
+    Integer FOldLeftCol = -1;
+    Integer FPaintCount = 0;
+    bool FInWMSize = false;
+    bool FDisableSize = false;
+    Integer FOldSize = -1;
+    std::vector<Integer> FOrigColSizes;
+    bool FEditorChangeMarker = false;
+    Char FStartEditChar = 0;
+    Integer FNodeCount = 0;
+    Integer FNumHidden = 0;
+    bool FEditing = false;
+    bool FLoadedFlag = false;
+    Integer FRememberedLeftCol = 0;
+    Integer FRememberedTopRow = 0;
+    Integer FAutoEditCol = -1;
+    Integer FAutoEditRow = -1;
+    TGridRect FDisjunctSelection{-1, -1, -1, -1};
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsVista = true;
+    bool FIsComCtl6 = true;
+    bool FFreeCellObjects = true;
+    bool FApplyingScrollBars = false;
+
+private:
+    void CreateOwnedObjects();
+    void LoadFilterGlyphs();
+    void ApplyFixedRowHeights();
+    void RepaintBlinkCells();
+    bool ScrollBarFits(bool Vertical) const;
+
+    // Dimensions.
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    Integer FFixedFooters = 0;
+    Integer FFixedRightCols = 0;
+    Integer FFixedRowHeight = 22;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    bool FExtendedWordWrap = true;
+    Integer FMinFixedRows = 1;
+    Integer FMinFixedCols = 1;
+    Integer FMaxRowCount = 0;
+    Integer FMaxColCount = 0;
+    std::vector<bool> FVisibleCol;
+    std::vector<Integer> FAllColWidths;
+    TColor FBorderColor = 0xB99D7F;
+
+    // Wheel and scaling.
+    Integer FWheelScrollLines = 3;
+    winapi::UINT FWheelMsg = 0;
+    Single FDPIScale = 1.0f;
+    Single FPrevDPIScale = 1.0f;
+
+    // Listeners.
+    ITZirOvararIzazSelect* FSelListener = nullptr;
+    std::vector<TGridChangeNotifier*> FNotifiers;
+
+    // Owned objects.
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FCellFont;
+    std::unique_ptr<TAutoColor> FAutoColor;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    std::unique_ptr<TFilterEdit> FFilterEdit;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<THoverButtons> FHoverButtons;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TKelHintInfo> FOfficeHint;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> FSuppressColSizes;
+    std::unique_ptr<TIntList> FSuppressRowSizes;
+    std::unique_ptr<TIntList> FCachedRowHeights;
+    std::unique_ptr<TList> FRowSelectList;
+    std::unique_ptr<TList> FColSelectList;
+    std::unique_ptr<TStringList> FSortList;
+    std::unique_ptr<TStringList> FFilterList;
+    std::unique_ptr<TCollection> FHiddenRows;
+    std::unique_ptr<TKelControlList> FControlList;
+    std::unique_ptr<THTMLPictureCache> FPictureCache;
+    std::unique_ptr<TCustomImageList> FFilterGlyphs;
+};

@@ -1,0 +1,405 @@
+// Operations whose full behaviour belongs to later layers: the structure
+// edits, sorting, grouping, filtering and zoom of the data model, the
+// editors of the input layer and the painting, formatting, styles and
+// exchange of the view layer. Each gives the plain answer here, so the core
+// works on its own; the comment names the layer that completes it.
+
+#include "grid/ZirOvararIzazCore.h"
+
+#include "graphics/Canvas.h"
+#include "rtl/Convert.h"
+#include "rtl/Stream.h"
+
+namespace {
+
+void WriteInt(TStream* Stream, Integer Value) {
+    Stream->WriteBuffer(&Value, sizeof Value);
+}
+
+Integer ReadInt(TStream* Stream) {
+    Integer Value = 0;
+    Stream->ReadBuffer(&Value, sizeof Value);
+    return Value;
+}
+
+void WriteText(TStream* Stream, const String& Text) {
+    WriteInt(Stream, Integer(Text.size()));
+    if (!Text.empty()) Stream->WriteBuffer(Text.data(), Int64(Text.size() * sizeof(Char)));
+}
+
+String ReadText(TStream* Stream) {
+    const Integer Length = ReadInt(Stream);
+    if (Length < 0 || Int64(Length) * Int64(sizeof(Char)) > Stream->Size() - Stream->Position())
+        throw EKelGridError(u"Invalid grid stream");
+    String Text(size_t(Length), u'\0');
+    if (Length > 0) Stream->ReadBuffer(Text.data(), Int64(Text.size() * sizeof(Char)));
+    return Text;
+}
+
+} // namespace
+
+// ---- Cell model (view layer: formats, cell objects) ----
+
+String TZirOvararIzazCore::GetFormattedCell(Integer ACol, Integer ARow) {
+    return Cells(ACol, ARow);
+}
+
+void TZirOvararIzazCore::SaveCell(Integer ACol, Integer ARow, String& Value) {
+    Value = Cells(ACol, ARow);
+}
+
+TCellType TZirOvararIzazCore::GetCellType(Integer ACol, Integer ARow) {
+    (void)ACol, (void)ARow;
+    return ctEmpty;
+}
+
+bool TZirOvararIzazCore::GetCellEmpty(Integer ACol, Integer ARow) {
+    return GridCells(ACol, ARow).empty() && !GraphicObjects(ACol, ARow);
+}
+
+TObject* TZirOvararIzazCore::GetCellGraphic(Integer ACol, Integer ARow) {
+    return GraphicObjects(ACol, ARow);
+}
+
+TPoint TZirOvararIzazCore::GetCellGraphicSize(Integer ACol, Integer ARow) {
+    (void)ACol, (void)ARow;
+    return TPoint(0, 0);
+}
+
+TPoint TZirOvararIzazCore::GetCellGraphicSizeEx(Integer ACol, Integer ARow, TCanvas* ACanvas) {
+    (void)ACanvas;
+    return GetCellGraphicSize(ACol, ARow);
+}
+
+TPoint TZirOvararIzazCore::CalcCellGraphicSize(Integer ACol, Integer ARow, TCanvas* ACanvas, Double Scale) {
+    (void)ACanvas, (void)Scale;
+    return GetCellGraphicSize(ACol, ARow);
+}
+
+TPoint TZirOvararIzazCore::CalcPrintGraphicSize(Integer ACol, Integer ARow, TRect Box, Double Scale) {
+    (void)Box, (void)Scale;
+    return GetCellGraphicSize(ACol, ARow);
+}
+
+TGridRect TZirOvararIzazCore::ReadUsedCells() {
+    TGridRect Used{-1, -1, -1, -1};
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < TotalColCount(); ++c) {
+            if (GridCells(c, r).empty()) continue;
+            if (Used.Left < 0 || c < Used.Left) Used.Left = c;
+            if (Used.Top < 0) Used.Top = r;
+            Used.Right = std::max(Used.Right, c);
+            Used.Bottom = r;
+        }
+    return Used;
+}
+
+void TZirOvararIzazCore::ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) {
+    HAlign = FDefaultAlignment;
+    VAlign = FVAlignment;
+    if (const TCellProperties* Props = RecordOf(ACol, ARow)) {
+        HAlign = Props->Alignment();
+        VAlign = Props->VAlignment();
+    }
+    DoGetAlignment(ACol, ARow, HAlign, VAlign);
+}
+
+TSize TZirOvararIzazCore::CalcCellTextSize(Integer ACol, Integer RealCol, Integer ARow, bool ForWidth,
+                                           bool WordWrap) {
+    (void)ACol, (void)ForWidth, (void)WordWrap;
+    const TSize Size = Canvas()->TextExtent(GetFormattedCell(RealCol, ARow));
+    return Size;
+}
+
+void TZirOvararIzazCore::DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect,
+                                         TGridDrawState AState) {
+    // Plain text with the canvas font; the view layer draws markup, objects,
+    // nodes and the sort indicator.
+    (void)AState;
+    const String Text = GetFormattedCell(RealColIndex(ACol), ARow);
+    if (Text.empty()) return;
+    ACanvas->Brush()->SetStyle(bsClear);
+    ACanvas->TextRect(ARect, ARect.Left + FXYOffset.X, ARect.Top + FXYOffset.Y, Text);
+}
+
+void TZirOvararIzazCore::GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print,
+                                             bool Select, bool Remap, TBrush* ABrush, TColor& AColorTo,
+                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TFont* AFont,
+                                             TAlignment& HA, TVAlignment& VA, bool& WW,
+                                             TCellGradientDirection& GD) {
+    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
+                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
+}
+
+void TZirOvararIzazCore::GetDisplText(Integer ACol, Integer ARow, String& Value) {
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+}
+
+void TZirOvararIzazCore::CellChanged(Integer ACol, Integer ARow) {
+    TBaseGrid::CellChanged(ACol, ARow);
+}
+
+void TZirOvararIzazCore::HiddenRowChanged() {
+    TBaseGrid::HiddenRowChanged();
+}
+
+void TZirOvararIzazCore::SetCellCheckText(Integer ACol, Integer ARow, const String& Value) {
+    SetCells(ACol, ARow, Value);
+}
+
+Integer TZirOvararIzazCore::GetNodeIndent(Integer ARow) {
+    (void)ARow;
+    return 0;
+}
+
+// ---- Exchange (view layer: the grid's text format) ----
+
+void TZirOvararIzazCore::SaveToStream(TStream* Stream) {
+    WriteInt(Stream, ColCount());
+    WriteInt(Stream, RowCount());
+    for (Integer c = 0; c < ColCount(); ++c) WriteInt(Stream, ColWidths(c));
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < ColCount(); ++c) WriteText(Stream, GridCells(c, r));
+}
+
+void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
+    const Integer Cols = ReadInt(Stream);
+    const Integer Rows = ReadInt(Stream);
+    if (Cols < 0 || Rows < 0) throw EKelGridError(u"Invalid grid stream");
+    SetColCount(Cols);
+    SetRowCount(Rows);
+    for (Integer c = 0; c < Cols; ++c) SetColWidths(c, ReadInt(Stream));
+    for (Integer r = 0; r < Rows; ++r)
+        for (Integer c = 0; c < Cols; ++c) SetGridCells(c, r, ReadText(Stream));
+    Invalidate();
+}
+
+// ---- Structure edits (data-model layer) ----
+
+void TZirOvararIzazCore::InsertRows(Integer RowIndex, Integer RCount) {
+    if (RCount <= 0 || RowIndex < 0) return;
+    SetRowCount(RowCount() + RCount);
+    for (Integer i = 0; i < RCount; ++i) MoveRow(RowCount() - 1, RowIndex);
+}
+
+void TZirOvararIzazCore::RemoveRows(Integer RowIndex, Integer RCount) {
+    for (Integer i = 0; i < RCount && RowIndex < RowCount() && RowCount() > 1; ++i) {
+        ClearCellPropsRange(0, RowIndex, TotalColCount() - 1, RowIndex);
+        DeleteRow(RowIndex);
+    }
+}
+
+void TZirOvararIzazCore::RemoveRowsEx(Integer RowIndex, Integer RCount) {
+    RemoveRows(RowIndex, RCount);
+}
+
+void TZirOvararIzazCore::DeleteRows(Integer ARow, Integer ACount) {
+    RemoveRows(ARow, ACount);
+}
+
+void TZirOvararIzazCore::InsertCols(Integer ColIndex, Integer CCount) {
+    if (CCount <= 0 || ColIndex < 0) return;
+    SetColCount(ColCount() + CCount);
+    for (Integer i = 0; i < CCount; ++i) MoveColumn(ColCount() - 1, ColIndex);
+}
+
+void TZirOvararIzazCore::RemoveCols(Integer ColIndex, Integer CCount) {
+    for (Integer i = 0; i < CCount && ColIndex < ColCount() && ColCount() > 1; ++i) {
+        ClearCellPropsRange(ColIndex, 0, ColIndex, RowCount() - 1);
+        DeleteColumn(ColIndex);
+    }
+}
+
+void TZirOvararIzazCore::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
+    if (HasCellProps()) ClearCellPropsRange(ACol1, ARow1, ACol2, ARow2);
+    for (Integer r = ARow1; r <= ARow2; ++r)
+        for (Integer c = ACol1; c <= ACol2; ++c) SetGridCells(c, r, String());
+}
+
+void TZirOvararIzazCore::ClearRect(const TGridRect& ARect) {
+    ClearRect(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
+}
+
+void TZirOvararIzazCore::TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
+    for (Integer r = ARow1; r <= ARow2; ++r)
+        for (Integer c = ACol1; c <= ACol2; ++c) {
+            const String Text = GridCells(c, r);
+            const size_t First = Text.find_first_not_of(u' ');
+            const size_t Last = Text.find_last_not_of(u' ');
+            SetGridCells(c, r, First == String::npos ? String() : Text.substr(First, Last - First + 1));
+        }
+}
+
+void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
+    if (ARow1 == ARow2) return;
+    for (Integer c = 0; c < TotalColCount(); ++c) {
+        const String Text = TStringGrid::Cells(c, ARow1);
+        TObject* Object = TStringGrid::Objects(c, ARow1);
+        TStringGrid::SetCells(c, ARow1, TStringGrid::Cells(c, ARow2));
+        TStringGrid::SetObjects(c, ARow1, TStringGrid::Objects(c, ARow2));
+        TStringGrid::SetCells(c, ARow2, Text);
+        TStringGrid::SetObjects(c, ARow2, Object);
+    }
+}
+
+void TZirOvararIzazCore::SetRowEx(Integer Value) {
+    SetRow(Value);
+}
+
+// Sorting, grouping, footers and zoom: their layers.
+void TZirOvararIzazCore::QSort() {}
+void TZirOvararIzazCore::QSortIndexed() {}
+void TZirOvararIzazCore::QSortGroup() {}
+void TZirOvararIzazCore::QSortGroupIndexed() {}
+void TZirOvararIzazCore::QUnSort() {}
+void TZirOvararIzazCore::SubGroup(Integer ColIndex) { (void)ColIndex; }
+void TZirOvararIzazCore::SubUnGroup() {}
+void TZirOvararIzazCore::Group(Integer ColIndex) { (void)ColIndex; }
+void TZirOvararIzazCore::UnGroup() {}
+void TZirOvararIzazCore::CalcFooter(Integer ACol) { (void)ACol; }
+void TZirOvararIzazCore::DoCalcFooter(Integer ACol, Integer ARow, String& Value) { (void)ACol, (void)ARow, (void)Value; }
+void TZirOvararIzazCore::Zoom(Integer x) { (void)x; }
+void TZirOvararIzazCore::ZoomReset() {}
+void TZirOvararIzazCore::NextEdit() {}
+
+// ---- Editing (input layer) ----
+
+bool TZirOvararIzazCore::ValidateCell(const String& NewValue) {
+    (void)NewValue;
+    return true;
+}
+
+bool TZirOvararIzazCore::ValidateCellWide(const String& NewValue) {
+    return ValidateCell(NewValue);
+}
+
+void TZirOvararIzazCore::StoreEditValue(const String& Value) {
+    SetCells(RealColIndex(Col()), Row(), Value);
+}
+
+void TZirOvararIzazCore::PasteCell(Integer ACol, Integer ARow, const String& Value) {
+    SetCells(ACol, ARow, Value);
+}
+
+String TZirOvararIzazCore::ReadCurrentCell() {
+    return Cells(RealColIndex(Col()), Row());
+}
+
+void TZirOvararIzazCore::WriteCurrentCell(const String& Value) {
+    SetCells(RealColIndex(Col()), Row(), Value);
+}
+
+String TZirOvararIzazCore::GetCurrentCellValue() {
+    return ReadCurrentCell();
+}
+
+String TZirOvararIzazCore::GetEditCellText() {
+    return ReadCurrentCell();
+}
+
+bool TZirOvararIzazCore::IsEditable(Integer ACol, Integer ARow) {
+    bool CanEdit = true;
+    DoCanEdit(ACol, ARow, CanEdit);
+    return CanEdit;
+}
+
+Integer TZirOvararIzazCore::GetSearchFooterHeight() {
+    return 0;
+}
+
+void TZirOvararIzazCore::CellControlsUpdate(bool RebuildList) {
+    (void)RebuildList;
+}
+
+void TZirOvararIzazCore::GetDesigning(TObject* Sender, bool& IsDesigning) {
+    (void)Sender;
+    IsDesigning = this->IsDesigning();
+}
+
+void TZirOvararIzazCore::RefreshGrid(TObject* Sender) {
+    (void)Sender;
+    Invalidate();
+}
+
+// ---- Version, styles (view layer) ----
+
+Integer TZirOvararIzazCore::GetVersionNr() {
+    return (1 << 24) | (0 << 16) | (0 << 8) | 0;
+}
+
+String TZirOvararIzazCore::GetVersionString() {
+    const Integer Nr = GetVersionNr();
+    return u"v" + IntToStr(Nr >> 24) + u"." + IntToStr((Nr >> 16) & 0xFF) + u"." + IntToStr((Nr >> 8) & 0xFF) +
+           u"." + IntToStr(Nr & 0xFF);
+}
+
+void TZirOvararIzazCore::SetStyle(TKelStyle AStyle) {
+    SetStyleAndAppColor(AStyle, clNone);
+}
+
+void TZirOvararIzazCore::SetStyleAndAppColor(TKelStyle AStyle, TColor AppColor) {
+    (void)AppColor;
+    FUIStyle = AStyle;
+    StyleApplied();
+}
+
+void TZirOvararIzazCore::SetComponentStyle(TKelStyle AStyle) {
+    SetStyle(AStyle);
+}
+
+void TZirOvararIzazCore::SetComponentStyleAndAppColor(TKelStyle AStyle, TColor AppColor) {
+    SetStyleAndAppColor(AStyle, AppColor);
+}
+
+void TZirOvararIzazCore::SetColorTones(const TColorTones& ATones) {
+    (void)ATones;
+    Invalidate();
+}
+
+// ---- Repaint requests of the settings ----
+
+void TZirOvararIzazCore::RepaintRow(Integer ARow) {
+    if (ARow < 0 || ARow >= RowCount()) return;
+    for (Integer c = 0; c < ColCount(); ++c) RepaintCell(c, ARow);
+}
+
+void TZirOvararIzazCore::RepaintCell(Integer ACol, Integer ARow) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    TBaseGrid::RepaintCell(ACol, ARow);
+}
+
+void TZirOvararIzazCore::RepaintColumn0() {
+    for (Integer r = 0; r < RowCount(); ++r) RepaintCell(0, r);
+}
+
+void TZirOvararIzazCore::SetDOVGradient(TDOVGradientColor Which, TColor Value) {
+    switch (Which) {
+    case dgFrom:
+        FDOVGradientFrom = ColorToRGB(Value);
+        break;
+    case dgTo:
+        FDOVGradientTo = ColorToRGB(Value);
+        break;
+    case dgMirrorFrom:
+        FDOVGradientMirrorFrom = ColorToRGB(Value);
+        break;
+    case dgMirrorTo:
+        FDOVGradientMirrorTo = ColorToRGB(Value);
+        break;
+    case dgHoverFrom:
+        FDOVGradientHoverFrom = Value;
+        return;
+    case dgHoverTo:
+        FDOVGradientHoverTo = Value;
+        return;
+    case dgDownFrom:
+        FDOVGradientDownFrom = Value;
+        return;
+    case dgDownTo:
+        FDOVGradientDownTo = Value;
+        return;
+    default:
+        return;
+    }
+    Invalidate();
+}
