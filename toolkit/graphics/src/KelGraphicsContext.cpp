@@ -9,7 +9,8 @@ TCanvas* TKelGraphicsContext::Canvas() const {
     return FGraphics ? FGraphics->Canvas() : nullptr;
 }
 
-TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath* APath, Single Flatness) {
+TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath* APath, Single Flatness,
+                                                          bool AKeepCurves) {
     TKelGraphicsPathHandle Path = CreatePath();
     if (!APath || APath->Count() == 0) return Path;
     if (Path && APath->FillMode() == gpfWinding) Path->SetFillMode(FillModeWinding);
@@ -34,19 +35,10 @@ TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath
             const TKelGraphicsPathCubicBezier Bezier{Current, P.Point, Points.Items(I + 1).Point,
                                                      Points.Items(I + 2).Point};
             I += 2;
-            const TKelGraphicsPathPolygon Estimate = TKelGraphicsPath::CreateBezier(Bezier, 6);
-            Double Length = 0;
-            for (size_t K = 1; K < Estimate.size(); ++K) {
-                const TPointF D{Estimate[K].X - Estimate[K - 1].X, Estimate[K].Y - Estimate[K - 1].Y};
-                Length += PointLengthF(D);
-            }
-            const Int64 Segments = Round(Length / Tolerance);
-            if (Segments >= 2) {
-                for (const TPointF& Q : TKelGraphicsPath::CreateBezier(Bezier, Integer(Segments)))
-                    PathLineTo(Path.get(), Q);
-            } else {
-                PathLineTo(Path.get(), Bezier[3]);
-            }
+            if (AKeepCurves)
+                PathCurveTo(Path.get(), Bezier, Tolerance);
+            else
+                TKelGraphicsContext::PathCurveTo(Path.get(), Bezier, Tolerance);
             Current = Bezier[3];
             break;
         }
@@ -56,6 +48,23 @@ TKelGraphicsPathHandle TKelGraphicsContext::ConvertToPath(const TKelGraphicsPath
         }
     }
     return Path;
+}
+
+void TKelGraphicsContext::PathCurveTo(TGPGraphicsPath* APath, const TKelGraphicsPathCubicBezier& ABezier,
+                                      Single ATolerance) {
+    const TKelGraphicsPathPolygon Estimate = TKelGraphicsPath::CreateBezier(ABezier, 6);
+    Double Length = 0;
+    for (size_t K = 1; K < Estimate.size(); ++K) {
+        const TPointF D{Estimate[K].X - Estimate[K - 1].X, Estimate[K].Y - Estimate[K - 1].Y};
+        Length += PointLengthF(D);
+    }
+    const Int64 Segments = Round(Length / ATolerance);
+    if (Segments >= 2) {
+        for (const TPointF& Q : TKelGraphicsPath::CreateBezier(ABezier, Integer(Segments)))
+            PathLineTo(APath, Q);
+    } else {
+        PathLineTo(APath, ABezier[3]);
+    }
 }
 
 void TKelGraphicsContext::DrawFlattenedPath(const TKelGraphicsStroke* AStroke, const TKelGraphicsPath* APath,

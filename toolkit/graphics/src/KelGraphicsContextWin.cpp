@@ -181,8 +181,8 @@ TGPBrush* CreateGeometryBrush(const TKelGraphicsFill* AFill, std::vector<ARGB> A
     if (AColors.empty()) return new TGPSolidBrush(ColorToGPColor(gcNull, 0));
     const TGPMatrix Transform = GPMatrix(G.Transform);
     if (AFill->GradientType() == gfgtLinear) {
-        auto* Brush = new TGPLinearGradientBrush(GPPoint(G.Start), GPPoint(G.End), AColors.front(),
-                                                 AColors.back());
+        auto* Brush =
+            new TGPLinearGradientBrush(GPPoint(G.Start), GPPoint(G.End), AColors.front(), AColors.back());
         Brush->SetInterpolationColors(AColors.data(), APositions.data(), Integer(AColors.size()));
         Brush->SetWrapMode(G.Spread == ggsPad       ? WrapModeClamp
                            : G.Spread == ggsReflect ? WrapModeTileFlipX
@@ -199,9 +199,9 @@ TGPBrush* CreateGeometryBrush(const TKelGraphicsFill* AFill, std::vector<ARGB> A
         for (const Single X : {ABounds.X, ABounds.X + ABounds.Width})
             for (const Single Y : {ABounds.Y, ABounds.Y + ABounds.Height}) {
                 const TPointF P = PointF(X, Y) * ToGradient;
-                Reach = std::max(Reach, Double(std::hypot(P.X - G.Start.X, P.Y - G.Start.Y)) / G.Radius +
-                                            Double(std::hypot(G.End.X - G.Start.X, G.End.Y - G.Start.Y)) /
-                                                G.Radius);
+                Reach = std::max(Reach,
+                                 Double(std::hypot(P.X - G.Start.X, P.Y - G.Start.Y)) / G.Radius +
+                                     Double(std::hypot(G.End.X - G.Start.X, G.End.Y - G.Start.Y)) / G.Radius);
             }
     }
     const Integer Count = Integer(std::min<Double>(std::ceil(Reach), 64));
@@ -376,9 +376,8 @@ void TKelGraphicsContextWin::EndScene() {
 // ---- State -------------------------------------------------------------------
 
 void TKelGraphicsContextWin::FillChanged() {
-    TGPGraphicsPath Area;
-    Area.AddRectangle(GPRectF(0, 0, FContextSize.cx, FContextSize.cy));
-    UpdateBrush(&Area);
+    // Every fill builds its brush for the path it fills.
+    FGPBrush.reset();
 }
 
 void TKelGraphicsContextWin::StrokeChanged() {
@@ -386,7 +385,13 @@ void TKelGraphicsContextWin::StrokeChanged() {
 }
 
 void TKelGraphicsContextWin::FontChanged() {
-    FGPFont.reset(CreateGPFont(FFont.get()));
+    // Made when text is first measured or drawn: finding a font is dear.
+    FGPFont.reset();
+}
+
+TGPFont* TKelGraphicsContextWin::GPFont() {
+    if (!FGPFont) FGPFont.reset(CreateGPFont(FFont.get()));
+    return FGPFont.get();
 }
 
 void TKelGraphicsContextWin::UpdateBrush(const TGPGraphicsPath* APath) {
@@ -487,7 +492,7 @@ void TKelGraphicsContextWin::ClipRect(const TRectF& ARect) {
 
 void TKelGraphicsContextWin::ClipPath(const TKelGraphicsPath* APath) {
     if (!HasSurface() || !APath) return;
-    const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness);
+    const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness, true);
     FGPGraphics->SetClip(Path.get(), CombineModeReplace);
 }
 
@@ -546,6 +551,13 @@ void TKelGraphicsContextWin::PathMoveTo(TGPGraphicsPath*, const TPointF& APoint)
 void TKelGraphicsContextWin::PathLineTo(TGPGraphicsPath* APath, const TPointF& APoint) {
     if (APath) APath->AddLine(GPPoint(FMovePoint), GPPoint(APoint));
     FMovePoint = APoint;
+}
+
+void TKelGraphicsContextWin::PathCurveTo(TGPGraphicsPath* APath, const TKelGraphicsPathCubicBezier& ABezier,
+                                         Single) {
+    if (APath)
+        APath->AddBezier(GPPoint(FMovePoint), GPPoint(ABezier[1]), GPPoint(ABezier[2]), GPPoint(ABezier[3]));
+    FMovePoint = ABezier[3];
 }
 
 void TKelGraphicsContextWin::PathClose(TGPGraphicsPath* APath) {
@@ -706,7 +718,7 @@ void TKelGraphicsContextWin::DrawPath(const TKelGraphicsStroke* AStroke, const T
                                       TKelGraphicsPathDrawMode APathMode) {
     if (!HasSurface() || !APath) return;
     if (APathMode == pdmPath) {
-        const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness);
+        const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness, true);
         WithPenSmoothing([&] { FGPGraphics->DrawPath(FGPPen.get(), Path.get()); });
         return;
     }
@@ -717,7 +729,7 @@ void TKelGraphicsContextWin::FillPath(const TKelGraphicsFill* AFill, const TKelG
                                       TKelGraphicsPathDrawMode APathMode) {
     if (!HasSurface() || !APath) return;
     if (APathMode == pdmPath) {
-        const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness);
+        const TKelGraphicsPathHandle Path = ConvertToPath(APath, KelPathFlatness, true);
         FillGPPath(Path.get());
         return;
     }
@@ -793,7 +805,7 @@ TRectF TKelGraphicsContextWin::CalculateText(const String& AText, const TRectF& 
     const std::unique_ptr<TGPStringFormat> Format(
         CreateGPStringFormat(gtaLeading, gtaLeading, AWordWrapping, gttNone, FShowAcceleratorChar));
     TGPRectF Box;
-    FGPGraphics->MeasureString(AText, -1, FGPFont.get(), GPRect(ARect), Format.get(), Box);
+    FGPGraphics->MeasureString(AText, -1, GPFont(), GPRect(ARect), Format.get(), Box);
     return RectF(Box.X, Box.Y, Box.X + Box.Width, Box.Y + Box.Height);
 }
 
@@ -805,7 +817,7 @@ void TKelGraphicsContextWin::DrawText(const String& AText, const TRectF& ARect, 
     const std::unique_ptr<TGPBrush> Brush(CreateGPFontBrush(FFont.get()));
     const std::unique_ptr<TGPStringFormat> Format(CreateGPStringFormat(
         AHorizontalAlign, AVerticalAlign, AWordWrapping, ATrimming, FShowAcceleratorChar));
-    FGPGraphics->DrawString(AText, FGPFont.get(), GPRect(ARect), Format.get(), Brush.get());
+    FGPGraphics->DrawString(AText, GPFont(), GPRect(ARect), Format.get(), Brush.get());
 }
 
 TRectF TKelGraphicsContextWin::SetTextAngle(const TRectF& ARect, Single AAngle) {

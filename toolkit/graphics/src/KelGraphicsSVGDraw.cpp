@@ -48,16 +48,19 @@ bool OwnTransformAtDraw(const TKelGraphicsSVGElement* E) {
     return true;
 }
 
-// Restores the drawing class's state when it goes, also on exceptions.
+// Restores the drawing class's state when it goes, also on exceptions:
+// the canvas's (clip and transform) only, or also fill, stroke and font.
 class TStateScope {
 public:
-    explicit TStateScope(TKelGraphics* AGraphics) : FGraphics(AGraphics), FState(AGraphics->SaveState()) {}
-    ~TStateScope() { FGraphics->RestoreState(FState); }
+    explicit TStateScope(TKelGraphics* AGraphics, bool ACanvasOnly = false)
+        : FGraphics(AGraphics), FCanvasOnly(ACanvasOnly), FState(AGraphics->SaveState(ACanvasOnly)) {}
+    ~TStateScope() { FGraphics->RestoreState(FState, FCanvasOnly); }
     TStateScope(const TStateScope&) = delete;
     TStateScope& operator=(const TStateScope&) = delete;
 
 private:
     TKelGraphics* FGraphics;
+    bool FCanvasOnly;
     TKelGraphicsSaveState* FState;
 };
 
@@ -157,6 +160,7 @@ void TKelGraphicsSVGImport::Draw(TKelGraphics* AGraphics, const TRectF& ARect, b
     }
     if (Prepare) PrepareNative(Graphics, ARect);
     try {
+        const TStateScope Kept(Graphics);
         DrawElements(FElementList, Graphics, SX, SY);
     } catch (...) {
         FDrawChain.clear();
@@ -174,38 +178,44 @@ void TKelGraphicsSVGImport::Draw(TKelGraphics* AGraphics, const TRectF& ARect, b
 
 TKelBitmap* TKelGraphicsSVGImport::GenerateBitmap(Single AWidth, Single AHeight) {
     if (!HasElements()) return FCachedBitmap.get();
-    FCachedBitmap = std::make_unique<TKelBitmap>();
+    // The cached picture is kept and redrawn (its bitmap is reused when the
+    // size stays); a document that cannot be drawn leaves it empty.
+    if (!FCachedBitmap) FCachedBitmap = std::make_unique<TKelBitmap>();
+    const auto Nothing = [this] {
+        FCachedBitmap->SetGraphic(nullptr);
+        return FCachedBitmap.get();
+    };
     TRectF R = ViewRect();
     const TRectF Empty = EmptyViewRect();
-    const bool Marked = R.Left == Empty.Left || R.Top == Empty.Top || R.Right == Empty.Right ||
-                        R.Bottom == Empty.Bottom;
-    if (!(R.Width() > 0) || !(R.Height() > 0) || Marked) return FCachedBitmap.get();
+    const bool Marked =
+        R.Left == Empty.Left || R.Top == Empty.Top || R.Right == Empty.Right || R.Bottom == Empty.Bottom;
+    if (!(R.Width() > 0) || !(R.Height() > 0) || Marked) return Nothing();
     if (AWidth > -1 && AHeight > -1) R = RectF(0, 0, AWidth, AHeight);
     const Integer W = Integer(std::lround(R.Right));
     const Integer H = Integer(std::lround(R.Bottom));
-    if (W <= 0 || H <= 0) return FCachedBitmap.get();
-    TGraphicsHolder Graphics(TKelGraphics::CreateBitmapCanvas(W, H, false, true));
-    // A transparent start, so that what the document leaves empty stays see-through.
-    Graphics->Bitmap()->SetPixelFormat(pf32bit);
-    Graphics->Bitmap()->SetAlphaFormat(afPremultiplied);
-    if (cairo_surface_t* Surface = Graphics->Bitmap()->Surface()) {
+    if (W <= 0 || H <= 0) return Nothing();
+    // Drawn straight into the cached picture's own bitmap, so that nothing
+    // is copied afterwards; a transparent start keeps what the document
+    // leaves empty see-through.
+    TBitmap* Bitmap = FCachedBitmap->Bitmap();
+    Bitmap->SetPixelFormat(pf32bit);
+    Bitmap->SetAlphaFormat(afPremultiplied);
+    Bitmap->SetSize(W, H);
+    if (cairo_surface_t* Surface = Bitmap->Surface()) {
         cairo_t* Cairo = cairo_create(Surface);
         cairo_set_operator(Cairo, CAIRO_OPERATOR_CLEAR);
         cairo_paint(Cairo);
         cairo_destroy(Cairo);
         cairo_surface_mark_dirty(Surface);
     }
-    Graphics->BeginScene();
-    Draw(Graphics.get(), R, true, true);
-    FCachedBitmap->SetGraphic(Graphics->Bitmap());
-    Graphics->EndScene();
+    Draw(Bitmap->Canvas(), R, true);
     return FCachedBitmap.get();
 }
 
 // ---- The element walk --------------------------------------------------------------
 
-void TKelGraphicsSVGImport::DrawElements(TKelGraphicsSVGElementList& AList, TKelGraphics* AGraphics, Single ASX,
-                                         Single ASY) {
+void TKelGraphicsSVGImport::DrawElements(TKelGraphicsSVGElementList& AList, TKelGraphics* AGraphics,
+                                         Single ASX, Single ASY) {
     for (Integer I = 0; I < AList.Count(); ++I)
         DrawElement(AList.Items(I), AGraphics, ASX, ASY);
 }
@@ -263,7 +273,10 @@ void TKelGraphicsSVGImport::DrawElement(TKelGraphicsSVGElement* E, TKelGraphics*
         return; // definitions and paint servers draw nothing where they stand
     }
 
-    TStateScope State(G);
+    // Every element sets the fill and stroke it draws with, so only the clip
+    // needs to come back; the caller's fill, stroke and font are kept once
+    // for the whole document (see Draw).
+    TStateScope State(G, true);
     const TKelGraphicsMatrix M = ElementMatrix(E) * FMatrix;
 
     Single Opacity = 1;
@@ -305,9 +318,8 @@ void TKelGraphicsSVGImport::DrawElement(TKelGraphicsSVGElement* E, TKelGraphics*
         TKelGraphicsPath Path;
         if (!BuildShape(E, Path)) break;
         Path.ApplyMatrix(M);
-        const TKelGraphicsSVGElement* Rule = Inherited(E, [](const TKelGraphicsSVGElement* X) {
-            return X->HasFillRule();
-        });
+        const TKelGraphicsSVGElement* Rule =
+            Inherited(E, [](const TKelGraphicsSVGElement* X) { return X->HasFillRule(); });
         Path.SetFillMode(Rule && Rule->FillRule() == frEvenOdd ? gpfAlternate : gpfWinding);
         G->DrawPath(&Path, pdmPath);
     }
@@ -439,9 +451,8 @@ void TKelGraphicsSVGImport::ApplyGradient(TKelGraphicsSVGElement* E, TKelGraphic
 
     // A length of the geometry: the nearest gradient that gives it, else the default.
     auto Length = [&](Integer AIndex, Single ADefault, bool& APercent) {
-        const auto* From = LinkedWith(AServer, [&](auto* X) {
-            return X->Type() == Kind->Type() && X->GradientLength(AIndex).Given;
-        });
+        const auto* From = LinkedWith(
+            AServer, [&](auto* X) { return X->Type() == Kind->Type() && X->GradientLength(AIndex).Given; });
         APercent = From ? From->GradientLength(AIndex).Percent : !UserSpace;
         return From ? From->GradientLength(AIndex).Value : ADefault;
     };
@@ -518,8 +529,8 @@ void TKelGraphicsSVGImport::ApplyGradient(TKelGraphicsSVGElement* E, TKelGraphic
     if (Fill->GradientItems()->Count() == 0) Fill->SetKind(gfkNone);
 }
 
-void TKelGraphicsSVGImport::ApplyStroke(TKelGraphicsSVGElement* E, TKelGraphics* G, const TKelGraphicsMatrix& M,
-                                        Single AOpacity) {
+void TKelGraphicsSVGImport::ApplyStroke(TKelGraphicsSVGElement* E, TKelGraphics* G,
+                                        const TKelGraphicsMatrix& M, Single AOpacity) {
     TKelGraphicsStroke* Stroke = G->Stroke();
     TKelGraphicsSVGElement* Source = Inherited(
         E, [](const TKelGraphicsSVGElement* X) { return X->StrokeColorValue() != X->DefaultValue; });
@@ -565,7 +576,8 @@ void TKelGraphicsSVGImport::ApplyStroke(TKelGraphicsSVGElement* E, TKelGraphics*
 
 // ---- Clipping -----------------------------------------------------------------------
 
-void TKelGraphicsSVGImport::ApplyClip(TKelGraphicsSVGElement* E, TKelGraphics* G, const TKelGraphicsMatrix& M) {
+void TKelGraphicsSVGImport::ApplyClip(TKelGraphicsSVGElement* E, TKelGraphics* G,
+                                      const TKelGraphicsMatrix& M) {
     TKelGraphicsSVGElement* Clip = E->ClipPathRef();
     if (!Clip && !E->ClipPathRefID().empty()) {
         Clip = FindByID(E->ClipPathRefID());
@@ -594,12 +606,20 @@ void TKelGraphicsSVGImport::ApplyClip(TKelGraphicsSVGElement* E, TKelGraphics* G
         G->ClipRect(RectF(0, 0, 0, 0));
         return;
     }
-    G->Context()->ClipPath(&Path);
+    // Inside a clipped group the element sees only what both clips let through.
+    auto* GP = G->Native() ? static_cast<TGPGraphics*>(G->Context()->NativeCanvas()) : nullptr;
+    if (GP) {
+        const TKelGraphicsPathHandle Handle = G->Context()->ConvertToPath(&Path, KelPathFlatness, true);
+        GP->SetClip(Handle.get(), CombineModeIntersect);
+    } else {
+        G->Context()->ClipPath(&Path); // the canvas context's clip always intersects
+    }
 }
 
 // ---- Images, text and "use" ----------------------------------------------------------
 
-void TKelGraphicsSVGImport::DrawImage(TKelGraphicsSVGElement* E, TKelGraphics* G, const TKelGraphicsMatrix& M) {
+void TKelGraphicsSVGImport::DrawImage(TKelGraphicsSVGElement* E, TKelGraphics* G,
+                                      const TKelGraphicsMatrix& M) {
     if (!E->HasBitmap() || !E->Bitmap()->Graphic()) return;
     const TKelGraphicsMatrix Saved = G->GetMatrix();
     G->SetMatrix(M);
@@ -616,7 +636,8 @@ void TKelGraphicsSVGImport::DrawImage(TKelGraphicsSVGElement* E, TKelGraphics* G
     G->SetMatrix(Saved);
 }
 
-void TKelGraphicsSVGImport::DrawText(TKelGraphicsSVGElement* E, TKelGraphics* G, const TKelGraphicsMatrix& M) {
+void TKelGraphicsSVGImport::DrawText(TKelGraphicsSVGElement* E, TKelGraphics* G,
+                                     const TKelGraphicsMatrix& M) {
     if (E->Type() == etText) {
         G->SetFontName(E->FontFamily().empty() ? String(u"Arial") : E->FontFamily());
         const Single Size = E->HasFontSize() && E->FontSize() != 0 ? E->FontSize() : 12;
@@ -631,7 +652,8 @@ void TKelGraphicsSVGImport::DrawText(TKelGraphicsSVGElement* E, TKelGraphics* G,
     try {
         const Single H = G->CalculateTextHeight(E->Text());
         const TKelGraphicsSVGElement* Anchor =
-            E->Type() == etTextSpanChild && E->Parent() && E->Parent()->Type() == etTextSpan ? E->Parent() : E;
+            E->Type() == etTextSpanChild && E->Parent() && E->Parent()->Type() == etTextSpan ? E->Parent()
+                                                                                             : E;
         Single X = Anchor->X();
         // text-anchor of the element or the text around it.
         const TKelGraphicsSVGElement* AnchorSource =

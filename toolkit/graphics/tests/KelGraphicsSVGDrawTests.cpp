@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPixelCase{"CircleCentre", SVG20("<circle cx='10' cy='10' r='6' fill='#00ff00'/>"), 10, 10,
                    {0, 255, 0, 255}},
         TPixelCase{"CircleCorner", SVG20("<circle cx='10' cy='10' r='6' fill='#00ff00'/>"), 4, 4, Clear},
-        TPixelCase{"EllipseWide", SVG20("<ellipse cx='10' cy='10' rx='9' ry='2' fill='blue'/>"), 2, 10,
+        TPixelCase{"EllipseWide", SVG20("<ellipse cx='10' cy='10' rx='9' ry='2' fill='blue'/>"), 3, 10,
                    {0, 0, 255, 255}},
         TPixelCase{"PolygonFilled", SVG20("<polygon points='0,0 20,0 0,20' fill='red'/>"), 3, 3,
                    {255, 0, 0, 255}},
@@ -140,6 +140,16 @@ INSTANTIATE_TEST_SUITE_P(
                    SVG20("<clipPath id='c'><circle cx='10' cy='10' r='5'/></clipPath>"
                          "<rect width='20' height='20' fill='red' clip-path='url(#c)'/>"),
                    2, 2, Clear},
+        TPixelCase{"NestedClipPathsIntersect",
+                   SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
+                         "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
+                         "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
+                   15, 5, Clear},
+        TPixelCase{"NestedClipPathsKeepTheCommonPart",
+                   SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
+                         "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
+                         "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
+                   5, 5, {255, 0, 0, 255}},
         TPixelCase{"UsePlacesTheReference",
                    SVG20("<defs><rect id='r' width='5' height='5' fill='blue'/></defs>"
                          "<use xlink:href='#r' x='10' y='10' xmlns:xlink='http://www.w3.org/1999/xlink'/>"),

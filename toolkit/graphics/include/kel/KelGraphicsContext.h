@@ -60,7 +60,10 @@ public:
     // figure, a cubic curve becomes Round(length / tolerance) line segments
     // (a single one when that is below 2), the tolerance being Flatness but
     // at least 0.05. A null or empty path gives the bare CreatePath result.
-    TKelGraphicsPathHandle ConvertToPath(const TKelGraphicsPath* APath, Single Flatness);
+    // With AKeepCurves a curve goes to PathCurveTo instead, for a context
+    // that draws curves itself (flattened as finely as its surface needs).
+    TKelGraphicsPathHandle ConvertToPath(const TKelGraphicsPath* APath, Single Flatness,
+                                         bool AKeepCurves = false);
 
     virtual void* GetNativeCanvas() = 0;
     virtual TKelGraphicsPathHandle CreatePath() = 0;
@@ -73,6 +76,10 @@ public:
     virtual void PathOpen(TGPGraphicsPath* APath) = 0;
     virtual void PathMoveTo(TGPGraphicsPath* APath, const TPointF& APoint) = 0;
     virtual void PathLineTo(TGPGraphicsPath* APath, const TPointF& APoint) = 0;
+    // A cubic curve from the current point. Here it becomes line segments as
+    // ConvertToPath describes; a context that draws curves keeps it whole.
+    virtual void PathCurveTo(TGPGraphicsPath* APath, const TKelGraphicsPathCubicBezier& ABezier,
+                             Single ATolerance);
     virtual void SetScale(Single AScale) = 0;
     virtual void PathClose(TGPGraphicsPath* APath) = 0;
     virtual void ResetClip() = 0;

@@ -36,6 +36,9 @@ public:
     void PathOpen(TGPGraphicsPath* APath) override;
     void PathMoveTo(TGPGraphicsPath* APath, const TPointF& APoint) override;
     void PathLineTo(TGPGraphicsPath* APath, const TPointF& APoint) override;
+    // Curves stay curves: the surface flattens them as finely as it draws.
+    void PathCurveTo(TGPGraphicsPath* APath, const TKelGraphicsPathCubicBezier& ABezier,
+                     Single ATolerance) override;
     // Recorded; drawing does not use it.
     void SetScale(Single AScale) override { FScale = AScale; }
     Single Scale() const { return FScale; }
@@ -139,6 +142,7 @@ private:
     void FontChanged();
     // A new brush for the fill copy, sized to APath.
     void UpdateBrush(const TGPGraphicsPath* APath);
+    TGPFont* GPFont();
     // Runs ADraw with smoothing off while the pen is dashed.
     template <class F>
     void WithPenSmoothing(F&& ADraw);
@@ -156,6 +160,7 @@ private:
     std::unique_ptr<TKelGraphicsFont> FFont;
     std::unique_ptr<TKelGraphicsFill> FFill;
     std::unique_ptr<TKelGraphicsStroke> FStroke;
+    // Null until text needs it (see GPFont).
     std::unique_ptr<TGPFont> FGPFont;
     TSizeF FContextSize;
     std::unique_ptr<TGPBrush> FGPBrush;
