@@ -10,6 +10,26 @@
 
 // ---- The SVG picture ---------------------------------------------------------------
 
+const TClassInfo& TKelSVGImport::StaticClassInfo() {
+    static const TClassInfo Info =
+        TClassBuilder<TKelSVGImport, TPersistent>()
+            .Property(u"GrayScale", &TKelSVGImport::GrayScale, &TKelSVGImport::SetGrayScale)
+            .Default(false)
+            .Property(u"CustomFillColor", TypeInfo_TColor(), &TKelSVGImport::CustomFillColor,
+                      &TKelSVGImport::SetCustomFillColor)
+            .Default(TColor(-1))
+            .Property(u"CustomStrokeColor", TypeInfo_TColor(), &TKelSVGImport::CustomStrokeColor,
+                      &TKelSVGImport::SetCustomStrokeColor)
+            .Default(TColor(-1))
+            .Property(u"TintColor", TypeInfo_TColor(), &TKelSVGImport::TintColor,
+                      &TKelSVGImport::SetTintColor)
+            .Default(TColor(-1))
+            .Property(u"CustomOpacity", &TKelSVGImport::CustomOpacity, &TKelSVGImport::SetCustomOpacity)
+            .Property(u"RotationAngle", &TKelSVGImport::RotationAngle, &TKelSVGImport::SetRotationAngle)
+            .Build();
+    return Info;
+}
+
 const TClassInfo& TKelSVGBitmap::StaticClassInfo() {
     static const TClassInfo Info = TClassBuilder<TKelSVGBitmap, TGraphic>().Build();
     return Info;
@@ -201,11 +221,11 @@ TKelSVGImport* TKelBitmap::SVG() const {
 // ---- Pictures per display scale ------------------------------------------------------
 
 const TClassInfo& TKelScaledBitmap::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TKelScaledBitmap, TCollectionItem>()
-                                       .Property(u"Scale", &TKelScaledBitmap::Scale, &TKelScaledBitmap::SetScale)
-                                       .Property(u"BitmapName", &TKelScaledBitmap::BitmapName,
-                                                 &TKelScaledBitmap::SetBitmapName)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TKelScaledBitmap, TCollectionItem>()
+            .Property(u"Scale", &TKelScaledBitmap::Scale, &TKelScaledBitmap::SetScale)
+            .Property(u"BitmapName", &TKelScaledBitmap::BitmapName, &TKelScaledBitmap::SetBitmapName)
+            .Build();
     return Info;
 }
 

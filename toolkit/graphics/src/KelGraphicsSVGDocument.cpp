@@ -4,6 +4,7 @@
 #include "KelGraphicsSVGNumbers.h"
 #include "kel/KelGraphicsSVGEngine.h"
 #include "kel/RarEvads.h"
+#include "rtl/ClassBuilder.h"
 #include "rtl/Encoding.h"
 #include "rtl/Stream.h"
 #include "rtl/StringList.h"
@@ -124,6 +125,11 @@ bool IsTransformingAncestor(const TKelGraphicsSVGElement* AElement) {
 }
 
 } // namespace
+
+const TClassInfo& TKelGraphicsSVGImport::StaticClassInfo() {
+    static const TClassInfo Info = TClassBuilder<TKelGraphicsSVGImport, TKelSVGImport>().Build();
+    return Info;
+}
 
 TKelGraphicsSVGImport::TKelGraphicsSVGImport() {
     SetViewRect(EmptyViewRect());

@@ -9,12 +9,12 @@
 #include "rtl/Encoding.h"
 #include "rtl/Exception.h"
 #include "rtl/Stream.h"
-
-#include <gtest/gtest.h>
+#include "rtl/TypeInfo.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -72,33 +72,52 @@ TEST_P(KelGraphicsSVGDrawPixels, DrawsTheExpectedColour) {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, KelGraphicsSVGDrawPixels,
     ::testing::Values(
-        TPixelCase{"RectFilled", SVG20("<rect x='2' y='2' width='10' height='10' fill='red'/>"), 7, 7,
+        TPixelCase{"RectFilled",
+                   SVG20("<rect x='2' y='2' width='10' height='10' fill='red'/>"),
+                   7,
+                   7,
                    {255, 0, 0, 255}},
-        TPixelCase{"RectOutside", SVG20("<rect x='2' y='2' width='10' height='10' fill='red'/>"), 15, 15, Clear},
+        TPixelCase{"RectOutside", SVG20("<rect x='2' y='2' width='10' height='10' fill='red'/>"), 15, 15,
+                   Clear},
         TPixelCase{"RectWithoutFillIsBlack", SVG20("<rect width='10' height='10'/>"), 5, 5, {0, 0, 0, 255}},
         TPixelCase{"RoundedCornerLeftOpen", SVG20("<rect width='20' height='20' rx='8' fill='blue'/>"), 0, 0,
                    Clear},
-        TPixelCase{"CircleCentre", SVG20("<circle cx='10' cy='10' r='6' fill='#00ff00'/>"), 10, 10,
+        TPixelCase{"CircleCentre",
+                   SVG20("<circle cx='10' cy='10' r='6' fill='#00ff00'/>"),
+                   10,
+                   10,
                    {0, 255, 0, 255}},
         TPixelCase{"CircleCorner", SVG20("<circle cx='10' cy='10' r='6' fill='#00ff00'/>"), 4, 4, Clear},
-        TPixelCase{"EllipseWide", SVG20("<ellipse cx='10' cy='10' rx='9' ry='2' fill='blue'/>"), 3, 10,
+        TPixelCase{"EllipseWide",
+                   SVG20("<ellipse cx='10' cy='10' rx='9' ry='2' fill='blue'/>"),
+                   3,
+                   10,
                    {0, 0, 255, 255}},
-        TPixelCase{"PolygonFilled", SVG20("<polygon points='0,0 20,0 0,20' fill='red'/>"), 3, 3,
-                   {255, 0, 0, 255}},
+        TPixelCase{
+            "PolygonFilled", SVG20("<polygon points='0,0 20,0 0,20' fill='red'/>"), 3, 3, {255, 0, 0, 255}},
         TPixelCase{"PolygonOtherHalf", SVG20("<polygon points='0,0 20,0 0,20' fill='red'/>"), 17, 17, Clear},
         TPixelCase{"LineStroked",
-                   SVG20("<line x1='0' y1='10' x2='20' y2='10' stroke='blue' stroke-width='4'/>"), 10, 10,
+                   SVG20("<line x1='0' y1='10' x2='20' y2='10' stroke='blue' stroke-width='4'/>"),
+                   10,
+                   10,
                    {0, 0, 255, 255}},
-        TPixelCase{"StrokeOnly",
-                   SVG20("<rect x='4' y='4' width='12' height='12' fill='none' stroke='red' stroke-width='2'/>"),
-                   4, 10, {255, 0, 0, 255}},
-        TPixelCase{"StrokeOnlyInsideEmpty",
-                   SVG20("<rect x='4' y='4' width='12' height='12' fill='none' stroke='red' stroke-width='2'/>"),
-                   10, 10, Clear},
-        TPixelCase{"GroupFillInherited", SVG20("<g fill='blue'><rect width='20' height='20'/></g>"), 10, 10,
+        TPixelCase{
+            "StrokeOnly",
+            SVG20("<rect x='4' y='4' width='12' height='12' fill='none' stroke='red' stroke-width='2'/>"),
+            4,
+            10,
+            {255, 0, 0, 255}},
+        TPixelCase{
+            "StrokeOnlyInsideEmpty",
+            SVG20("<rect x='4' y='4' width='12' height='12' fill='none' stroke='red' stroke-width='2'/>"), 10,
+            10, Clear},
+        TPixelCase{"GroupFillInherited",
+                   SVG20("<g fill='blue'><rect width='20' height='20'/></g>"),
+                   10,
+                   10,
                    {0, 0, 255, 255}},
-        TPixelCase{"FillNoneNotFilled", SVG20("<g fill='blue'><rect width='20' height='20' fill='none'/></g>"),
-                   10, 10, Clear},
+        TPixelCase{"FillNoneNotFilled",
+                   SVG20("<g fill='blue'><rect width='20' height='20' fill='none'/></g>"), 10, 10, Clear},
         TPixelCase{"DisplayNoneSkipsChildren",
                    SVG20("<g display='none'><rect width='20' height='20' fill='red'/></g>"
                          "<rect x='10' width='10' height='20' fill='blue'/>"),
@@ -106,54 +125,86 @@ INSTANTIATE_TEST_SUITE_P(
         TPixelCase{"ElementAfterDisplayNoneDrawn",
                    SVG20("<g display='none'><rect width='20' height='20' fill='red'/></g>"
                          "<rect x='10' width='10' height='20' fill='blue'/>"),
-                   15, 10, {0, 0, 255, 255}},
+                   15,
+                   10,
+                   {0, 0, 255, 255}},
         TPixelCase{"PathTransformOnce",
-                   SVG20("<path transform='translate(10,0)' d='M0 0h5v20h-5z' fill='red'/>"), 12, 10,
+                   SVG20("<path transform='translate(10,0)' d='M0 0h5v20h-5z' fill='red'/>"),
+                   12,
+                   10,
                    {255, 0, 0, 255}},
         TPixelCase{"PathTransformNotTwice",
                    SVG20("<path transform='translate(10,0)' d='M0 0h5v20h-5z' fill='red'/>"), 2, 10, Clear},
-        TPixelCase{"GroupTransformAndOwn",
-                   SVG20("<g transform='translate(5,0)'><rect transform='translate(5,0)' width='5' height='20' "
-                         "fill='red'/></g>"),
-                   12, 10, {255, 0, 0, 255}},
+        TPixelCase{
+            "GroupTransformAndOwn",
+            SVG20("<g transform='translate(5,0)'><rect transform='translate(5,0)' width='5' height='20' "
+                  "fill='red'/></g>"),
+            12,
+            10,
+            {255, 0, 0, 255}},
         TPixelCase{"FillRuleNonZeroFillsSameDirectionHole",
-                   SVG20("<path d='M0 0H20V20H0Z M5 5H15V15H5Z' fill='red'/>"), 10, 10, {255, 0, 0, 255}},
+                   SVG20("<path d='M0 0H20V20H0Z M5 5H15V15H5Z' fill='red'/>"),
+                   10,
+                   10,
+                   {255, 0, 0, 255}},
         TPixelCase{"FillRuleEvenOddLeavesHole",
                    SVG20("<path d='M0 0H20V20H0Z M5 5H15V15H5Z' fill='red' fill-rule='evenodd'/>"), 10, 10,
                    Clear},
-        TPixelCase{"FillOpacity", SVG20("<rect width='20' height='20' fill='#0000ff' fill-opacity='0.5'/>"), 10,
-                   10, {0, 0, 255, 128}},
-        TPixelCase{"RgbaAlpha", SVG20("<rect width='20' height='20' fill='rgba(0,0,255,0.5)'/>"), 10, 10,
+        TPixelCase{"FillOpacity",
+                   SVG20("<rect width='20' height='20' fill='#0000ff' fill-opacity='0.5'/>"),
+                   10,
+                   10,
+                   {0, 0, 255, 128}},
+        TPixelCase{"RgbaAlpha",
+                   SVG20("<rect width='20' height='20' fill='rgba(0,0,255,0.5)'/>"),
+                   10,
+                   10,
                    {0, 0, 255, 128}},
         TPixelCase{"GroupOpacityMultiplies",
-                   SVG20("<g opacity='0.5'><rect width='20' height='20' fill='blue' opacity='0.5'/></g>"), 10,
-                   10, {0, 0, 255, 64}},
-        TPixelCase{"DecimalPercentRgb", SVG20("<rect width='20' height='20' fill='rgb(100%,50.2%,0%)'/>"), 10,
-                   10, {255, 128, 0, 255}},
-        TPixelCase{"ArcFlagsWrittenTogether", SVG20("<path d='M3 10a7 7 0 0014 0z' fill='red'/>"), 10, 13,
+                   SVG20("<g opacity='0.5'><rect width='20' height='20' fill='blue' opacity='0.5'/></g>"),
+                   10,
+                   10,
+                   {0, 0, 255, 64}},
+        TPixelCase{"DecimalPercentRgb",
+                   SVG20("<rect width='20' height='20' fill='rgb(100%,50.2%,0%)'/>"),
+                   10,
+                   10,
+                   {255, 128, 0, 255}},
+        TPixelCase{"ArcFlagsWrittenTogether",
+                   SVG20("<path d='M3 10a7 7 0 0014 0z' fill='red'/>"),
+                   10,
+                   13,
                    {255, 0, 0, 255}},
         TPixelCase{"ClipPathKeepsInside",
                    SVG20("<clipPath id='c'><circle cx='10' cy='10' r='5'/></clipPath>"
                          "<rect width='20' height='20' fill='red' clip-path='url(#c)'/>"),
-                   10, 10, {255, 0, 0, 255}},
+                   10,
+                   10,
+                   {255, 0, 0, 255}},
         TPixelCase{"ClipPathCutsOutside",
                    SVG20("<clipPath id='c'><circle cx='10' cy='10' r='5'/></clipPath>"
                          "<rect width='20' height='20' fill='red' clip-path='url(#c)'/>"),
                    2, 2, Clear},
-        TPixelCase{"NestedClipPathsIntersect",
-                   SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
-                         "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
-                         "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
-                   15, 5, Clear},
-        TPixelCase{"NestedClipPathsKeepTheCommonPart",
-                   SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
-                         "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
-                         "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
-                   5, 5, {255, 0, 0, 255}},
+        TPixelCase{
+            "NestedClipPathsIntersect",
+            SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
+                  "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
+                  "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
+            15, 5, Clear},
+        TPixelCase{
+            "NestedClipPathsKeepTheCommonPart",
+            SVG20("<clipPath id='l'><rect width='10' height='20'/></clipPath>"
+                  "<clipPath id='t'><rect width='20' height='10'/></clipPath>"
+                  "<g clip-path='url(#l)'><rect width='20' height='20' fill='red' clip-path='url(#t)'/></g>"),
+            5,
+            5,
+            {255, 0, 0, 255}},
         TPixelCase{"UsePlacesTheReference",
                    SVG20("<defs><rect id='r' width='5' height='5' fill='blue'/></defs>"
                          "<use xlink:href='#r' x='10' y='10' xmlns:xlink='http://www.w3.org/1999/xlink'/>"),
-                   12, 12, {0, 0, 255, 255}},
+                   12,
+                   12,
+                   {0, 0, 255, 255}},
         TPixelCase{"UseLeavesTheOriginal",
                    SVG20("<defs><rect id='r' width='5' height='5' fill='blue'/></defs>"
                          "<use xlink:href='#r' x='10' y='10' xmlns:xlink='http://www.w3.org/1999/xlink'/>"),
@@ -161,11 +212,31 @@ INSTANTIATE_TEST_SUITE_P(
         TPixelCase{"UseInheritsFromUse",
                    SVG20("<defs><rect id='r' width='5' height='5'/></defs>"
                          "<use href='#r' fill='red'/>"),
-                   2, 2, {255, 0, 0, 255}},
+                   2,
+                   2,
+                   {255, 0, 0, 255}},
         TPixelCase{"UseLoopDrawsWhatItCan",
-                   SVG20("<g id='a'><rect width='5' height='5' fill='red'/><use href='#a' x='5'/></g>"), 2, 2,
+                   SVG20("<g id='a'><rect width='5' height='5' fill='red'/><use href='#a' x='5'/></g>"),
+                   2,
+                   2,
                    {255, 0, 0, 255}}),
     [](const ::testing::TestParamInfo<TPixelCase>& AInfo) { return std::string(AInfo.param.Name); });
+
+TEST(KelGraphicsSVGDraw, OptionsArePublishedWithTheirDefaults) {
+    TKelGraphicsSVGImport Engine;
+    EXPECT_EQ(Engine.ClassType().Name, u"TKelGraphicsSVGImport");
+    EXPECT_EQ(GetOrdProp(&Engine, u"GrayScale"), 0);
+    EXPECT_EQ(GetOrdProp(&Engine, u"TintColor"), -1);
+    EXPECT_EQ(GetFloatProp(&Engine, u"CustomOpacity"), -1);
+    SetOrdProp(&Engine, u"CustomFillColor", 0x0000FF);
+    SetFloatProp(&Engine, u"RotationAngle", 90);
+    SetOrdProp(&Engine, u"GrayScale", 1);
+    EXPECT_EQ(Engine.CustomFillColor(), 0x0000FF);
+    EXPECT_EQ(Engine.RotationAngle(), 90);
+    EXPECT_TRUE(Engine.GrayScale());
+    const std::vector<const TPropInfo*> Props = GetPropList(&Engine);
+    EXPECT_EQ(Props.size(), 6u);
+}
 
 TEST(KelGraphicsSVGDraw, ViewBoxStretchesToTheTarget) {
     const TDecodedImage Image =
@@ -188,7 +259,8 @@ class KelGraphicsSVGDrawOptions : public ::testing::TestWithParam<TOptionCase> {
 TEST_P(KelGraphicsSVGDrawOptions, ChangeTheColours) {
     const TOptionCase& Case = GetParam();
     const std::string Svg = std::string("<svg viewBox='0 0 4 4'><rect width='4' height='4'") +
-                            (*Case.Fill ? std::string(" fill='") + Case.Fill + "'" : std::string()) + "/></svg>";
+                            (*Case.Fill ? std::string(" fill='") + Case.Fill + "'" : std::string()) +
+                            "/></svg>";
     const TDecodedImage Image = Draw(Svg.c_str(), 4, 4, Case.Options);
     ASSERT_EQ(Image.Width, 4);
     ExpectColor(Image, 2, 2, Case.Expected, 1);
@@ -198,19 +270,29 @@ INSTANTIATE_TEST_SUITE_P(
     Options, KelGraphicsSVGDrawOptions,
     ::testing::Values(
         TOptionCase{"NoFillBlack", "", nullptr, {0, 0, 0, 255}},
-        TOptionCase{"NoFillGrayScale", "", [](TKelGraphicsSVGImport& E) { E.SetGrayScale(true); },
+        TOptionCase{"NoFillGrayScale",
+                    "",
+                    [](TKelGraphicsSVGImport& E) { E.SetGrayScale(true); },
                     {128, 128, 128, 255}},
-        TOptionCase{"NoFillTint", "", [](TKelGraphicsSVGImport& E) { E.SetTintColor(0x00FF00); },
-                    {0, 255, 0, 255}},
-        TOptionCase{"NoFillCustom", "", [](TKelGraphicsSVGImport& E) { E.SetCustomFillColor(0xFF0000); },
+        TOptionCase{
+            "NoFillTint", "", [](TKelGraphicsSVGImport& E) { E.SetTintColor(0x00FF00); }, {0, 255, 0, 255}},
+        TOptionCase{"NoFillCustom",
+                    "",
+                    [](TKelGraphicsSVGImport& E) { E.SetCustomFillColor(0xFF0000); },
                     {0, 0, 255, 255}},
-        TOptionCase{"Tint", "#ff8000", [](TKelGraphicsSVGImport& E) { E.SetTintColor(0x808080); },
-                    {128, 64, 0, 255}},
-        TOptionCase{"GrayScale", "#ff8000", [](TKelGraphicsSVGImport& E) { E.SetGrayScale(true); },
+        TOptionCase{
+            "Tint", "#ff8000", [](TKelGraphicsSVGImport& E) { E.SetTintColor(0x808080); }, {128, 64, 0, 255}},
+        TOptionCase{"GrayScale",
+                    "#ff8000",
+                    [](TKelGraphicsSVGImport& E) { E.SetGrayScale(true); },
                     {153, 153, 153, 255}},
-        TOptionCase{"CustomFill", "#ff8000", [](TKelGraphicsSVGImport& E) { E.SetCustomFillColor(0x0000FF); },
+        TOptionCase{"CustomFill",
+                    "#ff8000",
+                    [](TKelGraphicsSVGImport& E) { E.SetCustomFillColor(0x0000FF); },
                     {255, 0, 0, 255}},
-        TOptionCase{"CustomOpacity", "#ff8000", [](TKelGraphicsSVGImport& E) { E.SetCustomOpacity(0.5f); },
+        TOptionCase{"CustomOpacity",
+                    "#ff8000",
+                    [](TKelGraphicsSVGImport& E) { E.SetCustomOpacity(0.5f); },
                     {255, 128, 0, 128}}),
     [](const ::testing::TestParamInfo<TOptionCase>& AInfo) { return std::string(AInfo.param.Name); });
 
@@ -260,7 +342,8 @@ TEST_P(KelGraphicsSVGDrawSpread, PaintsBeyondTheEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Spread, KelGraphicsSVGDrawSpread,
-                         ::testing::Values(TSpreadCase{"Pad", "pad", 0}, TSpreadCase{"Reflect", "reflect", 190},
+                         ::testing::Values(TSpreadCase{"Pad", "pad", 0},
+                                           TSpreadCase{"Reflect", "reflect", 190},
                                            TSpreadCase{"Repeat", "repeat", 64}),
                          [](const ::testing::TestParamInfo<TSpreadCase>& AInfo) {
                              return std::string(AInfo.param.Name);
@@ -323,7 +406,8 @@ TEST(KelGraphicsSVGDraw, AdwaitaSampleMatchesTheReferenceRenderer) {
         if (Result.WithinTolerance())
             ++Within;
         else
-            ADD_FAILURE() << Entry.path().filename() << ": " << Result.DifferingShare << " of the pixels differ";
+            ADD_FAILURE() << Entry.path().filename() << ": " << Result.DifferingShare
+                          << " of the pixels differ";
     }
     EXPECT_EQ(Count, 50);
     EXPECT_EQ(Within, Count);
@@ -331,8 +415,8 @@ TEST(KelGraphicsSVGDraw, AdwaitaSampleMatchesTheReferenceRenderer) {
 
 // ---- The SVG picture --------------------------------------------------------------------------
 
-const char* const SquareSvg =
-    "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'><rect width='24' height='24' fill='red'/></svg>";
+const char* const SquareSvg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'><rect width='24' "
+                              "height='24' fill='red'/></svg>";
 
 TEST(KelSVGBitmap, PictureLoadsAnSVGFileThatDraws) {
     const std::filesystem::path File = std::filesystem::temp_directory_path() / "kel-svg-picture-test.svg";

@@ -37,6 +37,7 @@ class TXMLDocument;
 using TKelGraphicsSVGTokens = std::vector<String>;
 
 class TKelGraphicsSVGImport : public TKelSVGImport {
+    RTL_CLASS(TKelGraphicsSVGImport)
 public:
     TKelGraphicsSVGImport();
     ~TKelGraphicsSVGImport() override;

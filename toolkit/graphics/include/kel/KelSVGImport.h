@@ -16,7 +16,9 @@ class TCanvas;
 class TKelBitmap;
 class TStream;
 
+// The six options are published, so they stream with the owning component.
 class TKelSVGImport : public TPersistent {
+    RTL_CLASS(TKelSVGImport)
 public:
     TKelSVGImport() = default;
 
