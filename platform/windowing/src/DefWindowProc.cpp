@@ -5,6 +5,7 @@
 #include "graphics/Colors.h"
 #include "graphics/GdiDraw.h"
 #include "windowing/Focus.h"
+#include "windowing/Menu.h"
 #include "windowing/SystemMetrics.h"
 
 using namespace winapi;
@@ -96,7 +97,10 @@ Integer DefaultHitTest(HWND window, TPoint screen) {
         if (top) return HTTOP;
         if (bottom) return HTBOTTOM;
     }
-    if ((window->Style & WS_CAPTION) == WS_CAPTION && p.Y < insets.Top && p.Y >= insets.Top - 23)
+    TRect menuBar = MenuBarRect(window);
+    if (!menuBar.IsEmpty() && PtInRect(menuBar, p)) return HTMENU;
+    Integer captionBottom = menuBar.IsEmpty() ? insets.Top : menuBar.Top;
+    if ((window->Style & WS_CAPTION) == WS_CAPTION && p.Y < captionBottom && p.Y >= captionBottom - 23)
         return HTCAPTION;
     return HTBORDER;
 }
@@ -157,10 +161,33 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(window, WM_CLOSE, 0, 0);
+        if ((wParam & 0xFFF0) == SC_KEYMENU) detail::TrackMenuBar(window, -1, Char(lParam));
         return 0;
     case WM_SYSKEYDOWN:
+        // Alt pressed and released alone opens the menu bar; any other key in between does not.
+        if (wParam == WPARAM(VK_MENU)) {
+            if (!(lParam & (LPARAM(KF_REPEAT) << 16))) System().AltAlone = true;
+        } else {
+            System().AltAlone = false;
+        }
         if (wParam == WPARAM(VK_F4) && (lParam & (LPARAM(1) << 29)))
             SendMessage(TopLevelOf(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (wParam == WPARAM(VK_F10)) SendMessage(TopLevelOf(window), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        return 0;
+    case WM_KEYDOWN:
+        System().AltAlone = false;
+        return 0;
+    case WM_SYSKEYUP:
+        if (wParam == WPARAM(VK_MENU) && System().AltAlone) {
+            System().AltAlone = false;
+            if (GetMenu(TopLevelOf(window))) SendMessage(TopLevelOf(window), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        }
+        return 0;
+    case WM_SYSCHAR:
+        // Alt and a character: the menu bar item with that accelerator.
+        System().AltAlone = false;
+        if (GetMenu(TopLevelOf(window)))
+            SendMessage(TopLevelOf(window), WM_SYSCOMMAND, SC_KEYMENU, LPARAM(wParam));
         return 0;
     case WM_SETCURSOR:
         return DefaultSetCursor(window, wParam, lParam);
@@ -190,7 +217,10 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDBLCLK:
         if (wParam == WPARAM(HTHSCROLL) || wParam == WPARAM(HTVSCROLL))
             detail::ScrollBarPress(window, Integer(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        else if (message == WM_NCLBUTTONDOWN)
+        else if (wParam == WPARAM(HTMENU) && message == WM_NCLBUTTONDOWN) {
+            Integer item = detail::MenuBarItemAt(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (item >= 0) detail::TrackMenuBar(window, item, 0);
+        } else if (message == WM_NCLBUTTONDOWN)
             detail::SizeMoveBegin(window, Integer(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CANCELMODE:

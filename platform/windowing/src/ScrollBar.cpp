@@ -236,6 +236,10 @@ void DrawNonClient(HWND window, HRGN region) {
              GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
         r.Top += 23;
     }
+    if (window->Menu && IsTopLevel(*window)) {
+        DrawMenuBarIn(window, dc);
+        r.Top += GetSystemMetrics(SM_CYMENU);
+    }
     if (window->ExStyle & WS_EX_CLIENTEDGE) {
         DrawEdge(dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     }

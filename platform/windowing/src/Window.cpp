@@ -5,6 +5,7 @@
 #include "rtl/StringUtils.h"
 #include "rtl/TextCompare.h"
 #include "windowing/Focus.h"
+#include "windowing/SystemMetrics.h"
 #include "windowing/ToolTips.h"
 
 #include <algorithm>
@@ -607,6 +608,7 @@ TRect DefaultClientInsets(const TWindowRecord& record) {
     else if (style & WS_BORDER)
         add(1);
     if ((style & WS_CAPTION) == WS_CAPTION) insets.Top += 23;
+    if (record.Menu && !(style & WS_CHILD)) insets.Top += GetSystemMetrics(SM_CYMENU);
     if (record.ExStyle & WS_EX_CLIENTEDGE) add(2);
     if (record.ExStyle & WS_EX_STATICEDGE) add(1);
     if (style & WS_VSCROLL) insets.Right += 17;

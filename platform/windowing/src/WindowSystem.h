@@ -8,6 +8,7 @@
 #include "windowing/Clipboard.h"
 #include "windowing/DragDrop.h"
 #include "windowing/Input.h"
+#include "windowing/Menu.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Paint.h"
 #include "windowing/ScrollBar.h"
@@ -66,6 +67,20 @@ struct TWindowRecord {
     cairo_surface_t* Surface = nullptr;
     bool NoActivateShow = false; // last shown without activation
     Byte Alpha = 255;            // layered windows: constant opacity
+    winapi::HMENU Menu = nullptr; // the menu bar (not owned)
+};
+
+struct TMenuItemRecord {
+    winapi::UINT Flags = 0;
+    NativeUInt Id = 0;
+    winapi::HMENU SubMenu = nullptr; // owned
+    String Text;
+    winapi::MENUITEMIMAGE Image;
+};
+
+struct TMenuRecord {
+    bool Bar = false;
+    std::vector<TMenuItemRecord> Items;
 };
 
 struct TCursorRecord {
@@ -161,6 +176,8 @@ public:
     winapi::HWND Active = nullptr;
     bool AppActive = false;
     winapi::HWND Capture = nullptr;
+    // Alt went down with no other key since: its release opens the menu bar.
+    bool AltAlone = false;
 
     // Mouse.
     TPoint CursorPos;
@@ -298,6 +315,16 @@ bool SizeMoveTrack(TPoint screen);
 bool SizeMoveRelease();
 // The client-area insets of a window's styles.
 TRect DefaultClientInsets(const TWindowRecord& record);
+// Menus: the record of a live menu (null otherwise), the bar's rectangle
+// in window coordinates (empty without a bar), its drawing, and the menu
+// loop started from the bar by the mouse (a bar position) or the keyboard
+// (an accelerator character; 0 highlights the first item).
+TMenuRecord* MenuRecord(winapi::HMENU menu);
+TRect MenuBarRect(winapi::HWND window);
+void DrawMenuBarIn(winapi::HWND window, winapi::HDC dc);
+void TrackMenuBar(winapi::HWND window, Integer position, Char key);
+// The bar item under a screen point; -1 for none.
+Integer MenuBarItemAt(winapi::HWND window, TPoint screen);
 // The atom table shared by window messages and clipboard formats.
 winapi::UINT RegisterAtom(const String& name);
 bool AtomName(winapi::UINT atom, String& name);
