@@ -5,6 +5,7 @@
 #include "rtl/ClassBuilder.h"
 #include "rtl/MathUtils.h"
 #include "vcl/Controls.h"
+#include "vcl/Menus.h"
 #include "windowing/Paint.h"
 
 #include <algorithm>
@@ -413,7 +414,7 @@ void TControl::SetCursor(TCursor Value) {
     Perform(CM_CURSORCHANGED, 0, 0);
 }
 
-void TControl::SetPopupMenu(TComponent* Value) {
+void TControl::SetPopupMenu(TPopupMenu* Value) {
     if (FPopupMenu == Value) return;
     if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
     FPopupMenu = Value;
@@ -494,8 +495,19 @@ void TControl::WndProc(TMessage& Message) {
     case WM_LBUTTONUP:
         HandleMouseUp(Message, mbLeft);
         return;
-    case WM_RBUTTONUP:
+    case WM_RBUTTONUP: {
         HandleMouseUp(Message, mbRight);
+        // The release of the right button asks for the control's pop-up menu.
+        TPoint Pos = ClientToScreen({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+        Perform(WM_CONTEXTMENU, 0, MAKELPARAM(Pos.X, Pos.Y));
+        return;
+    }
+    case WM_CONTEXTMENU:
+        if (ShowContextPopup(this, {GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)})) {
+            Message.Result = 1;
+            return;
+        }
+        DefaultHandler(Message);
         return;
     case WM_MBUTTONUP:
         HandleMouseUp(Message, mbMiddle);

@@ -5,6 +5,7 @@
 #include "rtl/ClassBuilder.h"
 #include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
+#include "vcl/Menus.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
@@ -43,6 +44,7 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Default(bsSizeable)
             .Property(u"FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle)
             .Default(fsNormal)
+            .Property(u"Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
             .Property(u"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
             .Default(false)
             .Property(u"PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch)
@@ -138,6 +140,7 @@ void TCustomForm::Loaded() {
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
     if (Operation == opRemove && AComponent == FPopupParent) {
         FPopupParent = nullptr;
         if (FPopupMode == pmExplicit) FPopupMode = pmNone;
@@ -190,8 +193,24 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
 }
 
+void TCustomForm::SetMenu(TMainMenu* Value) {
+    if (FMenu == Value) return;
+    if (FMenu) {
+        FMenu->SetWindow(nullptr);
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = Value;
+    if (!FMenu) return;
+    FMenu->FreeNotification(this);
+    if (HandleAllocated()) FMenu->SetWindow(Handle());
+}
+
 void TCustomForm::CreateWnd() {
     TScrollingWinControl::CreateWnd();
+    if (FMenu) {
+        FMenu->SetWindow(nullptr);
+        FMenu->SetWindow(Handle());
+    }
     if (FAlphaBlend) SetLayeredWindowAttributes(Handle(), 0, FAlphaBlendValue, LWA_ALPHA);
 }
 
@@ -623,6 +642,14 @@ void TCustomForm::WndProc(TMessage& Message) {
         return;
     case CM_RELEASE:
         Free(this);
+        return;
+    case WM_COMMAND:
+        // A command of the menu bar (controls send theirs with their window in LParam).
+        if (Message.LParam == 0 && FMenu && FMenu->DispatchCommand(LOWORD(Message.WParam))) return;
+        TScrollingWinControl::WndProc(Message);
+        return;
+    case WM_INITMENUPOPUP:
+        if (FMenu) FMenu->DispatchPopup(reinterpret_cast<HMENU>(Message.WParam));
         return;
     case CM_DIALOGKEY:
         if (HandleDialogKey(Message)) return;

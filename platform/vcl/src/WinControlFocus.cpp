@@ -3,6 +3,7 @@
 
 #include "ControlGlobals.h"
 #include "vcl/Forms.h"
+#include "vcl/Menus.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
 
@@ -148,6 +149,8 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
 // (CM_WANTSPECIALKEY or its dialog code). Answers 1 when the form used the key.
 void TWinControl::CNKeyDown(TMessage& Message) {
     Message.Result = 1;
+    // Shortcuts of the pop-up menus on the way up and of the form's main menu come first.
+    if (IsMenuKey(this, Word(Message.WParam), KeyDataToShiftState(Message.LParam))) return;
     UINT Mask = 0;
     switch (Integer(Message.WParam)) {
     case VK_TAB:

@@ -235,6 +235,8 @@ void RouteKey(const TInputEvent& event, bool down) {
         target = Record(system.Active);
         system_ = true;
     }
+    // An open menu takes the keyboard whatever has the focus.
+    if (IsMenuTracking() && Record(system.Capture)) target = system.Capture;
     if (!target) return;
     LPARAM lParam = 1 | (LPARAM(scan & 0xFF) << 16);
     if (extended) lParam |= LPARAM(1) << 24;
@@ -249,6 +251,7 @@ void RouteKey(const TInputEvent& event, bool down) {
 void RouteText(const String& text) {
     auto& system = System();
     HWND target = Record(system.Focus) ? system.Focus : Record(system.Active);
+    if (IsMenuTracking() && Record(system.Capture)) target = system.Capture;
     if (!target) return;
     for (Char c : text)
         Deliver(target, WM_CHAR, WPARAM(c), 1);

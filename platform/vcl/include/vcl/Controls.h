@@ -26,6 +26,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 RTL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 RTL_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -241,8 +242,8 @@ public:
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     // The pop-up menu shown on a right click; cleared when it is freed.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* Value);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);
     bool ParentBiDiMode() const { return FParentBiDiMode; }
@@ -378,7 +379,7 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FParentBiDiMode = true;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};

@@ -32,6 +32,7 @@ using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 class TMonitor;
+class TMainMenu;
 
 class TCustomForm : public TScrollingWinControl {
     RTL_CLASS(TCustomForm)
@@ -74,6 +75,10 @@ public:
     void SetScaled(bool Value) { FScaled = Value; }
     Integer PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(Integer Value) { FPixelsPerInch = Value; }
+
+    // The menu bar of the form.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* Value);
 
     TCanvas* Canvas() const { return FCanvas.get(); }
     bool KeyPreview() const { return FKeyPreview; }
@@ -157,6 +162,7 @@ private:
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TMainMenu* FMenu = nullptr;
     TFormStyle FFormStyle = fsNormal;
     TPosition FPosition = poDesigned;
     TWindowState FWindowState = wsNormal;
