@@ -13,6 +13,8 @@
 #include "rtl/List.h"
 #include "rtl/Persistent.h"
 
+#include <functional>
+
 enum TOperation { opInsert, opRemove };
 
 RTL_ENUM(TComponentStateItem, csLoading, csReading, csWriting, csDestroying, csDesigning)
@@ -76,6 +78,13 @@ public:
 
     // Completion after a stream has set the published properties.
     virtual void Loaded();
+
+    // For component streams: the components written inside this one (those
+    // Root owns), and the component this one is placed in when read back.
+    virtual void GetChildren(const std::function<void(TComponent* Child)>& /*Proc*/, TComponent* /*Root*/) const {}
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent* /*Value*/) {}
 
 protected:
     // Told when AComponent joins (opInsert) or leaves (opRemove) this

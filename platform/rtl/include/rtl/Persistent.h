@@ -5,6 +5,8 @@
 #include "rtl/Object.h"
 #include "rtl/TypeInfo.h"
 
+class TFiler;
+
 class TPersistent : public TObject {
     RTL_CLASS(TPersistent)
 public:
@@ -19,6 +21,10 @@ public:
 
     // The object that owns this one for naming purposes; none by default.
     virtual TPersistent* GetOwner() const { return nullptr; }
+
+    // Names extra data that component streams keep for this object besides
+    // its published properties (TFiler::DefineProperty); none by default.
+    virtual void DefineProperties(TFiler* /*Filer*/) {}
 
 protected:
     // Copies this object's state into Dest. The default refuses with
