@@ -11,7 +11,15 @@
 using namespace winapi;
 
 const TClassInfo& TButton::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TButton, TCustomControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TButton, TCustomControl>()
+            .Property(u"Default", &TButton::Default, &TButton::SetDefault)
+            .Default(false)
+            .Property(u"Cancel", &TButton::Cancel, &TButton::SetCancel)
+            .Default(false)
+            .Property(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
+            .Default(mrNone)
+            .Build();
     return Info;
 }
 const TClassInfo& TButtonControl::StaticClassInfo() {
@@ -19,7 +27,13 @@ const TClassInfo& TButtonControl::StaticClassInfo() {
     return Info;
 }
 const TClassInfo& TCustomCheckBox::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomCheckBox, TButtonControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomCheckBox, TButtonControl>()
+            .Property(u"AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed)
+            .Default(false)
+            .Property(u"Checked", &TCustomCheckBox::Checked, &TCustomCheckBox::SetChecked)
+            .Default(false)
+            .Build();
     return Info;
 }
 const TClassInfo& TCheckBox::StaticClassInfo() {
@@ -27,7 +41,11 @@ const TClassInfo& TCheckBox::StaticClassInfo() {
     return Info;
 }
 const TClassInfo& TRadioButton::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TRadioButton, TButtonControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TRadioButton, TButtonControl>()
+            .Property(u"Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
+            .Default(false)
+            .Build();
     return Info;
 }
 

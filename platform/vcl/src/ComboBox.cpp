@@ -15,7 +15,16 @@
 using namespace winapi;
 
 const TClassInfo& TCustomComboBox::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomComboBox, TCustomEdit>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomComboBox, TCustomEdit>()
+            .Property(u"Items", &TCustomComboBox::Items, &TCustomComboBox::SetItems)
+            .Property(u"Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle)
+            .Default(csDropDown)
+            .Property(u"Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted)
+            .Default(false)
+            .Property(u"DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount)
+            .Default(8)
+            .Build();
     return Info;
 }
 const TClassInfo& TComboBox::StaticClassInfo() {

@@ -4,6 +4,7 @@
 #include "ControlGlobals.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/MathUtils.h"
+#include "vcl/ActnList.h"
 #include "vcl/Controls.h"
 #include "vcl/Menus.h"
 #include "windowing/Paint.h"
@@ -102,6 +103,8 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Property(u"Visible", &TControl::Visible, &TControl::SetVisible)
             .Default(true)
             .Property(u"Width", &TControl::Width, &TControl::SetWidth)
+            .Property(u"PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+            .Property(u"Action", &TControl::Action, &TControl::SetAction)
             .Property(u"Font", &TControl::Font, &TControl::SetFont)
             .Stored([](const TObject& Obj) { return !static_cast<const TControl&>(Obj).ParentFont(); })
             .Property(u"Constraints", &TControl::Constraints, nullptr)
@@ -136,7 +139,47 @@ void TControl::BeforeDestruction() {
     TComponent::BeforeDestruction();
 }
 
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* Parent = dynamic_cast<TWinControl*>(Value)) SetParent(Parent);
+}
+
+TBasicAction* TControl::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (Action() == Value) return;
+    if (TBasicAction* Old = Action()) Old->RemoveFreeNotification(this);
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    // Later changes of the action reach the control through the link, property by property.
+    if (!FActionLink) FActionLink = CreateActionLink();
+    FActionLink->SetAction(Value);
+    Value->FreeNotification(this);
+    ActionChange(Value, ComponentState().Contains(csLoading));
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
+    return std::make_unique<TControlActionLink>(this);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* Action = dynamic_cast<TCustomAction*>(Sender);
+    if (!Action) return;
+    if (!CheckDefaults || Caption().empty()) SetCaption(Action->Caption());
+    if (!CheckDefaults || Enabled()) SetEnabled(Action->Enabled());
+    if (!CheckDefaults || Hint().empty()) SetHint(Action->Hint());
+    if (!CheckDefaults || Visible()) SetVisible(Action->Visible());
+}
+
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
     TComponent::Notification(AComponent, Operation);
 }

@@ -3,6 +3,7 @@
 // as a whole.
 
 #include "ControlGlobals.h"
+#include "vcl/ActnList.h"
 #include "vcl/Forms.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
@@ -186,7 +187,11 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Intege
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    // Without a handler of its own the control runs its action.
+    if (OnClick)
+        OnClick(this);
+    else if (FActionLink)
+        FActionLink->Execute();
 }
 
 void TControl::DblClick() {

@@ -21,7 +21,23 @@
 using namespace winapi;
 
 const TClassInfo& TCustomEdit::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomEdit, TCustomControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomEdit, TCustomControl>()
+            .Property(u"Caption", &TCustomEdit::Caption, &TCustomEdit::SetCaption)
+            .Stored(false)
+            .Property(u"Text", &TCustomEdit::Text, &TCustomEdit::SetText)
+            .Property(u"ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
+            .Default(false)
+            .Property(u"MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
+            .Default(0)
+            .Property(u"CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase)
+            .Default(ecNormal)
+            .Property(u"Alignment", &TCustomEdit::Alignment, &TCustomEdit::SetAlignment)
+            .Default(taLeftJustify)
+            .Property(u"PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar)
+            .Default(0)
+            .Property(u"OnChange", &TCustomEdit::OnChange, [](TCustomEdit& E, TNotifyEvent V) { E.OnChange = std::move(V); })
+            .Build();
     return Info;
 }
 const TClassInfo& TEdit::StaticClassInfo() {

@@ -4,6 +4,7 @@
 #include "ControlGlobals.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/StringUtils.h"
+#include "vcl/FormLayout.h"
 #include "vcl/Forms.h"
 #include "vcl/Menus.h"
 #include "windowing/Focus.h"
@@ -103,6 +104,16 @@ TCustomForm::~TCustomForm() = default;
 
 void TCustomForm::AfterConstruction() {
     TScrollingWinControl::AfterConstruction();
+    // The layout is read before OnCreate; Loaded runs once it has been read.
+    if (!FCreatedNew) {
+        try {
+            ReadLayout(this);
+        } catch (...) {
+            // The half-made form is deleted by Create: the screen must not keep it.
+            Screen->RemoveForm(this);
+            throw;
+        }
+    }
     // Sizes were designed at PixelsPerInch; the screen may have another.
     if (FScaled && FPixelsPerInch != Screen->PixelsPerInch()) {
         ScaleBy(Screen->PixelsPerInch(), FPixelsPerInch);

@@ -11,7 +11,18 @@
 using namespace winapi;
 
 const TClassInfo& TCustomLabel::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomLabel, TGraphicControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomLabel, TGraphicControl>()
+            .Property(u"Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment)
+            .Default(taLeftJustify)
+            .Property(u"AutoSize", &TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize)
+            .Default(true)
+            .Property(u"FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl)
+            .Property(u"Layout", &TCustomLabel::Layout, &TCustomLabel::SetLayout)
+            .Default(tlTop)
+            .Property(u"WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap)
+            .Default(false)
+            .Build();
     return Info;
 }
 const TClassInfo& TLabel::StaticClassInfo() {

@@ -14,7 +14,14 @@
 using namespace winapi;
 
 const TClassInfo& TCustomListBox::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomListBox, TCustomControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomListBox, TCustomControl>()
+            .Property(u"Items", &TCustomListBox::Items, &TCustomListBox::SetItems)
+            .Property(u"Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted)
+            .Default(false)
+            .Property(u"Style", &TCustomListBox::Style, &TCustomListBox::SetStyle)
+            .Default(lbStandard)
+            .Build();
     return Info;
 }
 const TClassInfo& TListBox::StaticClassInfo() {

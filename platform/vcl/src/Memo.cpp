@@ -7,7 +7,16 @@
 using namespace winapi;
 
 const TClassInfo& TCustomMemo::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomMemo, TCustomEdit>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomMemo, TCustomEdit>()
+            .Property(u"Text", &TCustomMemo::Text, &TCustomMemo::SetText)
+            .Stored(false)
+            .Property(u"Lines", &TCustomMemo::Lines, &TCustomMemo::SetLines)
+            .Property(u"WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap)
+            .Default(true)
+            .Property(u"ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
+            .Default(ssNone)
+            .Build();
     return Info;
 }
 const TClassInfo& TMemo::StaticClassInfo() {

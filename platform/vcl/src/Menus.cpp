@@ -427,6 +427,24 @@ void TMenuItem::BuildInto(HMENU Menu, const TMenu& Owner) {
     }
 }
 
+TComponent* TMenuItem::GetParentComponent() const {
+    if (FParent && FParent->FMenu) return FParent->FMenu;
+    return FParent;
+}
+
+void TMenuItem::SetParentComponent(TComponent* Value) {
+    if (FParent) FParent->Remove(this);
+    if (auto* Menu = dynamic_cast<TMenu*>(Value))
+        Menu->Items()->Add(this);
+    else if (auto* Item = dynamic_cast<TMenuItem*>(Value))
+        Item->Add(this);
+}
+
+void TMenuItem::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const {
+    for (TMenuItem* Item : FItems)
+        if (Item->Owner() == Root) Proc(Item);
+}
+
 // ---- TMenu ----
 
 const TClassInfo& TMenu::StaticClassInfo() {
@@ -505,6 +523,10 @@ TMenuItem* TMenu::FindItem(UINT Value, TFindItemKind Kind) const {
         return nullptr;
     };
     return Search(FItems);
+}
+
+void TMenu::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const {
+    FItems->GetChildren(Proc, Root);
 }
 
 bool TMenu::DispatchCommand(UINT ACommand) {

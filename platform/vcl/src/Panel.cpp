@@ -11,7 +11,15 @@
 using namespace winapi;
 
 const TClassInfo& TCustomPanel::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomPanel, TCustomControl>().Build();
+    static const TClassInfo Info = 
+        TClassBuilder<TCustomPanel, TCustomControl>()
+            .Property(u"Alignment", &TCustomPanel::Alignment, &TCustomPanel::SetAlignment)
+            .Default(taCenter)
+            .Property(u"BevelInner", &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner)
+            .Default(bvNone)
+            .Property(u"BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter)
+            .Default(bvRaised)
+            .Build();
     return Info;
 }
 const TClassInfo& TPanel::StaticClassInfo() {

@@ -144,6 +144,11 @@ void TWinControl::RemoveControl(TControl* AControl) {
     Realign();
 }
 
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const {
+    for (Integer i = 0; i < ControlCount(); ++i)
+        if (Controls(i)->Owner() == Root) Proc(Controls(i));
+}
+
 void TWinControl::Broadcast(TMessage& Message) {
     // A copy: a handler may add or remove children.
     std::vector<TControl*> Children;

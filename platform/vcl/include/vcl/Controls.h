@@ -27,6 +27,8 @@
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 
 RTL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 RTL_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -244,6 +246,11 @@ public:
     // The pop-up menu shown on a right click; cleared when it is freed.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* Value);
+    // The action the control follows (caption, enabled state, hint,
+    // visibility) and runs when clicked without an OnClick of its own.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);
     bool ParentBiDiMode() const { return FParentBiDiMode; }
@@ -303,9 +310,20 @@ public:
     // For TWinControl: the anchor distances to keep when the parent resizes.
     void UpdateAnchorRules();
 
+    // Component streams: a control is written inside its parent and placed
+    // in it when read back.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
+    // The link a control class uses to follow its action.
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+    // Takes the action's values; with CheckDefaults only into properties
+    // that still hold their defaults (a layout being read).
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
@@ -380,6 +398,7 @@ private:
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
     TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TControlActionLink> FActionLink;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FParentBiDiMode = true;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
@@ -421,6 +440,8 @@ public:
     TControl* ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls = false) const;
     void InsertControl(TControl* AControl);
     void RemoveControl(TControl* AControl);
+    // The children that Root owns, in child order (component streams).
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
     // Sends a message to every child until one answers it (non-zero result).
     void Broadcast(TMessage& Message);
     // Sends a message to every child, answering nothing.

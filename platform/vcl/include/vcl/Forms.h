@@ -122,6 +122,8 @@ public:
     void Release();
 
     void WndProc(TMessage& Message) override;
+    // Its components that are not placed in a parent (menus, timers …), then its controls.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

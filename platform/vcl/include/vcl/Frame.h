@@ -8,6 +8,9 @@ class TCustomFrame : public TScrollingWinControl {
     RTL_CLASS(TCustomFrame)
 public:
     explicit TCustomFrame(TComponent* AOwner);
+    // Reads the frame's layout, when its class has one.
+    void AfterConstruction() override;
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;

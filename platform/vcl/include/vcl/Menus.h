@@ -97,6 +97,12 @@ public:
 
     // Runs the item as if chosen: AutoCheck, then OnClick.
     virtual void Click();
+
+    // Component streams: an item is written inside its parent item or menu.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
     TNotifyEvent OnClick;
 
 private:
@@ -153,6 +159,7 @@ public:
     // Clicks the item whose sub-menu is opening; false when none has it.
     bool DispatchPopup(winapi::HMENU AHandle);
     TMenuItem* FindItem(winapi::UINT Value, TFindItemKind Kind) const;
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
     // Runs the enabled, visible item with the key's shortcut; true when one ran.
     bool IsShortCut(Word Key, TShiftState Shift);
 
