@@ -1,0 +1,67 @@
+// A form with a drop-down edit whose pop-up hosts a green panel, on
+// whichever backend is chosen. It prints "ready" once the form is painted,
+// "opened" when the pop-up shows (the edit text is then changed to
+// "changed", as typing would),
+// and "closed <cancelled> <value>" when it closes; it ends when its time
+// (argument 1, seconds; default 30) is up. The screenshot test runs it
+// under Xvfb.
+
+#include "dropdown/KelDropDown.h"
+#include "graphics/Colors.h"
+#include "rtl/Encoding.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Forms.h"
+#include "vcl/Timer.h"
+#include "windowing/Backend.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    std::printf("backend %s\n", Utf8(Backend().Name()).c_str());
+    std::fflush(stdout);
+    Application->Initialize();
+    TForm* Form = nullptr;
+    Application->CreateForm(Form);
+    Form->SetBorderStyle(bsNone);
+    Form->SetBounds(40, 40, 360, 200);
+    Form->SetColor(clSilver);
+
+    auto* Edit = Create<TKelDropDown>(Form);
+    Edit->SetParent(Form);
+    Edit->SetBounds(20, 20, 200, 21);
+    Edit->Font()->SetName(u"DejaVu Sans");
+    Edit->SetText(u"original");
+    Edit->DropDownFooter()->SetVisible(false);
+
+    auto* Panel = Create<TPanel>(Form);
+    Panel->SetParent(Form);
+    Panel->SetBounds(0, 0, 150, 100);
+    Panel->SetBevelOuter(bvNone);
+    Panel->SetColor(clLime);
+    Edit->SetControl(Panel);
+    if (Edit->DropDownForm()) Edit->DropDownForm()->SetCaption(u"VandrelDropDownPopup");
+
+    Edit->OnAfterDropDown = [Edit](TObject*) {
+        Edit->SetTextUnformatted(u"changed"); // as typing would
+        std::printf("opened\n");
+        std::fflush(stdout);
+    };
+    Edit->OnDropUp = [Edit](TObject*, bool Cancelled) {
+        std::printf("closed %d %s\n", Cancelled ? 1 : 0, Utf8(Edit->Text()).c_str());
+        std::fflush(stdout);
+    };
+
+    auto* Timer = Create<TTimer>(Form);
+    Timer->SetInterval(Cardinal(Seconds) * 1000);
+    Timer->OnTimer = [](TObject*) { Application->Terminate(); };
+    Timer->SetEnabled(true);
+
+    Form->Show();
+    Application->ProcessMessages();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    Application->Run();
+    return 0;
+}
