@@ -13,6 +13,7 @@
 #include "graphics/ImageList.h"
 #include "kel/PictureContainer.h"
 #include "os/Shell.h"
+#include "rtl/ClassBuilder.h"
 #include "rtl/MathUtils.h"
 #include "rtl/StringUtils.h"
 #include "vcl/ControlMessages.h"
@@ -33,6 +34,39 @@ TPoint CursorOnScreen() {
     return At;
 }
 } // namespace
+
+const TClassInfo& THTMLStaticText::StaticClassInfo() {
+    static const TClassInfo Info =
+        TClassBuilder<THTMLStaticText, TCustomStaticText>()
+            .Property(u"AutoScroll", &THTMLStaticText::AutoScroll, &THTMLStaticText::SetAutoScroll)
+            .Default(false)
+            .Property(u"AutoSizeType", &THTMLStaticText::AutoSizeType, &THTMLStaticText::SetAutoSizeType)
+            .Default(asVertical)
+            .Property(u"AnchorHint", &THTMLStaticText::AnchorHint, &THTMLStaticText::SetAnchorHint)
+            .Default(false)
+            .Property(u"AutoSizing", &THTMLStaticText::AutoSizing, &THTMLStaticText::SetAutoSizing)
+            .Default(false)
+            .Property(u"BevelWidth", &THTMLStaticText::BevelWidth, &THTMLStaticText::SetBevelWidth)
+            .Default(1)
+            .Property(u"BorderWidth", &THTMLStaticText::BorderWidth, &THTMLStaticText::SetBorderWidth)
+            .Default(0)
+            .Property(u"EnableBlink", &THTMLStaticText::EnableBlink, &THTMLStaticText::SetEnableBlink)
+            .Default(false)
+            .Property(u"Ellipsis", &THTMLStaticText::Ellipsis, &THTMLStaticText::SetEllipsis)
+            .Default(false)
+            .Property(u"Hover", &THTMLStaticText::Hover, &THTMLStaticText::SetHover)
+            .Default(false)
+            .Property(u"LineSpacing", &THTMLStaticText::LineSpacing, &THTMLStaticText::SetLineSpacing)
+            .Default(0)
+            .Property(u"MiniScroll", &THTMLStaticText::MiniScroll, &THTMLStaticText::SetMiniScroll)
+            .Default(false)
+            .Property(u"ShadowOffset", &THTMLStaticText::ShadowOffset, &THTMLStaticText::SetShadowOffset)
+            .Default(1)
+            .Property(u"VAlignment", &THTMLStaticText::VAlignment, &THTMLStaticText::SetVAlignment)
+            .Default(tvaTop)
+            .Build();
+    return Info;
+}
 
 THTMLStaticText::THTMLStaticText(TComponent* AOwner)
     : TCustomStaticText(AOwner), FHTMLText(std::make_unique<TStringList>()),

@@ -141,6 +141,17 @@ private:
 
     Integer TextHeight(const String& AText);
     Integer RunWidth(const String& ARun);
+    void SelectFont();
+    // The metrics of the canvas font that every run of it shares: its line
+    // height and the width of a blank, measured once per font.
+    struct TFontMetrics {
+        String Name;
+        Integer Height = 0;
+        TFontStyles Style;
+        Integer Orientation = 0;
+        Integer LineHeight = 0, Blank = 0;
+    };
+    const TFontMetrics& Metrics();
     void SetStyle(TFontStyle AStyle, bool AOn);
     Integer ListIndent() const;
 
@@ -156,6 +167,11 @@ private:
     Integer FFloatLeft = 0, FFloatRight = 0, FFloatHeight = 0, FFloatTop = 0;
     // Pictures loaded for this call from sources the caller keeps no cache for.
     std::vector<std::unique_ptr<TGraphic>> FOwned;
+    std::vector<TFontMetrics> FMetrics;
+    // The widths the measuring pass found for the runs of the line, used
+    // again by its drawing pass.
+    std::vector<Integer> FRunWidths;
+    std::size_t FNextRun = 0;
 };
 
 } // namespace detail::cellmarkup

@@ -259,6 +259,7 @@ bool TMarkupLayout::Control(const String& ATag, TMarkupLine& L) {
             C->Brush()->SetColor(clWhite);
             C->Rectangle(X, B - H + 4, X + Width, B + 2);
             TRect Inner{X + 2, B - H + 4, X + Width, B};
+            SelectFont();
             winapi::DrawText(C->Handle(), Ctl.Type == u"PASSWORD" ? PasswordMask(Ctl.Value) : Ctl.Value, Inner,
                              Text);
         } else if (Ctl.Type == u"COMBO") {
@@ -266,6 +267,7 @@ bool TMarkupLayout::Control(const String& ATag, TMarkupLine& L) {
             C->Brush()->SetColor(clWhite);
             C->Rectangle(X, B - H + 4, X + Width, B + 1);
             TRect Inner{X + 4, B - H + 4, X + Width - S18, B};
+            SelectFont();
             winapi::DrawText(C->Handle(), Ctl.Value, Inner, Text);
             TRect Button{X + Width - S18, B - H + 5, X + Width - 1, B + 1};
             winapi::DrawFrameControl(C->Handle(), Button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
@@ -286,6 +288,7 @@ bool TMarkupLayout::Control(const String& ATag, TMarkupLine& L) {
             winapi::DrawFrameControl(C->Handle(), Face, DFC_BUTTON,
                                      DFCS_BUTTONPUSH | (Pressed ? Cardinal(DFCS_PUSHED) : 0u));
             TRect Caption{Frame.Left + 2, Frame.Top + 2, Frame.Right - 2, Frame.Bottom - 2};
+            SelectFont();
             winapi::DrawText(C->Handle(), Ctl.Value, Caption, Text | DT_CENTER);
         }
     }
@@ -302,6 +305,7 @@ void TMarkupLayout::Emoji(const String& ATag, TMarkupLine& L) {
     const Integer Advance = TextHeight(u"gh");
     if (L.Paint) {
         TRect Box{L.X, L.Top - 2, L.X + 100, L.Bottom - L.KnownSubDrop - L.PictureOffset};
+        SelectFont();
         winapi::DrawText(C->Handle(), *Glyph, Box, DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX | DT_NOCLIP);
     }
     L.X += Advance;

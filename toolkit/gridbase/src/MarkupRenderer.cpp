@@ -53,7 +53,29 @@ TMarkupLayout::~TMarkupLayout() = default;
 
 Integer TMarkupLayout::TextHeight(const String& AText) { return C->TextHeight(AText); }
 
+const TMarkupLayout::TFontMetrics& TMarkupLayout::Metrics() {
+    const TFont* Font = C->Font();
+    for (const TFontMetrics& M : FMetrics)
+        if (M.Height == Font->Height() && M.Orientation == Font->Orientation() && M.Style == Font->Style() &&
+            M.Name == Font->Name())
+            return M;
+    TFontMetrics M;
+    M.Name = Font->Name();
+    M.Height = Font->Height();
+    M.Style = Font->Style();
+    M.Orientation = Font->Orientation();
+    M.LineHeight = TextHeight(u"gh");
+    M.Blank = RunWidth(u" ");
+    FMetrics.push_back(M);
+    return FMetrics.back();
+}
+
+// Text drawn straight on the device context needs the canvas font, with the
+// changes tags made to it, selected there first.
+void TMarkupLayout::SelectFont() { (void)C->TextExtent(String()); }
+
 Integer TMarkupLayout::RunWidth(const String& ARun) {
+    SelectFont();
     TRect Box{0, 0, 0, 0};
     winapi::DrawText(C->Handle(), ARun, Box, (FFlags & ~Cardinal(DT_END_ELLIPSIS)) | DT_CALCRECT);
     return Box.Width();
@@ -116,10 +138,11 @@ bool TMarkupLayout::Run() {
         M.Right = P.Rect.Right - FFloatRight;
         M.Top = Top;
         C->Font()->Assign(&LineFont);
-        M.GH = TextHeight(u"gh");
+        M.GH = Metrics().LineHeight;
         M.Height = Static() ? 0 : M.GH;
         M.Bottom = Top + M.Height;
         const std::size_t Before = Text.size();
+        FRunWidths.clear();
         const String LineMarkup = LayoutLine(Text, M);
         // A pass that took nothing cannot take anything later either.
         if (Text.size() == Before) break;
@@ -152,6 +175,7 @@ bool TMarkupLayout::Run() {
             D.KnownSupRaise = M.SupRaise;
             D.PictureOffset = M.PictureOffset;
             String Markup = LineMarkup;
+            FNextRun = 0;
             LayoutLine(Markup, D);
             // The alignment and indent found by measuring stay for the next line
             // unless the drawing pass set them back.
@@ -234,7 +258,10 @@ String TMarkupLayout::LayoutLine(String& AText, TMarkupLine& L) {
 void TMarkupLayout::TextRun(const String& ARun, Integer, TMarkupLine& L, bool& AConsume) {
     AConsume = true;
     if (ARun.empty()) return;
-    const Integer H = TextHeight(ARun);
+    const TFontMetrics& Font = Metrics();
+    // Every run of a single-line text is as high as its font's line.
+    const Integer H = Font.LineHeight;
+    const Integer BlankWidth = Font.Blank;
     if (Static() && L.Height == 0) L.Height = L.GH;
     if (S.Subscript) L.SubDrop = std::max(L.SubDrop, H / 4);
     if (S.Superscript) L.SupRaise = std::max(L.SupRaise, H / 4);
@@ -242,8 +269,15 @@ void TMarkupLayout::TextRun(const String& ARun, Integer, TMarkupLine& L, bool& A
     if (!L.Drawing) R.PlainText += ARun;
     if (S.Hidden) return;
 
-    const Integer W = RunWidth(ARun);
-    const Integer Blank = ARun.back() == u' ' ? RunWidth(u" ") : 0;
+    // The drawing pass takes the widths its measuring pass found, run by run;
+    // runs of blanks are as wide as their blanks.
+    const bool Blanks = ARun.find_first_not_of(u' ') == String::npos;
+    Integer W;
+    if (L.Drawing && FNextRun < FRunWidths.size())
+        W = FRunWidths[FNextRun++];
+    else
+        W = Blanks ? BlankWidth * Integer(ARun.size()) : RunWidth(ARun);
+    const Integer Blank = ARun.back() == u' ' ? BlankWidth : 0;
     const Integer Before = L.Width;
     if (!L.Drawing) {
         const Integer Available = L.Right - L.Left;
@@ -263,6 +297,7 @@ void TMarkupLayout::TextRun(const String& ARun, Integer, TMarkupLine& L, bool& A
             if (!Fits && L.PlacedText.empty()) L.DropRest = true;
         }
     }
+    if (!L.Drawing) FRunWidths.push_back(W);
     L.Width += W;
     L.TrailingBlank = Blank;
     L.PlacedText += ARun;
@@ -290,7 +325,11 @@ void TMarkupLayout::TextRun(const String& ARun, Integer, TMarkupLine& L, bool& A
     Bottom -= L.PictureOffset;
     const bool Visible =
         !(Static() && !P.WordWrap && L.X > L.Right - RunWidth(u"l"));
-    if (L.Paint && Visible) {
+    // Blanks show only through what is drawn with them.
+    const TFontStyles Style = C->Font()->Style();
+    const bool Marks = S.Background != clNone || Style.Contains(fsUnderline) || Style.Contains(fsStrikeOut);
+    if (L.Paint && Visible && (!Blanks || Marks)) {
+        SelectFont();
         if (S.Background != clNone) {
             C->Brush()->SetStyle(bsSolid);
             C->Brush()->SetColor(S.Background);
@@ -302,8 +341,10 @@ void TMarkupLayout::TextRun(const String& ARun, Integer, TMarkupLine& L, bool& A
             C->Font()->SetColor(P.ShadowColor);
             TRect Shadow{L.X + P.ShadowOffset, L.Top + P.ShadowOffset, L.Right + P.ShadowOffset,
                          Bottom + P.ShadowOffset};
+            SelectFont();
             winapi::DrawText(C->Handle(), ARun, Shadow, Flags);
             C->Font()->SetColor(Color);
+            SelectFont();
         }
         TRect Box{L.X, L.Top, L.Right, Bottom};
         if (Static() && C->Font()->Style().Contains(fsItalic)) Box.Right += 2;
