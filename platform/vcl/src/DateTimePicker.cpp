@@ -21,7 +21,31 @@
 using namespace winapi;
 
 const TClassInfo& TDateTimePicker::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TDateTimePicker, TCustomControl>().Build();
+    using P = TDateTimePicker;
+    static const TClassInfo Info =
+        TClassBuilder<P, TCustomControl>()
+            .Property(u"DateTime", &P::DateTime, &P::SetDateTime)
+            .Property(u"Date", &P::Date, &P::SetDate)
+            .Property(u"Time", &P::Time, &P::SetTime)
+            .Property(u"Kind", &P::Kind, &P::SetKind)
+            .Default(dtkDate)
+            .Property(u"DateMode", &P::DateMode, &P::SetDateMode)
+            .Default(dmComboBox)
+            .Property(u"DateFormat", &P::DateFormat, &P::SetDateFormat)
+            .Default(dfShort)
+            .Property(u"Format", &P::Format, &P::SetFormat)
+            .Property(u"MinDate", &P::MinDate, &P::SetMinDate)
+            .Property(u"MaxDate", &P::MaxDate, &P::SetMaxDate)
+            .Property(u"ShowCheckbox", &P::ShowCheckbox, &P::SetShowCheckbox)
+            .Default(false)
+            .Property(u"Checked", &P::Checked, &P::SetChecked)
+            .Default(true)
+            .Property(u"ParseInput", &P::ParseInput, &P::SetParseInput)
+            .Default(false)
+            .Property(u"OnChange", &P::OnChange, [](P& C, TNotifyEvent E) { C.OnChange = std::move(E); })
+            .Property(u"OnDropDown", &P::OnDropDown, [](P& C, TNotifyEvent E) { C.OnDropDown = std::move(E); })
+            .Property(u"OnCloseUp", &P::OnCloseUp, [](P& C, TNotifyEvent E) { C.OnCloseUp = std::move(E); })
+            .Build();
     return Info;
 }
 

@@ -19,7 +19,14 @@
 using namespace winapi;
 
 const TClassInfo& TCustomRichEdit::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomRichEdit, TCustomMemo>().Build();
+    using R = TCustomRichEdit;
+    static const TClassInfo Info =
+        TClassBuilder<R, TCustomMemo>()
+            .Property(u"PlainText", &R::PlainText, &R::SetPlainText)
+            .Default(false)
+            .Property(u"OnSelectionChange", &R::OnSelectionChange,
+                      [](R& C, TNotifyEvent E) { C.OnSelectionChange = std::move(E); })
+            .Build();
     return Info;
 }
 

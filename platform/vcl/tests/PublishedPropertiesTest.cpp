@@ -2,6 +2,8 @@
 // event properties bound to published methods of the form class.
 
 #include "VclTestSupport.h"
+#include "vcl/DateTimePicker.h"
+#include "vcl/RichEdit.h"
 #include "rtl/ClassBuilder.h"
 #include "vcl/StdCtrls.h"
 
@@ -56,5 +58,21 @@ TEST_F(VclTest, PublishedPropertiesAreSetByNameAndEventsBindToPublishedMethods) 
                  EPropertyConvertError);
     SetMethodProp(Form, FindPropInfo(Form, u"OnClose"), TMethod{Form, u"FormClose", true});
     EXPECT_EQ(GetMethodProp(Form, FindPropInfo(Form, u"OnClose")).Name, u"FormClose");
+    Free(Form);
+}
+
+TEST_F(VclTest, PickerAndRichEditPublishTheirProperties) {
+    auto* Form = Create<TEventForm>(nullptr);
+    auto* Picker = Create<TDateTimePicker>(Form);
+    SetEnumProp(Picker, FindPropInfo(Picker, u"Kind"), u"dtkTime");
+    EXPECT_EQ(Picker->Kind(), dtkTime);
+    SetEnumProp(Picker, FindPropInfo(Picker, u"DateMode"), u"dmUpDown");
+    EXPECT_EQ(Picker->DateMode(), dmUpDown);
+    for (const char16_t* Name : {u"Date", u"Time", u"Format", u"MinDate", u"MaxDate", u"ShowCheckbox", u"Checked",
+                                 u"ParseInput", u"OnChange", u"OnDropDown", u"OnCloseUp"})
+        EXPECT_NE(GetPropInfo(Picker, Name), nullptr) << Narrow(Name);
+    auto* Rich = Create<TRichEdit>(Form);
+    EXPECT_NE(GetPropInfo(Rich, u"PlainText"), nullptr);
+    EXPECT_NE(GetPropInfo(Rich, u"OnSelectionChange"), nullptr);
     Free(Form);
 }

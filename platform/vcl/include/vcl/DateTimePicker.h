@@ -104,9 +104,9 @@ winapi::SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
 // False when the record is not a valid date and time.
 bool TrySystemTimeToDateTime(const winapi::SYSTEMTIME& Time, TDateTime& Value);
 
-enum TDateTimeKind { dtkDate, dtkTime };
-enum TDTDateMode { dmComboBox, dmUpDown };
-enum TDTDateFormat { dfShort, dfLong };
+RTL_ENUM(TDateTimeKind, dtkDate, dtkTime)
+RTL_ENUM(TDTDateMode, dmComboBox, dmUpDown)
+RTL_ENUM(TDTDateFormat, dfShort, dfLong)
 
 class TDateTimePicker;
 class TMonthCalendar;
