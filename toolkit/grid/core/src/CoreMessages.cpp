@@ -133,8 +133,9 @@ void TZirOvararIzazCore::HandleWMSize(TMessage& Message) {
         const Integer A = NormalOnly ? FixedColumnsWidth() : 0;
         const Integer B = Options().Contains(goVertLine) ? ColCount() - FixedCols() - 1 : 0;
         HideInplaceEdit();
-        const Double Factor =
-            Double(NewWidth - A - B - (BorderStyle() == bsSingle ? 2 : 4)) / Double(FOldSize);
+        // The remembered size was measured the same way, so an unchanged
+        // width keeps every column as it is.
+        const Double Factor = Double(NewWidth - A - B) / Double(FOldSize);
         const Integer First = NormalOnly ? FixedCols() : 0;
         const Integer Last = NormalOnly ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
         Double Fractions = 0;
@@ -228,8 +229,10 @@ void TZirOvararIzazCore::UpdateSearchPanel() {
 void TZirOvararIzazCore::InitOrigColSizes() {
     FOrigColSizes.clear();
     for (Integer c = 0; c < ColCount(); ++c) FOrigColSizes.push_back(ColWidths(c));
-    Integer Size = BorderStyle() == bsSingle ? Width() : Width() + 2;
+    // The client width less what the size handler leaves out: the fixed
+    // columns with SynchNormalCellsOnly and one pixel per normal grid line.
+    Integer Size = ClientWidth();
     if (FColumnSize->SynchNormalCellsOnly()) Size -= FixedColumnsWidth();
-    if (Options().Contains(goVertLine)) Size -= ColCount() - 1;
+    if (Options().Contains(goVertLine)) Size -= ColCount() - FixedCols() - 1;
     FOldSize = Size;
 }
