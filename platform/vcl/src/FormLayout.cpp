@@ -19,6 +19,7 @@
 #include "vcl/Mask.h"
 #include "vcl/Menus.h"
 #include "vcl/MonthCalendar.h"
+#include "vcl/OpenDialog.h"
 #include "vcl/PageControl.h"
 #include "vcl/ScrollBox.h"
 #include "vcl/StaticText.h"
@@ -124,7 +125,8 @@ void RegisterStandardClasses() {
                      &TStaticText::StaticClassInfo(),   &TTimer::StaticClassInfo(),
                      &TTrackBar::StaticClassInfo(),     &TMainMenu::StaticClassInfo(),
                      &TPopupMenu::StaticClassInfo(),    &TMenuItem::StaticClassInfo(),
-                     &TAction::StaticClassInfo()});
+                     &TAction::StaticClassInfo(),
+                     &TOpenDialog::StaticClassInfo(),   &TSaveDialog::StaticClassInfo()});
 }
 
 // ---- Where components go in streams ----

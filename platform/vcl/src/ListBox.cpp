@@ -440,6 +440,8 @@ void TCustomListBox::WndProc(TMessage& Message) {
             UserSelect(Index, (Message.WParam & MK_SHIFT) != 0, (Message.WParam & MK_CONTROL) != 0);
         FTracking = Index >= 0 && !FMultiSelect;
         TCustomControl::WndProc(Message);
+        // The list's clicks are its selections; its double click is its own.
+        if (Message.Msg == WM_LBUTTONDBLCLK && !ControlStyle().Contains(csClickEvents)) DblClick();
         return;
     }
     case WM_MOUSEMOVE:

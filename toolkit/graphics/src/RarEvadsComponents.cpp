@@ -5,6 +5,8 @@
 #include "graphics/DeviceContext.h"
 #include "kel/KelPersistence.h"
 #include "kel/RarEvads.h"
+#include "os/FilePath.h"
+#include "vcl/OpenDialog.h"
 #include "rtl/MathUtils.h"
 #include "vcl/Forms.h"
 
@@ -90,4 +92,53 @@ Integer TRarEvads::Message(const String& AMessage) {
 Integer TRarEvads::Message(const String& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons,
                            Integer AHelpContext) {
     return MessageDlg(AMessage, ADialogType, AButtons, AHelpContext);
+}
+
+bool TRarEvads::SelectFile(String& AFileName, const String& ADefaultFolder, const String& AFilter,
+                           const TRarEvadsFileCallBackEvent& ACallBack) {
+    TOpenDialog* Dialog = Create<TOpenDialog>(Application);
+    bool Result = false;
+    try {
+        Dialog->SetOptions(TOpenOptions{ofFileMustExist});
+        Dialog->SetInitialDir(ADefaultFolder.empty() ? GetDocumentsPath() : AddForwardslash(ADefaultFolder));
+        Dialog->SetFilter(AFilter);
+        Result = Dialog->Execute();
+        if (Result) AFileName = Dialog->FileName();
+    } catch (...) {
+        Free(Dialog);
+        throw;
+    }
+    Free(Dialog);
+    if (ACallBack) ACallBack(AFileName, Result);
+    return Result;
+}
+
+bool TRarEvads::SaveFile(String& AFileName, const String& AFilter, const TRarEvadsFileCallBackEvent& ACallBack) {
+    TSaveDialog* Dialog = Create<TSaveDialog>(Application);
+    bool Result = false;
+    try {
+        // A save dialog asks for a name that may not exist yet: "file must
+        // exist" would make saving a new file impossible, so only the
+        // overwrite prompt is asked for.
+        Dialog->SetOptions(TOpenOptions{ofOverwritePrompt});
+        const String Folder = ExtractFilePath(AFileName);
+        Dialog->SetInitialDir(Folder.empty() ? GetDocumentsPath() : Folder);
+        Dialog->SetFileName(ExtractFileName(AFileName));
+        // The extension goes on before the dialog checks for an existing
+        // file, so a name typed without it is still asked about.
+        Dialog->SetDefaultExt(ExtractFileExt(AFileName));
+        Dialog->SetFilter(AFilter);
+        Result = Dialog->Execute();
+        if (Result) {
+            String Chosen = Dialog->FileName();
+            if (ExtractFileExt(Chosen).empty()) Chosen += ExtractFileExt(AFileName);
+            AFileName = Chosen;
+        }
+    } catch (...) {
+        Free(Dialog);
+        throw;
+    }
+    Free(Dialog);
+    if (ACallBack) ACallBack(AFileName, Result);
+    return Result;
 }

@@ -2,9 +2,12 @@
 // message boxes.
 
 #include "kel/RarEvads.h"
+#include "rtltesting/TestFiles.h"
+#include "vcl/OpenDialog.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/StdCtrls.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +91,58 @@ TEST(RarEvadsComponents, MessageBoxes) {
     EXPECT_EQ(TRarEvads::Message(u"Replace?", mtConfirmation, mbYesNo), winapi::IDNO);
     EXPECT_EQ(Flags & 0x0F, winapi::MB_YESNO);
     SetMessageBoxHandler(Old);
+}
+
+TEST(RarEvadsComponents, FileDialogs) {
+    TTempFolder Folder;
+    std::ofstream(Folder.Native(u"old.csv")) << "x";
+    std::vector<String> Typed;
+    std::vector<String> Folders;
+    const TFileDialogHandler OldHandler = SetFileDialogHandler([&](const TFileDialogRequest& R, const String& Shown) {
+        Folders.push_back(Shown + (R.Save ? u" save" : u" open"));
+        TFileDialogAnswer A;
+        A.Ok = !Typed.empty();
+        if (A.Ok) {
+            A.FileName = Typed.front();
+            Typed.erase(Typed.begin());
+        }
+        return A;
+    });
+    std::vector<String> Boxes;
+    const TMessageBoxHandler OldBoxes =
+        SetMessageBoxHandler([&](winapi::HWND, const String& AText, const String&, winapi::UINT) {
+            Boxes.push_back(AText);
+            return Integer(winapi::IDNO);
+        });
+    std::vector<String> Heard;
+    auto CallBack = [&](const String& AFileName, bool AConfirmed) {
+        Heard.push_back(AFileName + (AConfirmed ? u" yes" : u" no"));
+    };
+    const String Dir = Folder.Path().substr(0, Folder.Path().size() - 1);
+
+    // The file must exist: a missing one is refused, then the existing one taken.
+    String Name = u"start";
+    Typed = {u"missing.csv", u"old.csv"};
+    EXPECT_TRUE(TRarEvads::SelectFile(Name, Dir, u"CSV|*.csv", CallBack));
+    EXPECT_EQ(Name, Dir + u"/old.csv");
+    EXPECT_EQ(Boxes, std::vector<String>{u"missing.csv\nFile not found.\nCheck the file name and try again."});
+    Typed.clear();
+    EXPECT_FALSE(TRarEvads::SelectFile(Name, Dir, u"CSV|*.csv", CallBack));
+    EXPECT_EQ(Name, Dir + u"/old.csv");
+
+    // Saving: a name without extension gets the old one's, before the
+    // overwrite question, which is declined; then a new name is taken.
+    Boxes.clear();
+    Name = Dir + u"/old.csv";
+    Typed = {u"old", u"report"};
+    EXPECT_TRUE(TRarEvads::SaveFile(Name, u"CSV|*.csv", CallBack));
+    EXPECT_EQ(Name, Dir + u"/report.csv");
+    EXPECT_EQ(Boxes, std::vector<String>{u"old.csv already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(Heard, (std::vector<String>{Dir + u"/old.csv yes", Dir + u"/old.csv no", Dir + u"/report.csv yes"}));
+    EXPECT_EQ(Folders.front(), Dir + u" open");
+    EXPECT_EQ(Folders.back(), Dir + u" save");
+    SetFileDialogHandler(OldHandler);
+    SetMessageBoxHandler(OldBoxes);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "vcl/Dialogs.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -30,6 +31,9 @@ struct TGraphicClass;
 
 // Characters in the order they were added; duplicates allowed.
 using TRarEvadsCharSet = std::vector<Char>;
+
+// Told the chosen file name and whether the dialog was confirmed.
+using TRarEvadsFileCallBackEvent = std::function<void(const String& AFileName, bool AConfirmed)>;
 
 class TRarEvads {
 public:
@@ -221,6 +225,21 @@ public:
     static Integer Message(const String& AMessage);
     static Integer Message(const String& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons,
                            Integer AHelpContext = 0);
+
+    // --- File dialogs ------------------------------------------------------------
+
+    // An open dialog (the file must exist) in ADefaultFolder, or the
+    // documents folder when that is empty, listing by AFilter. Confirmed:
+    // AFileName becomes the chosen file and the answer is true. The callback,
+    // when given, hears AFileName and the answer in every case.
+    static bool SelectFile(String& AFileName, const String& ADefaultFolder, const String& AFilter,
+                           const TRarEvadsFileCallBackEvent& ACallBack = nullptr);
+    // A save dialog that asks before replacing a file, in the folder of
+    // AFileName (or the documents folder) proposing its name. Confirmed:
+    // AFileName becomes the chosen name, with the extension of the name
+    // passed in when the chosen one has none. The callback as above.
+    static bool SaveFile(String& AFileName, const String& AFilter,
+                         const TRarEvadsFileCallBackEvent& ACallBack = nullptr);
 
     // --- Folders -----------------------------------------------------------------
 
