@@ -12,7 +12,53 @@
 // ---- TCellProperties -----------------------------------------------------------------------------------
 
 const TClassInfo& TCellProperties::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCellProperties, TPersistent>().Build();
+    using P = TCellProperties;
+    // The user object is a pointer of the running program: it is not
+    // published, so no stream can plant one.
+    static const TClassInfo Info =
+        TClassBuilder<P, TPersistent>()
+            .Property(u"OwnerCol", &P::OwnerCol, &P::SetOwnerCol)
+            .Stored(false)
+            .Property(u"OwnerRow", &P::OwnerRow, &P::SetOwnerRow)
+            .Stored(false)
+            .Property(u"BrushStyle", &P::BrushStyle, &P::SetBrushStyle)
+            .Default(bsSolid)
+            .Property(u"BrushColor", TypeInfo_TColor(), &P::BrushColor, &P::SetBrushColor)
+            .Default(clNone)
+            .Property(u"BrushColorTo", TypeInfo_TColor(), &P::BrushColorTo, &P::SetBrushColorTo)
+            .Default(clNone)
+            .Property(u"FontSize", &P::FontSize, &P::SetFontSize)
+            .Default(0)
+            .Property(u"FontColor", TypeInfo_TColor(), &P::FontColor, &P::SetFontColor)
+            .Default(clNone)
+            .Property(u"FontStyle", &P::FontStyle, &P::SetFontStyle)
+            .Default(TFontStyles())
+            .Property(u"CellSpanY", &P::CellSpanY, &P::SetCellSpanY)
+            .Default(-1)
+            .Property(u"CellSpanX", &P::CellSpanX, &P::SetCellSpanX)
+            .Default(-1)
+            .Property(u"BorderWidth", &P::BorderWidth, &P::SetBorderWidth)
+            .Default(0)
+            .Property(u"BorderColor", TypeInfo_TColor(), &P::BorderColor, &P::SetBorderColor)
+            .Default(0)
+            .Property(u"Alignment", &P::Alignment, &P::SetAlignment)
+            .Default(taLeftJustify)
+            .Property(u"VAlignment", &P::VAlignment, &P::SetVAlignment)
+            .Default(vtaTop)
+            .Property(u"WordWrap", &P::WordWrap, &P::SetWordWrap)
+            .Property(u"IsBaseCell", &P::IsBaseCell, &P::SetIsBaseCell)
+            .Default(true)
+            .Property(u"NodeLevel", &P::NodeLevel, &P::SetNodeLevel)
+            .Default(0)
+            .Property(u"Editor", &P::Editor, &P::SetEditor)
+            .Default(edNormal)
+            .Property(u"FontName", &P::FontName, &P::SetFontName)
+            .Property(u"ReadOnly", &P::ReadOnly, &P::SetReadOnly)
+            .Default(false)
+            .Property(u"GradientDirection", &P::GradientDirection, &P::SetGradientDirection)
+            .Default(GradientVertical)
+            .Property(u"Control", &P::Control, &P::SetControl)
+            .Build();
     return Info;
 }
 
@@ -117,7 +163,37 @@ const TClassInfo& TObjStringGrid::StaticClassInfo() {
 }
 
 const TClassInfo& TBaseGrid::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TBaseGrid, TObjStringGrid>().Build();
+    using G = TBaseGrid;
+    static const TClassInfo Info =
+        TClassBuilder<G, TObjStringGrid>()
+            .Property(u"ActiveRowShow", &G::ActiveRowShow, &G::SetActiveRowShow)
+            .Default(false)
+            .Property(u"ActiveRowColor", TypeInfo_TColor(), &G::ActiveRowColor, &G::SetActiveRowColor)
+            .Default(clInfoBk)
+            .Property(u"DefaultDrawing", &G::DefaultDrawing, &G::SetDefaultDrawing)
+            .Default(false)
+            .Property(u"GridLineWidth", &G::GridLineWidth, &G::SetGridLineWidth)
+            .Default(1)
+            .Property(u"GridLineColor", TypeInfo_TColor(), &G::GridLineColor, &G::SetGridLineColor)
+            .Default(0xC0C0C0)
+            .Property(u"GridFixedLineColor", TypeInfo_TColor(), &G::GridFixedLineColor, &G::SetGridFixedLineColor)
+            .Default(0x808080)
+            .Property(u"GridFixedLineWidth", &G::GridFixedLineWidth, &G::SetGridFixedLineWidth)
+            .Default(1)
+            .Property(u"HoverRow", &G::HoverRow, &G::SetHoverRow)
+            .Default(false)
+            .Property(u"HoverRowColor", TypeInfo_TColor(), &G::HoverRowColor, &G::SetHoverRowColor)
+            .Default(clInfoBk)
+            .Property(u"HoverRowColorTo", TypeInfo_TColor(), &G::HoverRowColorTo, &G::SetHoverRowColorTo)
+            .Default(clNone)
+            .Property(u"HoverRowCells", &G::HoverRowCells, &G::SetHoverRowCells)
+            .Default(THoverRowCells{hcNormal, hcSelected})
+            .Property(u"OnGetDisplText", &G::OnGetDisplText,
+                      [](G& O, TGetDisplTextEvent E) { O.OnGetDisplText = std::move(E); })
+            .Property(u"OnGetDisplWideText", &G::OnGetDisplWideText,
+                      [](G& O, TGetDisplWideTextEvent E) { O.OnGetDisplWideText = std::move(E); })
+            .Property(u"UndoRedo", &G::UndoRedo, &G::SetUndoRedo)
+            .Build();
     return Info;
 }
 

@@ -6,7 +6,17 @@
 #include "rtl/ClassBuilder.h"
 
 const TClassInfo& TUndoRedoItem::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TUndoRedoItem, TCollectionItem>().Build();
+    using I = TUndoRedoItem;
+    static const TClassInfo Info = TClassBuilder<I, TCollectionItem>()
+                                       .Property(u"Row", &I::Row, &I::SetRow)
+                                       .Property(u"Col", &I::Col, &I::SetCol)
+                                       .Property(u"Value", &I::Value, &I::SetValue)
+                                       .Property(u"OrigValue", &I::OrigValue, &I::SetOrigValue)
+                                       .Property(u"SequenceStart", &I::SequenceStart, &I::SetSequenceStart)
+                                       .Default(false)
+                                       .Property(u"SequenceStop", &I::SequenceStop, &I::SetSequenceStop)
+                                       .Default(false)
+                                       .Build();
     return Info;
 }
 
@@ -18,7 +28,14 @@ const TClassInfo& TUndoRedoCollection::StaticClassInfo() {
 TUndoRedoCollection::TUndoRedoCollection() : TCollection(TUndoRedoItem::StaticClassInfo()) {}
 
 const TClassInfo& TKelGridUndoRedo::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TKelGridUndoRedo, TComponent>().Build();
+    using U = TKelGridUndoRedo;
+    static const TClassInfo Info =
+        TClassBuilder<U, TComponent>()
+            .Property(u"MaxLevel", &U::MaxLevel, &U::SetMaxLevel)
+            .Default(0)
+            .Property(u"OnUndo", &U::OnUndo, [](U& O, TKelGridUndoRedoEvent E) { O.OnUndo = std::move(E); })
+            .Property(u"OnRedo", &U::OnRedo, [](U& O, TKelGridUndoRedoEvent E) { O.OnRedo = std::move(E); })
+            .Build();
     return Info;
 }
 

@@ -160,4 +160,67 @@ TEST_F(BaseGridTest, SyncGridIgnoresItsOwnerAndFocusWindowIsAToolPopup) {
     EXPECT_TRUE(HelperCopy.Enabled());
 }
 
+// Every published setting carries its stream default; a fresh object holds
+// exactly those values, so a stream of an untouched object is empty.
+void ExpectDefaultsHeld(const TObject& Instance, std::size_t PublishedCount) {
+    const TClassInfo& Info = Instance.ClassType();
+    EXPECT_EQ(Info.Properties.size(), PublishedCount) << Utf8(Info.Name);
+    for (const TPropInfo& Prop : Info.Properties)
+        if (Prop.HasDefault) {
+            EXPECT_EQ(Prop.GetOrd(Instance), Prop.Default) << Utf8(Info.Name) << "." << Utf8(Prop.Name);
+        }
+}
+
+TEST_F(BaseGridTest, ReflectionTablesHoldTheInitialValues) {
+    TSearchFooter Footer(nullptr, true);
+    TNavigation Navigation;
+    TMouseActions Mouse(nullptr);
+    TSyncGrid Sync(Grid);
+    TBands Bands;
+    TFocusHelper Helper(nullptr);
+    ExpectDefaultsHeld(Footer, 37);
+    ExpectDefaultsHeld(Navigation, 50);
+    ExpectDefaultsHeld(Mouse, 47);
+    ExpectDefaultsHeld(Sync, 7);
+    ExpectDefaultsHeld(Bands, 7);
+    ExpectDefaultsHeld(Helper, 1);
+    ExpectDefaultsHeld(*Grid, 14);
+    TCellProperties Props(nullptr, 1, 2);
+    ExpectDefaultsHeld(Props, 22);
+    TKelGridUndoRedo Undo(nullptr);
+    ExpectDefaultsHeld(Undo, 3);
+    TUndoRedoCollection History;
+    ExpectDefaultsHeld(*History.Add(), 6);
+}
+
+TEST_F(BaseGridTest, PropertiesWrittenByNameRunTheSetters) {
+    TNavigation Navigation;
+    GetPropInfo(&Navigation, u"AdvanceAuto")->SetOrd(Navigation, 1);
+    EXPECT_TRUE(Navigation.AdvanceOnEnter());
+    GetPropInfo(&Navigation, u"SkipReadOnly")->SetOrd(Navigation, 1);
+    EXPECT_TRUE(Navigation.Settings().SkipReadOnly);
+    EXPECT_EQ(GetPropInfo(&Navigation, u"HomeEndKey")->PropType->Name, u"THomeEndAction");
+
+    TMouseActions Mouse(nullptr);
+    Integer Invalidates = 0;
+    Mouse.OnInvalidate = [&](TObject*) { ++Invalidates; };
+    GetPropInfo(&Mouse, u"HotmailRowSelect")->SetOrd(Mouse, 1);
+    EXPECT_TRUE(Mouse.CheckAllCheck());
+    EXPECT_EQ(Invalidates, 1);
+
+    TSearchFooter Footer(nullptr, false);
+    GetPropInfo(&Footer, u"FindNextCaption")->SetStr(Footer, u"Next");
+    EXPECT_EQ(Footer.FindNextCaption(), u"Next");
+    EXPECT_EQ(GetPropInfo(&Footer, u"Color")->PropType->Name, u"TColor");
+
+    TSyncGrid Sync(Grid);
+    GetPropInfo(&Sync, u"Grid")->SetObject(Sync, Grid); // the owner grid is refused
+    EXPECT_EQ(Sync.Grid(), nullptr);
+
+    GetPropInfo(Grid, u"GridLineWidth")->SetOrd(*Grid, 2);
+    EXPECT_EQ(Grid->GridLineWidth(), 2);
+    TCellProperties Props(nullptr, 0, 0);
+    EXPECT_EQ(GetPropInfo(&Props, u"CellObject"), nullptr); // a pointer is never read from a stream
+}
+
 } // namespace
