@@ -99,6 +99,13 @@ bool TMarkupLayout::Picture(const String& ATag, TMarkupLine& L) {
     const String& Sources = Static() ? Raw : Upper;
     String Src = MarkupAttributeValue(Sources, u"SRC").value_or(u"");
     if (const auto Alt = MarkupAttributeValue(Sources, u"ALT"); Alt && S.PictureCount == FPictureHit) Src = *Alt;
+    // Addresses keep their case: the path of a file address names a file
+    // on a file system that tells cases apart.
+    if (Src.find(u"://") != String::npos) {
+        const auto RawSrc = MarkupAttributeValue(Raw, u"SRC");
+        const auto RawAlt = MarkupAttributeValue(Raw, u"ALT");
+        Src = RawAlt && S.PictureCount == FPictureHit ? *RawAlt : RawSrc.value_or(Src);
+    }
     const auto WidthValue = MarkupAttributeValue(Upper, u"WIDTH");
     const auto HeightValue = MarkupAttributeValue(Upper, u"HEIGHT");
     const double Scale = P.ControlScale;

@@ -8,6 +8,7 @@
 #include "graphics/ImageList.h"
 #include "kel/PictureContainer.h"
 #include "rtl/Stream.h"
+#include "rtltesting/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -319,6 +320,32 @@ TEST_F(MarkupRendererTest, PicturesTakeTheirRoom) {
     EXPECT_EQ(R.Width, 40 + 2);
     EXPECT_EQ(ColorToRGB(Canvas()->Pixels(39, 19)), clBlue);
     EXPECT_EQ(ColorToRGB(Canvas()->Pixels(42, 5)), clWhite);
+}
+
+TEST_F(MarkupRendererTest, APictureThatCannotBeReadIsDrawnAsMissing) {
+    TTempFolder Folder;
+    WriteFileBytes(Folder / u"broken.png", "\x89PNG\r\n\x1a\n truncated");
+    const String Text = u"a<IMG SRC=\"file://" + Folder / u"broken.png" + u"\">b";
+    for (const bool MeasureOnly : {true, false}) {
+        TMarkupDrawParams P = Params(Text);
+        P.MeasureOnly = MeasureOnly;
+        THTMLPictureCache Cache;
+        P.PictureCache = &Cache;
+        TMarkupDrawResult R;
+        EXPECT_NO_THROW(DrawMarkupOnCanvas(P, R));
+        EXPECT_EQ(R.Width, Measure(u"ab").Width + 2) << MeasureOnly; // only the picture's gap
+    }
+    // A readable file is found under the exact case of its name.
+    TBitmap Red;
+    Red.SetSize(6, 4);
+    Red.SaveToFile(Folder / u"Red.bmp");
+    TMarkupDrawParams P = Params(u"a<IMG SRC=\"file://" + Folder / u"Red.bmp" + u"\">b");
+    P.MeasureOnly = true;
+    THTMLPictureCache Cache;
+    P.PictureCache = &Cache;
+    TMarkupDrawResult R;
+    DrawMarkupOnCanvas(P, R);
+    EXPECT_EQ(R.Width, Measure(u"ab").Width + 6 + 2);
 }
 
 TEST_F(MarkupRendererTest, AltPictureWhileHitInsideAnAnchor) {
