@@ -376,6 +376,66 @@ void TCustomGrid::DeleteRow(Integer ARow) {
     SetRowCount(FRowCount - 1);
 }
 
+// ---- Row-store block operations ----------------------------------------------------------------------
+
+void TCustomGrid::RowCountChangedByBlock(Integer OldRowCount) {
+    if (FRowCount <= FFixedRows) FFixedRows = FRowCount - 1;
+    if (Integer(FRowHeights.size()) > FRowCount) FRowHeights.resize(FRowCount);
+    FCurrent.Y = std::clamp(FCurrent.Y, FFixedRows, FRowCount - 1);
+    FAnchor.Y = std::clamp(FAnchor.Y, FFixedRows, FRowCount - 1);
+    if (OldRowCount != FRowCount) SizeChanged(FColCount, OldRowCount);
+    AfterSizesChanged();
+}
+
+void TCustomGrid::InsertRowBlock(Integer Index, Integer Count) {
+    if (Index < 0 || Index > FRowCount || Count < 0) throw EInvalidGridOperation(u"Grid index out of range");
+    if (Count == 0) return;
+    // A size list shorter than the index holds only rows that follow the
+    // default, and so do the new ones.
+    if (Integer(FRowHeights.size()) > Index) FRowHeights.insert(FRowHeights.begin() + Index, size_t(Count), FDefaultRowHeight);
+    const Integer Old = FRowCount;
+    FRowCount += Count;
+    RowCountChangedByBlock(Old);
+}
+
+void TCustomGrid::DeleteRowBlock(Integer Index, Integer Count) {
+    if (Index < 0 || Count < 0 || Index + Count > FRowCount) throw EInvalidGridOperation(u"Grid index out of range");
+    if (Count == 0) return;
+    if (Count >= FRowCount) throw EInvalidGridOperation(u"A grid keeps at least one row");
+    if (Integer(FRowHeights.size()) > Index)
+        FRowHeights.erase(FRowHeights.begin() + Index,
+                          FRowHeights.begin() + std::min<Integer>(Index + Count, Integer(FRowHeights.size())));
+    const Integer Old = FRowCount;
+    FRowCount -= Count;
+    RowCountChangedByBlock(Old);
+}
+
+void TCustomGrid::MoveRowBlock(Integer From, Integer Count, Integer To) {
+    if (From < 0 || Count < 0 || To < 0 || From + Count > FRowCount || To + Count > FRowCount)
+        throw EInvalidGridOperation(u"Grid index out of range");
+    if (Count == 0 || From == To) return;
+    if (!FRowHeights.empty()) {
+        FRowHeights.resize(FRowCount, FDefaultRowHeight);
+        auto First = FRowHeights.begin();
+        if (From < To)
+            std::rotate(First + From, First + From + Count, First + To + Count);
+        else
+            std::rotate(First + To, First + From, First + From + Count);
+    }
+    AfterSizesChanged();
+}
+
+void TCustomGrid::PermuteRows(Integer First, const std::vector<Integer>& Order) {
+    const Integer N = Integer(Order.size());
+    if (First < 0 || First + N > FRowCount) throw EInvalidGridOperation(u"Grid index out of range");
+    if (!FRowHeights.empty()) {
+        FRowHeights.resize(FRowCount, FDefaultRowHeight);
+        std::vector<Integer> Old(FRowHeights.begin() + First, FRowHeights.begin() + First + N);
+        for (Integer i = 0; i < N; ++i) FRowHeights[size_t(First + i)] = Old[size_t(Order[size_t(i)])];
+    }
+    AfterSizesChanged();
+}
+
 // ---- In-place editor ---------------------------------------------------------------------------------
 
 String TCustomGrid::GetEditText(Integer, Integer) {

@@ -194,3 +194,41 @@ void TStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) {
     Invalidate();
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
+
+// ---- Row-store block operations ----------------------------------------------------------------------
+// Rows are vectors of cells; a block operation moves the row vectors, never
+// the cells' texts.
+
+void TStringGrid::InsertRowBlock(Integer Index, Integer Count) {
+    TDrawGrid::InsertRowBlock(Index, Count);
+    if (Count > 0 && Integer(FData.size()) > Index) FData.insert(FData.begin() + Index, size_t(Count), {});
+}
+
+void TStringGrid::DeleteRowBlock(Integer Index, Integer Count) {
+    TDrawGrid::DeleteRowBlock(Index, Count);
+    if (Integer(FData.size()) > Index)
+        FData.erase(FData.begin() + Index, FData.begin() + std::min<Integer>(Index + Count, Integer(FData.size())));
+}
+
+void TStringGrid::MoveRowBlock(Integer From, Integer Count, Integer To) {
+    TDrawGrid::MoveRowBlock(From, Count, To);
+    if (Count == 0 || From == To) return;
+    const Integer End = std::max(From, To) + Count;
+    if (Integer(FData.size()) <= std::min(From, To)) return; // nothing stored in the moved range
+    if (Integer(FData.size()) < End) FData.resize(size_t(End));
+    auto First = FData.begin();
+    if (From < To)
+        std::rotate(First + From, First + From + Count, First + To + Count);
+    else
+        std::rotate(First + To, First + From, First + From + Count);
+}
+
+void TStringGrid::PermuteRows(Integer First, const std::vector<Integer>& Order) {
+    TDrawGrid::PermuteRows(First, Order);
+    const Integer N = Integer(Order.size());
+    if (N == 0 || Integer(FData.size()) <= First) return;
+    if (Integer(FData.size()) < First + N) FData.resize(size_t(First + N));
+    std::vector<std::vector<TCellData>> Old(N);
+    for (Integer i = 0; i < N; ++i) Old[size_t(i)].swap(FData[size_t(First + i)]);
+    for (Integer i = 0; i < N; ++i) FData[size_t(First + i)].swap(Old[size_t(Order[size_t(i)])]);
+}

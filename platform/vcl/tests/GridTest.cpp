@@ -4,6 +4,7 @@
 
 #include "VclTestSupport.h"
 #include "graphics/GdiDraw.h"
+#include "rtl/Convert.h"
 #include "rtl/StringList.h"
 #include "vcl/Grids.h"
 #include "windowing/Input.h"
@@ -429,4 +430,59 @@ TEST_F(GridTest, DeleteRowShiftsTheRowsBelowUp) {
     EXPECT_EQ(Grid->Cells(1, 2), u"3");
     EXPECT_EQ(Grid->RowHeights(2), 33);
     EXPECT_EQ(Grid->Cells(1, 9), u"2") << "the deleted row's cells stay past the count";
+}
+
+// The block operations move whole rows with their heights in one step; the
+// rows' text is the row number they started at.
+TEST_F(GridTest, RowBlocksMoveTextsObjectsAndHeightsAsOneUnit) {
+    TObject Marker;
+    auto Fill = [&] {
+        Grid->SetRowCount(10);
+        Grid->SetDefaultRowHeight(20);
+        for (Integer R = 0; R < 10; ++R) {
+            Grid->SetCells(1, R, IntToStr(R));
+            Grid->SetRowHeights(R, 20 + R);
+        }
+        Grid->SetObjects(4, 3, &Marker);
+    };
+    auto Texts = [&] {
+        String S;
+        for (Integer R = 0; R < Grid->RowCount(); ++R) S += (R ? u"," : u"") + Grid->Cells(1, R);
+        return S;
+    };
+    auto Heights = [&] {
+        String S;
+        for (Integer R = 0; R < Grid->RowCount(); ++R) S += (R ? u"," : u"") + IntToStr(Grid->RowHeights(R) - 20);
+        return S;
+    };
+    struct Case {
+        const char* Name;
+        std::function<void()> Step;
+        const char16_t* Texts;
+        const char16_t* Heights;
+        Integer MarkerRow;
+    };
+    const Case Cases[] = {
+        {"insert", [&] { Grid->InsertRowBlock(2, 2); }, u"0,1,,,2,3,4,5,6,7,8,9", u"0,1,0,0,2,3,4,5,6,7,8,9", 5},
+        {"append", [&] { Grid->InsertRowBlock(10, 1); }, u"0,1,2,3,4,5,6,7,8,9,", u"0,1,2,3,4,5,6,7,8,9,0", 3},
+        {"delete", [&] { Grid->DeleteRowBlock(2, 3); }, u"0,1,5,6,7,8,9", u"0,1,5,6,7,8,9", -1},
+        {"move down", [&] { Grid->MoveRowBlock(1, 3, 5); }, u"0,4,5,6,7,1,2,3,8,9", u"0,4,5,6,7,1,2,3,8,9", 7},
+        {"move up", [&] { Grid->MoveRowBlock(6, 2, 1); }, u"0,6,7,1,2,3,4,5,8,9", u"0,6,7,1,2,3,4,5,8,9", 5},
+        {"permute", [&] { Grid->PermuteRows(2, {2, 0, 1}); }, u"0,1,4,2,3,5,6,7,8,9", u"0,1,4,2,3,5,6,7,8,9", 4},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill();
+        C.Step();
+        EXPECT_EQ(Texts(), C.Texts);
+        EXPECT_EQ(Heights(), C.Heights);
+        for (Integer R = 0; R < Grid->RowCount(); ++R)
+            EXPECT_EQ(Grid->Objects(4, R) == &Marker, R == C.MarkerRow) << R;
+        Grid->SetObjects(4, std::max(C.MarkerRow, 0), nullptr);
+        Grid->SetRowCount(1);
+        // Start each case from an empty store.
+        for (Integer R = 0; R < 12; ++R) Grid->SetCells(1, R, String());
+    }
+    EXPECT_EQ(ErrorOf([&] { Grid->DeleteRowBlock(0, 1); }), "A grid keeps at least one row");
+    EXPECT_EQ(ErrorOf([&] { Grid->InsertRowBlock(3, 1); }), "Grid index out of range");
 }

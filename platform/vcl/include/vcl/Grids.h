@@ -180,6 +180,23 @@ public:
     void DeleteColumn(Integer ACol);
     void DeleteRow(Integer ARow);
 
+    // ---- Row-store block operations ----
+    // Each is one shift of the row store with the row heights travelling with
+    // their rows, and no notification per row (one repaint, no RowMoved).
+    // The current cell and the selection anchor keep their indexes, clamped
+    // into the grid. Rows removed from the store are forgotten: their cells'
+    // objects are not freed (the caller owns them).
+    // Count blank rows of the default height at Index (0 .. RowCount).
+    virtual void InsertRowBlock(Integer Index, Integer Count);
+    // Takes rows Index .. Index + Count - 1 out; at least one row stays.
+    virtual void DeleteRowBlock(Integer Index, Integer Count);
+    // Moves rows From .. From + Count - 1 so that the block starts at To
+    // (an index of the grid after the move: 0 .. RowCount - Count).
+    virtual void MoveRowBlock(Integer From, Integer Count, Integer To);
+    // Reorders rows First .. First + Order.size() - 1: row First + i takes the
+    // old row First + Order[i]. Order must be a permutation of 0 .. size - 1.
+    virtual void PermuteRows(Integer First, const std::vector<Integer>& Order);
+
     // ---- In-place editor ----
     bool EditorMode() const { return FEditorMode; }
     void SetEditorMode(bool Value);
@@ -273,6 +290,9 @@ private:
     void UpdateEditor();
     void HandleScroll(bool Vertical, Integer Code, Integer Position);
     void MoveSizes(std::vector<Integer>& Sizes, Integer DefaultSize, Integer Count, Integer From, Integer To);
+    // The row count after a block operation: clamps the current cell and the
+    // anchor, reports the size change and repaints once.
+    void RowCountChangedByBlock(Integer OldRowCount);
     void EndMouseState(Integer X, Integer Y);
     // While a drag selects, sizes or moves beyond the cells, a timer scrolls
     // towards the mouse.
@@ -406,6 +426,12 @@ protected:
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     void RowMoved(Integer FromIndex, Integer ToIndex) override;
+
+public:
+    void InsertRowBlock(Integer Index, Integer Count) override;
+    void DeleteRowBlock(Integer Index, Integer Count) override;
+    void MoveRowBlock(Integer From, Integer Count, Integer To) override;
+    void PermuteRows(Integer First, const std::vector<Integer>& Order) override;
 
 private:
     struct TCellData {
