@@ -232,3 +232,18 @@ void TStringGrid::PermuteRows(Integer First, const std::vector<Integer>& Order) 
     for (Integer i = 0; i < N; ++i) Old[size_t(i)].swap(FData[size_t(First + i)]);
     for (Integer i = 0; i < N; ++i) FData[size_t(First + i)].swap(Old[size_t(Order[size_t(i)])]);
 }
+
+void TStringGrid::InsertCellColumns(Integer Index, Integer Count) {
+    if (Index < 0 || Count < 0) throw EInvalidGridOperation(IndexOutOfRange);
+    for (auto& Line : FData)
+        if (Integer(Line.size()) > Index) Line.insert(Line.begin() + Index, size_t(Count), TCellData{});
+    Invalidate();
+}
+
+void TStringGrid::DeleteCellColumns(Integer Index, Integer Count) {
+    if (Index < 0 || Count < 0) throw EInvalidGridOperation(IndexOutOfRange);
+    for (auto& Line : FData)
+        if (Integer(Line.size()) > Index)
+            Line.erase(Line.begin() + Index, Line.begin() + std::min<Integer>(Index + Count, Integer(Line.size())));
+    Invalidate();
+}

@@ -432,6 +432,12 @@ public:
     void DeleteRowBlock(Integer Index, Integer Count) override;
     void MoveRowBlock(Integer From, Integer Count, Integer To) override;
     void PermuteRows(Integer First, const std::vector<Integer>& Order) override;
+    // Shifts the stored cells of every row (also rows past RowCount) right
+    // from column Index by Count blank cells, or drops the cells of columns
+    // Index .. Index + Count - 1 (their objects are not freed). Column
+    // counts and widths are the caller's.
+    void InsertCellColumns(Integer Index, Integer Count);
+    void DeleteCellColumns(Integer Index, Integer Count);
 
 private:
     struct TCellData {

@@ -176,40 +176,6 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-void TZirOvararIzazCore::InsertRows(Integer RowIndex, Integer RCount) {
-    if (RCount <= 0 || RowIndex < 0) return;
-    SetRowCount(RowCount() + RCount);
-    for (Integer i = 0; i < RCount; ++i) MoveRow(RowCount() - 1, RowIndex);
-}
-
-void TZirOvararIzazCore::RemoveRows(Integer RowIndex, Integer RCount) {
-    for (Integer i = 0; i < RCount && RowIndex < RowCount() && RowCount() > 1; ++i) {
-        ClearCellPropsRange(0, RowIndex, TotalColCount() - 1, RowIndex);
-        DeleteRow(RowIndex);
-    }
-}
-
-void TZirOvararIzazCore::RemoveRowsEx(Integer RowIndex, Integer RCount) {
-    RemoveRows(RowIndex, RCount);
-}
-
-void TZirOvararIzazCore::DeleteRows(Integer ARow, Integer ACount) {
-    RemoveRows(ARow, ACount);
-}
-
-void TZirOvararIzazCore::InsertCols(Integer ColIndex, Integer CCount) {
-    if (CCount <= 0 || ColIndex < 0) return;
-    SetColCount(ColCount() + CCount);
-    for (Integer i = 0; i < CCount; ++i) MoveColumn(ColCount() - 1, ColIndex);
-}
-
-void TZirOvararIzazCore::RemoveCols(Integer ColIndex, Integer CCount) {
-    for (Integer i = 0; i < CCount && ColIndex < ColCount() && ColCount() > 1; ++i) {
-        ClearCellPropsRange(ColIndex, 0, ColIndex, RowCount() - 1);
-        DeleteColumn(ColIndex);
-    }
-}
-
 void TZirOvararIzazCore::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
     if (HasCellProps()) ClearCellPropsRange(ACol1, ARow1, ACol2, ARow2);
     for (Integer r = ARow1; r <= ARow2; ++r)

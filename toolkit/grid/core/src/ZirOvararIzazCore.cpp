@@ -150,6 +150,12 @@ void TZirOvararIzazCore::AfterConstruction() {
 }
 
 void TZirOvararIzazCore::BeforeDestruction() {
+    // Hidden columns and rows come back first, so that the records parked
+    // with hidden rows are in their cells and go with them.
+    if (FHiddenRows) {
+        UnHideColumnsAll();
+        UnHideRowsAll();
+    }
     IncludeComponentState(TComponentState{csDestroying});
     if (ActiveFocusGrid() == this) SetActiveFocusGrid(nullptr);
     if (FColumnSize && FColumnSize->Save()) {

@@ -36,6 +36,8 @@ public:
     using TZirOvararIzazCore::DoGetEditorType;
     using TZirOvararIzazCore::InitWheelScroll;
     using TZirOvararIzazCore::InitOrigColSizes;
+    using TZirOvararIzazCore::DeleteRows;
+    using TZirOvararIzazCore::RemoveRowsCore;
 
     void WndProc(TMessage& Message) override {
         if (Message.Msg == winapi::WM_PAINT) ++Paints;

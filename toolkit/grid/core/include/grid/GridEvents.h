@@ -51,3 +51,6 @@ using TFixedEditEvent = std::function<void(TObject* Sender, Integer ACol, Intege
 using THoverButtonsShowEvent = std::function<void(TObject* Sender, Integer X, Integer Y, bool& Allow)>;
 using TCellSaveLoadEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
 using TRowCountChangeEvent = std::function<void(TObject* Sender, Integer OldRowCount, Integer NewRowCount)>;
+
+// Asked before the current row changes; Allow starts True.
+using TRowChangingEvent = std::function<void(TObject* Sender, Integer OldRow, Integer NewRow, bool& Allow)>;

@@ -124,6 +124,76 @@ public:
     TIntList* SuppressRowSizes() const { return FSuppressRowSizes.get(); }
     TCollection* HiddenRows() const { return FHiddenRows.get(); }
 
+    // ---- Hidden and suppressed rows and columns ----
+    // Two index spaces: a displayed index counts the rows (columns) shown, a
+    // real index counts the hidden ones too. A hidden row is taken out of the
+    // grid into the hidden-row store (one TGridItem per row, kept in
+    // ascending real index, each holding the row's texts with their records
+    // for every real column and its height); a hidden column stays in the
+    // cell store at its real index.
+    // The level of entries hidden by HideRows, HideRowsEx (and nodes): below
+    // every row-list level, so that removing a filter never shows them.
+    static constexpr Integer HiddenByHideRows = -1;
+    void HideRow(Integer RowIndex) { HideRows(RowIndex, RowIndex); }
+    // Real rows, inclusive; rows hidden already are skipped. At least one
+    // row stays displayed.
+    void HideRows(Integer FromRow, Integer ToRow);
+    // Displayed rows, ascending, hidden as one filter level (FilterLevel
+    // rises by one); with FilterType ftSuppress they are suppressed instead.
+    void HideRowList(TIntList* RowList);
+    void UnHideRow(Integer RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    // Shows the hidden rows of a real range; nothing when FromRow is shown.
+    void UnHideRows(Integer FromRow, Integer ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the newest row-list level (FilterLevel - 1) only;
+    // the caller lowers FilterLevel afterwards.
+    void UnHideRowList();
+    bool IsHiddenRow(Integer RowIndex) const;
+    Integer NumHiddenRows() const { return FHiddenRows ? FHiddenRows->Count() : 0; }
+    Integer TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    Integer AllRowCount() const { return TotalRowCount(); }
+    // Binary searches over the sorted real indexes of the hidden rows.
+    Integer RealRowIndex(Integer ARow) const;
+    Integer DisplRowIndex(Integer ARow) const;
+    Integer RealRow() const { return RealRowIndex(Row()); }
+    Integer RealCol() const { return RealColIndex(Col()); }
+    // Hidden columns (real indexes); the last displayed column stays.
+    void HideColumn(Integer ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(Integer FromCol, Integer ToCol);
+    void UnHideColumn(Integer ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(Integer FromCol, Integer ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden - 1); }
+    bool IsHiddenColumn(Integer ColIndex) const;
+    // True outside the array; writes outside it are ignored.
+    bool VisibleCol(Integer Index) const;
+    void SetVisibleCol(Integer Index, bool Value);
+    // Suppressed rows and columns stay with a size of 0 (displayed indexes).
+    void SuppressRow(Integer RowIndex);
+    void SuppressRows(Integer FromRow, Integer ToRow);
+    void UnSuppressRow(Integer RowIndex);
+    void UnSuppressRows(Integer FromRow, Integer ToRow);
+    void UnSuppressAllRows();
+    bool IsSuppressedRow(Integer RowIndex) const { return RowIndex >= 0 && RowIndex < RowCount() && RowHeights(RowIndex) == 0; }
+    Integer NumSuppressedRows() const;
+    void SuppressColumn(Integer ColIndex);
+    void UnSuppressColumn(Integer ColIndex);
+    void UnSuppressAllColumns();
+    bool IsSuppressedColumn(Integer ColIndex) const;
+
+    // ---- Structure edits ----
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    // Removes the listed displayed rows (ascending) by closing up; whole
+    // cells move, the dropped rows' records are freed.
+    void RemoveRowList(TIntList* RowList);
+    void RemoveDuplicates(Integer ACol, bool DoCase);
+    // Hides a real range through RemoveRowsEx.
+    void HideRowsEx(Integer FromRow, Integer ToRow);
+    // Moves displayed rows From .. From + Count - 1 to start at To, in one
+    // block (texts, records and heights).
+    void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
+    void MoveRow(Integer FromIndex, Integer ToIndex) { MoveRows(FromIndex, ToIndex, 1); }
+
     // ---- Typed values ----
     Integer Ints(Integer ACol, Integer ARow);
     void SetInts(Integer ACol, Integer ARow, Integer Value);
@@ -377,6 +447,7 @@ public:
     CORE_VALUE(TPopupToolBarMode, PopupToolBarMode, tbActiveCell)
     CORE_VALUE(TVAlignment, VAlignment, vtaTop)
     CORE_VALUE(Integer, FilterLevel, 0)
+    CORE_VALUE(bool, UseEnabledRows, false)
 #undef CORE_VALUE
     TColor BorderColor() const { return FBorderColor; }
     // Repaints the non-client border when the colour changed.
@@ -427,6 +498,7 @@ public:
     TRowCountChangeEvent OnRowCountChange;
     TNotifyEvent OnGridResize;
     TNotifyEvent OnEditingDone;
+    TRowChangingEvent OnRowChanging;
 
     // ---- Overridden base-grid operations ----
     Extended GetDPIScale() override { return FDPIScale; }
@@ -452,8 +524,8 @@ public:
                              bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
                              TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                              TCellGradientDirection& GD) override;
-    Integer RealColIndex(Integer ACol) const override { return ACol; }
-    Integer DisplColIndex(Integer ACol) const override { return ACol; }
+    Integer RealColIndex(Integer ACol) const override;
+    Integer DisplColIndex(Integer ACol) const override;
     Integer TotalColCount() const override { return ColCount() + FNumHidden; }
 
     // ---- New public virtual operations ----
@@ -464,7 +536,7 @@ public:
     virtual bool ValidateCellWide(const String& NewValue);
     virtual void RemoveRowsEx(Integer RowIndex, Integer RCount);
     virtual void RemoveRows(Integer RowIndex, Integer RCount);
-    virtual void InsertRows(Integer RowIndex, Integer RCount);
+    virtual void InsertRows(Integer RowIndex, Integer RCount, bool UpdateCellControls = true);
     virtual void RemoveCols(Integer ColIndex, Integer CCount);
     virtual void InsertCols(Integer ColIndex, Integer CCount);
     virtual void HideHoverButtons() {}
@@ -668,6 +740,25 @@ protected:
     virtual void HandleWMSize(TMessage& Message);
     virtual void HandleWMChar(TMessage& Message);
 
+    // ---- Display-row steps ----
+    // Takes RCount displayed rows out at RowIndex (their records are not
+    // freed: the caller freed or parked them). With Renumber (a deletion) the
+    // hidden rows after them move down. False when nothing was removed (also
+    // when an OnRowChanging handler refused).
+    bool RemoveRowsCore(Integer RowIndex, Integer RCount, bool Renumber) {
+        return RemoveRowsCore(RowIndex, RCount, Renumber, false);
+    }
+    // FreeRecords: the rows' records (all real columns) are freed once the
+    // removal is certain.
+    bool RemoveRowsCore(Integer RowIndex, Integer RCount, bool Renumber, bool FreeRecords);
+    // Puts RCount blank displayed rows in at RowIndex; real indexes of hidden
+    // rows stay (InsertRows renumbers them).
+    void InsertRowsCore(Integer RowIndex, Integer RCount, bool UpdateCellControls);
+    // Gives the records of rows From .. To (all real columns) their cell.
+    void ReownRows(Integer FromRow, Integer ToRow);
+    // Set while rows are being hidden through RemoveRowsEx.
+    bool FHidingRows = false;
+
     // The rows that are neither fixed nor footers.
     Integer DataRowCount() const { return RowCount() - FixedRows() - FFixedFooters; }
     bool ValueIsColor(TColor C) const { return C != clNone; }
@@ -705,6 +796,31 @@ protected:
     bool FApplyingScrollBars = false;
 
 private:
+    // Hidden-row store helpers.
+    TGridItem* HiddenItem(Integer Index) const { return static_cast<TGridItem*>(FHiddenRows->Items(Index)); }
+    const std::vector<Integer>& HiddenLookup() const;
+    void DiscardHiddenLookup() { FHiddenLookupValid = false; }
+    // Store position where an entry of real index Idx belongs.
+    Integer HiddenInsertPos(Integer Idx) const;
+    // Parks displayed row D in a new entry (sorted by Idx) and empties the
+    // row's object slots (the entry owns them now).
+    void ParkRow(Integer D, Integer Idx, Integer Level);
+    // Brings back the entries at the given store positions, each at the
+    // displayed position its real index gives.
+    void RestoreEntries(const std::vector<Integer>& Positions);
+    // Removes the listed displayed rows (ascending, not all) in one pass;
+    // with Renumber the hidden rows after them move down.
+    void CloseUpRows(const std::vector<Integer>& Rows, bool Renumber);
+    // Fires OnRowCountChange before a block change of the row count, and
+    // keeps the side tables after it.
+    void BeforeRowCountBlock(Integer NewCount);
+    // Undoes ParkRow for the entries of real indexes Idx, put back into
+    // displayed rows D, D + 1, ... (a vetoed hide).
+    void UnparkRows(Integer D, const std::vector<Integer>& Idx);
+    void AfterRowCountBlock();
+    mutable std::vector<Integer> FHiddenLookup;
+    mutable bool FHiddenLookupValid = false;
+
     void CreateOwnedObjects();
     void LoadFilterGlyphs();
     void ApplyFixedRowHeights();
