@@ -17,7 +17,7 @@ icons=/usr/share/icons/Adwaita/scalable
 tool="$build/toolkit/graphics/svg_reference_compare"
 command -v rsvg-convert >/dev/null || { echo "rsvg-convert missing: run scripts/install-svg-reference.sh" >&2; exit 1; }
 [[ -d "$icons" ]] || { echo "$icons missing: run scripts/install-svg-reference.sh" >&2; exit 1; }
-cmake --build "$build" --target svg_reference_compare -j4 >/dev/null
+cmake --build "$build" --target svg_reference_compare -j3 >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -52,9 +52,24 @@ constexpr int MaxNumberLength = 255;
 
 } // namespace
 
+// --- Where a fault was found ------------------------------------------------------
+
+void EKelJSONReadError::SetPlace(const Byte* AData, Int64 ASize, Int64 APosition) {
+    FPosition = std::clamp<Int64>(APosition, 0, ASize);
+    FLine = 1;
+    Int64 lineStart = 0;
+    for (Int64 i = 0; i < FPosition; ++i)
+        if (AData[i] == '\n') {
+            ++FLine;
+            lineStart = i + 1;
+        }
+    FColumn = Integer(FPosition - lineStart + 1);
+}
+
 // --- TKelJSONStreamReader ------------------------------------------------------
 
-TKelJSONStreamReader::EEndOfInputReached::EEndOfInputReached() : Exception(u"End of JSON input reached.") {}
+TKelJSONStreamReader::EEndOfInputReached::EEndOfInputReached()
+    : EKelJSONReadError(u"End of JSON input reached.") {}
 
 TKelJSONStreamReader::TKelJSONStreamReader(TStream& AStream)
     : FStream(&AStream), FReadStream(std::make_unique<TMemoryStream>()) {
@@ -78,8 +93,16 @@ Char TKelJSONStreamReader::PeekChar() const {
 }
 
 Char TKelJSONStreamReader::NextChar() {
-    if (Eof()) throw EEndOfInputReached();
+    if (Eof()) {
+        EEndOfInputReached error;
+        Locate(error);
+        throw error;
+    }
     return AnsiCharacters()[FData[FPosition++]];
+}
+
+void TKelJSONStreamReader::Locate(EKelJSONReadError& AError, Int64 AOffset) const {
+    AError.SetPlace(FData, FSize, FPosition - AOffset);
 }
 
 void TKelJSONStreamReader::Backup(Char) {
@@ -97,16 +120,18 @@ void TKelJSONStreamReader::SetPosition(Int64 Value) {
 // --- TKelJSONReader: exceptions --------------------------------------------------
 
 TKelJSONReader::EInvalidStateException::EInvalidStateException(TKelJSONState AExpected)
-    : Exception(u"Invalid Json parser state. Expected state: %d", {Integer(AExpected)}) {}
-TKelJSONReader::EUnterminatedArray::EUnterminatedArray() : Exception(u"Unterminated array") {}
-TKelJSONReader::EUnterminatedObject::EUnterminatedObject() : Exception(u"Unterminated object") {}
-TKelJSONReader::ENameExpected::ENameExpected() : Exception(u"Name expected") {}
-TKelJSONReader::EColonExpected::EColonExpected() : Exception(u"Colon expected") {}
+    : EKelJSONReadError(u"Invalid Json parser state. Expected state: %d", {Integer(AExpected)}) {}
+TKelJSONReader::EUnterminatedArray::EUnterminatedArray() : EKelJSONReadError(u"Unterminated array") {}
+TKelJSONReader::EUnterminatedObject::EUnterminatedObject() : EKelJSONReadError(u"Unterminated object") {}
+TKelJSONReader::ENameExpected::ENameExpected() : EKelJSONReadError(u"Name expected") {}
+TKelJSONReader::EColonExpected::EColonExpected() : EKelJSONReadError(u"Colon expected") {}
 TKelJSONReader::EMultipleRootNotAllowed::EMultipleRootNotAllowed()
-    : Exception(MultipleRootNotAllowedMessage) {}
-TKelJSONReader::EExpectedValue::EExpectedValue() : Exception(u"Value expected but invalid character found") {}
-TKelJSONReader::EObjectOrArrayExpected::EObjectOrArrayExpected() : Exception(ObjectOrArrayExpectedMessage) {}
-TKelJSONReader::ETooManyDepthLevels::ETooManyDepthLevels() : Exception(TooManyDepthLevelsMessage) {}
+    : EKelJSONReadError(MultipleRootNotAllowedMessage) {}
+TKelJSONReader::EExpectedValue::EExpectedValue()
+    : EKelJSONReadError(u"Value expected but invalid character found") {}
+TKelJSONReader::EObjectOrArrayExpected::EObjectOrArrayExpected()
+    : EKelJSONReadError(ObjectOrArrayExpectedMessage) {}
+TKelJSONReader::ETooManyDepthLevels::ETooManyDepthLevels() : EKelJSONReadError(TooManyDepthLevelsMessage) {}
 
 // --- TKelJSONReader: characters -------------------------------------------------
 
@@ -165,7 +190,7 @@ void TKelJSONReader::Scan() {
         return;
     case scNonEmptyDocument:
         SkipWhitespace();
-        if (!FReader->Eof()) throw EMultipleRootNotAllowed();
+        if (!FReader->Eof()) Raise(EMultipleRootNotAllowed());
         FPeeked = jstEOF;
         return;
     case scNonEmptyArray:
@@ -179,11 +204,11 @@ void TKelJSONReader::Scan() {
             FPeeked = jstEndArray;
             return;
         default:
-            throw EUnterminatedArray();
+            Raise(EUnterminatedArray());
         }
     case scDanglingName:
         Top() = scNonEmptyObject;
-        if (NextSignificantChar() != u':') throw EColonExpected();
+        if (NextSignificantChar() != u':') Raise(EColonExpected());
         ConsumeSignificantChar();
         ScanValue(scope);
         return;
@@ -199,7 +224,7 @@ void TKelJSONReader::Scan() {
                 FPeeked = jstEndObject;
                 return;
             default:
-                throw EUnterminatedObject();
+                Raise(EUnterminatedObject());
             }
         }
         const Char c = NextSignificantChar();
@@ -210,7 +235,7 @@ void TKelJSONReader::Scan() {
             ConsumeSignificantChar();
             FPeeked = jstEndObject;
         } else {
-            throw ENameExpected();
+            Raise(ENameExpected());
         }
         return;
     }
@@ -221,7 +246,7 @@ void TKelJSONReader::ScanValue(Byte AScope) {
     const Char c = NextSignificantChar();
     switch (c) {
     case u'"':
-        if (atDocumentLevel) throw EObjectOrArrayExpected();
+        if (atDocumentLevel) Raise(EObjectOrArrayExpected());
         FReader->MoveNext(1);
         FPeeked = jstDoubleQuoted;
         return;
@@ -234,13 +259,13 @@ void TKelJSONReader::ScanValue(Byte AScope) {
         FPeeked = jstBeginObject;
         return;
     case u']':
-        if (AScope != scEmptyArray) throw EExpectedValue();
+        if (AScope != scEmptyArray) Raise(EExpectedValue());
         ConsumeSignificantChar();
         FPeeked = jstEndArray;
         return;
     default:
-        if (atDocumentLevel) throw EObjectOrArrayExpected();
-        if (!ScanLiteral(c) && !ScanNumber(c)) throw EExpectedValue();
+        if (atDocumentLevel) Raise(EObjectOrArrayExpected());
+        if (!ScanLiteral(c) && !ScanNumber(c)) Raise(EExpectedValue());
         return;
     }
 }
@@ -266,8 +291,8 @@ bool TKelJSONReader::ScanLiteral(Char AFirst) {
     }
     FReader->MoveNext(1);
     for (const Char* letter = word + 1; *letter; ++letter)
-        if (UpCase(FReader->NextChar()) != *letter) throw EExpectedValue();
-    if (!FReader->Eof() && !TRarEvads::CharInSet(FReader->PeekChar(), Delimiters())) throw EExpectedValue();
+        if (UpCase(FReader->NextChar()) != *letter) Raise(EExpectedValue(), 1);
+    if (!FReader->Eof() && !TRarEvads::CharInSet(FReader->PeekChar(), Delimiters())) Raise(EExpectedValue());
     FPeeked = state;
     return true;
 }
@@ -294,7 +319,7 @@ bool TKelJSONReader::ScanNumber(Char AFirst) {
                 state = TNumberState::Digit;
                 break;
             case TNumberState::Digit:
-                if (value == 0) throw EExpectedValue(); // no leading zeros
+                if (value == 0) Raise(EExpectedValue(), 1); // no leading zeros
                 fits = fits && (value > limit || (value == limit && digit <= 8));
                 if (fits) value = value * 10 - digit;
                 break;
@@ -316,19 +341,19 @@ bool TKelJSONReader::ScanNumber(Char AFirst) {
             } else if (state == TNumberState::ExponentMark) {
                 state = TNumberState::ExponentSign;
             } else {
-                throw EExpectedValue();
+                Raise(EExpectedValue(), 1);
             }
         } else if (c == u'+') {
-            if (state != TNumberState::ExponentMark) throw EExpectedValue();
+            if (state != TNumberState::ExponentMark) Raise(EExpectedValue(), 1);
             state = TNumberState::ExponentSign;
         } else if (c == u'.') {
-            if (state != TNumberState::Digit) throw EExpectedValue();
+            if (state != TNumberState::Digit) Raise(EExpectedValue(), 1);
             state = TNumberState::Point;
         } else if (c == u'e' || c == u'E') {
-            if (state != TNumberState::Digit && state != TNumberState::Fraction) throw EExpectedValue();
+            if (state != TNumberState::Digit && state != TNumberState::Fraction) Raise(EExpectedValue(), 1);
             state = TNumberState::ExponentMark;
         } else {
-            if (!TRarEvads::CharInSet(c, Delimiters())) throw EExpectedValue();
+            if (!TRarEvads::CharInSet(c, Delimiters())) Raise(EExpectedValue(), 1);
             FReader->Backup(c);
             if (state == TNumberState::Digit && fits &&
                 (value != std::numeric_limits<Int64>::min() || negative)) {
@@ -338,19 +363,19 @@ bool TKelJSONReader::ScanNumber(Char AFirst) {
                        state == TNumberState::ExponentDigit) {
                 FPeeked = jstNumber;
             } else {
-                throw EExpectedValue(); // a lone minus, or a number ending in '.', 'e' or a sign
+                Raise(EExpectedValue()); // a lone minus, or a number ending in '.', 'e' or a sign
             }
             return true;
         }
         FPeekedNumber += c;
     }
-    throw EExpectedValue();
+    Raise(EExpectedValue());
 }
 
 // --- TKelJSONReader: scopes and tokens ----------------------------------------------
 
 void TKelJSONReader::Push(Byte AScope) {
-    if (FStackSize == MaxScopes) throw ETooManyDepthLevels();
+    if (FStackSize == MaxScopes) Raise(ETooManyDepthLevels());
     FStack[FStackSize++] = AScope;
 }
 
@@ -359,7 +384,7 @@ void TKelJSONReader::Pop() {
 }
 
 void TKelJSONReader::Expect(TKelJSONState AExpected) {
-    throw EInvalidStateException(AExpected);
+    Raise(EInvalidStateException(AExpected));
 }
 
 TKelJSONToken TKelJSONReader::Peek() {

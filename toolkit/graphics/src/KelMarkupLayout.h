@@ -45,6 +45,9 @@ struct TMarkupState {
     Single Indent = 0;
     bool ParagraphBackground = false;
     TColor ParagraphSavedFill = -1;
+    // A two-colour paragraph background: its second colour (-1: one colour) and direction.
+    TColor ParagraphColorTo = -1;
+    bool ParagraphHorizontal = true;
     TColor BodySavedFill = -1;
     bool Hidden = false;
     bool ErrorMark = false;
@@ -121,6 +124,9 @@ private:
     void ListItem(const String& ATag, TMarkupLinePass& ALine);
     void Paragraph(const String& ATag, TMarkupLinePass& ALine);
     void ErrorMark(Single AFrom, Single ATo, const TMarkupLinePass& ALine);
+    // A background in AColor, or running from AColor to AColorTo (not -1)
+    // left to right (AHorizontal) or top to bottom.
+    void PaintBackground(const TRectF& ARect, TColor AColor, TColor AColorTo, bool AHorizontal);
 
     // Pictures and form controls (KelMarkupObjects.cpp).
     void Image(const String& ATag, TMarkupLinePass& ALine, TMarkupLineHits& AHits);
@@ -160,6 +166,9 @@ private:
 // name or the quotes are missing.
 String MarkupAttribute(const String& AAttributes, const String& AUpper, const String& AName);
 bool HasMarkupAttribute(const String& AUpper, const String& AName);
+// AUpper with every AName blotted out, so that a shorter name that AName
+// begins with is found on its own.
+String MaskMarkupAttribute(String AUpper, const String& AName);
 // The integer read from the start of the value, up to where it stops being one.
 Integer MarkupInteger(const String& AValue);
 // "#RRGGBB" through HTMLToColor, else a colour name; ADefault for an empty value.

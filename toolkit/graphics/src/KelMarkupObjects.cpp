@@ -243,16 +243,19 @@ void TMarkupLayout::Body(const String& ATag, TMarkupLinePass& ALine) {
             G->DrawBitmap(R - Single(Picture->Width()), T, R, T + Single(Picture->Height()), Picture, true, false,
                           true, false);
         }
-    if (HasMarkupAttribute(Upper, u"BGCOLOR")) {
-        const TColor Color = MarkupColor(MarkupAttribute(Attributes, Upper, u"BGCOLOR"), -1);
+    const String OneColour = MaskMarkupAttribute(Upper, u"BGCOLORTO");
+    if (HasMarkupAttribute(OneColour, u"BGCOLOR")) {
+        const TColor Color = MarkupColor(MarkupAttribute(Attributes, OneColour, u"BGCOLOR"), -1);
         const TColor SavedStroke = G->Stroke()->Color();
         S.BodySavedFill = G->Fill()->Color();
-        G->SetFillKind(gfkSolid);
-        G->SetStrokeKind(gskSolid);
-        G->SetFillColor(Color);
-        G->SetStrokeColor(Color);
-        // A two-colour background (BGCOLORTO) is painted in its first colour.
-        G->DrawRectangle(FRect.Left - 2, FRect.Top, FRect.Right, FRect.Bottom);
+        // BGCOLORTO makes it a gradient, left to right unless DIR is "V".
+        const TColor ColorTo = HasMarkupAttribute(Upper, u"BGCOLORTO")
+                                   ? MarkupColor(MarkupAttribute(Attributes, Upper, u"BGCOLORTO"), -1)
+                                   : -1;
+        const bool Horizontal =
+            !UpperCase(Trim(MarkupAttribute(Attributes, Upper, u"DIR"))).starts_with(u"V");
+        PaintBackground(RectF(FRect.Left - 2, FRect.Top, FRect.Right, FRect.Bottom), Color, ColorTo,
+                        Horizontal);
         G->SetStrokeColor(SavedStroke);
     }
 }

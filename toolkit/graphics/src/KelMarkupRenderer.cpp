@@ -81,6 +81,12 @@ bool HasMarkupAttribute(const String& AUpper, const String& AName) {
     return AUpper.find(AName) != String::npos;
 }
 
+String MaskMarkupAttribute(String AUpper, const String& AName) {
+    for (std::size_t At = AUpper.find(AName); At != String::npos; At = AUpper.find(AName, At + AName.size()))
+        AUpper.replace(At, AName.size(), AName.size(), u'\x01');
+    return AUpper;
+}
+
 Integer MarkupInteger(const String& AValue) {
     Integer Value = 0;
     Integer Code = 0;
@@ -274,12 +280,9 @@ bool TMarkupLayout::Run(String AText) {
 String TMarkupLayout::LayoutLine(String& AText, TMarkupLinePass& ALine, TMarkupLineHits& AHits) {
     String LineText;
     ALine.X = ALine.Left + ALine.CarriedOffset;
-    if (ALine.Drawing() && S.ParagraphBackground) {
-        G->SetFillKind(gfkSolid);
-        G->SetStrokeKind(gskSolid);
-        G->SetStrokeColor(G->Fill()->Color());
-        G->DrawRectangle(FRect.Left, ALine.Top, FRect.Right, ALine.Top + ALine.Height);
-    }
+    if (ALine.Drawing() && S.ParagraphBackground)
+        PaintBackground(RectF(FRect.Left, ALine.Top, FRect.Right, ALine.Top + ALine.Height),
+                        G->Fill()->Color(), S.ParagraphColorTo, S.ParagraphHorizontal);
     while (!AText.empty() && !ALine.LineEnd && !ALine.LineFull) {
         LayoutRun(AText, LineText, ALine, AHits);
         if (AText.empty() || AText[0] != u'<') continue;
@@ -718,19 +721,52 @@ void TMarkupLayout::Paragraph(const String& ATag, TMarkupLinePass& ALine) {
             FFloatParagraphStart = TPoint{Integer(Round(ALine.Left)), Integer(Round(ALine.Top))};
         }
     }
-    if (HasMarkupAttribute(Upper, u"BGCOLOR")) {
-        const TColor Color = MarkupColor(MarkupAttribute(Attributes, Upper, u"BGCOLOR"), -1);
+    // BGCOLOR is looked for apart from BGCOLORTO, which may come first.
+    const String OneColour = MaskMarkupAttribute(Upper, u"BGCOLORTO");
+    if (HasMarkupAttribute(OneColour, u"BGCOLOR")) {
+        const TColor Color = MarkupColor(MarkupAttribute(Attributes, OneColour, u"BGCOLOR"), -1);
         if (ALine.Drawing()) {
             S.ParagraphBackground = true;
             S.ParagraphSavedFill = G->Fill()->Color();
-            G->SetFillKind(gfkSolid);
-            G->SetStrokeKind(gskSolid);
-            G->SetFillColor(Color);
-            G->SetStrokeColor(Color);
-            // A two-colour background (BGCOLORTO) is painted in its first colour.
-            G->DrawRectangle(FRect.Left, ALine.Top, FRect.Right, ALine.Bottom);
+            // BGCOLORTO makes the band a gradient, left to right unless DIR is "V".
+            S.ParagraphColorTo = HasMarkupAttribute(Upper, u"BGCOLORTO")
+                                     ? MarkupColor(MarkupAttribute(Attributes, Upper, u"BGCOLORTO"), -1)
+                                     : -1;
+            S.ParagraphHorizontal =
+                !UpperCase(Trim(MarkupAttribute(Attributes, Upper, u"DIR"))).starts_with(u"V");
+            PaintBackground(RectF(FRect.Left, ALine.Top, FRect.Right, ALine.Bottom), Color,
+                            S.ParagraphColorTo, S.ParagraphHorizontal);
         }
     }
+}
+
+void TMarkupLayout::PaintBackground(const TRectF& ARect, TColor AColor, TColor AColorTo, bool AHorizontal) {
+    G->SetFillKind(gfkSolid);
+    G->SetStrokeKind(gskSolid);
+    G->SetFillColor(AColor);
+    G->SetStrokeColor(AColor);
+    if (AColor == -1 || AColorTo == -1) {
+        G->DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
+        return;
+    }
+    // The gradient is drawn with a fill of its own; the solid fill in the
+    // first colour stays in force afterwards, as for a one-colour background.
+    TKelGraphicsFill Gradient(gfkGradient, AColor);
+    Gradient.SetColorTo(AColorTo);
+    Gradient.SetOrientation(AHorizontal ? gfoHorizontal : gfoVertical);
+    TKelGraphicsFill Solid;
+    Solid.Assign(G->Fill());
+    G->SetFill(&Gradient);
+    G->SetStrokeKind(gskNone);
+    try {
+        G->DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
+    } catch (...) {
+        G->SetFill(&Solid);
+        G->SetStrokeKind(gskSolid);
+        throw;
+    }
+    G->SetFill(&Solid);
+    G->SetStrokeKind(gskSolid);
 }
 
 void TMarkupLayout::ErrorMark(Single AFrom, Single ATo, const TMarkupLinePass& ALine) {

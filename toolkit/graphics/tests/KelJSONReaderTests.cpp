@@ -171,6 +171,47 @@ TEST(KelJSONReader, MalformedDocumentsRaiseTheirOwnException) {
     }
 }
 
+// Each fault tells where it was found: at the character that breaks the
+// document, or at the end of an input that stops too early.
+TEST(KelJSONReader, FaultsComeWithTheirPlace) {
+    struct Case {
+        const char* Document;
+        Int64 Position;
+        Integer Line;
+        Integer Column;
+    };
+    const Case cases[] = {
+        {"[1 2]", 3, 1, 4},                         // unterminated array, at the 2
+        {"{\n  \"a\": 1\n  \"b\": 2\n}", 13, 3, 3}, // unterminated object, at "b"
+        {"[\n 12x]", 5, 2, 4},                      // a number broken by the x
+        {"[\n  tru,1]", 7, 2, 6},                   // a literal broken by the comma
+        {"{\"a\":1} x", 8, 1, 9},                   // a second root value
+        {"{\r\n\"a\" 1}", 7, 2, 5},                 // no colon; a CR LF ends a line too
+        {"[tr", 3, 1, 4},                           // the end of the input
+        {"", 0, 1, 1},                              // nothing at all
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Document);
+        try {
+            Walk(c.Document);
+            ADD_FAILURE() << "no exception";
+        } catch (const EKelJSONReadError& error) {
+            EXPECT_EQ(error.Position(), c.Position);
+            EXPECT_EQ(error.Line(), c.Line);
+            EXPECT_EQ(error.Column(), c.Column);
+        }
+    }
+    // A typed read of the wrong token tells where that token stands.
+    TReaderPtr reader = ReaderOf("[\n  true]");
+    reader->ReadBeginArray();
+    try {
+        reader->ReadString();
+        ADD_FAILURE() << "no exception";
+    } catch (const TKelJSONReader::EInvalidStateException& error) {
+        EXPECT_EQ(error.Line(), 2);
+    }
+}
+
 TEST(KelJSONReader, NumberGrammar) {
     struct Case {
         const char* Element;

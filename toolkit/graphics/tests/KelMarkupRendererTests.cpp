@@ -245,6 +245,41 @@ TEST_F(KelMarkupRenderer, ListBulletsParagraphAlignmentAndIndent) {
     EXPECT_GE(Indented.Ink().Left, 50);
 }
 
+// BGCOLORTO turns a paragraph's or the body's background into a gradient
+// from BGCOLOR, left to right, or top to bottom with DIR "V"; on both
+// drawing contexts.
+TEST_F(KelMarkupRenderer, TwoColourBackgroundsAreGradients) {
+    struct {
+        const char* Name;
+        String Text;
+        bool Vertical;
+    } const Cases[] = {
+        {"paragraph", u"<P BGCOLOR=\"#FF0000\" BGCOLORTO=\"#0000FF\">a</P>", false},
+        {"paragraph, second colour first", u"<P BGCOLORTO=\"#0000FF\" BGCOLOR=\"#FF0000\">a</P>", false},
+        {"body", u"<BODY BGCOLOR=\"#FF0000\" BGCOLORTO=\"#0000FF\">a", false},
+        {"body, top to bottom", u"<BODY BGCOLOR=\"#FF0000\" BGCOLORTO=\"#0000FF\" DIR=\"V\">a", true},
+    };
+    for (const bool Native : {false, true})
+        for (const auto& C : Cases) {
+            SCOPED_TRACE(std::string(C.Name) + (Native ? ", GDI+" : ", canvas"));
+            TDrawingSurface Surface(100, 40, Native);
+            UseFont(*Surface.Graphics);
+            TMarkupTextOptions Options;
+            TMarkupTextOutputs Out;
+            DrawMarkupText(Surface.Graphics.get(), C.Text, RectF(0, 0, 100, 40), Options, Out);
+            // Start and end of the run: red fading to blue (TColor keeps red in the low byte).
+            const TColor Start = C.Vertical ? Surface.Pixel(90, 1) : Surface.Pixel(2, 1);
+            const TColor End = C.Vertical ? Surface.Pixel(90, 38) : Surface.Pixel(97, 1);
+            const TColor Middle = C.Vertical ? Surface.Pixel(90, 20) : Surface.Pixel(50, 1);
+            EXPECT_GT(Start & 0xFF, 0xC0) << std::hex << Start;
+            EXPECT_LT(Start >> 16, 0x40) << std::hex << Start;
+            EXPECT_GT(End >> 16, 0xC0) << std::hex << End;
+            EXPECT_LT(End & 0xFF, 0x40) << std::hex << End;
+            EXPECT_GT(Middle & 0xFF, 0x30) << std::hex << Middle;
+            EXPECT_GT(Middle >> 16, 0x30) << std::hex << Middle;
+        }
+}
+
 TEST_F(KelMarkupRenderer, DrawingStopsBelowTheRectangleButMeasuringDoesNot) {
     const String Text = u"a<BR>b<BR>c<BR>d<BR>e<BR>f";
     EXPECT_EQ(Measure(Text, RectF(0, 0, 100, Gh())).LineCount, 6);

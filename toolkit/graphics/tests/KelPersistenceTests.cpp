@@ -173,6 +173,14 @@ TEST(KelPersistence, DamagedInputRaisesTheReadersErrors) {
     EXPECT_THROW(Load(Fill.get(), R"({"$type":"TKelGraphicsFill","Kind":[1]})"),
                  TKelJSONReader::EInvalidStateException);
     EXPECT_THROW(Load(Fill.get(), ""), TKelJSONReader::EObjectOrArrayExpected);
+    // The error tells where in the file the damage is.
+    try {
+        Load(Fill.get(), "{\n  \"$type\": \"TKelGraphicsFill\",\n  \"Kind\": 1\n  \"Color\": 255\n}");
+        ADD_FAILURE() << "no exception";
+    } catch (const TKelJSONReader::EUnterminatedObject& E) {
+        EXPECT_EQ(E.Line(), 4);
+        EXPECT_EQ(E.Column(), 3);
+    }
 }
 
 TEST(KelPersistence, UnknownMembersAreSkippedAndExcludedPropertiesLeftOut) {

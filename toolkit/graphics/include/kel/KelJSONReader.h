@@ -5,7 +5,7 @@
 // Read operations consume it) and checks the document's structure as it
 // goes: exactly one top-level object or array, followed only by whitespace,
 // at most 255 nested arrays and objects. Every structural fault raises an
-// exception class of its own with a fixed message.
+// exception class of its own with a fixed message and the place it was found.
 //
 // Bytes are characters of the ANSI code page (Windows-1252), one byte per
 // character: no byte-order mark and no UTF-8 decoding. Characters outside it
@@ -20,12 +20,34 @@
 #include <array>
 #include <memory>
 
+// The base of every fault the reader finds in its input. The message is the
+// fault's own fixed text; where it was found comes with it: the byte offset
+// from the start of the input (0-based) and the line and column there
+// (1-based; a line ends at a line feed).
+class EKelJSONReadError : public Exception {
+public:
+    explicit EKelJSONReadError(String AMessage) : Exception(std::move(AMessage)) {}
+    EKelJSONReadError(std::u16string_view AFormat, std::initializer_list<TVarRec> AArgs)
+        : Exception(AFormat, AArgs) {}
+
+    Int64 Position() const { return FPosition; }
+    Integer Line() const { return FLine; }
+    Integer Column() const { return FColumn; }
+    // Sets the place from the input's bytes and an offset into them.
+    void SetPlace(const Byte* AData, Int64 ASize, Int64 APosition);
+
+private:
+    Int64 FPosition = 0;
+    Integer FLine = 1;
+    Integer FColumn = 1;
+};
+
 // The input as characters: an in-memory copy of the source's bytes, read one
 // byte at a time.
 class TKelJSONStreamReader : public TObject {
 public:
     // "End of JSON input reached."
-    class EEndOfInputReached : public Exception {
+    class EEndOfInputReached : public EKelJSONReadError {
     public:
         EEndOfInputReached();
     };
@@ -42,6 +64,8 @@ public:
     Char PeekChar() const;
     // As ReadChar, but raises EEndOfInputReached at the end of the input.
     Char NextChar();
+    // Stamps AError with the place AOffset bytes before the read position.
+    void Locate(EKelJSONReadError& AError, Int64 AOffset = 0) const;
     // Moves the position back by one byte (the character is not used).
     void Backup(Char c);
     // Moves the position forward by Count bytes, at most to the end.
@@ -98,49 +122,49 @@ public:
 
     // "Invalid Json parser state. Expected state: %d": a typed read found
     // another token than the one it reads.
-    class EInvalidStateException : public Exception {
+    class EInvalidStateException : public EKelJSONReadError {
     public:
         explicit EInvalidStateException(TKelJSONState AExpected);
     };
     // "Unterminated array": neither ',' nor ']' after an element.
-    class EUnterminatedArray : public Exception {
+    class EUnterminatedArray : public EKelJSONReadError {
     public:
         EUnterminatedArray();
     };
     // "Unterminated object": neither ',' nor '}' after a member's value.
-    class EUnterminatedObject : public Exception {
+    class EUnterminatedObject : public EKelJSONReadError {
     public:
         EUnterminatedObject();
     };
     // "Name expected": a member name does not start with '"'.
-    class ENameExpected : public Exception {
+    class ENameExpected : public EKelJSONReadError {
     public:
         ENameExpected();
     };
     // "Colon expected": no ':' after a member name.
-    class EColonExpected : public Exception {
+    class EColonExpected : public EKelJSONReadError {
     public:
         EColonExpected();
     };
     // "Multiple root values not allowed": more than whitespace after the
     // top-level value.
-    class EMultipleRootNotAllowed : public Exception {
+    class EMultipleRootNotAllowed : public EKelJSONReadError {
     public:
         EMultipleRootNotAllowed();
     };
     // "Value expected but invalid character found": a malformed literal or
     // number, or no value where one is due.
-    class EExpectedValue : public Exception {
+    class EExpectedValue : public EKelJSONReadError {
     public:
         EExpectedValue();
     };
     // "Object or array expected as top-level value" (also for an empty input).
-    class EObjectOrArrayExpected : public Exception {
+    class EObjectOrArrayExpected : public EKelJSONReadError {
     public:
         EObjectOrArrayExpected();
     };
     // "Maximum level of nested structured reached.": a 256th scope.
-    class ETooManyDepthLevels : public Exception {
+    class ETooManyDepthLevels : public EKelJSONReadError {
     public:
         ETooManyDepthLevels();
     };
@@ -203,7 +227,14 @@ private:
     Byte& Top() { return FStack[FStackSize - 1]; }
 
     // Raises EInvalidStateException with AExpected.
-    [[noreturn]] static void Expect(TKelJSONState AExpected);
+    [[noreturn]] void Expect(TKelJSONState AExpected);
+    // Raises AError with the place of the character AOffset bytes before the
+    // read position (1: the character just read).
+    template <class E>
+    [[noreturn]] void Raise(E AError, Int64 AOffset = 0) {
+        FReader->Locate(AError, AOffset);
+        throw AError;
+    }
     // The pending text kept as jstBuffered and converted as a floating-point
     // number; for whole numbers in [AMin, AMax] only, else expects jstInt64.
     Double ConvertBuffered(String AText);
