@@ -8,8 +8,10 @@
 #include "rtl/StringUtils.h"
 #include "rtl/TextCompare.h"
 #include "vcl/StdCtrls.h"
+#include "windowing/Focus.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
+#include "windowing/Paint.h"
 #include "windowing/SystemMetrics.h"
 
 using namespace winapi;
@@ -102,6 +104,113 @@ private:
     TCustomComboBox& FCombo;
     bool FPopup;
 };
+
+// ---- The inner edit window ----
+
+namespace {
+
+const Char* const InnerEditClass = u"ComboBoxEdit";
+
+// Hands the edit messages to the combo (the parent), whose own edit
+// procedure keeps the text; points go between the two client areas.
+LRESULT InnerEditProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    HWND Combo = GetParent(Window);
+    TRect Bounds;
+    GetWindowRect(Window, Bounds);
+    TPoint Origin{Bounds.Left, Bounds.Top};
+    if (Combo) ScreenToClient(Combo, Origin);
+    switch (Msg) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        // The combo draws its text; nothing of its own to paint.
+        ValidateRect(Window, nullptr);
+        return 0;
+    case WM_SETFOCUS:
+        if (Combo) SetFocus(Combo);
+        return 0;
+    case EM_CHARFROMPOS:
+        return SendMessage(Combo, Msg, WParam,
+                           MAKELPARAM(GET_X_LPARAM(LParam) + Origin.X, GET_Y_LPARAM(LParam) + Origin.Y));
+    case EM_POSFROMCHAR: {
+        LRESULT Pos = SendMessage(Combo, Msg, WParam, LParam);
+        return MAKELONG(Word(std::int16_t(LOWORD(Pos)) - Origin.X), Word(std::int16_t(HIWORD(Pos)) - Origin.Y));
+    }
+    case WM_GETTEXT:
+    case WM_SETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_SHOWBALLOONTIP:
+    case EM_HIDEBALLOONTIP:
+        return Combo ? SendMessage(Combo, Msg, WParam, LParam) : 0;
+    default:
+        if (Combo && Msg >= EM_GETSEL && Msg <= EM_CHARFROMPOS) return SendMessage(Combo, Msg, WParam, LParam);
+        return DefWindowProc(Window, Msg, WParam, LParam);
+    }
+}
+
+void RegisterInnerEditClass() {
+    WNDCLASS Existing;
+    if (GetClassInfo(InnerEditClass, Existing)) return;
+    WNDCLASS Class;
+    Class.lpfnWndProc = InnerEditProc;
+    Class.lpszClassName = InnerEditClass;
+    RegisterClass(Class);
+}
+
+} // namespace
+
+bool winapi::GetComboBoxInfo(HWND Combo, COMBOBOXINFO* Info) {
+    if (!Info || Info->cbSize != sizeof(COMBOBOXINFO) || !IsWindow(Combo)) return false;
+    return SendMessage(Combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(Info)) != 0;
+}
+
+bool TCustomComboBox::FillComboBoxInfo(COMBOBOXINFO& Info) {
+    if (Info.cbSize != sizeof(COMBOBOXINFO)) return false;
+    HandleNeeded();
+    MakeList();
+    FList->HandleNeeded();
+    Info.hwndCombo = Handle();
+    Info.hwndItem = FEditHandle ? FEditHandle : Handle();
+    Info.hwndList = FList->Handle();
+    Info.rcButton = ButtonRect();
+    Info.rcItem = ClientRect();
+    Info.rcItem.Right = FStyle == csSimple ? Info.rcItem.Right : Info.rcButton.Left;
+    if (FStyle == csSimple) Info.rcItem.Bottom = FItemHeight + 4;
+    InflateRect(Info.rcItem, -1, 0);
+    Info.stateButton =
+        FStyle == csSimple ? DWORD(STATE_SYSTEM_INVISIBLE) : FDroppedDown ? DWORD(STATE_SYSTEM_PRESSED) : 0;
+    return true;
+}
+
+void TCustomComboBox::UpdateEditWindow(const TRect& Field) {
+    if (!HandleAllocated()) return;
+    if (!Editable()) {
+        if (FEditHandle) DestroyWindow(FEditHandle);
+        FEditHandle = nullptr;
+        return;
+    }
+    if (!FEditHandle) {
+        RegisterInnerEditClass();
+        FEditHandle = CreateWindowEx(0, InnerEditClass, String(), WS_CHILD | WS_VISIBLE, Field.Left, Field.Top,
+                                     Field.Width(), Field.Height(), Handle());
+    }
+    // The first child, above the list of the simple style.
+    SetWindowPos(FEditHandle, HWND_TOP, Field.Left, Field.Top, Field.Width(), Field.Height(), SWP_NOACTIVATE);
+}
+
+Word TCustomComboBox::ChangeNotifyCode() const {
+    return CBN_EDITCHANGE;
+}
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     : TCustomEdit(AOwner), FItems(std::make_unique<TComboStrings>(*this)) {
@@ -237,7 +346,7 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
 // Makes the list when needed and puts it in place: below the combo (above
 // it when the screen has no room below) DropDownCount rows high, or in the
 // simple style under the edit.
-void TCustomComboBox::PlaceList() {
+void TCustomComboBox::MakeList() {
     bool Popup = FStyle != csSimple;
     if (!FList) {
         FList = new TComboList(*this, Popup);
@@ -249,6 +358,11 @@ void TCustomComboBox::PlaceList() {
         FList->Items()->Assign(FItems.get());
         if (!Popup) FList->SetParent(this);
     }
+}
+
+void TCustomComboBox::PlaceList() {
+    bool Popup = FStyle != csSimple;
+    MakeList();
     FList->SetItemIndex(FItemIndex);
     if (!Popup) {
         Integer Top = FItemHeight + 4;
@@ -286,12 +400,13 @@ void TCustomComboBox::UpdateFormatRect() {
     Rect.Right = (FStyle == csSimple ? Rect.Right : ButtonRect().Left) - 1;
     if (FStyle == csSimple) Rect.Bottom = FItemHeight + 4;
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&Rect));
+    UpdateEditWindow(Rect);
 }
 
 void TCustomComboBox::CreateWnd() {
     TCustomEdit::CreateWnd();
-    UpdateFormatRect();
     if (FStyle == csSimple) PlaceList();
+    UpdateFormatRect();
 }
 
 void TCustomComboBox::Paint() {
@@ -438,7 +553,7 @@ void TCustomComboBox::WndProc(TMessage& Message) {
         return;
     case CN_COMMAND:
         switch (HIWORD(Message.WParam)) {
-        case EN_CHANGE:
+        case CBN_EDITCHANGE:
             if (FShowingText) return;
             // Typed text: the item it names, if any, is the chosen one.
             FItemIndex = FItems->IndexOf(Text());
@@ -475,8 +590,59 @@ void TCustomComboBox::WndProc(TMessage& Message) {
         UpdateFormatRect();
         if (FStyle == csSimple && FList) PlaceList();
         return;
+    case WM_NCDESTROY:
+        // The inner edit window went with the combo's children.
+        FEditHandle = nullptr;
+        break;
     case CB_GETCURSEL:
         Message.Result = FItemIndex;
+        return;
+    case CB_GETCOUNT:
+        Message.Result = FItems->Count();
+        return;
+    case CB_GETLBTEXT:
+    case CB_GETLBTEXTLEN: {
+        Integer Index = Integer(Message.WParam);
+        if (Index < 0 || Index >= FItems->Count()) {
+            Message.Result = CB_ERR;
+            return;
+        }
+        String Item = FItems->Get(Index);
+        if (Message.Msg == CB_GETLBTEXT)
+            if (auto* Target = reinterpret_cast<String*>(Message.LParam)) *Target = Item;
+        Message.Result = LRESULT(Item.size());
+        return;
+    }
+    case CB_GETEDITSEL: {
+        DWORD Start = DWORD(SelStart());
+        DWORD End = DWORD(SelStart() + SelLength());
+        if (auto* Target = reinterpret_cast<DWORD*>(Message.WParam)) *Target = Start;
+        if (auto* Target = reinterpret_cast<DWORD*>(Message.LParam)) *Target = End;
+        Message.Result = MAKELONG(Word(Start), Word(End));
+        return;
+    }
+    case CB_SETEDITSEL: {
+        if (!Editable()) {
+            Message.Result = CB_ERR;
+            return;
+        }
+        Integer Start = std::int16_t(LOWORD(Message.LParam));
+        Integer End = std::int16_t(HIWORD(Message.LParam));
+        Integer Length = Integer(Text().size());
+        if (Start < 0) {
+            // No selection: the caret stays where it is.
+            SetSelStart(SelStart() + SelLength());
+        } else {
+            Start = std::min(Start, Length);
+            End = End < 0 ? Length : std::clamp(End, Start, Length);
+            SetSelStart(Start);
+            SetSelLength(End - Start);
+        }
+        Message.Result = 1;
+        return;
+    }
+    case CB_GETCOMBOBOXINFO:
+        Message.Result = FillComboBoxInfo(*reinterpret_cast<COMBOBOXINFO*>(Message.LParam)) ? 1 : 0;
         return;
     case CB_SETCURSEL:
         SetItemIndex(Integer(Message.WParam));

@@ -421,9 +421,13 @@ void TCustomEdit::TextChanged() {
     Invalidate();
 }
 
+Word TCustomEdit::ChangeNotifyCode() const {
+    return EN_CHANGE;
+}
+
 // EN_CHANGE goes to the parent, which reflects it back as CN_COMMAND.
 void TCustomEdit::NotifyChange() {
-    WPARAM Code = MAKEWPARAM(0, EN_CHANGE);
+    WPARAM Code = MAKEWPARAM(0, ChangeNotifyCode());
     if (HandleAllocated() && Parent() && Parent()->HandleAllocated())
         SendMessage(Parent()->Handle(), WM_COMMAND, Code, HandleToLParam(Handle()));
     else

@@ -74,14 +74,36 @@ struct EDITBALLOONTIP {
 
 // Messages of combo boxes.
 enum : UINT {
+    CB_GETEDITSEL = 0x0140, // WParam, LParam: optional DWORD* start and end; answers MAKELONG(start, end)
+    CB_SETEDITSEL = 0x0142, // LParam MAKELPARAM(start, end) (start -1: no selection, end -1: to the end)
+    CB_GETCOUNT = 0x0146,
     CB_GETCURSEL = 0x0147,
+    CB_GETLBTEXT = 0x0148,    // WParam the item, LParam String*; answers its length, or CB_ERR
+    CB_GETLBTEXTLEN = 0x0149, // WParam the item; answers its length, or CB_ERR
     CB_SETCURSEL = 0x014E,    // WParam the item (-1: none); answers it, or CB_ERR
     CB_SHOWDROPDOWN = 0x014F, // WParam non-zero opens the list, zero closes it
     CB_GETDROPPEDSTATE = 0x0157,
     CB_GETDROPPEDWIDTH = 0x015F,
     CB_SETDROPPEDWIDTH = 0x0160, // WParam the smallest width of the list in pixels
+    CB_GETCOMBOBOXINFO = 0x0164, // LParam COMBOBOXINFO*; answers non-zero when filled
 };
 enum : LRESULT { CB_ERR = -1 };
+
+// The parts of a combo box: its edit field (the inner edit window in the
+// editable styles, the combo itself otherwise), its button and its list.
+struct COMBOBOXINFO {
+    DWORD cbSize = sizeof(COMBOBOXINFO);
+    TRect rcItem;   // the edit field, in the combo's client coordinates
+    TRect rcButton; // the button (empty in the simple style)
+    DWORD stateButton = 0;
+    HWND hwndCombo = nullptr;
+    HWND hwndItem = nullptr;
+    HWND hwndList = nullptr;
+};
+enum : DWORD { STATE_SYSTEM_PRESSED = 0x00000008, STATE_SYSTEM_INVISIBLE = 0x00008000 };
+// Fills Info from the combo box's window (CB_GETCOMBOBOXINFO); false for a
+// window that is not a combo box or a record of the wrong size.
+bool GetComboBoxInfo(HWND Combo, COMBOBOXINFO* Info);
 
 } // namespace winapi
 
@@ -164,6 +186,8 @@ protected:
         Integer Start = 0;
         Integer Length = 0;
     };
+    // The notification code with which a change of the text reaches the parent.
+    virtual Word ChangeNotifyCode() const;
     bool MultiLine() const { return (FEditStyle & winapi::ES_MULTILINE) != 0; }
     // Lines are broken at the formatting rectangle's width (memos with word wrap).
     virtual bool WrapLines() const { return false; }
@@ -202,6 +226,7 @@ private:
     Integer AlignShift(const TEditLine& Line) const;
     void Select(Integer Anchor, Integer Caret);
     void MoveCaret(Integer Caret, bool Extend);
+    // EN_CHANGE (or the code a derived control names) to the parent.
     void NotifyChange();
     void ScrollCaret();
     TRect FormatRect() const;
@@ -608,6 +633,12 @@ public:
     void SetAutoComplete(bool Value) { FAutoComplete = Value; }
     // The list window while it exists (for tests and owner drawing).
     TCustomListBox* ListControl() const;
+    // The inner edit window of the editable styles, the first child of the
+    // combo's window over its edit field (null in the other styles and
+    // without a window). It answers the edit messages (EM_*, the text, the
+    // clipboard) by handing them to the combo, with points moved between
+    // the two windows; the mouse passes through it to the combo.
+    winapi::HWND EditHandle() const { return FEditHandle; }
 
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
@@ -626,6 +657,8 @@ protected:
     void Paint() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(Char& Key) override;
+    // Typed text reaches the parent as CBN_EDITCHANGE.
+    Word ChangeNotifyCode() const override;
     virtual void Select();
     virtual void DropDown();
     virtual void CloseUp();
@@ -643,9 +676,13 @@ private:
     void Notify(Integer Code);
     // The user chose Index: shows it, closes the list, notifies.
     void ChooseItem(Integer Index);
+    void MakeList();
     void PlaceList();
     void UpdateFormatRect();
+    // Makes, places or destroys the inner edit window as the style asks.
+    void UpdateEditWindow(const TRect& Field);
     void CompleteText(Char& Key);
+    bool FillComboBoxInfo(winapi::COMBOBOXINFO& Info);
 
     std::unique_ptr<TComboStrings> FItems;
     TComboList* FList = nullptr;
@@ -657,6 +694,7 @@ private:
     bool FAutoComplete = true;
     Integer FItemHeight = 16;
     bool FShowingText = false;
+    winapi::HWND FEditHandle = nullptr;
 };
 
 class TComboBox : public TCustomComboBox {
