@@ -9,6 +9,8 @@
 #include "windowing/Input.h"
 #include "windowing/Paint.h"
 
+#include <algorithm>
+
 using namespace winapi;
 
 const TClassInfo& TCheckListBox::StaticClassInfo() {
@@ -30,6 +32,17 @@ TCheckListBox::TCheckListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
 std::vector<TCheckBoxState>& TCheckListBox::States() const {
     FStates.resize(std::size_t(Count()), cbUnchecked);
     return FStates;
+}
+
+bool TCheckListBox::KeepsItemData() const {
+    return std::any_of(FStates.begin(), FStates.end(), [](TCheckBoxState S) { return S != cbUnchecked; });
+}
+
+void TCheckListBox::ItemsMoved(const std::vector<Integer>& From) {
+    std::vector<TCheckBoxState> Moved(From.size(), cbUnchecked);
+    for (std::size_t I = 0; I < From.size(); ++I)
+        if (From[I] >= 0 && std::size_t(From[I]) < FStates.size()) Moved[I] = FStates[std::size_t(From[I])];
+    FStates.swap(Moved);
 }
 
 void TCheckListBox::CheckIndex(Integer Index) const {

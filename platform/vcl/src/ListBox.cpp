@@ -5,6 +5,9 @@
 #include "rtl/ClassBuilder.h"
 #include "rtl/TextCompare.h"
 #include "vcl/StdCtrls.h"
+
+#include <deque>
+#include <map>
 #include "windowing/Input.h"
 #include "windowing/Timers.h"
 #include "windowing/ScrollBar.h"
@@ -50,14 +53,63 @@ public:
         if (Index < 0 || Index >= Count()) IndexError(Index);
     }
 
+    void Clear() override {
+        TStringList::Clear();
+        // Cleared items are gone, even when equal ones come back in the same update.
+        FBefore.clear();
+    }
+
 protected:
+    // Before a change the items are noted when the list box keeps data with
+    // them; after it each item finds where it was, so the data follows
+    // inserts, deletes, moves and sorting.
+    void Changing() override {
+        TStringList::Changing();
+        if (FNoted || !FListBox.KeepsItemData()) return;
+        FNoted = true;
+        FBefore.clear();
+        FBefore.reserve(std::size_t(Count()));
+        for (Integer I = 0; I < Count(); ++I)
+            FBefore.push_back({Strings(I), GetObject(I)});
+    }
     void Changed() override {
         TStringList::Changed();
-        if (UpdateCount() == 0) FListBox.ItemsChanged();
+        if (UpdateCount() != 0) return;
+        if (FNoted) {
+            FNoted = false;
+            FListBox.ItemsMoved(FormerPlaces());
+            FBefore.clear();
+        }
+        FListBox.ItemsChanged();
     }
 
 private:
+    // For each item, its index before the change (-1 for a new one): equal
+    // items in their order; an item whose text changed in place keeps its place.
+    std::vector<Integer> FormerPlaces() const {
+        std::map<std::pair<String, TObject*>, std::deque<Integer>> Old;
+        for (std::size_t I = 0; I < FBefore.size(); ++I)
+            Old[FBefore[I]].push_back(Integer(I));
+        std::vector<Integer> From(std::size_t(Count()), -1);
+        std::vector<bool> Taken(FBefore.size(), false);
+        for (Integer I = 0; I < Count(); ++I) {
+            auto It = Old.find({Strings(I), GetObject(I)});
+            if (It == Old.end() || It->second.empty()) continue;
+            From[std::size_t(I)] = It->second.front();
+            Taken[std::size_t(It->second.front())] = true;
+            It->second.pop_front();
+        }
+        for (std::size_t I = 0; I < From.size(); ++I)
+            if (From[I] < 0 && I < Taken.size() && !Taken[I]) {
+                From[I] = Integer(I);
+                Taken[I] = true;
+            }
+        return From;
+    }
+
     TCustomListBox& FListBox;
+    bool FNoted = false;
+    std::vector<std::pair<String, TObject*>> FBefore;
 };
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)

@@ -83,3 +83,42 @@ TEST_F(VclTest, CheckListBoxStatesSetByCodeShowAndRunNoEvent) {
         EXPECT_EQ(E.Message(), u"List index out of bounds (-1)");
     }
 }
+
+TEST_F(VclTest, CheckListBoxStatesStayWithTheirItems) {
+    TForm* Form = NewForm();
+    auto* List = new TCheckListBox(Form);
+    List->SetParent(Form);
+    auto States = [List] {
+        std::string Out;
+        for (Integer I = 0; I < List->Count(); ++I)
+            Out += Narrow(List->Items()->Get(I)) + (List->State(I) == cbChecked ? "+" : List->State(I) == cbGrayed ? "?" : "-") + " ";
+        return Out;
+    };
+    List->Items()->SetCommaText(u"Maize,Wheat,Potatoes");
+    List->SetChecked(1, true);
+    List->SetState(2, cbGrayed);
+    List->Items()->Insert(0, u"Barley");
+    EXPECT_EQ(States(), "Barley- Maize- Wheat+ Potatoes? ");
+    List->Items()->Delete(1);
+    EXPECT_EQ(States(), "Barley- Wheat+ Potatoes? ");
+    List->Items()->Move(2, 0);
+    EXPECT_EQ(States(), "Potatoes? Barley- Wheat+ ");
+    List->SetSorted(true);
+    EXPECT_EQ(States(), "Barley- Potatoes? Wheat+ ");
+    List->Items()->Add(u"Oats"); // a sorted list inserts in order
+    EXPECT_EQ(States(), "Barley- Oats- Potatoes? Wheat+ ");
+    List->SetSorted(false);
+    List->Items()->Put(3, u"Winter wheat"); // renamed in place
+    EXPECT_EQ(States(), "Barley- Oats- Potatoes? Winter wheat+ ");
+    List->Items()->BeginUpdate();
+    List->Items()->Exchange(0, 3);
+    List->Items()->Insert(1, u"Rye");
+    List->Items()->EndUpdate();
+    EXPECT_EQ(States(), "Winter wheat+ Rye- Oats- Potatoes? Barley- ");
+    // Cleared items are new when they come back.
+    List->Items()->BeginUpdate();
+    List->Items()->Clear();
+    List->Items()->Add(u"Winter wheat");
+    List->Items()->EndUpdate();
+    EXPECT_EQ(States(), "Winter wheat- ");
+}

@@ -28,6 +28,9 @@ public:
 
 protected:
     void DrawItem(Integer Index, const TRect& Rect, TOwnerDrawState State) override;
+    // The states stay with their items.
+    bool KeepsItemData() const override;
+    void ItemsMoved(const std::vector<Integer>& From) override;
     virtual void ClickCheck();
 
 private:

@@ -555,6 +555,11 @@ protected:
     virtual void MeasureItem(Integer Index, Integer& Height);
     // The user changed the selection.
     virtual void SelectionChanged() { Click(); }
+    // Whether data kept with the items must follow them when items are
+    // inserted, deleted, moved or sorted; ItemsMoved then tells, for every
+    // item, its index before the change (-1: new).
+    virtual bool KeepsItemData() const { return false; }
+    virtual void ItemsMoved(const std::vector<Integer>& /*From*/) {}
 
 private:
     class TItemStrings;
