@@ -11,6 +11,7 @@ const TClassInfo& TDBNavigator::StaticClassInfo() {
         TClassBuilder<TDBNavigator, TCustomPanel>()
             .Property(u"DataSource", &TDBNavigator::DataSource, &TDBNavigator::SetDataSource)
             .Property(u"VisibleButtons", &TDBNavigator::VisibleButtons, &TDBNavigator::SetVisibleButtons)
+            .Property(u"OnClick", &TDBNavigator::OnClick, [](auto& C, ENavClick E) { C.OnClick = std::move(E); })
             .Build();
     return Info;
 }

@@ -18,6 +18,7 @@ const TClassInfo& TCheckListBox::StaticClassInfo() {
                                        .Property(u"AllowGrayed", &TCheckListBox::AllowGrayed,
                                                  &TCheckListBox::SetAllowGrayed)
                                        .Default(false)
+            .Property(u"OnClickCheck", &TCheckListBox::OnClickCheck, [](auto& C, TNotifyEvent E) { C.OnClickCheck = std::move(E); })
                                        .Build();
     return Info;
 }

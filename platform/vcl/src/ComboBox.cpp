@@ -26,6 +26,15 @@ const TClassInfo& TCustomComboBox::StaticClassInfo() {
             .Default(false)
             .Property(u"DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount)
             .Default(8)
+            .Property(u"ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight)
+            .Default(16)
+            .Property(u"AutoComplete", &TCustomComboBox::AutoComplete, &TCustomComboBox::SetAutoComplete)
+            .Default(true)
+            .Property(u"OnSelect", &TCustomComboBox::OnSelect, [](auto& C, TNotifyEvent E) { C.OnSelect = std::move(E); })
+            .Property(u"OnDropDown", &TCustomComboBox::OnDropDown, [](auto& C, TNotifyEvent E) { C.OnDropDown = std::move(E); })
+            .Property(u"OnCloseUp", &TCustomComboBox::OnCloseUp, [](auto& C, TNotifyEvent E) { C.OnCloseUp = std::move(E); })
+            .Property(u"OnDrawItem", &TCustomComboBox::OnDrawItem, [](auto& C, TDrawItemEvent E) { C.OnDrawItem = std::move(E); })
+            .Property(u"OnMeasureItem", &TCustomComboBox::OnMeasureItem, [](auto& C, TMeasureItemEvent E) { C.OnMeasureItem = std::move(E); })
             .Build();
     return Info;
 }

@@ -24,6 +24,12 @@ const TClassInfo& TCustomListBox::StaticClassInfo() {
             .Default(false)
             .Property(u"Style", &TCustomListBox::Style, &TCustomListBox::SetStyle)
             .Default(lbStandard)
+            .Property(u"ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight)
+            .Default(16)
+            .Property(u"MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect)
+            .Default(false)
+            .Property(u"OnDrawItem", &TCustomListBox::OnDrawItem, [](auto& C, TDrawItemEvent E) { C.OnDrawItem = std::move(E); })
+            .Property(u"OnMeasureItem", &TCustomListBox::OnMeasureItem, [](auto& C, TMeasureItemEvent E) { C.OnMeasureItem = std::move(E); })
             .Build();
     return Info;
 }

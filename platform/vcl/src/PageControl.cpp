@@ -20,6 +20,8 @@ const TClassInfo& TTabSheet::StaticClassInfo() {
                                        .Property(u"PageControl", &TTabSheet::PageControl, &TTabSheet::SetPageControl)
                                        .Property(u"TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible)
                                        .Default(true)
+            .Property(u"OnShow", &TTabSheet::OnShow, [](auto& C, TNotifyEvent E) { C.OnShow = std::move(E); })
+            .Property(u"OnHide", &TTabSheet::OnHide, [](auto& C, TNotifyEvent E) { C.OnHide = std::move(E); })
                                        .Build();
     return Info;
 }
@@ -33,6 +35,8 @@ const TClassInfo& TPageControl::StaticClassInfo() {
             .Default(0)
             .Property(u"TabWidth", &TPageControl::TabWidth, &TPageControl::SetTabWidth)
             .Default(0)
+            .Property(u"OnChange", &TPageControl::OnChange, [](auto& C, TNotifyEvent E) { C.OnChange = std::move(E); })
+            .Property(u"OnChanging", &TPageControl::OnChanging, [](auto& C, TTabChangingEvent E) { C.OnChanging = std::move(E); })
             .Build();
     return Info;
 }

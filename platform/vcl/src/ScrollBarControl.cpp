@@ -8,7 +8,25 @@
 using namespace winapi;
 
 const TClassInfo& TScrollBar::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TScrollBar, TCustomControl>().Build();
+    static const TClassInfo Info =
+        TClassBuilder<TScrollBar, TCustomControl>()
+            .Property(u"Kind", &TScrollBar::Kind, &TScrollBar::SetKind)
+            .Default(sbHorizontal)
+            .Property(u"Max", &TScrollBar::Max, &TScrollBar::SetMax)
+            .Default(100)
+            .Property(u"Min", &TScrollBar::Min, &TScrollBar::SetMin)
+            .Default(0)
+            .Property(u"PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize)
+            .Default(0)
+            .Property(u"Position", &TScrollBar::Position, &TScrollBar::SetPosition)
+            .Default(0)
+            .Property(u"SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange)
+            .Default(1)
+            .Property(u"LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange)
+            .Default(1)
+            .Property(u"OnChange", &TScrollBar::OnChange, [](auto& C, TNotifyEvent E) { C.OnChange = std::move(E); })
+            .Property(u"OnScroll", &TScrollBar::OnScroll, [](auto& C, TScrollEvent E) { C.OnScroll = std::move(E); })
+            .Build();
     return Info;
 }
 

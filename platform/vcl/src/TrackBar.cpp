@@ -31,6 +31,7 @@ const TClassInfo& TTrackBar::StaticClassInfo() {
                                        .Default(tmBottomRight)
                                        .Property(u"TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle)
                                        .Default(tsAuto)
+            .Property(u"OnChange", &TTrackBar::OnChange, [](auto& C, TNotifyEvent E) { C.OnChange = std::move(E); })
                                        .Build();
     return Info;
 }

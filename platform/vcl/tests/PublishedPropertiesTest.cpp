@@ -6,6 +6,9 @@
 #include "vcl/RichEdit.h"
 #include "rtl/ClassBuilder.h"
 #include "vcl/StdCtrls.h"
+#include "vcl/CheckLst.h"
+#include "vcl/PageControl.h"
+#include "vcl/TrackBar.h"
 
 namespace {
 
@@ -15,6 +18,8 @@ public:
     explicit TEventForm(TComponent* AOwner) : TForm(AOwner) {}
     void ButtonClick(TObject*) { ++Clicks; }
     void FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
+    void PagesChanging(TObject*, bool& AllowChange) { AllowChange = false; }
+    void ItemMeasure(TWinControl*, Integer, Integer& Height) { Height = 30; }
     Integer Clicks = 0;
 };
 
@@ -24,6 +29,8 @@ const TClassInfo& TEventForm::StaticClassInfo() {
     static const TClassInfo Info = TClassBuilder<TEventForm, TForm>()
                                        .Method(u"ButtonClick", &TEventForm::ButtonClick)
                                        .Method(u"FormClose", &TEventForm::FormClose)
+                                       .Method(u"PagesChanging", &TEventForm::PagesChanging)
+                                       .Method(u"ItemMeasure", &TEventForm::ItemMeasure)
                                        .Build();
     return Info;
 }
@@ -74,5 +81,49 @@ TEST_F(VclTest, PickerAndRichEditPublishTheirProperties) {
     auto* Rich = Create<TRichEdit>(Form);
     EXPECT_NE(GetPropInfo(Rich, u"PlainText"), nullptr);
     EXPECT_NE(GetPropInfo(Rich, u"OnSelectionChange"), nullptr);
+    Free(Form);
+}
+
+TEST_F(VclTest, StandardControlsPublishTheirEventsAndSettings) {
+    auto* Form = Create<TEventForm>(nullptr);
+    struct TCase {
+        TControl* Control;
+        std::vector<const char16_t*> Names;
+    };
+    const TCase Cases[] = {
+        {Create<TPageControl>(Form), {u"ActivePage", u"TabWidth", u"HotTrack", u"OnChange", u"OnChanging"}},
+        {Create<TTabSheet>(Form), {u"PageControl", u"TabVisible", u"OnShow", u"OnHide"}},
+        {Create<TTrackBar>(Form), {u"Position", u"Frequency", u"OnChange"}},
+        {Create<TCheckListBox>(Form), {u"AllowGrayed", u"OnClickCheck", u"OnDrawItem", u"OnMeasureItem"}},
+        {Create<TListBox>(Form), {u"Items", u"Sorted", u"Style", u"ItemHeight", u"MultiSelect", u"OnDrawItem",
+                                   u"OnMeasureItem", u"OnClick"}},
+        {Create<TComboBox>(Form), {u"Items", u"Style", u"ItemHeight", u"AutoComplete", u"OnChange", u"OnSelect",
+                                    u"OnDropDown", u"OnCloseUp", u"OnDrawItem", u"OnMeasureItem"}},
+        {Create<TScrollBar>(Form), {u"Kind", u"Min", u"Max", u"Position", u"PageSize", u"SmallChange",
+                                     u"LargeChange", u"OnChange", u"OnScroll"}},
+    };
+    for (const TCase& Case : Cases)
+        for (const char16_t* Name : Case.Names)
+            EXPECT_NE(GetPropInfo(Case.Control, Name), nullptr) << Narrow(Case.Control->ClassName()) << "." << Narrow(Name);
+
+    // A bound OnChanging vetoes; a measuring handler binds by its own signature.
+    auto* Pages = dynamic_cast<TPageControl*>(Cases[0].Control);
+    SetMethodProp(Pages, FindPropInfo(Pages, u"OnChanging"), TMethod{Form, u"PagesChanging", true});
+    bool Allow = true;
+    Pages->OnChanging(Pages, Allow);
+    EXPECT_FALSE(Allow);
+    auto* List = dynamic_cast<TListBox*>(Cases[4].Control);
+    SetMethodProp(List, FindPropInfo(List, u"OnMeasureItem"), TMethod{Form, u"ItemMeasure", true});
+    Integer Height = 0;
+    List->OnMeasureItem(List, 0, Height);
+    EXPECT_EQ(Height, 30);
+    EXPECT_THROW(SetMethodProp(List, FindPropInfo(List, u"OnDrawItem"), TMethod{Form, u"ItemMeasure", true}),
+                 EPropertyConvertError);
+    // Scroll bar limits stream in an order that reads back.
+    auto* Bar = dynamic_cast<TScrollBar*>(Cases[6].Control);
+    SetOrdProp(Bar, FindPropInfo(Bar, u"Max"), 500);
+    SetOrdProp(Bar, FindPropInfo(Bar, u"Min"), 200);
+    SetOrdProp(Bar, FindPropInfo(Bar, u"Position"), 300);
+    EXPECT_EQ(Bar->Position(), 300);
     Free(Form);
 }
