@@ -3,6 +3,9 @@
 
 #include "dbctrls/DBGrid.h"
 
+#include "dbctrls/DBNavigator.h"
+#include "vcl/FormLayout.h"
+
 #include "graphics/GdiText.h"
 #include "graphics/Rect.h"
 #include "rtl/ClassBuilder.h"
@@ -15,6 +18,7 @@ using namespace winapi;
 
 const TClassInfo& TDBGrid::StaticClassInfo() {
     static const TClassInfo Info = TClassBuilder<TDBGrid, TCustomGrid>()
+                                       .Property(u"Columns", &TDBGrid::Columns, &TDBGrid::SetColumns)
                                        .Property(u"DataSource", &TDBGrid::DataSource, &TDBGrid::SetDataSource)
                                        .Build();
     return Info;
@@ -38,40 +42,99 @@ Integer DigitWidth(const TFont* Font) {
 
 // ---- Columns ----
 
-void TColumn::Changed() {
-    if (FGrid) FGrid->LayoutChanged();
+const TClassInfo& TColumnTitle::StaticClassInfo() {
+    static const TClassInfo Info = TClassBuilder<TColumnTitle, TPersistent>()
+                                       .Property(u"Caption", &TColumnTitle::StoredCaption, &TColumnTitle::SetCaption)
+                                       .Build();
+    return Info;
+}
+
+void TColumnTitle::Assign(const TPersistent* Source) {
+    if (const auto* Other = dynamic_cast<const TColumnTitle*>(Source)) {
+        SetCaption(Other->FCaption);
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+String TColumnTitle::Caption() const {
+    if (!FCaption.empty()) return FCaption;
+    TField* F = FColumn->Field();
+    return F ? F->DisplayLabel() : FColumn->FieldName();
+}
+
+void TColumnTitle::SetCaption(const String& Value) {
+    if (FCaption == Value) return;
+    FCaption = Value;
+    FColumn->ColumnChanged();
+}
+
+TPersistent* TColumnTitle::GetOwner() const {
+    return FColumn;
+}
+
+const TClassInfo& TColumn::StaticClassInfo() {
+    static const TClassInfo Info = TClassBuilder<TColumn, TCollectionItem>()
+                                       .Property(u"FieldName", &TColumn::FieldName, &TColumn::SetFieldName)
+                                       .Property(u"Title", &TColumn::Title, &TColumn::SetTitle)
+                                       .Property(u"Width", &TColumn::Width, &TColumn::SetWidth)
+                                       .Stored(&TColumn::IsWidthStored)
+                                       .Property(u"Alignment", &TColumn::Alignment, &TColumn::SetAlignment)
+                                       .Stored(&TColumn::IsAlignmentStored)
+                                       .Build();
+    return Info;
+}
+
+TColumn::TColumn(TCollection* ACollection)
+    : TCollectionItem(ACollection), FTitle(std::make_unique<TColumnTitle>(this)) {}
+
+TColumn::~TColumn() = default;
+
+void TColumn::Assign(const TPersistent* Source) {
+    const auto* Other = dynamic_cast<const TColumn*>(Source);
+    if (!Other) {
+        TCollectionItem::Assign(Source);
+        return;
+    }
+    FFieldName = Other->FFieldName;
+    FTitle->FCaption = Other->FTitle->StoredCaption();
+    FWidth = Other->FWidth;
+    FAlignment = Other->FAlignment;
+    FAlignmentSet = Other->FAlignmentSet;
+    ColumnChanged();
+}
+
+String TColumn::DisplayName() const {
+    return FFieldName.empty() ? TCollectionItem::DisplayName() : FFieldName;
+}
+
+TDBGrid* TColumn::Grid() const {
+    auto* Columns = dynamic_cast<TDBGridColumns*>(Collection());
+    return Columns ? Columns->Grid() : nullptr;
 }
 
 void TColumn::SetFieldName(const String& Value) {
+    if (FFieldName == Value) return;
     FFieldName = Value;
-    Changed();
+    ColumnChanged();
 }
 
 TField* TColumn::Field() const {
-    TDataSet* DataSet = FGrid->DataSource() ? FGrid->DataSource()->DataSet() : nullptr;
+    TDBGrid* G = Grid();
+    TDataSet* DataSet = G && G->DataSource() ? G->DataSource()->DataSet() : nullptr;
     return DataSet && DataSet->Active() ? DataSet->FindField(FFieldName) : nullptr;
-}
-
-String TColumn::TitleCaption() const {
-    if (!FTitleCaption.empty()) return FTitleCaption;
-    TField* F = Field();
-    return F ? F->DisplayLabel() : FFieldName;
-}
-
-void TColumn::SetTitleCaption(const String& Value) {
-    FTitleCaption = Value;
-    Changed();
 }
 
 Integer TColumn::Width() const {
     if (FWidth > 0) return FWidth;
     TField* F = Field();
-    return (F ? F->DisplayWidth() : 10) * DigitWidth(FGrid->Font()) + 4;
+    TDBGrid* G = Grid();
+    return (F ? F->DisplayWidth() : 10) * (G ? DigitWidth(G->Font()) : 8) + 4;
 }
 
 void TColumn::SetWidth(Integer Value) {
     FWidth = std::max(Value, 0);
-    Changed();
+    ColumnChanged();
 }
 
 TAlignment TColumn::Alignment() const {
@@ -83,23 +146,36 @@ TAlignment TColumn::Alignment() const {
 void TColumn::SetAlignment(TAlignment Value) {
     FAlignment = Value;
     FAlignmentSet = true;
-    Changed();
+    ColumnChanged();
 }
+
+const TClassInfo& TDBGridColumns::StaticClassInfo() {
+    static const TClassInfo Info = TClassBuilder<TDBGridColumns, TOwnedCollection>().Build();
+    return Info;
+}
+
+TDBGridColumns::TDBGridColumns(TDBGrid* AGrid) : TOwnedCollection(AGrid, TColumn::StaticClassInfo()), FGrid(AGrid) {}
 
 TColumn* TDBGridColumns::Add() {
-    FItems.push_back(std::make_unique<TColumn>(FGrid));
-    FGrid->LayoutChanged();
-    return FItems.back().get();
+    BeginUpdate();
+    TCollectionItem* Item = nullptr;
+    try {
+        Item = TCollection::Add();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    return static_cast<TColumn*>(Item);
 }
 
-TColumn* TDBGridColumns::Items(Integer Index) const {
-    if (Index < 0 || Index >= Count()) throw EListError(Format(u"List index out of bounds (%d)", {Index}));
-    return FItems[std::size_t(Index)].get();
-}
-
-void TDBGridColumns::Clear() {
-    FItems.clear();
-    FGrid->LayoutChanged();
+void TDBGridColumns::Update(TCollectionItem* Item) {
+    TOwnedCollection::Update(Item);
+    // An item joins while its base is being made; the grid waits for the
+    // change that follows (Add's end of update, or a property set by a reader).
+    for (Integer I = 0; I < Count(); ++I)
+        if (!dynamic_cast<TColumn*>(TCollection::Items(I))) return;
+    if (FGrid) FGrid->LayoutChanged();
 }
 
 // ---- The link to the data ----
@@ -268,4 +344,12 @@ void TDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDraw
     (void)AState;
     DrawText(DC, FDataLink->DataSet()->DisplayTextAt(ARow, *F), Text,
              Flags | AlignmentFlags[ShownAlignment(Index)]);
+}
+
+void RegisterDBControlClasses() {
+    static bool Done = false;
+    if (Done) return;
+    Done = true;
+    RegisterStandardClasses();
+    RegisterClasses({&TDBGrid::StaticClassInfo(), &TDBNavigator::StaticClassInfo()});
 }

@@ -9,6 +9,7 @@
 #include "dbctrls/DBGrid.h"
 #include "dbctrls/DBNavigator.h"
 #include "rtl/Encoding.h"
+#include "vcl/FormLayout.h"
 #include "windowing/Input.h"
 
 #include <filesystem>
@@ -208,4 +209,41 @@ TEST_F(DBControlsTest, GridColumnsGiveTitlesWidthsAndAlignment) {
     // The current row is selected as a whole: the highlight runs under both columns.
     TRect Row = Grid->CellRect(1, 1);
     EXPECT_EQ(ControlPixel(Grid, Row.Right - 3, Row.Top + 2), ColorToRGB(clHighlight));
+}
+
+TEST_F(DBControlsTest, GridColumnsStreamWithTheLayoutAndReadBack) {
+    RegisterDBControlClasses();
+    TForm* Host = NewForm(u"Host");
+    auto* Projects = new TDBGrid(Host);
+    Projects->SetName(u"grdProjects");
+    Projects->SetParent(Host);
+    Projects->Columns()->Add()->SetFieldName(u"Name");
+    TColumn* Created = Projects->Columns()->Add();
+    Created->SetFieldName(u"CreationDate");
+    Created->SetTitleCaption(u"Created");
+    Created->SetWidth(135);
+    Created->SetAlignment(taRightJustify);
+    const String Text = WriteLayoutText(Host);
+    const std::string Written = Narrow(Text);
+    EXPECT_NE(Written.find("Columns = <"), std::string::npos) << Written;
+    EXPECT_NE(Written.find("Title.Caption = 'Created'"), std::string::npos) << Written;
+    EXPECT_NE(Written.find("Width = 135"), std::string::npos) << Written;
+    EXPECT_NE(Written.find("Alignment = taRightJustify"), std::string::npos) << Written;
+    EXPECT_EQ(Written.find("Width = 84"), std::string::npos) << "a width from the field is not stored";
+
+    TForm* Copy = NewForm(u"Copy");
+    ReadLayoutText(Copy, Text, u"Host.layout");
+    auto* Read = dynamic_cast<TDBGrid*>(Copy->FindComponent(u"grdProjects"));
+    ASSERT_NE(Read, nullptr);
+    ASSERT_EQ(Read->Columns()->Count(), 2);
+    EXPECT_EQ(Read->Columns()->Items(0)->FieldName(), u"Name");
+    EXPECT_EQ(Read->Columns()->Items(1)->TitleCaption(), u"Created");
+    EXPECT_EQ(Read->Columns()->Items(1)->Width(), 135);
+    EXPECT_EQ(Read->Columns()->Items(1)->Alignment(), taRightJustify);
+    EXPECT_EQ(Read->ColWidths(2), 135);
+    EXPECT_EQ(WriteLayoutText(Copy), Text);
+
+    // The navigator's click event binds like any other.
+    EXPECT_NE(GetPropInfo(Navigator, u"OnClick"), nullptr);
+    EXPECT_NE(GetPropInfo(Read, u"DataSource"), nullptr);
 }

@@ -7,53 +7,92 @@
 
 #include "data/DataSource.h"
 #include "rtl/Alignment.h"
+#include "rtl/Collection.h"
 #include "vcl/Grids.h"
 
 #include <memory>
 #include <vector>
 
 class TDBGrid;
+class TColumn;
+
+// The title of a column: its caption (empty: the field's display label).
+class TColumnTitle : public TPersistent {
+    RTL_CLASS(TColumnTitle)
+public:
+    explicit TColumnTitle(TColumn* AColumn) : FColumn(AColumn) {}
+    void Assign(const TPersistent* Source) override;
+
+    // The caption shown: the one set, else the field's display label, else the field name.
+    String Caption() const;
+    void SetCaption(const String& Value);
+    // The caption as set (streamed).
+    const String& StoredCaption() const { return FCaption; }
+
+    TPersistent* GetOwner() const override;
+
+private:
+    friend class TColumn;
+    TColumn* FColumn;
+    String FCaption;
+};
 
 // One shown column: a field by name with its title, width and alignment.
-class TColumn {
+// The columns are a streamed collection of the grid, written in layouts as
+// FieldName, Title.Caption, Width and Alignment.
+class TColumn : public TCollectionItem {
+    RTL_CLASS(TColumn)
 public:
-    explicit TColumn(TDBGrid* AGrid) : FGrid(AGrid) {}
+    explicit TColumn(TCollection* ACollection);
+    ~TColumn() override;
+    void Assign(const TPersistent* Source) override;
+    String DisplayName() const override;
 
+    // The grid the column belongs to (null outside one).
+    TDBGrid* Grid() const;
     const String& FieldName() const { return FFieldName; }
     void SetFieldName(const String& Value);
     // The field of the grid's data set (null while closed or not found).
     TField* Field() const;
-    // The title (empty: the field's display label).
-    String TitleCaption() const;
-    void SetTitleCaption(const String& Value);
-    // Pixels (0: from the field's display width).
+    TColumnTitle* Title() const { return FTitle.get(); }
+    void SetTitle(const TColumnTitle* Value) { FTitle->Assign(Value); }
+    String TitleCaption() const { return FTitle->Caption(); }
+    void SetTitleCaption(const String& Value) { FTitle->SetCaption(Value); }
+    // Pixels (0 set: from the field's display width).
     Integer Width() const;
     void SetWidth(Integer Value);
+    // Left unless set: the field's alignment.
     TAlignment Alignment() const;
     void SetAlignment(TAlignment Value);
 
 private:
-    void Changed();
+    friend class TColumnTitle;
+    bool IsWidthStored() const { return FWidth > 0; }
+    bool IsAlignmentStored() const { return FAlignmentSet; }
+    void ColumnChanged() { Changed(false); }
 
-    TDBGrid* FGrid;
     String FFieldName;
-    String FTitleCaption;
+    std::unique_ptr<TColumnTitle> FTitle;
     Integer FWidth = 0;
     TAlignment FAlignment = taLeftJustify;
     bool FAlignmentSet = false;
 };
 
-class TDBGridColumns {
+// The grid's own columns; any change lays the grid out again.
+class TDBGridColumns : public TOwnedCollection {
+    RTL_CLASS(TDBGridColumns)
 public:
-    explicit TDBGridColumns(TDBGrid* AGrid) : FGrid(AGrid) {}
+    explicit TDBGridColumns(TDBGrid* AGrid);
+    // The grid is laid out again once the new column is whole.
     TColumn* Add();
-    Integer Count() const { return Integer(FItems.size()); }
-    TColumn* Items(Integer Index) const;
-    void Clear();
+    TColumn* Items(Integer Index) const { return static_cast<TColumn*>(TCollection::Items(Index)); }
+    TDBGrid* Grid() const { return FGrid; }
+
+protected:
+    void Update(TCollectionItem* Item) override;
 
 private:
     TDBGrid* FGrid;
-    std::vector<std::unique_ptr<TColumn>> FItems;
 };
 
 class TDBGrid : public TCustomGrid {
@@ -67,6 +106,7 @@ public:
     void SetDataSource(TDataSource* Value);
     // Without columns of its own the grid shows every field of the data set.
     TDBGridColumns* Columns() const { return FColumns.get(); }
+    void SetColumns(const TDBGridColumns* Value) { FColumns->Assign(Value); }
     // The field of the current column.
     TField* SelectedField() const;
     // The columns shown now (own ones, or one per field).
@@ -95,3 +135,7 @@ private:
     std::unique_ptr<TDBGridColumns> FColumns;
     bool FSyncing = false; // the grid follows the cursor: no move back
 };
+
+// Registers the data-aware controls (and the standard classes) for layouts
+// and streams; runs once.
+void RegisterDBControlClasses();
