@@ -57,6 +57,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
             .Property(u"WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState)
             .Default(wsNormal)
+            // A form starts hidden: a shown one writes Visible = True.
+            .Property(u"Visible", &TCustomForm::Visible, &TCustomForm::SetVisible)
+            .Default(false)
             .Property(u"OnCreate", &TCustomForm::OnCreate,
                       [](TCustomForm& F, TNotifyEvent E) { F.OnCreate = std::move(E); })
             .Property(u"OnDestroy", &TCustomForm::OnDestroy,
@@ -172,36 +175,52 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         Params.WndParent = Screen->ActiveCustomForm()->Handle();
     else if (ParentWindow())
         Params.WndParent = ParentWindow();
+    FrameStyles(Params.Style, Params.ExStyle);
+    if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
+}
+
+// The frame, caption and border icons the border style asks for.
+void TCustomForm::FrameStyles(DWORD& Style, DWORD& ExStyle) const {
     bool Caption = true;
     switch (FBorderStyle) {
     case bsNone:
-        Params.Style |= WS_POPUP;
+        Style |= WS_POPUP;
         Caption = false;
         break;
     case bsSingle:
     case bsToolWindow:
-        Params.Style |= WS_CAPTION | WS_BORDER;
+        Style |= WS_CAPTION | WS_BORDER;
         break;
     case bsSizeable:
     case bsSizeToolWin:
-        Params.Style |= WS_CAPTION | WS_THICKFRAME;
+        Style |= WS_CAPTION | WS_THICKFRAME;
         break;
     case bsDialog:
-        Params.Style |= WS_POPUP | WS_CAPTION;
-        Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+        Style |= WS_POPUP | WS_CAPTION;
+        ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
         break;
     }
-    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
+    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) ExStyle |= WS_EX_TOOLWINDOW;
     if (Caption && FBorderIcons.Contains(biSystemMenu)) {
-        Params.Style |= WS_SYSMENU;
+        Style |= WS_SYSMENU;
         // Dialogs and tool windows have no minimise or maximise boxes.
         if (FBorderStyle != bsDialog && FBorderStyle != bsToolWindow && FBorderStyle != bsSizeToolWin) {
-            if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
-            if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+            if (FBorderIcons.Contains(biMinimize)) Style |= WS_MINIMIZEBOX;
+            if (FBorderIcons.Contains(biMaximize)) Style |= WS_MAXIMIZEBOX;
         }
     }
-    if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
-    if (FAlphaBlend) Params.ExStyle |= WS_EX_LAYERED;
+}
+
+TRect TCustomForm::ClientRect() const {
+    if (HandleAllocated()) return TScrollingWinControl::ClientRect();
+    // No window yet: the one it will get has this frame around its client area.
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    FrameStyles(Style, ExStyle);
+    TRect Frame = Rect(0, 0, 0, 0);
+    AdjustWindowRectEx(Frame, Style, FMenu != nullptr, ExStyle);
+    return Rect(0, 0, std::max(0, Width() - Frame.Width()), std::max(0, Height() - Frame.Height()));
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {

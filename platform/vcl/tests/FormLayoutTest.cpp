@@ -223,6 +223,25 @@ TEST_F(FormLayoutTest, LayoutErrorsNameFileAndLineAndMakeNoForm) {
     }
 }
 
+TEST_F(FormLayoutTest, ShownAndHiddenFormsReadBackAsTheyWereWritten) {
+    for (bool Shown : {false, true}) {
+        auto* Built = CreateNew<TLayoutForm>(Application);
+        Built->SetName(u"LayoutForm");
+        Built->SetBounds(100, 80, 400, 300);
+        if (Shown) Built->Show();
+        String Text = WriteLayoutText(Built);
+        EXPECT_EQ(Text.find(u"Visible = True") != String::npos, Shown) << Narrow(Text);
+        EXPECT_EQ(Text.find(u"Visible = False"), String::npos) << "a hidden form is the default";
+        Built->SetName(u"Other");
+        TLayoutForm* Read = ReadForm(Text);
+        EXPECT_EQ(Read->Visible(), Shown);
+        EXPECT_EQ(Read->HandleAllocated() && IsWindowVisible(Read->Handle()), Shown);
+        EXPECT_EQ(WriteLayoutText(Read), Text);
+        Free(Read);
+        Free(Built);
+    }
+}
+
 TEST_F(FormLayoutTest, ControlFollowsItsActionWhileItShowsTheActionsValues) {
     TForm* Form = NewForm();
     auto* Action = new TAction(Form);

@@ -2,6 +2,8 @@
 // exceptions escaping events, placement; the screen, the mouse, timers and hints.
 
 #include "VclTestSupport.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Menus.h"
 #include "vcl/Timer.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
@@ -193,6 +195,40 @@ TEST_F(VclTest, FormStyleAndBorderStyleShapeTheWindow) {
     EXPECT_EQ(GetParent(Popup->Handle()), Form->Handle());
     Free(Form);
     EXPECT_EQ(Popup->PopupParent(), nullptr);
+}
+
+TEST_F(VclTest, ClientAreaBeforeTheWindowExistsLeavesRoomForTheFrame) {
+    struct TCase {
+        const char* Name;
+        TFormBorderStyle Border;
+        bool WithMenu;
+    };
+    const TCase Cases[] = {
+        {"sizeable", bsSizeable, false}, {"single", bsSingle, false}, {"dialog", bsDialog, false},
+        {"none", bsNone, false},         {"tool", bsToolWindow, false}, {"sizeable with menu", bsSizeable, true},
+    };
+    for (const TCase& Case : Cases) {
+        auto* Form = CreateNew<TForm>(nullptr);
+        Form->SetBorderStyle(Case.Border);
+        if (Case.WithMenu) {
+            auto* Menu = new TMainMenu(Form);
+            auto* Item = new TMenuItem(Form);
+            Item->SetCaption(u"&File");
+            Menu->Items()->Add(Item);
+            Form->SetMenu(Menu);
+        }
+        Form->SetClientWidth(300);
+        Form->SetClientHeight(200);
+        auto* Panel = new TPanel(Form);
+        Panel->SetParent(Form);
+        Panel->SetAlign(alClient);
+        EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 300, 200)) << Case.Name;
+        EXPECT_EQ(Panel->BoundsRect(), Rect(0, 0, 300, 200)) << Case.Name;
+        Form->HandleNeeded();
+        EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 300, 200)) << Case.Name << " with its window";
+        EXPECT_EQ(Panel->BoundsRect(), Rect(0, 0, 300, 200)) << Case.Name << " with its window";
+        Free(Form);
+    }
 }
 
 TEST_F(VclTest, ScaledFormGrowsWithTheScreensPixelsPerInch) {

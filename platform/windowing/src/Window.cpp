@@ -588,11 +588,20 @@ bool GetLayeredWindowAttributes(HWND window, TColor* key, Byte* alpha, DWORD* fl
     return true;
 }
 
+bool AdjustWindowRectEx(TRect& rect, DWORD style, bool menu, DWORD exStyle) {
+    TRect insets = detail::ClientInsets(style, exStyle, menu);
+    rect.Left -= insets.Left;
+    rect.Top -= insets.Top;
+    rect.Right += insets.Right;
+    rect.Bottom += insets.Bottom;
+    return true;
+}
+
 } // namespace winapi
 
 namespace detail {
 
-TRect DefaultClientInsets(const TWindowRecord& record) {
+TRect ClientInsets(DWORD style, DWORD exStyle, bool menu) {
     TRect insets;
     auto add = [&](Integer n) {
         insets.Left += n;
@@ -600,7 +609,6 @@ TRect DefaultClientInsets(const TWindowRecord& record) {
         insets.Right += n;
         insets.Bottom += n;
     };
-    DWORD style = record.Style;
     if (style & WS_THICKFRAME)
         add(4);
     else if (style & WS_DLGFRAME)
@@ -608,12 +616,16 @@ TRect DefaultClientInsets(const TWindowRecord& record) {
     else if (style & WS_BORDER)
         add(1);
     if ((style & WS_CAPTION) == WS_CAPTION) insets.Top += 23;
-    if (record.Menu && !(style & WS_CHILD)) insets.Top += GetSystemMetrics(SM_CYMENU);
-    if (record.ExStyle & WS_EX_CLIENTEDGE) add(2);
-    if (record.ExStyle & WS_EX_STATICEDGE) add(1);
+    if (menu && !(style & WS_CHILD)) insets.Top += GetSystemMetrics(SM_CYMENU);
+    if (exStyle & WS_EX_CLIENTEDGE) add(2);
+    if (exStyle & WS_EX_STATICEDGE) add(1);
     if (style & WS_VSCROLL) insets.Right += 17;
     if (style & WS_HSCROLL) insets.Bottom += 17;
     return insets;
+}
+
+TRect DefaultClientInsets(const TWindowRecord& record) {
+    return ClientInsets(record.Style, record.ExStyle, record.Menu != nullptr);
 }
 
 void RecalcClient(HWND window) {

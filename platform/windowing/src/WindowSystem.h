@@ -314,6 +314,9 @@ void SizeMoveBegin(winapi::HWND window, Integer hitTest, TPoint screen);
 bool SizeMoveTrack(TPoint screen);
 bool SizeMoveRelease();
 // The client-area insets of a window's styles.
+// The frame, caption, menu bar, edges and scroll bars around the client
+// area of a window of these styles (the default WM_NCCALCSIZE).
+TRect ClientInsets(winapi::DWORD style, winapi::DWORD exStyle, bool menu);
 TRect DefaultClientInsets(const TWindowRecord& record);
 // Menus: the record of a live menu (null otherwise), the bar's rectangle
 // in window coordinates (empty without a bar), its drawing, and the menu

@@ -103,6 +103,8 @@ public:
 
     // ---- Showing and closing ----
     void SetVisible(bool Value) override;
+    // Before the window exists, the client area its frame will leave.
+    TRect ClientRect() const override;
     void Show();
     void Hide();
     // Shows the form and runs messages until ModalResult is set (or the
@@ -153,6 +155,7 @@ protected:
 
 private:
     friend class TApplication;
+    void FrameStyles(winapi::DWORD& Style, winapi::DWORD& ExStyle) const;
     void SetActive(bool Value);
     void SetWindowFocus();
     void ShowingChanged();

@@ -206,6 +206,9 @@ bool GetLayeredWindowAttributes(HWND window, TColor* key, Byte* alpha, DWORD* fl
 // ---- Coordinates ----
 bool GetWindowRect(HWND window, TRect& rect); // screen coordinates
 bool GetClientRect(HWND window, TRect& rect); // (0, 0, width, height)
+// Grows a client rectangle to the window rectangle a window of these styles
+// (and a menu bar, when `menu`) needs around it; a window need not exist.
+bool AdjustWindowRectEx(TRect& rect, DWORD style, bool menu, DWORD exStyle);
 bool ClientToScreen(HWND window, TPoint& point);
 bool ScreenToClient(HWND window, TPoint& point);
 // Maps points from one window's client coordinates to another's (null: the
