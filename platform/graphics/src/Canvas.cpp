@@ -27,7 +27,8 @@ TCanvas::~TCanvas() {
 }
 
 winapi::HDC TCanvas::Handle() {
-    RequiredState(csHandleValid);
+    // Drawing straight on the context uses the canvas's font, pen and brush.
+    RequiredState(csHandleValid | csFontValid | csPenValid | csBrushValid);
     return FHandle;
 }
 

@@ -213,6 +213,11 @@ public:
         return x;
     }
 
+    // Whether a run of this width fits `width` pixels: measured rectangles
+    // are rounded to whole pixels, and text must fit the rectangle its own
+    // measure answered.
+    static bool Fits(double runWidth, double width) { return runWidth < width + 0.5; }
+
     double TabWidth() const { return 8 * std::round(FFont.AveCharWidth); }
     double LineHeight() const { return std::round(FFont.Height()); }
     const TPixelFont& Font() const { return FFont; }
@@ -244,7 +249,7 @@ public:
         }
         for (TTextLine& line : lines) {
             line.Width = Measure(line.Text);
-            if ((FFormat & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) && line.Width > width) Ellipsis(line, width);
+            if ((FFormat & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) && !Fits(line.Width, width)) Ellipsis(line, width);
         }
         return lines;
     }
@@ -266,11 +271,11 @@ private:
             while (pos < t.size()) {
                 size_t wordEnd = pos;
                 while (wordEnd < t.size() && t[wordEnd] != u' ') ++wordEnd;
-                if (Measure(t.substr(lineStart, wordEnd - lineStart)) > width && end > lineStart) break;
-                if (Measure(t.substr(lineStart, wordEnd - lineStart)) > width) {
+                if (!Fits(Measure(t.substr(lineStart, wordEnd - lineStart)), width) && end > lineStart) break;
+                if (!Fits(Measure(t.substr(lineStart, wordEnd - lineStart)), width)) {
                     // The first word alone is too wide: break it.
                     size_t fit = lineStart + 1;
-                    while (fit < wordEnd && Measure(t.substr(lineStart, fit + 1 - lineStart)) <= width) ++fit;
+                    while (fit < wordEnd && Fits(Measure(t.substr(lineStart, fit + 1 - lineStart)), width)) ++fit;
                     end = next = fit;
                     break;
                 }

@@ -118,6 +118,22 @@ TEST(GdiText, CalcRectBreaksLikeTheEditControl) {
     }
 }
 
+TEST(GdiText, TextWrapsTheSameInTheRectangleItsMeasureAnswered) {
+    // Proportional glyphs have fractional widths: the measured rectangle is
+    // rounded up, so drawing in it never breaks the text once more.
+    for (const String& text : {String(u"Do you want to go on?"), String(u"Delete the selected scenario?"),
+                               String(u"The file could not be saved because the disk is full.")}) {
+        TTextCanvas t;
+        t.Canvas.Font()->SetName(u"Tahoma");
+        t.Canvas.Font()->SetHeight(-11);
+        TRect measured = Rect(0, 0, 400, 0);
+        t.Canvas.TextRect(measured, text, TTextFormat{tfCalcRect, tfWordBreak});
+        TRect again = Rect(0, 0, measured.Width(), 0);
+        t.Canvas.TextRect(again, text, TTextFormat{tfCalcRect, tfWordBreak});
+        EXPECT_EQ(again, measured) << Utf8(text);
+    }
+}
+
 TEST(GdiText, ExpandedTabsStopEveryEightCharacters) {
     TTextCanvas t;
     TRect r = Rect(0, 0, 500, 10);

@@ -252,6 +252,7 @@ bool SetMenu(HWND window, HMENU menu) {
     window->Menu = menu;
     // The client area gives way to the bar (or takes its place back).
     detail::RecalcClient(window);
+    Backend().WindowMoved(window, window->Rect, window->Client);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
     Send(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(window->Client.Width(), window->Client.Height()));
     return true;

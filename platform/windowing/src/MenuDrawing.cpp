@@ -113,7 +113,6 @@ TSize LayoutPopupMenu(const TMenuRecord& menu, std::vector<TRect>& rects) {
     HDC dc = GetDC(nullptr);
     HFONT normal = MenuFont(false), bold = MenuFont(true);
     Integer captionWidth = 0, shortcutWidth = 0, imageWidth = 16;
-    bool anySub = false;
     for (const TMenuItemRecord& item : menu.Items) {
         if (item.Flags & MF_SEPARATOR) continue;
         String caption, shortcut;
@@ -122,7 +121,6 @@ TSize LayoutPopupMenu(const TMenuRecord& menu, std::vector<TRect>& rects) {
         captionWidth = std::max(captionWidth, TextSize(dc, caption, 0).cx);
         if (!shortcut.empty()) shortcutWidth = std::max(shortcutWidth, TextSize(dc, shortcut, DT_NOPREFIX).cx);
         if (item.Image.Draw) imageWidth = std::max(imageWidth, item.Image.Size.cx);
-        anySub = anySub || (item.Flags & MF_POPUP);
     }
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(normal);
@@ -131,7 +129,7 @@ TSize LayoutPopupMenu(const TMenuRecord& menu, std::vector<TRect>& rects) {
 
     Integer left = std::max(CheckColumn, imageWidth + 8);
     Integer width = left + TextGap + captionWidth + (shortcutWidth ? ShortcutGap + shortcutWidth : 0) +
-                    (anySub || shortcutWidth ? ArrowColumn : TextGap * 2);
+                    ArrowColumn; // the caption is drawn clear of the arrow's column
     width = std::max(width, 80);
     rects.clear();
     Integer y = MenuPadding;

@@ -1,7 +1,8 @@
 // The SDL2 backend: each top-level window is an SDL window showing the
 // window's surface; SDL's mouse, key, text, window and focus events become
-// input of the window system. A window with a caption shows only its client
-// area, the desktop drawing the frame; every other window shows all of it.
+// input of the window system. A window with a caption shows only its menu
+// bar and client area, the desktop drawing the frame; every other window
+// shows all of it.
 
 #include "WindowSystem.h"
 #include "rtl/Encoding.h"
@@ -18,10 +19,11 @@ struct TNativeWindow {
     SDL_Window* Window = nullptr;
     Byte Alpha = 255;
     bool Decorated = false;
-    TRect Client; // window coordinates
+    TRect Inner;  // the part of the window shown, in window coordinates
     TRect Shown;  // the screen rectangle the native window was given
     Uint32 Flags = 0;
     std::string Title;
+    bool EverShown = false;
 };
 
 Integer VirtualKeyOf(SDL_Keycode key, SDL_Scancode scan) {
@@ -203,8 +205,9 @@ public:
     }
 
     // The native window is made when the window is first placed, right where
-    // it belongs: a desktop without a window manager may keep a window where
-    // it was made.
+    // it belongs: a desktop without a window manager keeps a window where it
+    // was made until it is first shown, whatever it is told meanwhile. So a
+    // hidden window that never showed is made again where it moves to.
     void WindowCreated(HWND window) override {
         DWORD style = DWORD(GetWindowLongPtr(window, GWL_STYLE));
         DWORD exStyle = DWORD(GetWindowLongPtr(window, GWL_EXSTYLE));
@@ -230,6 +233,7 @@ public:
         TNativeWindow* native = Find(window);
         if (!native || !native->Window) return;
         if (visible) {
+            native->EverShown = true;
             SDL_ShowWindow(native->Window);
             Place(*native); // a desktop without a window manager may forget the place of a hidden window
             if (activate) SDL_RaiseWindow(native->Window);
@@ -242,10 +246,17 @@ public:
     void WindowMoved(HWND window, const TRect& bounds, const TRect& client) override {
         TNativeWindow* native = Find(window);
         if (!native) return;
-        native->Client = client;
-        TRect shown = native->Decorated ? Bounds(bounds.Left + client.Left, bounds.Top + client.Top,
-                                                 client.Width(), client.Height())
+        TRect inner = client;
+        TRect bar = detail::MenuBarRect(window);
+        if (!bar.IsEmpty() && bar.Top < inner.Top) inner.Top = bar.Top;
+        native->Inner = inner;
+        TRect shown = native->Decorated ? Bounds(bounds.Left + inner.Left, bounds.Top + inner.Top,
+                                                 inner.Width(), inner.Height())
                                         : bounds;
+        if (native->Window && !native->EverShown && shown.TopLeft() != native->Shown.TopLeft()) {
+            SDL_DestroyWindow(native->Window);
+            native->Window = nullptr;
+        }
         native->Shown = shown;
         if (!native->Window) {
             native->Window =
@@ -283,7 +294,7 @@ public:
         if (!native || !native->Window || !(SDL_GetWindowFlags(native->Window) & SDL_WINDOW_SHOWN)) return;
         SDL_Surface* target = SDL_GetWindowSurface(native->Window);
         if (!target) return;
-        TPoint offset = native->Decorated ? native->Client.TopLeft() : TPoint{};
+        TPoint offset = native->Decorated ? native->Inner.TopLeft() : TPoint{};
         TRect part = area;
         OffsetRect(part, -offset.X, -offset.Y);
         TRect limit = Rect(0, 0, target->w, target->h);
@@ -459,10 +470,10 @@ private:
                 input.Kind = TInputEvent::TKind::Moved;
                 input.Window = window;
                 if (native.Decorated) {
-                    Integer extraX = bounds.Width() - native.Client.Width();
-                    Integer extraY = bounds.Height() - native.Client.Height();
+                    Integer extraX = bounds.Width() - native.Inner.Width();
+                    Integer extraY = bounds.Height() - native.Inner.Height();
                     input.Bounds =
-                        Bounds(x - native.Client.Left, y - native.Client.Top, w + extraX, h + extraY);
+                        Bounds(x - native.Inner.Left, y - native.Inner.Top, w + extraX, h + extraY);
                 } else {
                     input.Bounds = Bounds(x, y, w, h);
                 }

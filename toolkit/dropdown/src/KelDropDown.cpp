@@ -497,7 +497,7 @@ void TKelCustomDropDown::PositionLabel() {
         Canvas.SetHandle(DC);
         Canvas.Font()->Assign(FLabel->Font());
         TRect Box(0, 0, 1000, 255);
-        DrawText(DC, FLabel->Caption(), Box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        DrawText(Canvas.Handle(), FLabel->Caption(), Box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         Canvas.SetHandle(nullptr);
         ReleaseDC(FLabel->Parent()->Handle(), DC);
         W = Box.Width();
