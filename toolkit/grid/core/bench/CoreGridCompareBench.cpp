@@ -1,0 +1,42 @@
+// The core string grid in the grid comparison (headless, no window): cells
+// written through Cells, rows inserted and removed through InsertRows and
+// RemoveRows.
+
+#include "GridBenchCommon.h"
+#include "grid/ZirOvararIzazCore.h"
+#include "rtl/Encoding.h"
+#include "vcl/Forms.h"
+#include "windowing/HeadlessBackend.h"
+
+namespace {
+
+struct TCoreAdapter {
+    TZirOvararIzazCore* Grid = nullptr;
+    void Create(int Rows, int Cols) {
+        Grid = ::Create<TZirOvararIzazCore>(nullptr);
+        Grid->SetFixedRows(0);
+        Grid->SetFixedCols(0);
+        Grid->SetColCount(Cols);
+        Grid->SetRowCount(Rows);
+    }
+    void Set(int Row, int Col, const std::string& Text) { Grid->SetCells(Col, Row, FromUtf8(Text)); }
+    void InsertRows(int At, int Count) { Grid->InsertRows(At, Count); }
+    void DeleteRows(int At, int Count) { Grid->RemoveRows(At, Count); }
+    int RowCount() const { return Grid->RowCount(); }
+    std::string Get(int Row, int Col) { return Utf8(Grid->Cells(Col, Row)); }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s data-file\n", argv[0]);
+        return 2;
+    }
+    UseHeadlessBackend();
+    Application = Create<TApplication>(nullptr);
+    TCoreAdapter Adapter;
+    const int Result = gridbench::Run(Adapter, argv[1]);
+    Free(Adapter.Grid);
+    return Result;
+}
