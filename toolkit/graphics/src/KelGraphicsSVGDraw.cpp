@@ -5,11 +5,14 @@
 //
 // Presentation is looked up along the chain of elements being drawn (the
 // element, then the groups and "use" elements around it, nearest first), so
-// content reached through "use" inherits from the "use" element. Opacities
-// multiply down that chain, and fill-opacity, stroke-opacity and the alpha
-// of an rgba() paint multiply into them.
+// content reached through "use" inherits from the "use" element. A group or
+// "use" element with an opacity is drawn into a layer of its own that is
+// laid on with that opacity; where no layer can be made, opacities multiply
+// down the chain. fill-opacity, stroke-opacity and the alpha of an rgba()
+// paint multiply into them.
 
 #include "graphics/GdiPlusGraphics.h"
+#include "graphics/GdiPlusImage.h"
 #include "kel/KelGraphics.h"
 #include "kel/KelGraphicsSVGEngine.h"
 #include "kel/RarEvads.h"
@@ -101,6 +104,10 @@ void TKelGraphicsSVGImport::ComputeViewMatrix(const TRectF& ARect, Single& ASX, 
     FMatrix = MatrixCreateTranslation(-W / 2, -H / 2) * MatrixCreateRotation(Angle) *
               MatrixCreateTranslation(W / 2, H / 2) * MatrixCreateTranslation(-VR.Left, -VR.Top) *
               MatrixCreateTranslation(ARect.Left / ASX, ARect.Top / ASY) * MatrixCreateScaling(ASX, ASY);
+    // A layer covers the target from the device origin to its far corner.
+    FLayers.clear();
+    FLayerWidth = Integer(std::ceil(ARect.Right));
+    FLayerHeight = Integer(std::ceil(ARect.Bottom));
 }
 
 void TKelGraphicsSVGImport::PrepareNative(TKelGraphics* AGraphics, const TRectF& ARect) {
@@ -152,6 +159,9 @@ void TKelGraphicsSVGImport::Draw(TKelGraphics* AGraphics, const TRectF& ARect, b
     ComputeViewMatrix(ARect, SX, SY);
     const bool Prepare = ANative && ARecreateGraphics;
     if (Prepare) FMatrix = FMatrix * AGraphics->GetMatrix();
+    // Layers are laid in device pixels: only where the target's own
+    // transform adds nothing.
+    if (!(AGraphics->GetMatrix() == MatrixIdentity())) FLayerWidth = FLayerHeight = 0;
     TGraphicsHolder Made;
     TKelGraphics* Graphics = AGraphics;
     if (ARecreateGraphics) {
@@ -285,7 +295,7 @@ void TKelGraphicsSVGImport::DrawElement(TKelGraphicsSVGElement* E, TKelGraphics*
     } else {
         if (P->HasOpacity()) Opacity = P->Opacity();
         for (TKelGraphicsSVGElement* A : FDrawChain)
-            if (Presenter(A)->HasOpacity()) Opacity *= Presenter(A)->Opacity();
+            if (Presenter(A)->HasOpacity() && !IsLayer(A)) Opacity *= Presenter(A)->Opacity();
     }
     ApplyFill(E, G, M, Opacity);
     ApplyStroke(E, G, M, Opacity);
@@ -299,10 +309,12 @@ void TKelGraphicsSVGImport::DrawElement(TKelGraphicsSVGElement* E, TKelGraphics*
 
     switch (E->Type()) {
     case etContainer:
-        if (E->HasElements()) DrawElements(*E->Elements(), G, ASX, ASY);
+        if (E->HasElements() &&
+            !DrawLayer(E, G, [&](TKelGraphics* AG) { DrawElements(*E->Elements(), AG, ASX, ASY); }))
+            DrawElements(*E->Elements(), G, ASX, ASY);
         break;
     case etUse:
-        DrawUse(E, G, ASX, ASY);
+        if (!DrawLayer(E, G, [&](TKelGraphics* AG) { DrawUse(E, AG, ASX, ASY); })) DrawUse(E, G, ASX, ASY);
         break;
     case etImage:
         DrawImage(E, G, M);
@@ -324,6 +336,74 @@ void TKelGraphicsSVGImport::DrawElement(TKelGraphicsSVGElement* E, TKelGraphics*
         G->DrawPath(&Path, pdmPath);
     }
     }
+}
+
+// ---- Group opacity ---------------------------------------------------------------------
+
+bool TKelGraphicsSVGImport::IsLayer(const TKelGraphicsSVGElement* AElement) const {
+    return std::find(FLayers.begin(), FLayers.end(), AElement) != FLayers.end();
+}
+
+bool TKelGraphicsSVGImport::DrawLayer(TKelGraphicsSVGElement* E, TKelGraphics* G,
+                                      const std::function<void(TKelGraphics*)>& ADraw) {
+    const TKelGraphicsSVGElement* P = Presenter(E);
+    if (CustomOpacity() != -1 || !P->HasOpacity() || !(P->Opacity() < 1)) return false;
+    // A layer is as large as the target: none for a very large one.
+    constexpr Int64 MaxLayerPixels = Int64(4096) * 4096;
+    if (FLayerWidth <= 0 || FLayerHeight <= 0 || Int64(FLayerWidth) * FLayerHeight > MaxLayerPixels) return false;
+    auto* Target = G->Native() ? static_cast<TGPGraphics*>(G->Context()->NativeCanvas()) : nullptr;
+    if (!Target || !(G->GetMatrix() == MatrixIdentity())) return false;
+    const Single Opacity = std::max(P->Opacity(), 0.0f);
+    if (Opacity == 0) return true; // nothing shows
+
+    TBitmap Layer;
+    Layer.SetPixelFormat(pf32bit);
+    Layer.SetAlphaFormat(afPremultiplied);
+    Layer.SetSize(FLayerWidth, FLayerHeight);
+    cairo_surface_t* Surface = Layer.Surface();
+    if (!Surface || cairo_image_surface_get_format(Surface) != CAIRO_FORMAT_ARGB32) return false;
+    {
+        cairo_t* Cairo = cairo_create(Surface);
+        cairo_set_operator(Cairo, CAIRO_OPERATOR_CLEAR);
+        cairo_paint(Cairo);
+        cairo_destroy(Cairo);
+        cairo_surface_mark_dirty(Surface);
+    }
+    {
+        TGraphicsHolder Graphics(Create<TKelGraphics>(Layer.Canvas(), true));
+        PrepareNative(Graphics.get(), RectF(0, 0, Single(FLayerWidth), Single(FLayerHeight)));
+        FLayers.push_back(E);
+        struct TPopLayer {
+            std::vector<const TKelGraphicsSVGElement*>& Layers;
+            ~TPopLayer() { Layers.pop_back(); }
+        } PopLayer{FLayers};
+        try {
+            ADraw(Graphics.get());
+        } catch (...) {
+            Graphics->EndScene();
+            Graphics->Context()->Render();
+            throw;
+        }
+        Graphics->EndScene();
+        Graphics->Context()->Render();
+    }
+    cairo_surface_flush(Surface);
+
+    // The layer's premultiplied pixels laid onto the target with the opacity.
+    TGPBitmap Pixels(FLayerWidth, FLayerHeight, cairo_image_surface_get_stride(Surface), PixelFormat32bppPARGB,
+                     cairo_image_surface_get_data(Surface));
+    ColorMatrix Fade;
+    for (Integer I = 0; I < 5; ++I)
+        Fade.m[I][I] = 1;
+    Fade.m[3][3] = Opacity;
+    TGPImageAttributes Attributes;
+    Attributes.SetColorMatrix(&Fade);
+    const PixelOffsetMode Offset = Target->GetPixelOffsetMode();
+    Target->SetPixelOffsetMode(PixelOffsetModeNone);
+    Target->DrawImage(&Pixels, GPRectF(0, 0, Single(FLayerWidth), Single(FLayerHeight)), 0, 0,
+                      Single(FLayerWidth), Single(FLayerHeight), UnitPixel, &Attributes);
+    Target->SetPixelOffsetMode(Offset);
+    return true;
 }
 
 // ---- Shapes --------------------------------------------------------------------------

@@ -165,6 +165,25 @@ INSTANTIATE_TEST_SUITE_P(
                    10,
                    10,
                    {0, 0, 255, 64}},
+        // A group's opacity acts on the group as one layer: overlapping
+        // children do not show through each other, and edges stay sharp.
+        TPixelCase{"GroupOpacityIsOneLayer",
+                   SVG20("<g opacity='0.5'><rect width='10' height='20' fill='blue'/>"
+                         "<rect width='10' height='20' fill='blue'/></g>"),
+                   9,
+                   10,
+                   {0, 0, 255, 128}},
+        TPixelCase{"GroupLayerKeepsItsEdge",
+                   SVG20("<g opacity='0.5'><rect width='10' height='20' fill='blue'/></g>"),
+                   10,
+                   10,
+                   Clear},
+        TPixelCase{"UseOpacityIsOneLayer",
+                   SVG20("<defs><g id='two'><rect width='20' height='20' fill='red'/>"
+                         "<rect width='20' height='20' fill='red'/></g></defs><use xlink:href='#two' opacity='0.5' xmlns:xlink='http://www.w3.org/1999/xlink'/>"),
+                   10,
+                   10,
+                   {255, 0, 0, 128}},
         TPixelCase{"DecimalPercentRgb",
                    SVG20("<rect width='20' height='20' fill='rgb(100%,50.2%,0%)'/>"),
                    10,

@@ -26,6 +26,7 @@
 #include "kel/KelSVGImport.h"
 #include "rtl/Types.h"
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -161,6 +162,15 @@ private:
     void DrawText(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M);
     void DrawImage(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, const TKelGraphicsMatrix& M);
     void DrawUse(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics, Single ASX, Single ASY);
+    // The content of a group or "use" element with an opacity below 1:
+    // drawn by ADraw into a layer of its own, which is then laid onto
+    // AGraphics with the opacity, so that overlapping children do not show
+    // through each other. False (nothing drawn) when the layer cannot be
+    // made; the content is then drawn directly with the opacity multiplied
+    // into each shape.
+    bool DrawLayer(TKelGraphicsSVGElement* AElement, TKelGraphics* AGraphics,
+                   const std::function<void(TKelGraphics*)>& ADraw);
+    bool IsLayer(const TKelGraphicsSVGElement* AElement) const;
     // The shape of a drawn or clipping element in its own user space (its
     // own transform applied where drawing applies it); false for kinds
     // without geometry.
@@ -210,6 +220,11 @@ private:
     TKelGraphicsMatrix FMatrix = TKelGraphicsMatrix::Identity();
     TKelGraphicsMatrix FTextMatrix = TKelGraphicsMatrix::Identity();
     std::vector<TKelGraphicsSVGElement*> FDrawChain;
+    // The groups of the chain drawn in layers of their own, and the device
+    // size that a layer covers (0: no layers in this draw).
+    std::vector<const TKelGraphicsSVGElement*> FLayers;
+    Integer FLayerWidth = 0;
+    Integer FLayerHeight = 0;
     std::unique_ptr<TKelBitmap> FCachedBitmap;
     std::unordered_map<String, TKelGraphicsSVGElement*> FIDs;
     bool FIDsIndexed = false;
