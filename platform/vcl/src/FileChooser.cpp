@@ -255,6 +255,8 @@ void TFileChooserForm::Setup(const TFileDialogRequest& Request) {
     const Integer ClientW = Gap + FolderListWidth + Gap + FileListWidth + Gap;
     const Integer NameTop = ListTop + ListHeight + Gap;
     const Integer FilterTop = NameTop + ButtonHeight + Gap / 2;
+    // The frame is known once the window exists; the client size counts without it.
+    HandleNeeded();
     SetClientWidth(ClientW);
     SetClientHeight(FilterTop + ButtonHeight + Gap);
 
