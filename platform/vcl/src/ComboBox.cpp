@@ -263,7 +263,8 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
     SetDroppedDown(false);
     FStyle = Value;
     // The list is made again for the new style when next needed.
-    delete FList;
+    // Free, not delete: a list whose window was made takes its window along.
+    Free(FList);
     FList = nullptr;
     if (FStyle == csSimple && HandleAllocated()) PlaceList();
     if (!Editable()) SetItemIndex(FItemIndex);
