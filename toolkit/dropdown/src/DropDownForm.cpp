@@ -1,11 +1,14 @@
 #include "dropdown/DropDownForm.h"
 
+#include "dropdown/KelBars.h"
 #include "dropdown/KelDropDown.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/MathUtils.h"
 #include "windowing/Focus.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Timers.h"
+
+#include <cmath>
 
 using namespace winapi;
 
@@ -38,31 +41,42 @@ void TDropDownForm::AdjustClientRect(TRect& Rect) const {
     if (!FKelDropDown) return;
     const Integer Border = FKelDropDown->DropDownBorderWidth();
     InflateRect(Rect, -Border, -Border);
-    // Until bars of their own are placed, the space of visible bars is kept
-    // free above and below the hosted control.
-    const TRect Header = HeaderArea(), Footer = FooterArea();
-    if (!Header.IsEmpty()) Rect.Top = Header.Bottom;
-    if (!Footer.IsEmpty()) Rect.Bottom = Footer.Top;
-}
-
-TRect TDropDownForm::HeaderArea() const {
-    if (!FKelDropDown || FHeader || !FKelDropDown->DropDownHeader()->Visible()) return TRect();
-    const Integer Border = FKelDropDown->DropDownBorderWidth();
-    const Integer Height = Integer(Round(FKelDropDown->DropDownHeader()->Height() * FKelDropDown->DPIScale()));
-    return TRect(Border, Border, ClientWidth() - Border, Border + Height);
-}
-
-TRect TDropDownForm::FooterArea() const {
-    if (!FKelDropDown || FFooter || !FKelDropDown->DropDownFooter()->Visible()) return TRect();
-    const Integer Border = FKelDropDown->DropDownBorderWidth();
-    const Integer Height = Integer(Round(FKelDropDown->DropDownFooter()->Height() * FKelDropDown->DPIScale()));
-    return TRect(Border, ClientHeight() - Border - Height, ClientWidth() - Border, ClientHeight() - Border);
 }
 
 void TDropDownForm::InitializeAndUpdate() {
-    // The header and footer bars are not built by this library; a pop-up
-    // shows the hosted control inside its border only.
     if (!FKelDropDown) return;
+    const Single Factor = FKelDropDown->DPIScale();
+    const auto Scaled = [Factor](Integer Value) { return Integer(std::nearbyint(Value * Factor)); };
+    THeaderAppearance* HeaderLook = FKelDropDown->DropDownHeader();
+    if (!FHeader && HeaderLook->Visible()) {
+        FHeader = Create<TKelHeader>(this);
+        FHeader->SetParent(this);
+        FHeader->SetAlign(alTop);
+    }
+    if (FHeader) {
+        FHeader->SetKelDropDown(FKelDropDown);
+        FHeader->SetHeight(Scaled(HeaderLook->Height()));
+        FHeader->RebuildButtons();
+        FHeader->SetVisible(HeaderLook->Visible());
+        FHeader->OnDrawBackGround = FKelDropDown->OnDrawHeader;
+        FHeader->OnGetText = FKelDropDown->OnGetHeaderText;
+        FHeader->SetStyleElements(FKelDropDown->StyleElements());
+    }
+    TFooterAppearance* FooterLook = FKelDropDown->DropDownFooter();
+    if (!FFooter && FooterLook->Visible()) {
+        FFooter = Create<TKelFooter>(this);
+        FFooter->SetParent(this);
+        FFooter->SetAlign(alBottom);
+    }
+    if (FFooter) {
+        FFooter->SetKelDropDown(FKelDropDown);
+        FFooter->SetHeight(Scaled(FooterLook->Height()));
+        FFooter->RebuildButtons();
+        FFooter->SetVisible(FooterLook->Visible());
+        FFooter->OnDrawBackGround = FKelDropDown->OnDrawFooter;
+        FFooter->OnGetText = FKelDropDown->OnGetFooterText;
+        FFooter->SetStyleElements(FKelDropDown->StyleElements());
+    }
 }
 
 void TDropDownForm::Paint() {
@@ -85,11 +99,6 @@ void TDropDownForm::PaintBackground(TCanvas* Canvas) {
         Canvas->Brush()->SetColor(From);
         Canvas->FillRect(Inner);
     }
-    for (const auto& [Area, Look] : {std::pair<TRect, const TBarAppearance*>{HeaderArea(), FKelDropDown->DropDownHeader()},
-                                      {FooterArea(), FKelDropDown->DropDownFooter()}})
-        if (!Area.IsEmpty())
-            DrawBackgroundAndBorder(Canvas, Area, Look->Color(), Look->ColorTo(), clNone, 0,
-                                    Look->GradientDirection());
     if (Border > 0) {
         Canvas->Brush()->SetStyle(bsClear);
         Canvas->Pen()->SetWidth(Border);

@@ -10,6 +10,8 @@
 
 class TKelCustomDropDown;
 class TScrollBox;
+class TKelHeader;
+class TKelFooter;
 
 class TDropDownForm : public TCustomForm {
     RTL_CLASS(TDropDownForm)
@@ -31,9 +33,9 @@ public:
     void SetSizeable(bool Value) { FSizeable = Value; }
     bool Shadow() const { return FShadow; }
     void SetShadow(bool Value) { FShadow = Value; }
-    // The header and footer bars; none are made here.
-    TCustomControl* Header() const { return FHeader; }
-    TCustomControl* Footer() const { return FFooter; }
+    // The header and footer bars, made when first wanted.
+    TKelHeader* Header() const { return FHeader; }
+    TKelFooter* Footer() const { return FFooter; }
     bool CancelOnDeActivate() const { return FCancelOnDeActivate; }
     void SetCancelOnDeActivate(bool Value) { FCancelOnDeActivate = Value; }
     TKelCustomDropDown* KelDropDown() const { return FKelDropDown; }
@@ -41,7 +43,8 @@ public:
 
     virtual void UpdateSize() {}
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
-    // Binds the bars to the drop-down's appearances.
+    // Binds the bars to the drop-down's appearances, making a bar the
+    // first time its appearance is visible.
     void InitializeAndUpdate();
 
     void WndProc(TMessage& Message) override;
@@ -57,15 +60,11 @@ protected:
 
 private:
     void HandleActivate(TMessage& Message);
-    // Where a visible header or footer goes while no bar of its own is
-    // placed (empty otherwise).
-    TRect HeaderArea() const;
-    TRect FooterArea() const;
 
     Cardinal FDeActivate = 0;
     bool FShadow = true;
-    TCustomControl* FFooter = nullptr;
-    TCustomControl* FHeader = nullptr;
+    TKelFooter* FFooter = nullptr;
+    TKelHeader* FHeader = nullptr;
     TKelCustomDropDown* FKelDropDown = nullptr;
     TScrollBox* FScrollBox = nullptr;
     bool FSizeable = false;
