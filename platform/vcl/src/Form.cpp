@@ -657,6 +657,18 @@ void TCustomForm::WndProc(TMessage& Message) {
     case CM_SHOWINGCHANGED:
         ShowingChanged();
         return;
+    case WM_GETMINMAXINFO: {
+        // The sizing limits of the window system come from the constraints.
+        TScrollingWinControl::WndProc(Message);
+        auto* Limits = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+        if (!Limits) return;
+        const TSizeConstraints* Limit = Constraints();
+        if (Limit->MinWidth() > 0) Limits->ptMinTrackSize.X = Limit->MinWidth();
+        if (Limit->MinHeight() > 0) Limits->ptMinTrackSize.Y = Limit->MinHeight();
+        if (Limit->MaxWidth() > 0) Limits->ptMaxTrackSize.X = Limit->MaxWidth();
+        if (Limit->MaxHeight() > 0) Limits->ptMaxTrackSize.Y = Limit->MaxHeight();
+        return;
+    }
     case WM_ACTIVATE:
         // Activation focuses the active control (the first in tab order when none).
         SetActive(LOWORD(Message.WParam) != WA_INACTIVE);

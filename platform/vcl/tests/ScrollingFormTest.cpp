@@ -3,6 +3,7 @@
 
 #include "VclTestSupport.h"
 #include "vcl/Frame.h"
+#include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/ScrollBar.h"
 #include "windowing/SystemMetrics.h"
@@ -205,5 +206,45 @@ TEST_F(ScrollingTest, SizingByTheMouseAsksTheFormAndAClickDoesNotActivateIt) {
     EXPECT_EQ(Log, TLog({"WM_SIZING " + std::to_string(WMSZ_BOTTOMRIGHT), "WM_SIZING 8"}));
     EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 50, 40));
     EXPECT_EQ(Screen->ActiveCustomForm(), Main) << "the pop-up answered no activation";
+    Free(Popup);
+}
+
+TEST_F(ScrollingTest, SizingKeepsTheFormsConstraintsAndEscapeRestoresTheBounds) {
+    TForm* Main = NewForm(u"Main");
+    Main->Show();
+    auto* Popup = Create<TPopupSizingForm>(nullptr, Log);
+    Popup->Constraints()->SetMinWidth(90);
+    Popup->Constraints()->SetMinHeight(70);
+    Popup->Constraints()->SetMaxWidth(200);
+    Popup->SetBounds(600, 100, 120, 100);
+    ShowWindow(Popup->Handle(), SW_SHOWNOACTIVATE);
+    Popup->SetVisible(true);
+    Pump();
+
+    headless::MoveMouse(600 + 115, 100 + 95);
+    headless::Press();
+    headless::MoveMouse(600 + 10, 100 + 10);
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 90, 70));
+    headless::MoveMouse(600 + 400, 100 + 135);
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 200, 140));
+    headless::Release();
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 200, 140));
+
+    // Escape during a drag puts the bounds of its start back.
+    headless::MoveMouse(600 + 195, 100 + 135);
+    headless::Press();
+    headless::MoveMouse(600 + 150, 100 + 110);
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 155, 115));
+    headless::TypeKey(winapi::VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 200, 140));
+    headless::MoveMouse(600 + 100, 100 + 60);
+    headless::Release();
+    Pump();
+    EXPECT_EQ(Popup->BoundsRect(), Bounds(600, 100, 200, 140));
     Free(Popup);
 }

@@ -225,6 +225,7 @@ void RouteKey(const TInputEvent& event, bool down) {
     }
     Integer specific = SpecificKey(event.VirtualKey, extended);
     Integer key = GenericKey(event.VirtualKey);
+    if (down && key == VK_ESCAPE && system.SizeMoveWindow && detail::SizeMoveCancel()) return;
     bool wasDown = Down(system.KeyState, specific);
     SetKey(system.KeyState, specific, down);
     bool alt = Down(system.KeyState, VK_MENU);

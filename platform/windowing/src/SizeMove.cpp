@@ -1,11 +1,15 @@
 // Sizing a top-level window by its borders and moving it by its caption
 // with the mouse. Every step asks the window first: WM_SIZING (or
 // WM_MOVING) with the proposed rectangle, which the window may change,
-// then the window takes that rectangle. WM_ENTERSIZEMOVE and
-// WM_EXITSIZEMOVE bracket the whole drag.
+// then the window takes that rectangle. A sizing step asks WM_GETMINMAXINFO
+// first and keeps the proposed size within the tracking sizes it answers,
+// moving only the edges being dragged. WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
+// bracket the whole drag; Escape puts the old bounds back and ends it.
 
 #include "WindowSystem.h"
 #include "windowing/Window.h"
+
+#include <algorithm>
 
 using namespace winapi;
 
@@ -52,6 +56,23 @@ bool SizeMoveTrack(TPoint screen) {
         if (right) proposed.Right = std::max(proposed.Right + dx, proposed.Left);
         if (top) proposed.Top = std::min(proposed.Top + dy, proposed.Bottom);
         if (bottom) proposed.Bottom = std::max(proposed.Bottom + dy, proposed.Top);
+        MINMAXINFO limits;
+        limits.ptMinTrackSize = {0, 0};
+        limits.ptMaxTrackSize = {32767, 32767};
+        SendMessage(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        if (!Record(window)) return true;
+        const Integer width = std::clamp(proposed.Width(), limits.ptMinTrackSize.X,
+                                         std::max(limits.ptMinTrackSize.X, limits.ptMaxTrackSize.X));
+        const Integer height = std::clamp(proposed.Height(), limits.ptMinTrackSize.Y,
+                                          std::max(limits.ptMinTrackSize.Y, limits.ptMaxTrackSize.Y));
+        if (left)
+            proposed.Left = proposed.Right - width;
+        else
+            proposed.Right = proposed.Left + width;
+        if (top)
+            proposed.Top = proposed.Bottom - height;
+        else
+            proposed.Bottom = proposed.Top + height;
         SendMessage(window, WM_SIZING, WPARAM(hit - HTLEFT + WMSZ_LEFT), reinterpret_cast<LPARAM>(&proposed));
     }
     if (!Record(window)) return true;
@@ -66,6 +87,17 @@ bool SizeMoveRelease() {
     system.SizeMoveWindow = nullptr;
     if (!window) return false;
     SendMessage(window, WM_EXITSIZEMOVE, 0, 0);
+    return true;
+}
+
+bool SizeMoveCancel() {
+    auto& system = System();
+    HWND window = Record(system.SizeMoveWindow);
+    system.SizeMoveWindow = nullptr;
+    if (!window) return false;
+    const TRect old = system.SizeMoveRect;
+    SetWindowPos(window, nullptr, old.Left, old.Top, old.Width(), old.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (Record(window)) SendMessage(window, WM_EXITSIZEMOVE, 0, 0);
     return true;
 }
 

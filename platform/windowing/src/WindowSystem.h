@@ -313,6 +313,8 @@ Integer DefaultHitTest(winapi::HWND window, TPoint screen);
 void SizeMoveBegin(winapi::HWND window, Integer hitTest, TPoint screen);
 bool SizeMoveTrack(TPoint screen);
 bool SizeMoveRelease();
+// Escape during a drag: the old bounds back, the drag ended.
+bool SizeMoveCancel();
 // The client-area insets of a window's styles.
 // The frame, caption, menu bar, edges and scroll bars around the client
 // area of a window of these styles (the default WM_NCCALCSIZE).

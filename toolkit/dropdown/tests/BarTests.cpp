@@ -259,3 +259,53 @@ TEST(DbgList, ReadsAndWritesPastTheEndRaise) {
         EXPECT_EQ(E.Message(), u"Index out of bounds in list write access");
     }
 }
+
+TEST_F(Bars, DraggingTheGripResizesThePopupWhichKeepsThatSize) {
+    TKelDropDown* Edit = NewDropDown();
+    Open(Edit);
+    TDropDownForm* Pop = Edit->DropDownForm();
+    Integer Sizing = 0;
+    Pop->OnSizing = [&](TObject*) { ++Sizing; };
+    TKelFooter* Footer = Pop->Footer();
+    const TRect Start = Pop->BoundsRect();
+    const TPoint Grip = Footer->ClientToScreen({Footer->Width() - 5, Footer->Height() - 5});
+    Backend->MoveMouse(Grip.X, Grip.Y);
+    Backend->PressButton(mbLeft);
+    Pump();
+    Backend->MoveMouse(Grip.X + 40, Grip.Y + 30);
+    Pump();
+    EXPECT_GT(Sizing, 0);
+    EXPECT_EQ(Pop->Width(), Start.Width() + 40);
+    EXPECT_EQ(Pop->Height(), Start.Height() + 30);
+    // Never below 80 x 50.
+    Backend->MoveMouse(Grip.X - 400, Grip.Y - 400);
+    Pump();
+    EXPECT_EQ(Pop->Width(), 80);
+    EXPECT_EQ(Pop->Height(), 50);
+    Backend->MoveMouse(Grip.X + 20, Grip.Y + 10);
+    Backend->ReleaseButton(mbLeft);
+    Pump();
+    ASSERT_TRUE(Edit->DroppedDown());
+    const TSize Sized{Pop->Width(), Pop->Height()};
+    EXPECT_EQ(Sized.cx, Start.Width() + 20);
+
+    // Escape during a drag restores the size of its start.
+    const TPoint Grip2 = Footer->ClientToScreen({Footer->Width() - 5, Footer->Height() - 5});
+    Backend->MoveMouse(Grip2.X, Grip2.Y);
+    Backend->PressButton(mbLeft);
+    Pump();
+    Backend->MoveMouse(Grip2.X + 50, Grip2.Y + 50);
+    Pump();
+    Backend->TypeKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(Pop->Width(), Sized.cx);
+    EXPECT_EQ(Pop->Height(), Sized.cy);
+    Backend->ReleaseButton(mbLeft);
+    Pump();
+
+    Edit->HideDropDown(false);
+    Pump();
+    Open(Edit);
+    EXPECT_EQ(Pop->Width(), Sized.cx);
+    EXPECT_EQ(Pop->Height(), Sized.cy);
+}
