@@ -3,6 +3,7 @@
 // and the window messages it handles.
 
 #include "dropdown/KelDropDown.h"
+#include "dropdown/KelPickerDropDowns.h"
 
 #include "graphics/Colors.h"
 #include "graphics/GdiControls.h"
@@ -104,6 +105,8 @@ const TClassInfo& TKelDropDown::StaticClassInfo() {
 void RegisterDropDownClasses() {
     RegisterDropDownAppearanceClasses();
     RegisterClasses({&TKelDropDown::StaticClassInfo(), &TDropDownEditButton::StaticClassInfo(),
+                     &TKelControlDropDown::StaticClassInfo(), &TKelTrackBarDropDown::StaticClassInfo(),
+                     &TKelMemoDropDown::StaticClassInfo(), &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
 }
 
@@ -415,27 +418,9 @@ void TKelCustomDropDown::SetSuffix(const String& Value) {
 
 // ---- Style slots, filled by the colour styles ----
 
-void TKelCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    FSelectionColorStyle = Value;
-}
-
-void TKelCustomDropDown::DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect) {
-    if (!Canvas || FSelectionColor == clNone) return;
-    DrawGradientFill(Canvas, FSelectionColor, FSelectionColorTo == clNone ? FSelectionColor : FSelectionColorTo, 40,
-                     Rect, true);
-}
-
 void TKelCustomDropDown::DrawGradientFill(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                                           const TRect& Rect, bool Direction) {
     DrawBandedGradient(Canvas, FromColor, ToColor, Steps, Rect, !Direction);
-}
-
-void TKelCustomDropDown::DoSetComponentStyle(TKelStyle AStyle) {
-    FKelStyle = AStyle;
-}
-
-void TKelCustomDropDown::DoSetColorTones(const TColorTones&) {
-    FKelStyle = tsCustom;
 }
 
 // ---- Label ----

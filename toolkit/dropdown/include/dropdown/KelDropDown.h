@@ -11,13 +11,13 @@
 #include "dropdown/KelDropDownAppearance.h"
 #include "dropdown/KelDropDownButton.h"
 #include "dropdown/KelDropDownRoutines.h"
+#include "dropdown/KelItemAppearance.h"
 #include "kel/KelStyle.h"
 #include "vcl/Mask.h"
 
 RTL_ENUM(TDropPosition, dpAuto, dpDown, dpUp)
 RTL_ENUM(TDropDownEditType, etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword,
          etMoney, etRange, etHex, etAlphaNumeric, etValidChars)
-RTL_ENUM(TSelectionColorStyle, scCustom, scOffice2007, scWindowsVista, scWindows7)
 
 namespace KelDropDown {
 RTL_ENUM(TLabelPosition, lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft,
@@ -86,6 +86,8 @@ public:
     void SetColorTones(const TColorTones& ATones) override { DoSetColorTones(ATones); }
     TKelStyle GetComponentStyle() const { return FKelStyle; }
     TKelStyle UIStyle() const { return FKelStyle; }
+    // Stores the style and writes its item colours into Appearance.
+    void SetItemAppearanceStyle(TItemAppearance* Appearance, TKelStyle AStyle);
     void SetUIStyle(TKelStyle Value) { SetComponentStyle(Value); }
 
     // ---- Published settings ----
@@ -266,7 +268,8 @@ protected:
     virtual void AlignDropDownButton();
     virtual void WriteText(const String& Value);
     virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
-    virtual void DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect);
+    // CornerColor and Part (sfSingle, sfLeftEnd, ...) go to the selection frame.
+    virtual void DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect, TColor CornerColor, Integer Part);
     virtual void DrawGradientFill(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                                   const TRect& Rect, bool Direction);
     virtual void DoSetComponentStyle(TKelStyle AStyle);
