@@ -3,7 +3,8 @@
 // "opened" when the pop-up shows (the edit text is then changed to
 // "changed", as typing would),
 // and "closed <cancelled> <value>" when it closes; it ends when its time
-// (argument 1, seconds; default 30) is up. The screenshot test runs it
+// (argument 1, seconds; default 30) is up. With "footer" as argument 2 the
+// pop-up has a footer bar with its size grip. The screenshot test runs it
 // under Xvfb.
 
 #include "dropdown/KelDropDown.h"
@@ -16,9 +17,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv) {
     const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    const bool Footer = argc > 2 && std::string(argv[2]) == "footer";
     std::printf("backend %s\n", Utf8(Backend().Name()).c_str());
     std::fflush(stdout);
     Application->Initialize();
@@ -33,7 +36,7 @@ int main(int argc, char** argv) {
     Edit->SetBounds(20, 20, 200, 21);
     Edit->Font()->SetName(u"DejaVu Sans");
     Edit->SetText(u"original");
-    Edit->DropDownFooter()->SetVisible(false);
+    Edit->DropDownFooter()->SetVisible(Footer);
 
     auto* Panel = Create<TPanel>(Form);
     Panel->SetParent(Form);

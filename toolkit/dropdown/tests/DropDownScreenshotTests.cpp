@@ -1,11 +1,14 @@
 // The drop-down demonstration on the SDL2 backend under Xvfb: a click on the
 // button opens the pop-up under the edit (its X window's place read with
 // xdotool, its hosted green panel seen in a screenshot); Escape closes it
-// restoring the value; a click beside an open pop-up closes it.
+// restoring the value; a click beside an open pop-up closes it. Dragging
+// the footer's grip grows the pop-up's X window, which keeps that size.
 
 #include "windowing_testing/Xvfb.h"
 
 #include <chrono>
+#include <cstdio>
+#include <string>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -24,6 +27,23 @@ protected:
             Lines += Line + "\n";
         Search.Wait();
         return Lines;
+    }
+
+    // The size in an xdotool geometry report ("Geometry: WxH").
+    static bool ParseSize(const std::string& Geometry, int& Width, int& Height) {
+        const auto At = Geometry.find("Geometry: ");
+        if (At == std::string::npos) return false;
+        return std::sscanf(Geometry.c_str() + At, "Geometry: %dx%d", &Width, &Height) == 2;
+    }
+
+    bool WaitForSize(int Width, int Height) {
+        auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(xvfb::ReadinessMilliseconds);
+        while (std::chrono::steady_clock::now() < Deadline) {
+            int W = 0, H = 0;
+            if (ParseSize(PopupGeometry(), W, H) && W == Width && H == Height) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        }
+        return false;
     }
 
     bool ShowsGreen(int Left, int Top, int Right, int Bottom) {
@@ -65,6 +85,38 @@ TEST_F(DropDownScreenshot, ButtonOpensThePopupUnderTheEditAndEscapeOrAClickBesid
     ASSERT_EQ(Demo.ReadLine(), "opened");
     ASSERT_EQ(Tool({"xdotool", "mousemove", "350", "220", "click", "1"}), 0);
     EXPECT_EQ(Demo.ReadLine(), "closed 1 original");
+    Demo.Stop();
+}
+
+
+TEST_F(DropDownScreenshot, DraggingTheFooterGripGrowsThePopupWhichKeepsThatSize) {
+    auto Demo =
+        StartOnDisplay({DROPDOWN_DEMO, "600", "footer"}, {"VANDREL_BACKEND=sdl", "ASAN_OPTIONS=detect_leaks=0"});
+    ASSERT_TRUE(Demo.Started());
+    EXPECT_EQ(Demo.ReadLine(), "backend sdl");
+    ASSERT_EQ(Demo.ReadLine(), "ready");
+    ASSERT_EQ(Tool({"xdotool", "mousemove", "250", "70", "click", "1"}), 0);
+    ASSERT_EQ(Demo.ReadLine(), "opened");
+    int Width = 0, Height = 0;
+    ASSERT_TRUE(ParseSize(PopupGeometry(), Width, Height));
+
+    // The grip is in the footer's lower right corner; the pop-up is at (60, 80).
+    const int X = 60 + Width - 5, Y = 80 + Height - 5;
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(X), std::to_string(Y), "mousedown", "1"}), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(X + 20), std::to_string(Y + 15)}), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(X + 40), std::to_string(Y + 30)}), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Tool({"xdotool", "mouseup", "1"}), 0);
+    EXPECT_TRUE(WaitForSize(Width + 40, Height + 30));
+
+    ASSERT_EQ(Tool({"xdotool", "key", "Escape"}), 0);
+    EXPECT_EQ(Demo.ReadLine(), "closed 1 original");
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_EQ(Tool({"xdotool", "mousemove", "250", "70", "click", "1"}), 0);
+    ASSERT_EQ(Demo.ReadLine(), "opened");
+    EXPECT_TRUE(WaitForSize(Width + 40, Height + 30));
     Demo.Stop();
 }
 
