@@ -113,7 +113,10 @@ public:
             return std::invoke(Getter, detail::AsClass<TSelf>(Obj));
         };
         auto Set = [Setter](TObject& Obj, T Value) {
-            if constexpr (!ReadOnly) std::invoke(Setter, detail::AsClass<TSelf>(Obj), std::move(Value));
+            if constexpr (!ReadOnly)
+                std::invoke(Setter, detail::AsClass<TSelf>(Obj), std::move(Value));
+            else
+                (void)Setter, (void)Obj, (void)Value; // read-only: never called
         };
 
         if constexpr (std::is_same_v<T, bool>) {
