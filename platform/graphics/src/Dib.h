@@ -3,6 +3,7 @@
 // images inside icon files.
 
 #include "ByteReader.h"
+#include "graphics/GdiBlit.h"
 
 namespace detail {
 
@@ -18,6 +19,11 @@ TDecodedImage ReadDib(TByteReader& reader, std::size_t dibStart, TDibKind kind, 
 // The 40-byte header, palette and pixel rows (bottom-up) of an image, with
 // the height doubled and an AND mask appended for icons.
 std::vector<Byte> WriteDib(const TDecodedImage& image, Integer bitsPerPixel, TDibKind kind);
+
+// The pixels of a packed bitmap given as its description and its rows
+// (1 to 32 bits, uncompressed or with bit fields, either row order), all
+// opaque: GDI bitmaps carry no alpha. False for a damaged description.
+bool ReadDibBits(const BITMAPINFO* info, const void* bits, TDecodedImage& image);
 
 // Index of the palette entry closest to an ARGB colour (alpha ignored).
 std::size_t NearestPaletteIndex(const std::vector<std::uint32_t>& palette, std::uint32_t argb);

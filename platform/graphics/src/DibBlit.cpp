@@ -44,31 +44,45 @@ std::size_t RowsSize(const BITMAPINFOHEADER& h) {
 
 } // namespace
 
-namespace winapi {
+namespace detail {
 
-Integer StretchDIBits(HDC dest, Integer xDest, Integer yDest, Integer destWidth, Integer destHeight,
-                      Integer xSrc, Integer ySrc, Integer srcWidth, Integer srcHeight, const void* bits,
-                      const BITMAPINFO* info, Cardinal usage, Cardinal rop) {
-    if (!dest || !bits || !info || usage != DIB_RGB_COLORS) return 0;
+bool ReadDibBits(const BITMAPINFO* info, const void* bits, TDecodedImage& image) {
+    if (!bits || !info) return false;
     const BITMAPINFOHEADER& header = info->bmiHeader;
     const std::size_t description = DescriptionSize(header);
     if (description == 0 || header.biWidth <= 0 || header.biHeight == 0 ||
         !detail::ImageSizeAcceptable(header.biWidth, std::llabs(header.biHeight)))
-        return 0;
+        return false;
 
     // One buffer in the layout of a packed bitmap, for the shared reader.
     std::vector<Byte> packed(description + RowsSize(header));
     std::memcpy(packed.data(), info, description);
     std::memcpy(packed.data() + description, bits, packed.size() - description);
-    TDecodedImage image;
     try {
         detail::TByteReader reader(packed, u"");
         image = detail::ReadDib(reader, 0, detail::TDibKind::File, description);
     } catch (const EInvalidGraphic&) {
-        return 0;
+        return false;
     }
     for (auto& pixel : image.Pixels)
         pixel |= 0xFF000000u;
+    for (auto& entry : image.Palette)
+        entry |= 0xFF000000u;
+    image.HasAlpha = false;
+    return true;
+}
+
+} // namespace detail
+
+namespace winapi {
+
+Integer StretchDIBits(HDC dest, Integer xDest, Integer yDest, Integer destWidth, Integer destHeight,
+                      Integer xSrc, Integer ySrc, Integer srcWidth, Integer srcHeight, const void* bits,
+                      const BITMAPINFO* info, Cardinal usage, Cardinal rop) {
+    if (!dest || usage != DIB_RGB_COLORS) return 0;
+    const BITMAPINFOHEADER& header = info ? info->bmiHeader : BITMAPINFOHEADER{};
+    TDecodedImage image;
+    if (!detail::ReadDibBits(info, bits, image)) return 0;
 
     // The source rows as counted in memory, then as picture rows: memory
     // row m of a bottom-up bitmap is picture row Height - 1 - m.

@@ -28,19 +28,77 @@ cairo_extend_t Extend(WrapMode mode) {
 
 namespace {
 
-// The stops of a gradient: the preset colours, or the two given colours.
-std::vector<std::pair<double, ARGB>> Stops(const GpBrush& brush, ARGB from, ARGB to) {
-    std::vector<std::pair<double, ARGB>> stops;
-    if (brush.PresetColors.empty()) return {{0.0, from}, {1.0, to}};
-    for (std::size_t i = 0; i < brush.PresetColors.size(); ++i)
-        stops.emplace_back(brush.PresetPositions[i], brush.PresetColors[i]);
+// One step of a gradient: at `Position`, either a colour of its own
+// (interpolation colours) or `Factor` of the way from the first colour (or
+// surround colour) to the second (or centre colour).
+struct TStop {
+    double Position;
+    bool Fixed;
+    ARGB Color;
+    double Factor;
+    // With gamma correction: the span between two stops this ring lies in,
+    // and how far along it.
+    std::size_t Span = 0;
+    double Along = 0;
+};
+
+std::vector<TStop> Stops(const GpBrush& brush) {
+    std::vector<TStop> stops;
+    if (!brush.PresetColors.empty()) {
+        for (std::size_t i = 0; i < brush.PresetColors.size(); ++i)
+            stops.push_back({brush.PresetPositions[i], true, brush.PresetColors[i], 0});
+    } else if (brush.BlendFactors.size() >= 2) {
+        for (std::size_t i = 0; i < brush.BlendFactors.size(); ++i)
+            stops.push_back({brush.BlendPositions[i], false, 0, brush.BlendFactors[i]});
+    } else {
+        stops = {{0, false, 0, 0}, {1, false, 0, 1}};
+    }
     return stops;
 }
 
+double ToLinear(double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+double FromLinear(double c) {
+    return c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+}
+
+// `t` of the way from a to b, channel by channel, in sRGB or in linear light.
+ARGB Mix(ARGB a, ARGB b, double t, bool gamma) {
+    auto channel = [&](int shift) {
+        const double x = ((a >> shift) & 0xFF) / 255.0, y = ((b >> shift) & 0xFF) / 255.0;
+        double v = x + (y - x) * t;
+        if (gamma && shift != 24) v = FromLinear(ToLinear(x) + (ToLinear(y) - ToLinear(x)) * t);
+        return ARGB(std::clamp(std::lround(v * 255), 0L, 255L)) << shift;
+    };
+    return channel(24) | channel(16) | channel(8) | channel(0);
+}
+
+ARGB StopColor(const TStop& stop, ARGB from, ARGB to, bool gamma) {
+    return stop.Fixed ? stop.Color : Mix(from, to, stop.Factor, gamma);
+}
+
+// Cairo blends stops in sRGB; with gamma correction each span between two
+// stops is cut into pieces whose ends are blended in linear light.
+constexpr int GammaPieces = 16;
+
 cairo_pattern_t* LinearPattern(const GpBrush& brush) {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, 0, 1, 0);
-    for (auto [offset, color] : Stops(brush, brush.Colors[0], brush.Colors[1]))
-        AddColorStop(pattern, offset, color);
+    const auto stops = Stops(brush);
+    const ARGB from = brush.Colors[0], to = brush.Colors[1];
+    const bool gamma = brush.GammaCorrection;
+    for (std::size_t k = 0; k < stops.size(); ++k) {
+        const ARGB color = StopColor(stops[k], from, to, gamma);
+        AddColorStop(pattern, stops[k].Position, color);
+        if (gamma && k + 1 < stops.size()) {
+            const ARGB next = StopColor(stops[k + 1], from, to, gamma);
+            for (int i = 1; i < GammaPieces; ++i) {
+                const double t = double(i) / GammaPieces;
+                AddColorStop(pattern, stops[k].Position + (stops[k + 1].Position - stops[k].Position) * t,
+                             Mix(color, next, t, true));
+            }
+        }
+    }
     cairo_pattern_set_extend(pattern, Extend(brush.Wrap));
     cairo_matrix_t userToBrush = brush.Transform;
     if (cairo_matrix_invert(&userToBrush) != CAIRO_STATUS_SUCCESS) cairo_matrix_init_identity(&userToBrush);
@@ -50,21 +108,59 @@ cairo_pattern_t* LinearPattern(const GpBrush& brush) {
 }
 
 // A mesh of one patch per boundary edge and colour ring: rings run from the
-// boundary (position 0) to the centre (position 1).
+// boundary (position 0) to the focus outline (position 1), which is the
+// boundary scaled about the centre by the focus scales; inside it the
+// centre's colour holds.
 cairo_pattern_t* PathGradientPattern(const GpBrush& brush) {
     cairo_pattern_t* pattern = cairo_pattern_create_mesh();
-    // Preset positions run from the boundary; without them the surround
-    // colours meet the centre colour.
-    const bool preset = !brush.PresetColors.empty();
-    const auto stops = Stops(brush, 0, brush.CenterColor);
+    auto stops = Stops(brush);
+    const bool gamma = brush.GammaCorrection;
+    const auto original = stops;
+    if (gamma) {
+        // Rings in between, their colours blended in linear light below.
+        std::vector<TStop> fine;
+        for (std::size_t k = 0; k + 1 < original.size(); ++k)
+            for (int i = 0; i < GammaPieces; ++i) {
+                TStop piece = original[k];
+                piece.Span = k;
+                piece.Along = double(i) / GammaPieces;
+                piece.Position += (original[k + 1].Position - original[k].Position) * piece.Along;
+                fine.push_back(piece);
+            }
+        fine.push_back(original.back());
+        fine.back().Span = original.size() - 2;
+        fine.back().Along = 1;
+        stops.swap(fine);
+    }
     const TGPPointF c = brush.Center;
-    auto scaled = [&](TGPPointF p, double s) {
-        return TGPPointF{Single(c.X + (p.X - c.X) * s), Single(c.Y + (p.Y - c.Y) * s)};
+    const double fx = std::clamp<double>(brush.FocusScales.X, 0, 1), fy = std::clamp<double>(brush.FocusScales.Y, 0, 1);
+    auto scaled = [&](TGPPointF p, double position) {
+        const double sx = 1 - position * (1 - fx), sy = 1 - position * (1 - fy);
+        return TGPPointF{Single(c.X + (p.X - c.X) * sx), Single(c.Y + (p.Y - c.Y) * sy)};
     };
     auto setCorner = [&](int corner, ARGB color) {
         cairo_mesh_pattern_set_corner_color_rgba(pattern, corner, ARGBRed(color) / 255.0,
                                                  ARGBGreen(color) / 255.0, ARGBBlue(color) / 255.0,
                                                  ARGBAlpha(color) / 255.0);
+    };
+    // The colour of a ring at a boundary point of that surround colour.
+    auto ringColor = [&](const TStop& ring, ARGB surround) {
+        if (!gamma) return StopColor(ring, surround, brush.CenterColor, false);
+        const ARGB a = StopColor(original[ring.Span], surround, brush.CenterColor, true);
+        const ARGB b = StopColor(original[ring.Span + 1], surround, brush.CenterColor, true);
+        return Mix(a, b, ring.Along, true);
+    };
+    auto patch = [&](TGPPointF a, TGPPointF b, TGPPointF e, TGPPointF d, ARGB ca, ARGB cb, ARGB ce, ARGB cd) {
+        cairo_mesh_pattern_begin_patch(pattern);
+        cairo_mesh_pattern_move_to(pattern, a.X, a.Y);
+        cairo_mesh_pattern_line_to(pattern, b.X, b.Y);
+        cairo_mesh_pattern_line_to(pattern, e.X, e.Y);
+        cairo_mesh_pattern_line_to(pattern, d.X, d.Y);
+        setCorner(0, ca);
+        setCorner(1, cb);
+        setCorner(2, ce);
+        setCorner(3, cd);
+        cairo_mesh_pattern_end_patch(pattern);
     };
     for (const auto& figure : brush.Boundary) {
         const std::size_t n = figure.size();
@@ -75,19 +171,14 @@ cairo_pattern_t* PathGradientPattern(const GpBrush& brush) {
         for (std::size_t i = 0; i < n; ++i) {
             const std::size_t j = (i + 1) % n;
             for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
-                const double outer = 1 - stops[k].first, inner = 1 - stops[k + 1].first;
-                const TGPPointF a = scaled(figure[i], outer), b = scaled(figure[j], outer),
-                                d = scaled(figure[i], inner), e = scaled(figure[j], inner);
-                cairo_mesh_pattern_begin_patch(pattern);
-                cairo_mesh_pattern_move_to(pattern, a.X, a.Y);
-                cairo_mesh_pattern_line_to(pattern, b.X, b.Y);
-                cairo_mesh_pattern_line_to(pattern, e.X, e.Y);
-                cairo_mesh_pattern_line_to(pattern, d.X, d.Y);
-                setCorner(0, preset ? stops[k].second : surround(i));
-                setCorner(1, preset ? stops[k].second : surround(j));
-                setCorner(2, stops[k + 1].second);
-                setCorner(3, stops[k + 1].second);
-                cairo_mesh_pattern_end_patch(pattern);
+                const double outer = stops[k].Position, inner = stops[k + 1].Position;
+                patch(scaled(figure[i], outer), scaled(figure[j], outer), scaled(figure[j], inner),
+                      scaled(figure[i], inner), ringColor(stops[k], surround(i)), ringColor(stops[k], surround(j)),
+                      ringColor(stops[k + 1], surround(j)), ringColor(stops[k + 1], surround(i)));
+            }
+            if (fx > 0 || fy > 0) {
+                const ARGB ci = ringColor(stops.back(), surround(i)), cj = ringColor(stops.back(), surround(j));
+                patch(scaled(figure[i], 1), scaled(figure[j], 1), c, c, ci, cj, cj, ci);
             }
         }
     }
@@ -145,6 +236,8 @@ BrushType TGPBrush::GetType() {
 
 // ---- TGPSolidBrush ----
 
+TGPSolidBrush::TGPSolidBrush() : TGPBrush(nullptr, Ok) {}
+
 TGPSolidBrush::TGPSolidBrush(ARGB color) : TGPBrush(new GpBrush, Ok) {
     nativeBrush->Color = color;
 }
@@ -184,8 +277,11 @@ bool AxisMatrix(double x1, double y1, double x2, double y2, cairo_matrix_t& m) {
 
 } // namespace
 
+TGPLinearGradientBrush::TGPLinearGradientBrush() : TGPBrush(nullptr, Ok) {}
+
 TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF& p1, const TGPPointF& p2, ARGB color1,
-                                               ARGB color2) {
+                                               ARGB color2)
+    : TGPBrush(nullptr, Ok) {
     cairo_matrix_t m;
     if (!AxisMatrix(p1.X, p1.Y, p2.X, p2.Y, m)) {
         lastResult = OutOfMemory; // what GDI+ answers for two equal points
@@ -196,8 +292,14 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF& p1, const TGPPoi
     nativeBrush = NewLinear(rect, color1, color2, m);
 }
 
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint& p1, const TGPPoint& p2, ARGB color1,
+                                               ARGB color2)
+    : TGPLinearGradientBrush(TGPPointF{Single(p1.X), Single(p1.Y)}, TGPPointF{Single(p2.X), Single(p2.Y)}, color1,
+                             color2) {}
+
 TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF& r, ARGB color1, ARGB color2,
-                                               LinearGradientMode mode) {
+                                               LinearGradientMode mode)
+    : TGPBrush(nullptr, Ok) {
     if (r.Width <= 0 || r.Height <= 0) {
         lastResult = OutOfMemory; // GDI+ refuses an empty rectangle this way
         return;
@@ -228,8 +330,14 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& r, ARGB color1, AR
     : TGPLinearGradientBrush(TGPRectF{Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)}, color1,
                              color2, mode) {}
 
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& r, ARGB color1, ARGB color2, Single angle,
+                                               bool isAngleScalable)
+    : TGPLinearGradientBrush(TGPRectF{Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)}, color1,
+                             color2, angle, isAngleScalable) {}
+
 TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF& r, ARGB color1, ARGB color2, Single angle,
-                                               bool) {
+                                               bool)
+    : TGPBrush(nullptr, Ok) {
     if (r.Width <= 0 || r.Height <= 0) {
         lastResult = OutOfMemory;
         return;
@@ -265,21 +373,185 @@ Status TGPLinearGradientBrush::GetRectangle(TGPRectF& rect) {
     return Ok;
 }
 
-Status TGPLinearGradientBrush::SetGammaCorrection(bool) {
-    // Colours blend linearly in sRGB either way.
-    return nativeBrush ? Ok : SetStatus(InvalidParameter);
+Status TGPLinearGradientBrush::GetRectangle(TGPRect& rect) {
+    TGPRectF r;
+    const Status status = GetRectangle(r);
+    if (status == Ok)
+        rect = {Integer(std::nearbyint(r.X)), Integer(std::nearbyint(r.Y)), Integer(std::nearbyint(r.Width)),
+                Integer(std::nearbyint(r.Height))};
+    return status;
 }
 
 namespace {
 
+// At least two positions, the first at 0 and the last at 1.
+bool PositionsValid(const Single* positions, Integer count) {
+    return count >= 2 && positions[0] == 0 && positions[count - 1] == 1;
+}
+
 Status SetPreset(GpBrush* brush, const ARGB* colors, const Single* positions, Integer count) {
-    if (!brush || !colors || !positions || count < 2) return InvalidParameter;
+    if (!brush || !colors || !positions || !PositionsValid(positions, count)) return InvalidParameter;
     brush->PresetColors.assign(colors, colors + count);
     brush->PresetPositions.assign(positions, positions + count);
+    brush->BlendFactors = {1};
+    brush->BlendPositions = {0};
     return Ok;
 }
 
+Status SetBlendOf(GpBrush* brush, const Single* factors, const Single* positions, Integer count) {
+    if (!brush || !factors || !positions || !PositionsValid(positions, count)) return InvalidParameter;
+    brush->BlendFactors.assign(factors, factors + count);
+    brush->BlendPositions.assign(positions, positions + count);
+    brush->PresetColors.clear();
+    brush->PresetPositions.clear();
+    return Ok;
+}
+
+Status GetBlendOf(const GpBrush* brush, Single* factors, Single* positions, Integer count) {
+    if (!brush || count <= 0 || !factors || !positions) return InvalidParameter;
+    const Integer n = Integer(brush->BlendFactors.size());
+    if (count < n) return InsufficientBuffer;
+    std::copy(brush->BlendFactors.begin(), brush->BlendFactors.end(), factors);
+    std::copy(brush->BlendPositions.begin(), brush->BlendPositions.end(), positions);
+    return Ok;
+}
+
+Status GetPresetOf(const GpBrush* brush, ARGB* colors, Single* positions, Integer count) {
+    if (!brush || count <= 0 || !colors) return InvalidParameter;
+    const Integer n = Integer(brush->PresetColors.size());
+    if (n == 0) return WrongState;
+    if (count < n) return InsufficientBuffer;
+    std::copy(brush->PresetColors.begin(), brush->PresetColors.end(), colors);
+    if (positions) std::copy(brush->PresetPositions.begin(), brush->PresetPositions.end(), positions);
+    return Ok;
+}
+
+// A triangle: none at the ends, `scale` at the focus.
+Status SetTriangle(GpBrush* brush, Single focus, Single scale) {
+    if (!brush || !(focus >= 0 && focus <= 1) || !(scale >= 0 && scale <= 1)) return InvalidParameter;
+    std::vector<Single> factors, positions;
+    if (focus > 0) factors.push_back(0), positions.push_back(0);
+    factors.push_back(scale), positions.push_back(focus);
+    if (focus < 1) factors.push_back(0), positions.push_back(1);
+    return SetBlendOf(brush, factors.data(), positions.data(), Integer(factors.size()));
+}
+
+// A bell: the normal distribution's integral rising from the start to
+// `scale` at the focus and falling again to the end, sampled finely.
+Status SetBell(GpBrush* brush, Single focus, Single scale) {
+    if (!brush || !(focus >= 0 && focus <= 1) || !(scale >= 0 && scale <= 1)) return InvalidParameter;
+    constexpr int Samples = 32;
+    // 0 at t = 0, 1 at t = 1, steepest halfway.
+    auto rise = [](double t) {
+        const double spread = 2.0, lo = std::erf(-spread), hi = std::erf(spread);
+        return (std::erf(spread * (2 * t - 1)) - lo) / (hi - lo);
+    };
+    std::vector<Single> factors, positions;
+    if (focus > 0)
+        for (int i = 0; i < Samples; ++i) {
+            const double t = double(i) / Samples;
+            positions.push_back(Single(focus * t));
+            factors.push_back(Single(scale * rise(t)));
+        }
+    positions.push_back(focus);
+    factors.push_back(scale);
+    if (focus < 1)
+        for (int i = Samples - 1; i >= 0; --i) {
+            const double t = double(i) / Samples;
+            positions.push_back(Single(1 - (1 - focus) * t));
+            factors.push_back(Single(scale * rise(t)));
+        }
+    positions.front() = 0, positions.back() = 1;
+    return SetBlendOf(brush, factors.data(), positions.data(), Integer(factors.size()));
+}
+
+Status CombineTransform(GpBrush* brush, const cairo_matrix_t& change, MatrixOrder order) {
+    if (!brush) return InvalidParameter;
+    detail::Combine(brush->Transform, change, order);
+    return Ok;
+}
+
+cairo_matrix_t Translation(Single dx, Single dy) {
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, dx, dy);
+    return m;
+}
+cairo_matrix_t Scaling(Single sx, Single sy) {
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, sx, sy);
+    return m;
+}
+cairo_matrix_t Rotation(Single angle) {
+    cairo_matrix_t m;
+    cairo_matrix_init_rotate(&m, angle * std::numbers::pi / 180.0);
+    return m;
+}
+
 } // namespace
+
+Status TGPLinearGradientBrush::SetGammaCorrection(bool useGammaCorrection) {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    nativeBrush->GammaCorrection = useGammaCorrection;
+    return Ok;
+}
+
+bool TGPLinearGradientBrush::GetGammaCorrection() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), false;
+    return nativeBrush->GammaCorrection;
+}
+
+Integer TGPLinearGradientBrush::GetBlendCount() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeBrush->BlendFactors.size());
+}
+
+Status TGPLinearGradientBrush::SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count) {
+    return SetStatus(SetBlendOf(nativeBrush, blendFactors, blendPositions, count));
+}
+
+Status TGPLinearGradientBrush::GetBlend(Single* blendFactors, Single* blendPositions, Integer count) {
+    return SetStatus(GetBlendOf(nativeBrush, blendFactors, blendPositions, count));
+}
+
+Integer TGPLinearGradientBrush::GetInterpolationColorCount() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeBrush->PresetColors.size());
+}
+
+Status TGPLinearGradientBrush::GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count) {
+    return SetStatus(GetPresetOf(nativeBrush, presetColors, blendPositions, count));
+}
+
+Status TGPLinearGradientBrush::SetBlendBellShape(Single focus, Single scale) {
+    return SetStatus(SetBell(nativeBrush, focus, scale));
+}
+
+Status TGPLinearGradientBrush::SetBlendTriangularShape(Single focus, Single scale) {
+    return SetStatus(SetTriangle(nativeBrush, focus, scale));
+}
+
+Status TGPLinearGradientBrush::ResetTransform() {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    cairo_matrix_init_identity(&nativeBrush->Transform);
+    return Ok;
+}
+
+Status TGPLinearGradientBrush::MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order) {
+    if (!matrix || !matrix->nativeMatrix) return SetStatus(InvalidParameter);
+    return SetStatus(CombineTransform(nativeBrush, matrix->nativeMatrix->Value, order));
+}
+
+Status TGPLinearGradientBrush::TranslateTransform(Single dx, Single dy, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Translation(dx, dy), order));
+}
+
+Status TGPLinearGradientBrush::ScaleTransform(Single sx, Single sy, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Scaling(sx, sy), order));
+}
+
+Status TGPLinearGradientBrush::RotateTransform(Single angle, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Rotation(angle), order));
+}
 
 Status TGPLinearGradientBrush::SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions,
                                                       Integer count) {
@@ -314,10 +586,9 @@ WrapMode TGPLinearGradientBrush::GetWrapMode() {
 
 namespace {
 
-GpBrush* NewPathGradient(const detail::GpPath& path) {
-    auto* brush = new GpBrush;
-    brush->Type = BrushTypePathGradient;
-    brush->Wrap = WrapModeClamp;
+// The boundary and the centre (at the centroid) of a path gradient.
+void SetBoundary(GpBrush* brush, const detail::GpPath& path) {
+    brush->BoundaryPath = path;
     brush->Boundary = detail::FlattenedFigures(path);
     brush->BoundaryPoints = path.Points;
     // The centre starts at the centroid of the area the path encloses (of
@@ -339,12 +610,37 @@ GpBrush* NewPathGradient(const detail::GpPath& path) {
             x += p.X, y += p.Y;
         brush->Center = {Single(x / path.Points.size()), Single(y / path.Points.size())};
     }
+}
+
+GpBrush* NewPathGradient(const detail::GpPath& path) {
+    auto* brush = new GpBrush;
+    brush->Type = BrushTypePathGradient;
+    brush->Wrap = WrapModeClamp;
+    SetBoundary(brush, path);
     return brush;
 }
 
 } // namespace
 
-TGPPathGradientBrush::TGPPathGradientBrush(const TGPPointF* points, Integer count, WrapMode wrapMode) {
+TGPPathGradientBrush::TGPPathGradientBrush() : TGPBrush(nullptr, Ok) {}
+
+TGPPathGradientBrush::TGPPathGradientBrush(const TGPPoint* points, Integer count, WrapMode wrapMode)
+    : TGPBrush(nullptr, Ok) {
+    if (!points || count < 2) {
+        lastResult = OutOfMemory;
+        return;
+    }
+    std::vector<TGPPointF> floats;
+    for (Integer i = 0; i < count; ++i)
+        floats.push_back({Single(points[i].X), Single(points[i].Y)});
+    TGPGraphicsPath path;
+    path.AddPolygon(floats.data(), count);
+    nativeBrush = NewPathGradient(*path.nativePath);
+    nativeBrush->Wrap = wrapMode;
+}
+
+TGPPathGradientBrush::TGPPathGradientBrush(const TGPPointF* points, Integer count, WrapMode wrapMode)
+    : TGPBrush(nullptr, Ok) {
     if (!points || count < 2) {
         lastResult = OutOfMemory;
         return;
@@ -355,7 +651,7 @@ TGPPathGradientBrush::TGPPathGradientBrush(const TGPPointF* points, Integer coun
     nativeBrush->Wrap = wrapMode;
 }
 
-TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath* path) {
+TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath* path) : TGPBrush(nullptr, Ok) {
     if (!path || !path->nativePath || path->nativePath->Points.empty()) {
         lastResult = path ? OutOfMemory : InvalidParameter;
         return;
@@ -431,8 +727,121 @@ Status TGPPathGradientBrush::SetInterpolationColors(const ARGB* presetColors, co
     return SetStatus(SetPreset(nativeBrush, presetColors, blendPositions, count));
 }
 
-Status TGPPathGradientBrush::SetGammaCorrection(bool) {
-    return nativeBrush ? Ok : SetStatus(InvalidParameter);
+Status TGPPathGradientBrush::GetGraphicsPath(TGPGraphicsPath* path) {
+    if (!nativeBrush || !path || !path->nativePath) return SetStatus(InvalidParameter);
+    *path->nativePath = nativeBrush->BoundaryPath;
+    return Ok;
+}
+
+Status TGPPathGradientBrush::SetGraphicsPath(const TGPGraphicsPath* path) {
+    if (!nativeBrush || !path || !path->nativePath || path->nativePath->Points.size() < 2)
+        return SetStatus(InvalidParameter);
+    SetBoundary(nativeBrush, *path->nativePath);
+    auto& surround = nativeBrush->SurroundColors;
+    if (surround.size() > nativeBrush->BoundaryPoints.size()) surround.resize(nativeBrush->BoundaryPoints.size());
+    return Ok;
+}
+
+Status TGPPathGradientBrush::GetRectangle(TGPRectF& rect) {
+    if (!nativeBrush || nativeBrush->BoundaryPoints.empty()) return SetStatus(InvalidParameter);
+    Single left = nativeBrush->BoundaryPoints[0].X, top = nativeBrush->BoundaryPoints[0].Y;
+    Single right = left, bottom = top;
+    for (auto p : nativeBrush->BoundaryPoints) {
+        left = std::min(left, p.X), right = std::max(right, p.X);
+        top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+    }
+    rect = {left, top, right - left, bottom - top};
+    return Ok;
+}
+
+Status TGPPathGradientBrush::GetRectangle(TGPRect& rect) {
+    TGPRectF r;
+    const Status status = GetRectangle(r);
+    if (status == Ok)
+        rect = {Integer(std::nearbyint(r.X)), Integer(std::nearbyint(r.Y)), Integer(std::nearbyint(r.Width)),
+                Integer(std::nearbyint(r.Height))};
+    return status;
+}
+
+Status TGPPathGradientBrush::SetGammaCorrection(bool useGammaCorrection) {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    nativeBrush->GammaCorrection = useGammaCorrection;
+    return Ok;
+}
+
+bool TGPPathGradientBrush::GetGammaCorrection() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), false;
+    return nativeBrush->GammaCorrection;
+}
+
+Integer TGPPathGradientBrush::GetBlendCount() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeBrush->BlendFactors.size());
+}
+
+Status TGPPathGradientBrush::SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count) {
+    return SetStatus(SetBlendOf(nativeBrush, blendFactors, blendPositions, count));
+}
+
+Status TGPPathGradientBrush::GetBlend(Single* blendFactors, Single* blendPositions, Integer count) {
+    return SetStatus(GetBlendOf(nativeBrush, blendFactors, blendPositions, count));
+}
+
+Integer TGPPathGradientBrush::GetInterpolationColorCount() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), 0;
+    return Integer(nativeBrush->PresetColors.size());
+}
+
+Status TGPPathGradientBrush::GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count) {
+    return SetStatus(GetPresetOf(nativeBrush, presetColors, blendPositions, count));
+}
+
+Status TGPPathGradientBrush::SetBlendBellShape(Single focus, Single scale) {
+    return SetStatus(SetBell(nativeBrush, focus, scale));
+}
+
+Status TGPPathGradientBrush::SetBlendTriangularShape(Single focus, Single scale) {
+    return SetStatus(SetTriangle(nativeBrush, focus, scale));
+}
+
+Status TGPPathGradientBrush::ResetTransform() {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    cairo_matrix_init_identity(&nativeBrush->Transform);
+    return Ok;
+}
+
+Status TGPPathGradientBrush::MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order) {
+    if (!matrix || !matrix->nativeMatrix) return SetStatus(InvalidParameter);
+    return SetStatus(CombineTransform(nativeBrush, matrix->nativeMatrix->Value, order));
+}
+
+Status TGPPathGradientBrush::TranslateTransform(Single dx, Single dy, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Translation(dx, dy), order));
+}
+
+Status TGPPathGradientBrush::ScaleTransform(Single sx, Single sy, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Scaling(sx, sy), order));
+}
+
+Status TGPPathGradientBrush::RotateTransform(Single angle, MatrixOrder order) {
+    return SetStatus(CombineTransform(nativeBrush, Rotation(angle), order));
+}
+
+Status TGPPathGradientBrush::GetFocusScales(Single& xScale, Single& yScale) {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    xScale = nativeBrush->FocusScales.X, yScale = nativeBrush->FocusScales.Y;
+    return Ok;
+}
+
+Status TGPPathGradientBrush::SetFocusScales(Single xScale, Single yScale) {
+    if (!nativeBrush) return SetStatus(InvalidParameter);
+    nativeBrush->FocusScales = {xScale, yScale};
+    return Ok;
+}
+
+WrapMode TGPPathGradientBrush::GetWrapMode() {
+    if (!nativeBrush) return SetStatus(InvalidParameter), WrapModeClamp;
+    return nativeBrush->Wrap;
 }
 
 Status TGPPathGradientBrush::SetWrapMode(WrapMode wrapMode) {

@@ -94,6 +94,35 @@ TGPMatrix::TGPMatrix() : nativeMatrix(new GpMatrix) {
 TGPMatrix::TGPMatrix(Single m11, Single m12, Single m21, Single m22, Single dx, Single dy)
     : nativeMatrix(new GpMatrix{detail::ToCairo(m11, m12, m21, m22, dx, dy)}) {}
 
+TGPMatrix::TGPMatrix(const TGPRectF& rect, const TGPPointF* dstplg) {
+    if (!dstplg || !(rect.Width != 0) || !(rect.Height != 0)) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    // The rectangle's top left, top right and bottom left corners go to the
+    // three points.
+    const double m11 = (double(dstplg[1].X) - dstplg[0].X) / rect.Width,
+                 m12 = (double(dstplg[1].Y) - dstplg[0].Y) / rect.Width,
+                 m21 = (double(dstplg[2].X) - dstplg[0].X) / rect.Height,
+                 m22 = (double(dstplg[2].Y) - dstplg[0].Y) / rect.Height;
+    nativeMatrix = new GpMatrix;
+    cairo_matrix_init(&nativeMatrix->Value, m11, m12, m21, m22, dstplg[0].X - m11 * rect.X - m21 * rect.Y,
+                      dstplg[0].Y - m12 * rect.X - m22 * rect.Y);
+}
+
+TGPMatrix::TGPMatrix(const TGPRect& rect, const TGPPoint* dstplg) {
+    if (!dstplg) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    const TGPPointF points[3] = {{Single(dstplg[0].X), Single(dstplg[0].Y)},
+                                 {Single(dstplg[1].X), Single(dstplg[1].Y)},
+                                 {Single(dstplg[2].X), Single(dstplg[2].Y)}};
+    TGPMatrix floats(TGPRectF{Single(rect.X), Single(rect.Y), Single(rect.Width), Single(rect.Height)}, points);
+    std::swap(nativeMatrix, floats.nativeMatrix);
+    lastResult = floats.lastResult;
+}
+
 TGPMatrix::TGPMatrix(GpMatrix* native, Status status) : nativeMatrix(native) {
     lastResult = status;
 }
@@ -222,6 +251,16 @@ Status TGPMatrix::TransformVectors(TGPPointF* points, Integer count) {
         double x = points[i].X, y = points[i].Y;
         cairo_matrix_transform_distance(&nativeMatrix->Value, &x, &y);
         points[i] = {Single(x), Single(y)};
+    }
+    return Ok;
+}
+
+Status TGPMatrix::TransformVectors(TGPPoint* points, Integer count) {
+    if (!nativeMatrix || !points || count <= 0) return SetStatus(InvalidParameter);
+    for (Integer i = 0; i < count; ++i) {
+        double x = points[i].X, y = points[i].Y;
+        cairo_matrix_transform_distance(&nativeMatrix->Value, &x, &y);
+        points[i] = {Integer(std::lround(x)), Integer(std::lround(y))};
     }
     return Ok;
 }
@@ -425,6 +464,10 @@ Status TGPGraphicsPath::AddLine(const TGPPointF& pt1, const TGPPointF& pt2) {
 
 Status TGPGraphicsPath::AddLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     return AddLine(Single(x1), Single(y1), Single(x2), Single(y2));
+}
+
+Status TGPGraphicsPath::AddLine(const TGPPoint& pt1, const TGPPoint& pt2) {
+    return AddLine(pt1.X, pt1.Y, pt2.X, pt2.Y);
 }
 
 Status TGPGraphicsPath::AddLines(const TGPPointF* points, Integer count) {

@@ -205,6 +205,8 @@ cairo_pattern_t* TexturePattern(const GpBrush& brush) {
 
 // ---- TGPHatchBrush ----
 
+TGPHatchBrush::TGPHatchBrush() : TGPBrush(nullptr, Ok) {}
+
 TGPHatchBrush::TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor) {
     if (hatchStyle < HatchStyleMin || hatchStyle > HatchStyleMax) {
         lastResult = InvalidParameter;
@@ -236,6 +238,8 @@ Status TGPHatchBrush::GetBackgroundColor(ARGB& color) {
 }
 
 // ---- TGPTextureBrush ----
+
+TGPTextureBrush::TGPTextureBrush() : TGPBrush(nullptr, Ok) {}
 
 namespace {
 

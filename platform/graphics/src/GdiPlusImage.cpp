@@ -2,6 +2,7 @@
 #include "graphics/GdiPlusGraphics.h"
 
 #include "ByteReader.h"
+#include "Dib.h"
 #include "GdiPlusNative.h"
 #include "graphics/ImageCodecs.h"
 #include "rtl/Encoding.h"
@@ -304,7 +305,25 @@ TGPBitmap::TGPBitmap(const TDecodedImage& decoded) {
     auto* image = new GpImage;
     image->Frames.push_back(detail::SurfaceFromDecoded(decoded));
     image->Format = PixelFormatOf(decoded);
+    if (decoded.Indexed) image->Palette = decoded.Palette;
     nativeImage = image;
+}
+
+TGPBitmap::TGPBitmap(const BITMAPINFO* gdiBitmapInfo, const void* gdiBitmapData) {
+    TDecodedImage decoded;
+    if (!detail::ReadDibBits(gdiBitmapInfo, gdiBitmapData, decoded)) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    auto* image = new GpImage;
+    image->Frames.push_back(detail::SurfaceFromDecoded(decoded));
+    image->Format = PixelFormatOf(decoded);
+    if (decoded.Indexed) image->Palette = decoded.Palette;
+    nativeImage = image;
+}
+
+TGPBitmap* TGPBitmap::FromBITMAPINFO(const BITMAPINFO* gdiBitmapInfo, const void* gdiBitmapData) {
+    return new TGPBitmap(gdiBitmapInfo, gdiBitmapData);
 }
 
 TGPBitmap* TGPBitmap::FromStream(TStream* stream, bool useEmbeddedColorManagement) {

@@ -122,6 +122,14 @@ struct GpBrush {
     // surround) with positions 0..1.
     std::vector<ARGB> PresetColors;
     std::vector<Single> PresetPositions;
+    // Both gradients: the blend (factors of the second or centre colour at
+    // positions 0..1; one entry: a straight blend), gamma correction, and
+    // the path gradient's focus scales.
+    std::vector<Single> BlendFactors{1};
+    std::vector<Single> BlendPositions{0};
+    bool GammaCorrection = false;
+    TGPPointF FocusScales{0, 0};
+    detail::GpPath BoundaryPath; // the path gradient's boundary as given
     WrapMode Wrap = WrapModeTile;
     cairo_matrix_t Transform; // brush space to user space
     // Hatch: the style and its two colours.

@@ -26,8 +26,11 @@ protected:
     explicit TGPBrush(detail::GpBrush* native);
 };
 
+// The concrete brushes' parameterless constructors make an object with a
+// null handle and status Ok, for a handle to be stored in it afterwards.
 class TGPSolidBrush : public TGPBrush {
 public:
+    TGPSolidBrush();
     explicit TGPSolidBrush(ARGB color);
     Status GetColor(ARGB& color);
     Status SetColor(ARGB color);
@@ -40,13 +43,11 @@ protected:
 // graphics' rendering origin in device pixels.
 class TGPHatchBrush : public TGPBrush {
 public:
+    TGPHatchBrush();
     TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor = 0xFF000000);
     HatchStyle GetHatchStyle();
     Status GetForegroundColor(ARGB& color);
     Status GetBackgroundColor(ARGB& color);
-
-protected:
-    TGPHatchBrush() = default;
 };
 
 // An image (or a part of it) repeated by the wrap mode, through the brush's
@@ -74,24 +75,54 @@ public:
     // A new image of the texture; the caller owns it.
     TGPImage* GetImage();
 
-protected:
-    TGPTextureBrush() = default;
+    TGPTextureBrush();
 };
 
+// Gradients blend their colours by a blend (factors of the second colour,
+// or of the centre colour, at positions 0..1 along the gradient; at least
+// two, the first at 0 and the last at 1) or by interpolation colours (a
+// colour at each such position); setting one drops the other. With gamma
+// correction the colours blend in linear light.
 class TGPLinearGradientBrush : public TGPBrush {
 public:
+    TGPLinearGradientBrush();
     TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2);
+    TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1, ARGB color2);
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
     TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, Single angle,
                            bool isAngleScalable = false);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, Single angle,
+                           bool isAngleScalable = false);
     Status SetLinearColors(ARGB color1, ARGB color2);
+    // Writes both colours only on success.
     Status GetLinearColors(ARGB* colors);
     Status GetRectangle(TGPRectF& rect);
+    Status GetRectangle(TGPRect& rect);
     Status SetGammaCorrection(bool useGammaCorrection);
+    bool GetGammaCorrection();
+    Integer GetBlendCount();
+    Status SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count);
+    // InvalidParameter without a positive count and both arrays,
+    // InsufficientBuffer when the count is below the blend's.
+    Status GetBlend(Single* blendFactors, Single* blendPositions, Integer count);
+    // 0 without interpolation colours.
+    Integer GetInterpolationColorCount();
     Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
+    // InvalidParameter without a positive count, InsufficientBuffer below
+    // the colours' count, WrongState when the brush has none.
+    Status GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count);
+    // A bell curve (normal distribution) or a triangle that reaches `scale`
+    // of the second colour at `focus` (0..1) and falls to none at the ends.
+    Status SetBlendBellShape(Single focus, Single scale = 1);
+    Status SetBlendTriangularShape(Single focus, Single scale = 1);
     Status SetTransform(const TGPMatrix* matrix);
     Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
     Status SetWrapMode(WrapMode wrapMode);
     WrapMode GetWrapMode();
 
@@ -99,9 +130,15 @@ protected:
     explicit TGPLinearGradientBrush(detail::GpBrush* native) : TGPBrush(native) {}
 };
 
+// The surround colours at the boundary's points blend into the centre
+// colour at the centre point; the blend's positions run from the boundary
+// (0) to the centre (1). Focus scales (0..1 each way) make an area of the
+// boundary's shape, scaled about the centre, that holds the centre colour.
 class TGPPathGradientBrush : public TGPBrush {
 public:
+    TGPPathGradientBrush();
     TGPPathGradientBrush(const TGPPointF* points, Integer count, WrapMode wrapMode = WrapModeClamp);
+    TGPPathGradientBrush(const TGPPoint* points, Integer count, WrapMode wrapMode = WrapModeClamp);
     explicit TGPPathGradientBrush(const TGPGraphicsPath* path);
     Status GetCenterColor(ARGB& color);
     Status SetCenterColor(ARGB color);
@@ -113,11 +150,35 @@ public:
     Status GetCenterPoint(TGPPoint& point);
     Status SetCenterPoint(const TGPPointF& point);
     Status SetCenterPoint(const TGPPoint& point);
-    Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
+    // The boundary, into the caller's path (InvalidParameter without one);
+    // setting it keeps the colours and puts the centre at the new area's
+    // centroid.
+    Status GetGraphicsPath(TGPGraphicsPath* path);
+    Status SetGraphicsPath(const TGPGraphicsPath* path);
+    // The bounds of the boundary.
+    Status GetRectangle(TGPRectF& rect);
+    Status GetRectangle(TGPRect& rect);
     Status SetGammaCorrection(bool useGammaCorrection);
-    Status SetWrapMode(WrapMode wrapMode);
+    bool GetGammaCorrection();
+    Integer GetBlendCount();
+    Status SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count);
+    Status GetBlend(Single* blendFactors, Single* blendPositions, Integer count);
+    Integer GetInterpolationColorCount();
+    Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
+    Status GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count);
+    Status SetBlendBellShape(Single focus, Single scale = 1);
+    Status SetBlendTriangularShape(Single focus, Single scale = 1);
     Status SetTransform(const TGPMatrix* matrix);
     Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(const TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Status GetFocusScales(Single& xScale, Single& yScale);
+    Status SetFocusScales(Single xScale, Single yScale);
+    Status SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
 };
 
 // A line end made of a fill path and a stroke path in a space where y runs

@@ -19,6 +19,11 @@ class TGPMatrix : public TGdiplusBase {
 public:
     TGPMatrix();
     TGPMatrix(Single m11, Single m12, Single m21, Single m22, Single dx, Single dy);
+    // Maps the rectangle's top left, top right and bottom left corners onto
+    // the three points (InvalidParameter and a null handle for an empty
+    // rectangle).
+    TGPMatrix(const TGPRectF& rect, const TGPPointF* dstplg);
+    TGPMatrix(const TGPRect& rect, const TGPPoint* dstplg);
     ~TGPMatrix() override;
 
     TGPMatrix* Clone();
@@ -37,6 +42,7 @@ public:
     Status TransformPoints(TGPPointF* points, Integer count = 1);
     Status TransformPoints(TGPPoint* points, Integer count = 1);
     Status TransformVectors(TGPPointF* points, Integer count = 1);
+    Status TransformVectors(TGPPoint* points, Integer count = 1);
     bool IsInvertible();
     bool IsIdentity();
     bool IsEqual(const TGPMatrix* matrix);
@@ -96,6 +102,7 @@ public:
     Status AddLine(Single x1, Single y1, Single x2, Single y2);
     Status AddLine(const TGPPointF& pt1, const TGPPointF& pt2);
     Status AddLine(Integer x1, Integer y1, Integer x2, Integer y2);
+    Status AddLine(const TGPPoint& pt1, const TGPPoint& pt2);
     Status AddLines(const TGPPointF* points, Integer count);
     Status AddLines(const TGPPoint* points, Integer count);
     Status AddArc(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);

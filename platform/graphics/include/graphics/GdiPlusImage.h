@@ -8,6 +8,7 @@
 #include <span>
 
 class TStream;
+struct BITMAPINFO;
 class TGPGraphics;
 struct TDecodedImage;
 
@@ -109,9 +110,13 @@ public:
     TGPBitmap(void* hInstance, const String& bitmapName);
     // A bitmap over a copy of decoded pixels.
     explicit TGPBitmap(const TDecodedImage& image);
+    // The pixels of a device-independent bitmap: its description and its
+    // rows (InvalidParameter for a damaged description or no rows).
+    TGPBitmap(const BITMAPINFO* gdiBitmapInfo, const void* gdiBitmapData);
 
     static TGPBitmap* FromStream(TStream* stream, bool useEmbeddedColorManagement = false);
     static TGPBitmap* FromFile(const String& filename, bool useEmbeddedColorManagement = false);
+    static TGPBitmap* FromBITMAPINFO(const BITMAPINFO* gdiBitmapInfo, const void* gdiBitmapData);
     static TGPBitmap* FromHBITMAP(winapi::HBITMAP hbm, void* hpal);
     static TGPBitmap* FromHICON(void* hicon);
     static TGPBitmap* FromResource(void* hInstance, const String& bitmapName);
