@@ -81,6 +81,15 @@ inline bool ImageSizeAcceptable(std::int64_t width, std::int64_t height) {
 // beyond the limits; checked from a file's header before any allocation.
 void CheckImageSize(std::int64_t width, std::int64_t height);
 
+// Whether `bytes` of compressed data could hold `units` of decoded data
+// at most `ratio` units per byte (the compression's best, so any complete
+// file passes). A truncated file fails this before its decoded size is
+// allocated, so the memory a file takes follows the data it holds.
+inline bool DataCanHold(std::int64_t units, std::size_t bytes, std::int64_t ratio) {
+    constexpr std::int64_t Slack = 1 << 20;
+    return units <= std::int64_t(bytes) * ratio + Slack;
+}
+
 inline std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;
 }

@@ -4,6 +4,7 @@
 
 #include "graphics/GdiPlusGraphics.h"
 #include "graphics/GdiPlusImage.h"
+#include "graphics/Icons.h"
 
 #include "ByteReader.h"
 #include "GdiPlusNative.h"
@@ -222,8 +223,12 @@ TGPBitmap::TGPBitmap(winapi::HBITMAP hbm, void*) {
     nativeImage = NewImage(copy, PixelFormat32bppRGB);
 }
 
-TGPBitmap::TGPBitmap(void*) {
-    lastResult = NotImplemented;
+TGPBitmap::TGPBitmap(winapi::HICON hicon) {
+    if (!hicon || !hicon->Surface()) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    nativeImage = NewImage(detail::CopySurface(hicon->Surface()), PixelFormat32bppARGB);
 }
 
 TGPBitmap::TGPBitmap(void*, const String&) {
@@ -234,7 +239,7 @@ TGPBitmap* TGPBitmap::FromHBITMAP(winapi::HBITMAP hbm, void* hpal) {
     return new TGPBitmap(hbm, hpal);
 }
 
-TGPBitmap* TGPBitmap::FromHICON(void* hicon) {
+TGPBitmap* TGPBitmap::FromHICON(winapi::HICON hicon) {
     return new TGPBitmap(hicon);
 }
 
@@ -377,7 +382,9 @@ Status TGPBitmap::GetHBITMAP(ARGB colorBackground, winapi::HBITMAP& hbmReturn) {
     return Ok;
 }
 
-Status TGPBitmap::GetHICON(void*& hicon) {
+Status TGPBitmap::GetHICON(winapi::HICON& hicon) {
     hicon = nullptr;
-    return SetStatus(nativeImage ? NotImplemented : InvalidParameter);
+    if (!nativeImage) return SetStatus(InvalidParameter);
+    hicon = new TGdiIcon(detail::CopySurface(nativeImage->Surface()), true, TPoint{});
+    return Ok;
 }

@@ -98,9 +98,8 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
     detail::CheckImageSize(width, height);
 
     std::vector<TGifFrame> frames;
-    TDecodedImage screen = TDecodedImage::Blank(width, height);
-    screen.BitsPerPixel = 8;
-    screen.Indexed = true;
+    // The screen is made when the first frame arrives.
+    TDecodedImage screen;
     GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     for (GifRecordType record = UNDEFINED_RECORD_TYPE; record != TERMINATE_RECORD_TYPE;) {
         if (DGifGetRecordType(gif.get(), &record) != GIF_OK) Damaged(GifErrorString(gif->Error));
@@ -128,6 +127,15 @@ std::vector<TGifFrame> DecodeGif(std::span<const Byte> data) {
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         if (!map) Damaged("a frame has no colour table");
 
+        // A code of the frame's data stands for at most 4,096 pixels and
+        // takes at least 3 bits.
+        if (!detail::DataCanHold(std::int64_t(desc.Width) * desc.Height, data.size() - source.Position, 10923))
+            Damaged("the data ends within a frame");
+        if (screen.Pixels.empty()) {
+            screen = TDecodedImage::Blank(width, height);
+            screen.BitsPerPixel = 8;
+            screen.Indexed = true;
+        }
         TGifFrame frame;
         frame.DelayMs = control.DelayTime * 10;
         frame.TransparentIndex = control.TransparentColor;

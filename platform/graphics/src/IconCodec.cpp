@@ -31,9 +31,12 @@ std::vector<TDecodedImage> DecodeIconImages(std::span<const Byte> data) {
         const std::uint32_t offset = reader.U32();
         auto payload = reader.Bytes(offset, size);
         if (size >= 8 && std::equal(PngSignature, PngSignature + 8, payload.begin())) {
+            // A damaged image is a damaged icon; a picture too large keeps
+            // its own message, with its size.
             try {
                 images.push_back(DecodePng(payload));
-            } catch (const EInvalidGraphic&) {
+            } catch (const EInvalidGraphic& e) {
+                if (e.Message().starts_with(u"Picture too large")) throw;
                 reader.Fail();
             }
         } else {

@@ -65,6 +65,13 @@ TDecodedImage DecodeJpeg(std::span<const Byte> data) {
         detail::CheckImageSize(width, height);
         throw EInvalidGraphic(u"JPEG image is not valid: the picture has no size");
     }
+    // With Huffman coding every 8 x 8 block takes at least one bit of the
+    // first scan: at most 512 pixels a byte.
+    if (!info.arith_code &&
+        !detail::DataCanHold(std::int64_t(info.image_width) * info.image_height, data.size(), 512)) {
+        jpeg_destroy_decompress(&info);
+        throw EInvalidGraphic(u"JPEG image is not valid: the data is too short");
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);

@@ -120,6 +120,13 @@ TDecodedImage DecodePng(std::span<const Byte> data) {
         png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
         png_set_interlace_handling(png);
         png_read_update_info(png, info);
+        // Deflate packs at most 1,032 bytes into one: the filtered rows
+        // (a filter byte each) cannot come from less.
+        const std::int64_t fileRowBytes = (std::int64_t(header.Width) * header.BitDepth * header.Channels + 7) / 8;
+        if (!detail::DataCanHold((fileRowBytes + 1) * header.Height, data.size(), 1032)) {
+            png_destroy_read_struct(&png, &info, nullptr);
+            throw EInvalidGraphic(PngDamaged);
+        }
         image.Pixels.resize(std::size_t(header.Width) * header.Height);
         rows.resize(header.Height);
         Byte* bytes = reinterpret_cast<Byte*>(image.Pixels.data());

@@ -1,5 +1,6 @@
 #include "graphics/GdiBlit.h"
 #include "graphics/GdiPlusGraphics.h"
+#include "graphics/Icons.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -316,6 +317,52 @@ TEST(GdiPlusBitmap, FromBitmapInfoReadsRowsInEitherOrder) {
     EXPECT_EQ(damaged.GetLastStatus(), InvalidParameter);
     TGPBitmap noRows(&info, nullptr);
     EXPECT_EQ(noRows.GetLastStatus(), InvalidParameter);
+}
+
+// ---- Icons ----
+
+TEST(GdiPlusBitmap, IconsKeepTheTransparency) {
+    TGPBitmap bitmap(3, 1);
+    bitmap.SetPixel(0, 0, 0);          // transparent
+    bitmap.SetPixel(1, 0, Red);        // opaque
+    bitmap.SetPixel(2, 0, 0x800000FF); // half transparent
+    winapi::HICON icon = nullptr;
+    ASSERT_EQ(bitmap.GetHICON(icon), Ok);
+    ASSERT_NE(icon, nullptr);
+    std::unique_ptr<TGPBitmap> back(TGPBitmap::FromHICON(icon));
+    ASSERT_EQ(back->GetLastStatus(), Ok);
+    EXPECT_EQ(ARGBAlpha(At(*back, 0, 0)), 0);
+    EXPECT_EQ(At(*back, 1, 0), Red);
+    ExpectNear(At(*back, 2, 0), 0x800000FF, 1, "half transparent");
+
+    // Taken apart into colour and mask bitmaps, and put together again:
+    // the mask keeps whether a pixel shows.
+    winapi::ICONINFO info;
+    ASSERT_TRUE(winapi::GetIconInfo(icon, &info));
+    EXPECT_TRUE(info.fIcon);
+    TGPBitmap mask(info.hbmMask, nullptr), color(info.hbmColor, nullptr);
+    EXPECT_EQ(At(mask, 0, 0), White);
+    EXPECT_EQ(At(mask, 1, 0), 0xFF000000);
+    EXPECT_EQ(At(color, 1, 0), Red);
+    winapi::HICON rebuilt = winapi::CreateIconIndirect(&info);
+    ASSERT_NE(rebuilt, nullptr);
+    TGPBitmap fromParts(rebuilt);
+    EXPECT_EQ(ARGBAlpha(At(fromParts, 0, 0)), 0);
+    EXPECT_EQ(At(fromParts, 1, 0), Red);
+    EXPECT_EQ(At(fromParts, 2, 0), Blue);
+    winapi::DeleteObject(info.hbmMask);
+    winapi::DeleteObject(info.hbmColor);
+    EXPECT_TRUE(winapi::DestroyIcon(rebuilt));
+    EXPECT_TRUE(winapi::DestroyIcon(icon));
+
+    std::unique_ptr<TGPBitmap> none(TGPBitmap::FromHICON(nullptr));
+    EXPECT_EQ(none->nativeImage, nullptr);
+    EXPECT_EQ(none->GetLastStatus(), InvalidParameter);
+    winapi::HICON nothing = icon;
+    EXPECT_EQ(none->GetHICON(nothing), InvalidParameter);
+    EXPECT_EQ(nothing, nullptr);
+    winapi::ICONINFO partial;
+    EXPECT_EQ(winapi::CreateIconIndirect(&partial), nullptr); // no bitmaps
 }
 
 } // namespace

@@ -248,8 +248,8 @@ TEST(GdiPlusImageQueries, ClonesThumbnailsTurnsPalettesAndProperties) {
     back.GetPixel(5, 0, c);
     EXPECT_EQ(c, Red);
     winapi::DeleteObject(handle);
-    TGPBitmap icon(static_cast<void*>(nullptr));
-    EXPECT_EQ(icon.GetLastStatus(), NotImplemented);
+    TGPBitmap icon(static_cast<winapi::HICON>(nullptr));
+    EXPECT_EQ(icon.GetLastStatus(), InvalidParameter);
 }
 
 TEST(GdiPlusImageQueries, GifFramesPaletteAndDelays) {

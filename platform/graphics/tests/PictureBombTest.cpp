@@ -44,7 +44,39 @@ INSTANTIATE_TEST_SUITE_P(
                     BombCase{"bomb-text-chunk.png", u"PNG image is not valid"},
                     BombCase{"bomb-progressive.jpg", u"Picture too large: 65500 x 65500"},
                     BombCase{"bomb-screen.gif", u"Picture too large: 24909 x 8192"},
-                    BombCase{"bomb-frame.gif", u"GIF image is not valid: a frame lies outside the screen"}));
+                    BombCase{"bomb-frame.gif", u"GIF image is not valid: a frame lies outside the screen"},
+                    // Within the limits, but the data cannot hold the pixels.
+                    BombCase{"truncated-10000x10000.png", u"PNG image is not valid"},
+                    BombCase{"truncated-10000x10000.jpg", u"JPEG image is not valid: the data is too short"},
+                    BombCase{"truncated-10000x10000.gif", u"GIF image is not valid: the data ends within a frame"}));
+
+TEST(PictureBomb, AnIconKeepsTheMessageOfItsImage) {
+    // One directory entry pointing at a PNG right behind it.
+    auto icon = [](const std::vector<Byte>& png) {
+        std::vector<Byte> ico = {0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 32, 0};
+        for (std::uint32_t v : {std::uint32_t(png.size()), 22u})
+            for (int i = 0; i < 4; ++i)
+                ico.push_back(Byte(v >> (8 * i)));
+        ico.insert(ico.end(), png.begin(), png.end());
+        return ico;
+    };
+    std::vector<Byte> bomb = FixtureBytes("bomb-16384x16384.png");
+    ASSERT_FALSE(bomb.empty());
+    std::vector<Byte> damaged = bomb;
+    damaged.resize(30); // within the image header
+    const struct {
+        std::vector<Byte> Png;
+        const char* Message;
+    } cases[] = {{bomb, "Picture too large: 16384 x 16384"}, {damaged, "Icon image is not valid"}};
+    for (const auto& c : cases) {
+        try {
+            DecodeIcon(icon(c.Png));
+            ADD_FAILURE() << c.Message;
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(Utf8(e.Message()), c.Message);
+        }
+    }
+}
 
 TEST(PictureSize, EachSideAndThePixelCountAreLimited) {
     // The largest sides and pixel count the platform's bitmaps allow pass

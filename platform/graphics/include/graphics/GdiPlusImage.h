@@ -9,6 +9,10 @@
 
 class TStream;
 struct BITMAPINFO;
+class TGdiIcon;
+namespace winapi {
+using HICON = TGdiIcon*;
+} // namespace winapi
 class TGPGraphics;
 struct TDecodedImage;
 
@@ -104,9 +108,11 @@ public:
     // A copy of a GDI bitmap's pixels (the palette is not needed: GDI
     // bitmaps here hold 32-bit pixels).
     TGPBitmap(winapi::HBITMAP hbm, void* hpal);
-    // Icon handles and module resources belong to layers above this one:
-    // both answer NotImplemented with a null handle.
-    TGPBitmap(void* hicon);
+    // The icon's pixels with their transparency (InvalidParameter for a
+    // null icon).
+    explicit TGPBitmap(winapi::HICON hicon);
+    // Module resources belong to the toolkit's resource modules, a layer
+    // above this one: NotImplemented with a null handle.
     TGPBitmap(void* hInstance, const String& bitmapName);
     // A bitmap over a copy of decoded pixels.
     explicit TGPBitmap(const TDecodedImage& image);
@@ -118,7 +124,7 @@ public:
     static TGPBitmap* FromFile(const String& filename, bool useEmbeddedColorManagement = false);
     static TGPBitmap* FromBITMAPINFO(const BITMAPINFO* gdiBitmapInfo, const void* gdiBitmapData);
     static TGPBitmap* FromHBITMAP(winapi::HBITMAP hbm, void* hpal);
-    static TGPBitmap* FromHICON(void* hicon);
+    static TGPBitmap* FromHICON(winapi::HICON hicon);
     static TGPBitmap* FromResource(void* hInstance, const String& bitmapName);
 
     // A copy of a part in a pixel format; null when the part is not inside
@@ -138,7 +144,9 @@ public:
     // A GDI bitmap of the pixels over the background colour; the caller
     // deletes it.
     Status GetHBITMAP(ARGB colorBackground, winapi::HBITMAP& hbmReturn);
-    Status GetHICON(void*& hicon);
+    // An icon of the pixels with their transparency; the caller destroys it
+    // (DestroyIcon).
+    Status GetHICON(winapi::HICON& hicon);
 
     Status GetPixel(Integer x, Integer y, ARGB& color);
     Status SetPixel(Integer x, Integer y, ARGB color);
