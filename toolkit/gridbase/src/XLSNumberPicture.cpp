@@ -285,6 +285,8 @@ std::optional<String> RenderFraction(std::vector<TToken> tokens, std::size_t sla
     const double part = a - integer;
     unsigned long long num = 0, den = 1;
     if (!fixedDenominator.empty()) {
+        // A denominator beyond 15 digits cannot be counted in a double.
+        if (fixedDenominator.size() > 15) return UnshowableValue(section);
         den = std::stoull(fixedDenominator);
         num = static_cast<unsigned long long>(std::llround(part * double(den)));
     } else {

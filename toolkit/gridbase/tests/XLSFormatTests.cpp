@@ -129,6 +129,8 @@ TEST_F(XLSFormat, ValuesThatCannotBeShownFillTheFormatWithHashes) {
         {std::nan(""), u"[h]", u"###"},
         {std::numeric_limits<double>::infinity(), u"0.00", u"####"},
         {std::numeric_limits<double>::max(), u"0.00+?%", u"#######"},
+        // A fixed denominator of 16 digits is beyond counting.
+        {0.5, u"# ?/5555555555555555", u"####################"},
     });
 }
 
