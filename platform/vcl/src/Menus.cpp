@@ -16,6 +16,14 @@ using namespace winapi;
 
 namespace {
 
+// Stores Value in Field and answers whether that changed it.
+template <class T>
+bool Replace(T& Field, const T& Value) {
+    if (Field == Value) return false;
+    Field = Value;
+    return true;
+}
+
 // Every item has a command number of its own while it lives.
 std::unordered_map<UINT, TMenuItem*>& Commands() {
     static std::unordered_map<UINT, TMenuItem*> Map;
@@ -295,9 +303,7 @@ TMenu* TMenuItem::GetParentMenu() const {
 }
 
 void TMenuItem::SetCaption(const String& Value) {
-    if (FCaption == Value) return;
-    FCaption = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FCaption, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetChecked(bool Value) {
@@ -311,9 +317,7 @@ void TMenuItem::SetChecked(bool Value) {
 }
 
 void TMenuItem::SetRadioItem(bool Value) {
-    if (FRadioItem == Value) return;
-    FRadioItem = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FRadioItem, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetGroupIndex(Byte Value) {
@@ -321,33 +325,23 @@ void TMenuItem::SetGroupIndex(Byte Value) {
 }
 
 void TMenuItem::SetEnabled(bool Value) {
-    if (FEnabled == Value) return;
-    FEnabled = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FEnabled, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetVisible(bool Value) {
-    if (FVisible == Value) return;
-    FVisible = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FVisible, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetDefault(bool Value) {
-    if (FDefault == Value) return;
-    FDefault = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FDefault, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetImageIndex(Integer Value) {
-    if (FImageIndex == Value) return;
-    FImageIndex = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FImageIndex, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetShortCut(TShortCut Value) {
-    if (FShortCut == Value) return;
-    FShortCut = Value;
-    if (FParent) FParent->Changed();
+    if (Replace(FShortCut, Value) && FParent) FParent->Changed();
 }
 
 void TMenuItem::SetAutoHotkeys(TMenuItemAutoFlag Value) {
