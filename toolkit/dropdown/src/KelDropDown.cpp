@@ -3,6 +3,7 @@
 // and the window messages it handles.
 
 #include "dropdown/KelDropDown.h"
+#include "dropdown/KelDetailDropDown.h"
 #include "dropdown/KelPickerDropDowns.h"
 
 #include "graphics/Colors.h"
@@ -106,7 +107,8 @@ void RegisterDropDownClasses() {
     RegisterDropDownAppearanceClasses();
     RegisterClasses({&TKelDropDown::StaticClassInfo(), &TDropDownEditButton::StaticClassInfo(),
                      &TKelControlDropDown::StaticClassInfo(), &TKelTrackBarDropDown::StaticClassInfo(),
-                     &TKelMemoDropDown::StaticClassInfo(), &TItemAppearance::StaticClassInfo(),
+                     &TKelMemoDropDown::StaticClassInfo(), &TKelDetailDropDown::StaticClassInfo(),
+                     &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
 }
 
