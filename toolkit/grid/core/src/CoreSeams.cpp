@@ -176,26 +176,6 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-void TZirOvararIzazCore::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
-    if (HasCellProps()) ClearCellPropsRange(ACol1, ARow1, ACol2, ARow2);
-    for (Integer r = ARow1; r <= ARow2; ++r)
-        for (Integer c = ACol1; c <= ACol2; ++c) SetGridCells(c, r, String());
-}
-
-void TZirOvararIzazCore::ClearRect(const TGridRect& ARect) {
-    ClearRect(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
-}
-
-void TZirOvararIzazCore::TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
-    for (Integer r = ARow1; r <= ARow2; ++r)
-        for (Integer c = ACol1; c <= ACol2; ++c) {
-            const String Text = GridCells(c, r);
-            const size_t First = Text.find_first_not_of(u' ');
-            const size_t Last = Text.find_last_not_of(u' ');
-            SetGridCells(c, r, First == String::npos ? String() : Text.substr(First, Last - First + 1));
-        }
-}
-
 void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
     if (ARow1 == ARow2) return;
     for (Integer c = 0; c < TotalColCount(); ++c) {

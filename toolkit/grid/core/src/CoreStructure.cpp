@@ -130,19 +130,7 @@ void TZirOvararIzazCore::MoveRows(Integer FromIndex, Integer ToIndex, Integer Co
     Integer D = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
     D = std::clamp(D, 0, RowCount() - Count);
     if (D == FromIndex) return;
-    // In the real space the block leaves its place and enters before the
-    // real row of D: hidden rows renumber as for a removal, then an insert.
-    if (NumHiddenRows() > 0) {
-        for (Integer i = 0; i < NumHiddenRows(); ++i) {
-            TGridItem* Item = HiddenItem(i);
-            Item->SetIdx(Item->Idx() - std::clamp(Item->Idx() - i - FromIndex, 0, Count));
-        }
-        DiscardHiddenLookup();
-        const Integer From = RealRowIndex(D);
-        for (Integer i = 0; i < NumHiddenRows(); ++i)
-            if (HiddenItem(i)->Idx() >= From) HiddenItem(i)->SetIdx(HiddenItem(i)->Idx() + Count);
-        DiscardHiddenLookup();
-    }
+    RenumberHiddenForMove(FromIndex, Count, D);
     TStringGrid::MoveRowBlock(FromIndex, Count, D);
     ReownRows(std::min(FromIndex, D), std::max(FromIndex, D) + Count - 1);
     CellsChanged(Rect(0, std::min(FromIndex, D), ColCount() - 1, std::max(FromIndex, D) + Count));
@@ -213,4 +201,200 @@ void TZirOvararIzazCore::RemoveCols(Integer ColIndex, Integer CCount) {
     ReownRows(0, RowCount() - 1);
     CellsChanged(Rect(D, 0, ColCount() - 1, RowCount() - 1));
     Invalidate();
+}
+
+// ---- Clearing, trimming, colouring ----
+
+void TZirOvararIzazCore::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
+    const bool Destroying = IsDestroying();
+    const Integer LastRow = std::min(ARow2, RowCount() - 1);
+    for (Integer r = std::max(ARow1, 0); r <= LastRow; ++r)
+        for (Integer i = std::max(ACol1, 0); i <= ACol2; ++i) {
+            const Integer c = FSaveHiddenCells ? RealColIndex(i) : i;
+            if (c >= TotalColCount()) break;
+            if (FOwnsObjects && HasCellProperties(c, r))
+                if (TObject* Object = Objects(c, r)) {
+                    SetObjects(c, r, nullptr);
+                    Free(Object);
+                }
+            if (!FClearTextOnly && HasCellProperties(c, r)) {
+                if (FNilObjects)
+                    ClearCell(c, r);
+                else
+                    ClearCellProps(c, r);
+            }
+            if (!Destroying && !GridCells(c, r).empty()) {
+                SetGridCells(c, r, String());
+                if (c != i) RepaintCell(i, r);
+            }
+        }
+    if (!FSaveHiddenCells && FNumHidden > 0) Invalidate();
+    // The store holds no record any more only when every real column of
+    // every row was cleared (a hidden column beyond the displayed ones keeps
+    // its records, which must still be freed later).
+    const bool AllColumns = FSaveHiddenCells ? FNumHidden == 0 && ACol2 >= ColCount() - 1 : ACol2 >= TotalColCount() - 1;
+    if (ACol1 <= 0 && ARow1 <= 0 && AllColumns && ARow2 >= RowCount() - 1 && !FClearTextOnly && !FNilObjects)
+        SetHasCellProps(false);
+    if (!Destroying) CellsChanged(Rect(RealColIndex(ACol1), ARow1, RealColIndex(ACol2), ARow2));
+}
+
+void TZirOvararIzazCore::ClearRect(const TGridRect& ARect) {
+    ClearRect(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom);
+}
+
+void TZirOvararIzazCore::ClearRows(Integer RowIndex, Integer RCount) {
+    if (RowCount() > 0 && ColCount() > 0 && RCount >= 1) ClearRect(0, RowIndex, AllColCount() - 1, RowIndex + RCount - 1);
+}
+
+void TZirOvararIzazCore::ClearCols(Integer ColIndex, Integer CCount) {
+    if (RowCount() > 0 && ColCount() > 0 && CCount >= 1) ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
+}
+
+void TZirOvararIzazCore::ClearNormalRows(Integer RowIndex, Integer RCount) {
+    if (RowCount() > 0 && ColCount() > 0 && RCount >= 1)
+        ClearRect(FixedCols(), RowIndex, AllColCount() - FFixedRightCols - 1, RowIndex + RCount - 1);
+}
+
+void TZirOvararIzazCore::ClearNormalCols(Integer ColIndex, Integer CCount) {
+    if (RowCount() > 0 && ColCount() > 0 && CCount >= 1)
+        ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - FFixedFooters - 1);
+}
+
+void TZirOvararIzazCore::ClearNormalCells() {
+    if (RowCount() > 0 && ColCount() > 0)
+        ClearRect(FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
+}
+
+void TZirOvararIzazCore::Clear() {
+    if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
+    if (FNumHidden > 0) Invalidate();
+}
+
+void TZirOvararIzazCore::ClearAll() {
+    if (IsDestroying()) return;
+    UnHideColumnsAll();
+    UnHideRowsAll();
+    if (RowCount() > 0 && ColCount() > 0)
+        ClearRect(0, 0, std::max(FMaxColCount, AllColCount()) - 1, std::max(FMaxRowCount, RowCount()) - 1);
+    for (Integer i = 0; i < NumHiddenRows(); ++i) {
+        TStringList* Items = HiddenItem(i)->Items();
+        for (Integer c = 0; c < Items->Count(); ++c) FreeParkedRecord(Items->Objects(c));
+        Items->Clear();
+    }
+    if (FNumHidden > 0) Invalidate();
+}
+
+void TZirOvararIzazCore::TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
+    for (Integer r = std::max(ARow1, 0); r <= ARow2 && r < RowCount(); ++r)
+        for (Integer i = std::max(ACol1, 0); i <= ACol2; ++i) {
+            const Integer c = FSaveHiddenCells ? RealColIndex(i) : i;
+            if (c >= TotalColCount()) break;
+            // Blanks and control characters go at both ends.
+            const String Text = Cells(c, r);
+            size_t First = 0, Last = Text.size();
+            while (First < Last && Text[First] <= u' ') ++First;
+            while (Last > First && Text[Last - 1] <= u' ') --Last;
+            if (First > 0 || Last < Text.size()) SetCells(c, r, Text.substr(First, Last - First));
+        }
+}
+
+void TZirOvararIzazCore::ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor) {
+    for (Integer r = std::max(ARow1, 0); r <= ARow2 && r < RowCount(); ++r)
+        for (Integer i = std::max(ACol1, 0); i <= ACol2; ++i) {
+            const Integer c = FSaveHiddenCells ? RealColIndex(i) : i;
+            if (c >= TotalColCount()) break;
+            CellProperties(c, r)->SetBrushColor(AColor);
+            if (!IsUpdating()) RepaintCell(DisplColIndex(c), r);
+        }
+}
+
+// ---- Joining, merging and splitting ----
+
+void TZirOvararIzazCore::MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator) {
+    if (ColIndex1 == ColIndex2) return;
+    for (Integer r = FixedRows(); r < RowCount(); ++r) {
+        const String Joined = Cells(ColIndex1, r) + Separator + Cells(ColIndex2, r);
+        size_t First = 0, Last = Joined.size();
+        while (First < Last && Joined[First] <= u' ') ++First;
+        while (Last > First && Joined[Last - 1] <= u' ') --Last;
+        SetCells(ColIndex1, r, Joined.substr(First, Last - First));
+    }
+    RemoveCols(ColIndex2, 1);
+}
+
+void TZirOvararIzazCore::MergeColumnCells(Integer ColIndex, bool MainMerge) {
+    const Integer Last = RowCount() - FFixedFooters - 1;
+    Integer A = FixedRows(), N = 1;
+    for (Integer r = FixedRows() + 1; r <= Last; ++r) {
+        if (Cells(ColIndex, r) == Cells(ColIndex, r - 1) && (MainMerge || RowSpanIdentical(r, r - 1))) {
+            ++N;
+            continue;
+        }
+        if (N > 1) MergeCells(ColIndex, A, 1, N);
+        A = r;
+        N = 1;
+    }
+    if (N > 1) MergeCells(ColIndex, A, 1, N);
+}
+
+void TZirOvararIzazCore::MergeRowCells(Integer RowIndex, bool MainMerge) {
+    const Integer Last = ColCount() - FFixedRightCols - 1;
+    Integer A = FixedCols(), N = 1;
+    for (Integer c = FixedCols() + 1; c <= Last; ++c) {
+        if (Cells(c, RowIndex) == Cells(c - 1, RowIndex) && (MainMerge || ColSpanIdentical(c, c - 1))) {
+            ++N;
+            continue;
+        }
+        if (N > 1) MergeCells(A, RowIndex, N, 1);
+        A = c;
+        N = 1;
+    }
+    if (N > 1) MergeCells(A, RowIndex, N, 1);
+}
+
+void TZirOvararIzazCore::SplitColumnCells(Integer ColIndex) {
+    // The last normal row is walked too: a merge that starts there and
+    // reaches into the footer rows is split like any other.
+    for (Integer r = 0; r < RowCount() - FFixedFooters;) {
+        if (IsYMergedCell(ColIndex, r)) {
+            const Integer Span = CellSpan(ColIndex, r).Y;
+            SplitCells(ColIndex, r);
+            r += std::max(Span, 0) + 1;
+        } else
+            ++r;
+    }
+}
+
+void TZirOvararIzazCore::SplitRowCells(Integer RowIndex) {
+    for (Integer c = 0; c < ColCount() - FFixedRightCols;) {
+        if (IsMergedCell(c, RowIndex) && CellSpan(c, RowIndex).X >= 0) {
+            const Integer Span = CellSpan(c, RowIndex).X;
+            SplitCells(c, RowIndex);
+            c += Span + 1;
+        } else
+            ++c;
+    }
+}
+
+void TZirOvararIzazCore::SplitAllCells() {
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < ColCount(); ++c)
+            if (IsMergedCell(c, r)) SplitCells(c, r);
+}
+
+// ---- Queries ----
+
+bool TZirOvararIzazCore::IsWideCell(Integer ACol, Integer ARow) {
+    return Cells(ACol, ARow).starts_with(u"|\\");
+}
+
+bool TZirOvararIzazCore::IsCell(const String& SubStr, Integer& ACol, Integer& ARow) {
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < ColCount(); ++c)
+            if (GridCells(c, r) == SubStr) {
+                ACol = c;
+                ARow = r;
+                return true;
+            }
+    return false;
 }

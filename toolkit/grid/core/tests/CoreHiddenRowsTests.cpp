@@ -322,7 +322,7 @@ TEST_F(RowsTest, RandomOperationsAgreeWithAPlainModel) {
         const auto S = Shown();
         const Integer N = Integer(S.size());
         const Integer Total = Integer(Rows.size());
-        const Integer Op = Pick(0, 13);
+        const Integer Op = Pick(0, 14);
         std::string What;
         switch (Op) {
         case 0: { // hide a real range
@@ -470,6 +470,21 @@ TEST_F(RowsTest, RandomOperationsAgreeWithAPlainModel) {
                 for (const auto& C : Cols) Records.erase({R.Id, C.Id});
                 Rows.erase(Rows.begin() + S[size_t(L[size_t(i)])]);
             }
+            break;
+        }
+        case 14: { // move a displayed column
+            const Integer NC = ShownCols();
+            if (NC < 2) continue;
+            const Integer From = Pick(0, NC - 1), To = Pick(0, NC - 1);
+            What = "MoveColumn " + std::to_string(From) + " " + std::to_string(To);
+            Grid->MoveColumn(From, To);
+            std::vector<Integer> SC;
+            for (Integer c = 0; c < Integer(Cols.size()); ++c)
+                if (!Cols[size_t(c)].Hidden) SC.push_back(c);
+            const Integer F = SC[size_t(From)], T = SC[size_t(To)];
+            const TModelCol Moved = Cols[size_t(F)];
+            Cols.erase(Cols.begin() + F);
+            Cols.insert(Cols.begin() + T, Moved);
             break;
         }
         case 13: { // a record on a displayed cell

@@ -192,7 +192,67 @@ public:
     // Moves displayed rows From .. From + Count - 1 to start at To, in one
     // block (texts, records and heights).
     void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
-    void MoveRow(Integer FromIndex, Integer ToIndex) { MoveRows(FromIndex, ToIndex, 1); }
+    // Moves displayed row FromIndex so that it stands at ToIndex (the
+    // platform grid's row move), with hidden rows, controls placed in cells
+    // and modified flags in step.
+    void MoveRow(Integer FromIndex, Integer ToIndex);
+    // Clears, trims and colours. Rectangles are inclusive; their columns are
+    // real ones unless SaveHiddenCells is on, then displayed ones.
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    // ClearRect leaves the cells' property records alone.
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+    void ClearRows(Integer RowIndex, Integer RCount);
+    void ClearCols(Integer ColIndex, Integer CCount);
+    void ClearNormalRows(Integer RowIndex, Integer RCount);
+    void ClearNormalCols(Integer ColIndex, Integer CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Everything, hidden rows and columns included (they are shown first).
+    void ClearAll();
+    void TrimColumn(Integer ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(Integer ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor);
+    // Joins the texts of column ColIndex2 into ColIndex1 (trimmed, with
+    // Separator between), then removes ColIndex2.
+    void MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator);
+    // Merge runs of equal texts down a column (along a row); without
+    // MainMerge only neighbours with identical spans join a run.
+    void MergeColumnCells(Integer ColIndex, bool MainMerge);
+    void MergeRowCells(Integer RowIndex, bool MainMerge);
+    void SplitColumnCells(Integer ColIndex);
+    void SplitRowCells(Integer RowIndex);
+    void SplitAllCells();
+    // The cell text starts with the wide-text marker "|\".
+    bool IsWideCell(Integer ACol, Integer ARow);
+    // The first cell, row by row, whose raw text equals SubStr; ACol and
+    // ARow are left alone when none does.
+    bool IsCell(const String& SubStr, Integer& ACol, Integer& ARow);
+
+    // ---- Column order ----
+    // Moves displayed column FromIndex to ToIndex with its cells (hidden
+    // rows' parked cells too), width, filter conditions, controls placed in
+    // cells and its column-order entry.
+    void MoveColumn(Integer FromIndex, Integer ToIndex);
+    // Entry p: the initial real index of the column now at real position p.
+    // Empty until SetColumnOrder, the first MoveColumn or ColumnAtPosition.
+    TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+    void SetColumnOrder();
+    // Shows the hidden columns and moves every column back to its initial
+    // position.
+    void ResetColumnOrder();
+    Integer ColumnPosition(Integer ACol) const;
+    Integer ColumnAtPosition(Integer ACol);
+    // The first real column whose row-0 text (parked when row 0 is hidden)
+    // equals AValue exactly, or -1.
+    Integer ColumnByHeader(const String& AValue);
+    // Strings are wide already: Cells as they are.
+    String WideCells(Integer ACol, Integer ARow) { return Cells(ACol, ARow); }
+    void SetWideCells(Integer ACol, Integer ARow, const String& Value) { SetCells(ACol, ARow, Value); }
+    // The real column the rows are grouped by, -1 when not grouped.
+    Integer GroupColumn() const { return FGroupColumn; }
 
     // ---- Typed values ----
     Integer Ints(Integer ACol, Integer ARow);
@@ -781,6 +841,17 @@ protected:
     Char FStartEditChar = 0;
     Integer FNodeCount = 0;
     Integer FNumHidden = 0;
+    // Structure edits: ClearRect empties object slots without freeing
+    // (records owned elsewhere), or frees user objects kept in cells.
+    bool FNilObjects = false;
+    bool FOwnsObjects = false;
+    Integer FGroupColumn = -1;
+    // The platform grid's move notifications, given displayed indexes: the
+    // cells move at their real columns, with the column order, the
+    // visibility map, the parked cells of hidden rows and the sort column;
+    // a row move keeps hidden rows and records in step.
+    void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+    void RowMoved(Integer FromIndex, Integer ToIndex) override;
     bool FEditing = false;
     bool FLoadedFlag = false;
     Integer FRememberedLeftCol = 0;
@@ -820,6 +891,14 @@ private:
     void AfterRowCountBlock();
     mutable std::vector<Integer> FHiddenLookup;
     mutable bool FHiddenLookupValid = false;
+
+    // Structure edits and column order.
+    // Hidden rows follow a block of Count displayed rows from From to D.
+    void RenumberHiddenForMove(Integer From, Integer Count, Integer D);
+    void MergeGroupRows();
+    void SplitGroupRows();
+    bool FSaveHiddenCells = false;
+    bool FClearTextOnly = false;
 
     void CreateOwnedObjects();
     void LoadFilterGlyphs();
