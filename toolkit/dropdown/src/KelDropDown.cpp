@@ -3,6 +3,7 @@
 // and the window messages it handles.
 
 #include "dropdown/KelDropDown.h"
+#include "dropdown/KelCalculatorDropdown.h"
 #include "dropdown/KelDetailDropDown.h"
 #include "dropdown/KelPickerDropDowns.h"
 
@@ -110,6 +111,7 @@ void RegisterDropDownClasses() {
                      &TKelMemoDropDown::StaticClassInfo(), &TKelDetailDropDown::StaticClassInfo(),
                      &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
+    RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo()});
 }
 
 // ---- Creation ----
