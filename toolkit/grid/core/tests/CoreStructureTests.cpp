@@ -277,3 +277,40 @@ TEST_F(StructureTest, RawTextQueries) {
 }
 
 } // namespace
+
+namespace {
+
+// Rows 2 and 5 are group nodes; the grid is grouped by real column 3.
+class TGroupedCore : public TTestCore {
+public:
+    using TTestCore::TTestCore;
+    bool IsNode(Integer ARow) override { return ARow == 2 || ARow == 5; }
+    void GroupBy(Integer ACol) { FGroupColumn = ACol; }
+};
+
+TEST_F(StructureTest, MovingOntoTheFirstNormalColumnKeepsGroupCaptionsAndMerges) {
+    auto* G = Create<TGroupedCore>(Form);
+    G->SetParent(Form);
+    G->SetColCount(5);
+    G->SetRowCount(7);
+    G->SetFixedCols(1);
+    G->SetFixedRows(1);
+    for (Integer r = 0; r < 7; ++r)
+        for (Integer c = 0; c < 5; ++c) G->SetGridCells(c, r, IntToStr(r) + u"." + IntToStr(c));
+    G->SetGridCells(1, 2, u"Group A");
+    G->SetGridCells(1, 5, u"Group B");
+    G->GroupBy(3);
+    G->Grouping()->SetMergeHeader(true);
+    G->MergeCells(1, 2, 4, 1);
+    G->MergeCells(1, 5, 4, 1);
+
+    G->MoveColumn(3, 1);
+    EXPECT_EQ(G->GridCells(1, 2), u"Group A") << "the caption stays in the first normal column";
+    EXPECT_EQ(G->GridCells(1, 5), u"Group B");
+    EXPECT_EQ(G->GridCells(1, 3), u"3.3") << "a normal row's cells move";
+    EXPECT_EQ(G->CellSpan(1, 2).X, 3) << "node rows merged again over the normal columns";
+    EXPECT_EQ(G->CellSpan(1, 5).X, 3);
+    Free(G);
+}
+
+} // namespace
