@@ -48,39 +48,6 @@ void TZirOvararIzazCore::SaveCell(Integer ACol, Integer ARow, String& Value) {
     Value = Cells(ACol, ARow);
 }
 
-TCellType TZirOvararIzazCore::GetCellType(Integer ACol, Integer ARow) {
-    (void)ACol, (void)ARow;
-    return ctEmpty;
-}
-
-bool TZirOvararIzazCore::GetCellEmpty(Integer ACol, Integer ARow) {
-    return GridCells(ACol, ARow).empty() && !GraphicObjects(ACol, ARow);
-}
-
-TObject* TZirOvararIzazCore::GetCellGraphic(Integer ACol, Integer ARow) {
-    return GraphicObjects(ACol, ARow);
-}
-
-TPoint TZirOvararIzazCore::GetCellGraphicSize(Integer ACol, Integer ARow) {
-    (void)ACol, (void)ARow;
-    return TPoint(0, 0);
-}
-
-TPoint TZirOvararIzazCore::GetCellGraphicSizeEx(Integer ACol, Integer ARow, TCanvas* ACanvas) {
-    (void)ACanvas;
-    return GetCellGraphicSize(ACol, ARow);
-}
-
-TPoint TZirOvararIzazCore::CalcCellGraphicSize(Integer ACol, Integer ARow, TCanvas* ACanvas, Double Scale) {
-    (void)ACanvas, (void)Scale;
-    return GetCellGraphicSize(ACol, ARow);
-}
-
-TPoint TZirOvararIzazCore::CalcPrintGraphicSize(Integer ACol, Integer ARow, TRect Box, Double Scale) {
-    (void)Box, (void)Scale;
-    return GetCellGraphicSize(ACol, ARow);
-}
-
 TGridRect TZirOvararIzazCore::ReadUsedCells() {
     TGridRect Used{-1, -1, -1, -1};
     for (Integer r = 0; r < RowCount(); ++r)
@@ -131,20 +98,12 @@ void TZirOvararIzazCore::GetVisualProperties(Integer ACol, Integer ARow, TGridDr
                                    AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
-void TZirOvararIzazCore::GetDisplText(Integer ACol, Integer ARow, String& Value) {
-    TBaseGrid::GetDisplText(ACol, ARow, Value);
-}
-
 void TZirOvararIzazCore::CellChanged(Integer ACol, Integer ARow) {
     TBaseGrid::CellChanged(ACol, ARow);
 }
 
 void TZirOvararIzazCore::HiddenRowChanged() {
     TBaseGrid::HiddenRowChanged();
-}
-
-void TZirOvararIzazCore::SetCellCheckText(Integer ACol, Integer ARow, const String& Value) {
-    SetCells(ACol, ARow, Value);
 }
 
 Integer TZirOvararIzazCore::GetNodeIndent(Integer ARow) {

@@ -58,13 +58,41 @@ Double ParseFloatText(const String& Text) {
 
 } // namespace
 
+TGridItem* TZirOvararIzazCore::HiddenEntryOf(Integer RealRow) const {
+    if (NumHiddenRows() == 0) return nullptr;
+    const auto& H = HiddenLookup();
+    const auto Found = std::lower_bound(H.begin(), H.end(), RealRow);
+    if (Found == H.end() || *Found != RealRow) return nullptr;
+    return HiddenItem(Integer(Found - H.begin()));
+}
+
 String TZirOvararIzazCore::AllCells(Integer ACol, Integer ARow) {
-    // Every row is displayed until hidden rows arrive with their layer.
-    return Cells(ACol, ARow);
+    if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        TStringList* Items = Entry->Items();
+        return ACol >= 0 && ACol < Items->Count() ? Items->Strings(ACol) : String();
+    }
+    return Cells(ACol, DisplRowIndex(ARow));
 }
 
 void TZirOvararIzazCore::SetAllCells(Integer ACol, Integer ARow, const String& Value) {
-    SetCells(ACol, ARow, Value);
+    if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        TStringList* Items = Entry->Items();
+        if (ACol >= 0 && ACol < Items->Count()) Items->SetStrings(ACol, Value);
+        return;
+    }
+    SetCells(ACol, DisplRowIndex(ARow), Value);
+}
+
+String TZirOvararIzazCore::GetCellsEx(Integer ACol, Integer ARow) {
+    return AllCells(ACol, ARow);
+}
+
+TCellProperties* TZirOvararIzazCore::GetRealObject(Integer ACol, Integer ARow) {
+    if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        TStringList* Items = Entry->Items();
+        return ACol >= 0 && ACol < Items->Count() ? dynamic_cast<TCellProperties*>(Items->Objects(ACol)) : nullptr;
+    }
+    return RecordOf(ACol, DisplRowIndex(ARow));
 }
 
 String TZirOvararIzazCore::StrippedCells(Integer ACol, Integer ARow) {

@@ -85,6 +85,7 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FRowSelectList = std::make_unique<TList>();
     FColSelectList = std::make_unique<TList>();
     FSortIndexes = std::make_unique<TSortIndexList>();
+    FRowCheckBox = std::make_unique<TCellGraphic>();
     FSortRowXRef = std::make_unique<TIntList>(0, 0);
     FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
@@ -188,6 +189,10 @@ void TZirOvararIzazCore::Notification(TComponent* AComponent, TOperation Operati
     if (Operation != opRemove) return;
     auto Found = std::find(FNotifiers.begin(), FNotifiers.end(), AComponent);
     if (Found != FNotifiers.end()) FNotifiers.erase(Found);
+    // Cells keep no reference of their own to these: forgetting the list or
+    // container is enough.
+    if (AComponent == FGridImages) FGridImages = nullptr;
+    if (AComponent == FPictureContainer) FPictureContainer = nullptr;
 }
 
 void TZirOvararIzazCore::RegisterNotifier(TGridChangeNotifier* Item) {

@@ -38,6 +38,8 @@ public:
     using TZirOvararIzazCore::InitOrigColSizes;
     using TZirOvararIzazCore::DeleteRows;
     using TZirOvararIzazCore::RemoveRowsCore;
+    using TZirOvararIzazCore::CalcPrintGraphicSize;
+    using TZirOvararIzazCore::CalcCellGraphicSize;
 
     void WndProc(TMessage& Message) override {
         if (Message.Msg == winapi::WM_PAINT) ++Paints;

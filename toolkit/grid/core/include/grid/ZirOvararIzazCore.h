@@ -14,6 +14,7 @@
 #include "grid/AppearanceSettings.h"
 #include "grid/BackGround.h"
 #include "grid/BalloonSettings.h"
+#include "grid/CellGraphic.h"
 #include "grid/CellNode.h"
 #include "grid/ColumnSize.h"
 #include "grid/ControlLook.h"
@@ -39,6 +40,7 @@
 #include "kel/KelStyle.h"
 #include "kel/PictureContainer.h"
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -278,6 +280,119 @@ public:
     void SetAllCells(Integer ACol, Integer ARow, const String& Value);
     // The cell text without markup tags.
     String StrippedCells(Integer ACol, Integer ARow);
+    // By real row: the text and record of a hidden row come from its stored
+    // copy, a displayed row's from the grid.
+    String GetCellsEx(Integer ACol, Integer ARow);
+    TCellProperties* GetRealObject(Integer ACol, Integer ARow);
+
+    // ---- Cell objects ----
+    // A cell holds at most one object beside its text (grid/CellGraphic.h).
+    // A new object replaces and frees the cell's old one; the text stays.
+    TCellGraphic* CreateCellGraphic(Integer ACol, Integer ARow);
+    bool RemoveCellGraphic(Integer ACol, Integer ARow);
+    bool RemoveCellGraphicOfKind(Integer ACol, Integer ARow, TCellType Kind);
+    // Whether the base cell of the cell's merged area holds one of Kinds.
+    bool CellTypeIn(Integer ACol, Integer ARow, std::initializer_list<TCellType> Kinds);
+    TIntList* GetCellImages(Integer ACol, Integer ARow);
+    // A number naming the cell's image (the index, or the identity of a
+    // bitmap or icon object); -1 for other kinds.
+    Integer GetCellImageIdx(Integer ACol, Integer ARow);
+    bool GetImageIdx(Integer ACol, Integer ARow, Integer& Idx);
+    void SetImageIdx(Integer ACol, Integer ARow, Integer Idx);
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value);
+    TPictureContainer* PictureContainer() const { return FPictureContainer; }
+    void SetPictureContainer(TPictureContainer* Value);
+    // The grid's own object answered as the row check box of column 0.
+    TCellGraphic* RowCheckBoxObject() const { return FRowCheckBox.get(); }
+    bool IsSortIndicatorCell(Integer ACol, Integer ARow);
+    bool Modified() const { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+
+    // ---- Check boxes and radio buttons ----
+    void AddCheckBox(Integer ACol, Integer ARow, bool State, bool Data);
+    void AddCheckBox(Integer ACol, Integer ARow, TCheckBoxState State);
+    void AddTriStateCheckBoxColumn(Integer ACol, TCheckBoxState State);
+    void AddCheckBoxColumn(Integer ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void RemoveCheckBox(Integer ACol, Integer ARow);
+    void RemoveCheckBoxColumn(Integer ACol);
+    void AddRadioButton(Integer ACol, Integer ARow, bool State = false);
+    void AddRadioButtonGroup(Integer ACol, Integer ARow, TRadioButtonGroup Group, bool State = false);
+    void AddRadioButtonColumn(Integer ACol);
+    void AddRadioButtonGroupColumn(Integer ACol);
+    void RemoveRadioButton(Integer ACol, Integer ARow);
+    void RemoveRadioButtonColumn(Integer ACol);
+    bool HasCheckBox(Integer ACol, Integer ARow);
+    bool HasDataCheckBox(Integer ACol, Integer ARow);
+    bool HasDataCheckBoxColumn(Integer ACol);
+    bool HasDataGraphic(Integer ACol, Integer ARow);
+    bool IsControlCell(Integer ACol, Integer ARow);
+    bool HasRadioButton(Integer ACol, Integer ARow);
+    bool HasRadioButtonGroup(Integer ACol, Integer ARow, TRadioButtonGroup Group);
+    bool IsRadioButtonChecked(Integer ACol, Integer ARow);
+    Integer GetRadioButtonColumnIndex(Integer ACol);
+    bool IsInCheckBox(Integer ACol, Integer ARow, Integer XPos, Integer YPos);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    // State by real row once the grid has hidden rows; a three-state box
+    // answers True exactly when it is checked.
+    bool GetCheckBoxState(Integer ACol, Integer ARow, bool& State);
+    bool GetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState& State);
+    bool IsChecked(Integer ACol, Integer ARow);
+    bool SetCheckBoxState(Integer ACol, Integer ARow, bool State);
+    bool SetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState State);
+    bool ApplyCheckBoxState(Integer ACol, Integer ARow, bool Value);
+    void CheckAll(Integer ACol);
+    void UnCheckAll(Integer ACol);
+    bool ToggleCheckBox(Integer ACol, Integer ARow) { return DoToggleCheckBox(ACol, ARow, false); }
+    bool ToggleRadioButton(Integer ACol, Integer ARow) { return DoToggleRadioButton(ACol, ARow, false); }
+    bool CycleRadio(Integer ACol, Integer ARow, bool Click);
+    bool SetRadioButtonState(Integer ACol, Integer ARow, bool State);
+    void SetRadioButtonRowIndex(Integer ARow, Integer Index);
+    void SetRadioButtonColumnIndex(Integer ACol, Integer Index);
+    // Narrowed-down state: check-box states live in the objects only.
+    bool NarrowDownActive() const { return FNarrowDownActive; }
+    void SetNarrowDownActive(bool Value) { FNarrowDownActive = Value; }
+    TCheckBoxCanToggleEvent OnCheckBoxCanToggle;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
+    TCanAddRowEvent OnCanAddRow;
+    TCanAddColEvent OnCanAddCol;
+    TCanInsertRowEvent OnCanInsertRow;
+    TProgressColorEvent OnProgressColor;
+
+protected:
+    // ---- Cell objects: protected part ----
+    // The row selection the row check box shows (the selection layer
+    // answers RowSelect).
+    virtual bool RowCheckSelected(Integer ARow) { (void)ARow; return false; }
+    virtual void SetRowCheckSelected(Integer ARow, bool Value) { (void)ARow, (void)Value; }
+    // The cell's object found for a state operation (real row with hidden rows).
+    TCellGraphic* StateObject(Integer ACol, Integer ARow);
+    String StateText(Integer ACol, Integer ARow);
+    void SetStateText(Integer ACol, Integer ARow, const String& Value);
+    void CheckCellInGrid(Integer ACol, Integer ARow);
+    TCellVAlign NewControlVAlign() const;
+    Integer StartRowOfColumnOps() const;
+    TPoint TextSizeOf(TCanvas* ACanvas, const String& Text) const;
+    // Rows of a group below its header that are no sub-group headers (the
+    // grouping layer answers it).
+    virtual Integer GroupCountOf(Integer ARow) { (void)ARow; return 0; }
+    // The grouping column, -1 while the grid is not grouped (the grouping
+    // layer answers it).
+    virtual Integer GroupingColumn() const { return -1; }
+
+private:
+    std::unique_ptr<TCellGraphic> FRowCheckBox;
+    TCustomImageList* FGridImages = nullptr;
+    TPictureContainer* FPictureContainer = nullptr;
+    bool FModified = false;
+    bool FNarrowDownActive = false;
+    // The hidden-row entry of a real row, null for a displayed row.
+    TGridItem* HiddenEntryOf(Integer RealRow) const;
+
+public:
 
     // ---- Listeners and per-cell services ----
     Integer FilteredRows();
@@ -570,7 +685,7 @@ public:
     bool IsSummary(Integer) override { return false; }
     void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) override;
     void HiddenRowChanged() override;
-    bool HasCellCheckBox(Integer, Integer) override { return false; }
+    bool HasCellCheckBox(Integer ACol, Integer ARow) override { return HasCheckBox(ACol, ARow); }
     void SetCellCheckText(Integer ACol, Integer ARow, const String& Value) override;
     void GetDisplText(Integer ACol, Integer ARow, String& Value) override;
     void GetCellLook(Integer ACol, Integer ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
@@ -628,7 +743,7 @@ public:
     virtual String GetFormattedCell(Integer ACol, Integer ARow);
     virtual TCellType GetCellType(Integer ACol, Integer ARow);
     virtual bool GetCellEmpty(Integer ACol, Integer ARow);
-    virtual TObject* GetCellGraphic(Integer ACol, Integer ARow);
+    virtual TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow);
     virtual TPoint GetCellGraphicSize(Integer ACol, Integer ARow);
     virtual void SaveToStream(TStream* Stream);
     virtual void LoadFromStream(TStream* Stream);
@@ -661,13 +776,16 @@ protected:
     virtual void DoColumnSize(Integer ACol, bool& Allow) { (void)ACol, (void)Allow; }
     virtual void DoHoverButtonClick(Integer ACol, Integer ARow, Integer AButton) { (void)ACol, (void)ARow, (void)AButton; }
     virtual void HideButtonForm(TObject* Sender) { (void)Sender; }
-    virtual void DoToggleCheckBox(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
-    virtual void DoToggleRadioButton(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
+    virtual bool DoToggleCheckBox(Integer ACol, Integer ARow, bool Click);
+    virtual bool DoToggleRadioButton(Integer ACol, Integer ARow, bool Click);
     virtual void DoGetFloatFormat(Integer ACol, Integer ARow, String& AFloatFormat);
-    virtual TPoint GetCellGraphicSizeEx(Integer ACol, Integer ARow, TCanvas* ACanvas);
-    virtual TPoint CalcCellGraphicSize(Integer ACol, Integer ARow, TCanvas* ACanvas, Double Scale);
-    virtual TPoint CalcPrintGraphicSize(Integer ACol, Integer ARow, TRect Box, Double Scale);
-    virtual void DoGetProgressColor(Integer ACol, Integer ARow, TColor& Color, TColor& FontColor) { (void)ACol, (void)ARow, (void)Color, (void)FontColor; }
+    virtual TPoint GetCellGraphicSizeEx(Integer ACol, Integer ARow, Integer HeightReserve);
+    virtual TPoint CalcCellGraphicSize(TCanvas* ACanvas, Integer ACol, Integer ARow, Integer HeightReserve,
+                                       Double Scale);
+    virtual TPoint CalcPrintGraphicSize(Integer ACol, Integer ARow, Integer AvailWidth, Integer AvailHeight,
+                                        Double Scale);
+    virtual void DoGetProgressColor(Integer ACol, Integer ARow, TColor& ColorFG, TColor& ColorBK,
+                                    TColor& TextColorFG, TColor& TextColorBK);
     virtual void AssignCellFont(Integer ACol, Integer ARow, TFont* AFont) { (void)ACol, (void)ARow, (void)AFont; }
     virtual void DoClipboardPasteDone() {}
     virtual void DoPrintGetPageNum(Integer& PageNum) { (void)PageNum; }
@@ -738,9 +856,9 @@ protected:
     virtual void DeleteRows(Integer ARow, Integer ACount);
     virtual String GetFilterCheckTrue() { return FCheckTrue; }
     virtual String GetFilterCheckFalse() { return FCheckFalse; }
-    virtual void DoCanAddRow(bool& CanAdd) { (void)CanAdd; }
-    virtual void DoCanAddCol(bool& CanAdd) { (void)CanAdd; }
-    virtual void DoCanInsertRow(Integer ARow, bool& CanInsert) { (void)ARow, (void)CanInsert; }
+    virtual void DoCanAddRow(bool& CanAdd) { if (OnCanAddRow) OnCanAddRow(this, CanAdd); }
+    virtual void DoCanAddCol(bool& CanAdd) { if (OnCanAddCol) OnCanAddCol(this, CanAdd); }
+    virtual void DoCanInsertRow(Integer ARow, bool& CanInsert) { if (OnCanInsertRow) OnCanInsertRow(this, ARow, CanInsert); }
     virtual bool CanWheelSelect() { return true; }
     virtual void AppendRow();
     virtual void ExpandSelectionToMerged() {}
@@ -762,10 +880,11 @@ protected:
     virtual void PaintDesignHelper() {}
     virtual void DesignHelperClick() {}
     virtual void EditingAllowedChanged() {}
-    virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State) { (void)ACol, (void)ARow, (void)State; }
-    virtual void DoRatingChange(Integer ACol, Integer ARow, Integer Value) { (void)ACol, (void)ARow, (void)Value; }
-    virtual void DoColorSelect(Integer ACol, Integer ARow, TColor Color) { (void)ACol, (void)ARow, (void)Color; }
-    virtual void DoImageSelect(Integer ACol, Integer ARow, Integer ImageIndex) { (void)ACol, (void)ARow, (void)ImageIndex; }
+    virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
+    virtual bool DoRatingChange(Integer ACol, Integer ARow, Double& NewRate);
+    // The colour and image pickers' selection, for the current cell.
+    virtual void DoColorSelect(TColor Color, const String& Value);
+    virtual void DoImageSelect(Integer ImageIndex);
     virtual void DoCellChanging(Integer OldRow, Integer OldCol, Integer NewRow, Integer NewCol, bool& Allow) { (void)OldRow, (void)OldCol, (void)NewRow, (void)NewCol, (void)Allow; }
     virtual void DoScrollCell(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
     virtual void DoHoverButtonsShow(Integer X, Integer Y, bool& Allow);
@@ -773,7 +892,7 @@ protected:
     virtual void DoStartBlockFocus() {}
     virtual void DoEndBlockFocus() {}
     virtual void DoIntelliZoom();
-    virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return nullptr; }
+    virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow);
     virtual void StyleApplied() {}
     virtual void BeginRowHeightChange() { FRHChanging = true; }
     virtual void EndRowHeightChange() { FRHChanging = false; }
