@@ -187,6 +187,8 @@ void TKelDetailDropDown::CreateDropDownForm() {
     TKelCustomDropDown::CreateDropDownForm();
     if (!FDropDownForm) return;
     if (!FItemSelector) {
+        // The list scrolls itself; the pop-up around it never does.
+        FDropDownForm->SetAutoScroll(false);
         FItemSelector = Create<TKelCustomItemSelector>(this);
         FItemSelector->SetParent(FDropDownForm);
         FItemSelector->SetSelectorType(stImage);
@@ -254,9 +256,10 @@ void TKelDetailDropDown::AdaptDropDownSize() {
         FItemSelector->SetAlign(alNone);
         if (FDropDownWidth <= 0) FItemSelector->SetWidth(Width());
         if (FDropDownHeight <= 0) FItemSelector->SetHeight(100);
-        SetControl(nullptr);
-        SetControl(FItemSelector);
-        FItemSelector->SetVisible(true);
+        // The base sizes the pop-up from the hosted control's recorded size.
+        const Single F = FDPIScale > 0 ? FDPIScale : 1.0f;
+        FOrigCtrlW = Integer(Round(FItemSelector->Width() / F));
+        FOrigCtrlH = Integer(Round(FItemSelector->Height() / F));
     }
     TKelCustomDropDown::AdaptDropDownSize();
 }

@@ -5,6 +5,7 @@
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
 #include "dropdown/KelDetailDropDown.h"
+#include "dropdown/KelImagePickerDropDown.h"
 #include "dropdown/KelPickerDropDowns.h"
 
 #include "graphics/Colors.h"
@@ -109,6 +110,7 @@ void RegisterDropDownClasses() {
     RegisterClasses({&TKelDropDown::StaticClassInfo(), &TDropDownEditButton::StaticClassInfo(),
                      &TKelControlDropDown::StaticClassInfo(), &TKelTrackBarDropDown::StaticClassInfo(),
                      &TKelMemoDropDown::StaticClassInfo(), &TKelDetailDropDown::StaticClassInfo(),
+                     &TKelImagePickerDropDown::StaticClassInfo(),
                      &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
     RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo()});
