@@ -1,8 +1,9 @@
 // The edit controls on the SDL2 backend under Xvfb: a screenshot of the form
 // with each control (masked edit, balloon tip, rich edit with red text,
 // picker, month calendar with its highlighted day, tool tip, file chooser),
-// then xdotool types into the masked edit and picks a date from the
-// month calendar. The form is at (10, 10), the chooser at (510, 10).
+// then xdotool types into the masked edit, picks a date from the month
+// calendar and one from the picker's drop-down calendar. The form is at
+// (10, 10), the chooser at (510, 10).
 
 #include "windowing_testing/Xvfb.h"
 
@@ -81,6 +82,17 @@ TEST_F(EditControlsScreenshot, EachControlIsDrawnAndTypingAndPickingADateWork) {
     // A click on the 20th of the month calendar picks that date.
     ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(DayX), std::to_string(DayY), "click", "1"}), 0);
     EXPECT_TRUE(ReadUntil(Demo, "calendar 2024-03-20", Last)) << Last;
+
+    // The picker's button drops its calendar down, which stays on screen
+    // although showing it moves the desktop's focus; a click on the 20th
+    // there is the picker's new date.
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(PickerX), std::to_string(PickerY), "click", "1"}), 0);
+    ASSERT_TRUE(ReadPoint(Demo, "day", DayX, DayY));
+    // The calendar covers the silver form between the picker and the month
+    // calendar below it.
+    EXPECT_TRUE(ShowsColour(PickerX - 150, PickerY + 20, PickerX, PickerY + 100, TRgb{255, 255, 255}));
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(DayX), std::to_string(DayY), "click", "1"}), 0);
+    EXPECT_TRUE(ReadUntil(Demo, "date 2024-03-20", Last)) << Last;
     Demo.Stop();
 }
 

@@ -293,7 +293,13 @@ void RouteInput(const TInputEvent& event) {
                          event.Bounds.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         break;
     case K::AppActivated: {
-        HWND window = Record(event.Window) ? TopLevelOf(event.Window) : Record(system.Active);
+        // A pop-up that must not take activation (a drop-down list or
+        // calendar, a menu, a tip) may still get the desktop's focus, which a
+        // desktop without a window manager gives every window it maps: the
+        // window active before stays active, and its focus stays.
+        HWND window = Record(event.Window) ? TopLevelOf(event.Window) : nullptr;
+        if (window && (window->ExStyle & WS_EX_NOACTIVATE)) window = nullptr;
+        if (!window) window = Record(system.Active);
         if (window) ActivateTopLevel(window, WA_ACTIVE);
         break;
     }

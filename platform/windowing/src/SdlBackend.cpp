@@ -5,6 +5,7 @@
 // shows all of it.
 
 #include "WindowSystem.h"
+#include "windowing/Focus.h"
 #include "rtl/Encoding.h"
 
 #include <SDL.h>
@@ -363,6 +364,17 @@ private:
         return found == FWindows.end() ? nullptr : &found->second;
     }
 
+    // A desktop without a window manager gives its focus to every window it
+    // maps. A pop-up that must not take activation (a drop-down, a tip)
+    // hands it on to the active window: the keys go there, and the focus is
+    // not left on nothing when the pop-up is hidden.
+    void HandFocusOn(HWND window) {
+        if (!Record(window) || !(window->ExStyle & WS_EX_NOACTIVATE)) return;
+        TNativeWindow* active = Find(GetActiveWindow());
+        if (active && active->Window && (SDL_GetWindowFlags(active->Window) & SDL_WINDOW_SHOWN))
+            SDL_SetWindowInputFocus(active->Window);
+    }
+
     HWND WindowOf(Uint32 id) {
         SDL_Window* sdl = SDL_GetWindowFromID(id);
         for (auto& [window, native] : FWindows)
@@ -486,9 +498,11 @@ private:
             case SDL_WINDOWEVENT_FOCUS_GAINED:
                 gainedFocus = true;
                 Queue(TInputEvent::TKind::AppActivated, window);
+                HandFocusOn(window);
                 break;
             case SDL_WINDOWEVENT_FOCUS_LOST:
-                lostFocus = true;
+                // A pop-up handing the focus on is no deactivation.
+                if (!Record(window) || !(window->ExStyle & WS_EX_NOACTIVATE)) lostFocus = true;
                 break;
             default:
                 break;

@@ -1,5 +1,6 @@
 // Focus, activation and the click that leaves a pop-up.
 
+#include "windowing/Backend.h"
 #include "windowing/Focus.h"
 
 #include "WindowingTestSupport.h"
@@ -94,6 +95,20 @@ TEST_F(WindowingTest, NonActivatingWindowsKeepTheActiveWindow) {
     Pump();
     EXPECT_EQ(GetActiveWindow(), form);
     EXPECT_EQ(Log({WM_LBUTTONDOWN, WM_ACTIVATE}), Strings({"tip:WM_LBUTTONDOWN"}));
+
+    // A desktop without a window manager gives its focus to every window it
+    // maps: that moves neither the activation nor the focus.
+    HWND edit = Create("edit", WS_CHILD | WS_VISIBLE, Bounds(10, 100, 50, 20), form);
+    SetFocus(edit);
+    ClearLog();
+    TInputEvent focused;
+    focused.Kind = TInputEvent::TKind::AppActivated;
+    focused.Window = tip;
+    QueueInput(focused);
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), form);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(Log({WM_KILLFOCUS, WM_ACTIVATE}), Strings());
 }
 
 TEST_F(WindowingTest, ClickOutsidePopupDeactivatesItBeforeTheOwnerSeesThePress) {
