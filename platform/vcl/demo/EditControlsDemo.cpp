@@ -12,13 +12,17 @@
 // masked edit changes; "day <x> <y>" with the screen point of the 20th of
 // the shown month once the picker's calendar is down; "date <yyyy-mm-dd>"
 // when the picker's date changes; "calendar <yyyy-mm-dd>" when the month
-// calendar's date changes. It ends when its time (argument 1,
-// seconds; default 30) is up.
+// calendar's date changes; "message <left> <top> <right> <bottom>" with the
+// screen rectangle of a message box's text when one shows (the chooser's
+// "File not found" box, titled "Warning", for a name typed at the point
+// "chooser-name <x> <y>"). It ends when its time (argument 1, seconds;
+// default 30) is up.
 
 #include "graphics/Colors.h"
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 #include "vcl/DateTimePicker.h"
+#include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
 #include "vcl/Mask.h"
 #include "vcl/MonthCalendar.h"
@@ -61,6 +65,18 @@ int main(int argc, char** argv) {
     const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     Say("backend " + Utf8(Backend().Name()));
     Application->Initialize();
+    // A message box tells where its text is once it is placed on the screen.
+    SetMessageDialogDriver([](TForm* Dialog) {
+        auto* Placed = Create<TTimer>(Dialog);
+        Placed->SetInterval(50);
+        Placed->OnTimer = [Dialog, Placed](TObject*) {
+            Placed->SetEnabled(false);
+            if (auto* Text = dynamic_cast<TControl*>(Dialog->FindComponent(u"Message")))
+                Say("message " + Point(Text->ClientToScreen({0, 0})) + " " +
+                    Point(Text->ClientToScreen({Text->Width(), Text->Height()})));
+        };
+        Placed->SetEnabled(true);
+    });
     TForm* Form = nullptr;
     Application->CreateForm(Form);
     Form->SetBorderStyle(bsNone);
@@ -143,6 +159,7 @@ int main(int argc, char** argv) {
     Request.Title = u"Open";
     Request.Filter = u"All files (*.*)|*.*";
     Request.InitialDir = u"/";
+    Request.Options = TOpenOptions{ofFileMustExist};
     auto* Chooser = CreateNew<TFileChooserForm>(Application);
     Chooser->Setup(Request);
     Chooser->SetPosition(poDesigned);
@@ -158,6 +175,8 @@ int main(int argc, char** argv) {
     Say("picker " + Point(Picker->ClientToScreen({(Button.Left + Button.Right) / 2, (Button.Top + Button.Bottom) / 2})));
     TRect Day = Calendar->DayRect(EncodeDate(2024, 3, 20));
     Say("calendar-day " + Point(Calendar->ClientToScreen({(Day.Left + Day.Right) / 2, (Day.Top + Day.Bottom) / 2})));
+    TEdit* Name = Chooser->FileNameEdit();
+    Say("chooser-name " + Point(Name->ClientToScreen({20, Name->ClientHeight() / 2})));
     Say("ready");
     Application->Run();
     return 0;

@@ -2,8 +2,9 @@
 // with each control (masked edit, balloon tip, rich edit with red text,
 // picker, month calendar with its highlighted day, tool tip, file chooser),
 // then xdotool types into the masked edit, picks a date from the month
-// calendar and one from the picker's drop-down calendar. The form is at
-// (10, 10), the chooser at (510, 10).
+// calendar and one from the picker's drop-down calendar, and types into the
+// chooser a name that is not there, which shows a message box of three
+// lines. The form is at (10, 10), the chooser at (510, 10).
 
 #include "windowing_testing/Xvfb.h"
 
@@ -49,16 +50,23 @@ protected:
             if (Last == Expected) return true;
         return false;
     }
+    // Reads lines until one starts with Word and a space.
+    static bool ReadUntilWord(xvfb::TChildProcess& Demo, const std::string& Word, std::string& Last) {
+        for (Last = Demo.ReadLine(); !Last.empty(); Last = Demo.ReadLine())
+            if (Last.rfind(Word + " ", 0) == 0) return true;
+        return false;
+    }
 };
 
 TEST_F(EditControlsScreenshot, EachControlIsDrawnAndTypingAndPickingADateWork) {
     auto Demo = StartOnDisplay({EDIT_CONTROLS_DEMO, "600"}, {"VANDREL_BACKEND=sdl", "ASAN_OPTIONS=detect_leaks=0"});
     ASSERT_TRUE(Demo.Started());
     EXPECT_EQ(Demo.ReadLine(), "backend sdl");
-    int MaskX = 0, MaskY = 0, PickerX = 0, PickerY = 0, DayX = 0, DayY = 0;
+    int MaskX = 0, MaskY = 0, PickerX = 0, PickerY = 0, DayX = 0, DayY = 0, NameX = 0, NameY = 0;
     ASSERT_TRUE(ReadPoint(Demo, "mask", MaskX, MaskY));
     ASSERT_TRUE(ReadPoint(Demo, "picker", PickerX, PickerY));
     ASSERT_TRUE(ReadPoint(Demo, "calendar-day", DayX, DayY));
+    ASSERT_TRUE(ReadPoint(Demo, "chooser-name", NameX, NameY));
     ASSERT_EQ(Demo.ReadLine(), "ready");
 
     // The form (silver) at (10, 10); the rich edit's red word; the month
@@ -93,6 +101,36 @@ TEST_F(EditControlsScreenshot, EachControlIsDrawnAndTypingAndPickingADateWork) {
     EXPECT_TRUE(ShowsColour(PickerX - 150, PickerY + 20, PickerX, PickerY + 100, TRgb{255, 255, 255}));
     ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(DayX), std::to_string(DayY), "click", "1"}), 0);
     EXPECT_TRUE(ReadUntil(Demo, "date 2024-03-20", Last)) << Last;
+
+    // A name that is not there, typed into the chooser, shows "File not
+    // found" in a message box: three lines of text, all of them inside the
+    // window with the button below them.
+    ASSERT_EQ(Tool({"xdotool", "mousemove", std::to_string(NameX), std::to_string(NameY), "click", "1"}), 0);
+    ASSERT_EQ(Tool({"xdotool", "type", "--delay", "50", "missing.txt"}), 0);
+    ASSERT_EQ(Tool({"xdotool", "key", "Return"}), 0);
+    ASSERT_TRUE(ReadUntilWord(Demo, "message", Last)) << Last;
+    std::istringstream Text(Last);
+    std::string Word;
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    Text >> Word >> Left >> Top >> Right >> Bottom;
+    EXPECT_GT(Bottom - Top, 30) << "three lines";
+    int BoxX = -1, BoxY = -1, BoxWidth = 0, BoxHeight = 0;
+    auto Search = StartOnDisplay({"xdotool", "search", "--sync", "--onlyvisible", "--name", "Warning",
+                                  "getwindowgeometry"});
+    for (std::string Line = Search.ReadLine(); !Line.empty(); Line = Search.ReadLine()) {
+        char Comma, Cross;
+        std::istringstream In(Line.substr(Line.find(':') + 1));
+        if (Line.find("Position:") != std::string::npos) In >> BoxX >> Comma >> BoxY;
+        if (Line.find("Geometry:") != std::string::npos) In >> BoxWidth >> Cross >> BoxHeight;
+    }
+    Search.Wait();
+    EXPECT_LE(BoxX, Left);
+    EXPECT_GE(BoxX + BoxWidth, Right);
+    EXPECT_GE(BoxY + BoxHeight, Bottom + 30) << "the text and the button below it";
+    auto Ink = [](const TRgb& P) { return P.R < 90 && P.G < 90 && P.B < 90; };
+    EXPECT_TRUE(Shows(Left, Top, Right, Top + 12, Ink)) << "the first line";
+    EXPECT_TRUE(Shows(Left, Bottom - 12, Right, Bottom, Ink)) << "the last line";
+    ASSERT_EQ(Tool({"xdotool", "key", "Return"}), 0);
     Demo.Stop();
 }
 
