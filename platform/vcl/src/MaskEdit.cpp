@@ -268,6 +268,22 @@ void TCustomMaskEdit::WndProc(TMessage& Message) {
             return;
         }
         break;
+    case WM_LBUTTONDOWN:
+        // Typing overwrites, so a click means the character under the mouse
+        // (not the nearest gap between two); on a literal, the next position
+        // to fill.
+        if (IsMasked() && !(Message.WParam & MK_SHIFT)) {
+            TCustomEdit::WndProc(Message);
+            if (!HandleAllocated() || SelLength() != 0) return;
+            Integer X = GET_X_LPARAM(Message.LParam);
+            Integer Caret = SelStart();
+            LRESULT At = SendMessage(Handle(), EM_POSFROMCHAR, WPARAM(Caret), 0);
+            if (Caret > 0 && At != -1 && Integer(SmallInt(LOWORD(At))) > X) --Caret;
+            Caret = SkipLiterals(Caret);
+            SetSelection(Caret, Caret);
+            return;
+        }
+        break;
     case CM_MASKREFOCUS: {
         // Back in the edit, the caret stays on the position to fill.
         FRefocusPending = false;

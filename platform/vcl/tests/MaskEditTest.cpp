@@ -168,6 +168,45 @@ TEST_F(MaskEditTest, TypingOverwritesSkipsLiteralsAndRefusesMisfits) {
     EXPECT_EQ(Edit->EditText(), u"12-Fan-2024");
 }
 
+TEST_F(MaskEditTest, AClickPutsTheCaretOnTheCharacterUnderTheMouseOrTheNextToFill) {
+    Edit->SetEditText(u"12-JAN-2024");
+    struct TCase {
+        Integer Character; // clicked into
+        Integer Part;      // eighths of its width from its left edge
+        Integer Caret;
+    };
+    const TCase Cases[] = {
+        {0, 1, 0}, {0, 7, 0}, // the whole first character, its right half too
+        {1, 6, 1},
+        {2, 2, 3}, {2, 6, 3}, // the literal: the next position to fill
+        {4, 7, 4},
+        {10, 7, 10},
+    };
+    auto XOf = [this](Integer Index) {
+        return Integer(SmallInt(LOWORD(SendMessage(Edit->Handle(), EM_POSFROMCHAR, WPARAM(Index), 0))));
+    };
+    for (const TCase& Case : Cases) {
+        Integer Left = XOf(Case.Character);
+        Integer Right = XOf(Case.Character + 1);
+        TPoint P = Edit->ClientToScreen({Left + (Right - Left) * Case.Part / 8, 8});
+        headless::AdvanceClock(1000); // no double click
+        headless::Click(P.X, P.Y);
+        Pump();
+        EXPECT_EQ(Edit->SelStart(), Case.Caret) << Case.Character << " " << Case.Part;
+        EXPECT_EQ(Edit->SelLength(), 0);
+    }
+    // Typing where the click put the caret fills that position.
+    Edit->SetEditText(u"__-___-____");
+    Integer Left = XOf(1);
+    Integer Right = XOf(2);
+    TPoint P = Edit->ClientToScreen({(Left + 3 * Right) / 4, 8});
+    headless::AdvanceClock(1000);
+    headless::Click(P.X, P.Y);
+    Pump();
+    Type(u"1");
+    EXPECT_EQ(Edit->EditText(), u"_1-___-____");
+}
+
 TEST_F(MaskEditTest, DeletingEmptiesPositionsAndTheCaretSkipsLiterals) {
     Edit->SetText(u"12-JAN-2024");
     Edit->SetSelStart(3);
