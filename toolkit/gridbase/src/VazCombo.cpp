@@ -3,6 +3,8 @@
 
 #include "gridbase/VazCombo.h"
 
+#include "FlatBorders.h"
+
 #include "graphics/Canvas.h"
 #include "graphics/DeviceContext.h"
 #include "graphics/GdiControls.h"
@@ -20,9 +22,6 @@ using namespace winapi;
 
 namespace {
 
-// The frame of a disabled control in the visual style.
-constexpr TColor DisabledThemedFrame = 0xB99D7F; // RGB(127, 157, 185)
-
 void SetLabelBold(TLabel* Label, bool Bold) {
     TFontStyles Style = Label->Font()->Style();
     if (Bold)
@@ -33,12 +32,6 @@ void SetLabelBold(TLabel* Label, bool Bold) {
 }
 
 bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
-
-void Frame(TCanvas* C, const TRect& R, TColor Color) {
-    C->Brush()->SetStyle(bsSolid);
-    C->Brush()->SetColor(Color);
-    C->FrameRect(R);
-}
 
 // Draws on a window's whole-window device context while it lives.
 class TWindowCanvas {
@@ -351,39 +344,21 @@ void TVazCustomCombo::DrawControl() {
 }
 
 void TVazCustomCombo::DrawBorders(TCanvas* C) {
-    TRect R{0, 0, Width(), Height()};
-    const bool Focus = Focused();
-    if (!Enabled() && Themed() && !FDisabledBorder) {
-        Frame(C, R, DisabledThemedFrame);
-        return;
-    }
-    if (FBorderColor != clNone && !(Focus && FFocusBorderColor != clNone)) {
-        Frame(C, R, FBorderColor);
-        return;
-    }
-    if (FFocusBorderColor != clNone) {
-        if (Focus) Frame(C, R, FFocusBorderColor);
-        return;
-    }
-    // The flat look.
-    const bool Border3D = Border3DWanted();
-    const TColor A = Border3D ? clBtnFace : (Parent() ? Parent()->Brush()->Color() : clBtnFace);
-    const TColor B = Color();
-    if (Border3D) {
-        DrawEdge(C->Handle(), R, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-        Frame(C, R, A);
-        InflateRect(R, -1, -1);
-        Frame(C, R, B);
-    } else {
-        Frame(C, R, A);
-        InflateRect(R, -1, -1);
-        R.Right -= FButtonWidth;
-        Frame(C, R, A);
-        InflateRect(R, -1, -1);
-        Frame(C, R, B);
-        R.Right += FButtonWidth;
-    }
-    if (FFlat && FFlatLineColor != clNone) {
+    detail::TFlatBorderState S;
+    S.Enabled = Enabled();
+    S.Themed = Themed();
+    S.DisabledBorder = FDisabledBorder;
+    S.Focused = Focused();
+    S.Border3D = Border3DWanted();
+    S.BorderColor = FBorderColor;
+    S.FocusBorderColor = FFocusBorderColor;
+    S.ParentColor = Parent() ? Parent()->Brush()->Color() : clBtnFace;
+    S.Color = Color();
+    S.ButtonWidth = FButtonWidth;
+    const bool FlatLook = !(!S.Enabled && S.Themed && !S.DisabledBorder) && S.BorderColor == clNone &&
+                          S.FocusBorderColor == clNone;
+    const TRect R = detail::DrawFlatBorders(C, {0, 0, Width(), Height()}, S);
+    if (FlatLook && FFlat && FFlatLineColor != clNone) {
         C->Pen()->SetColor(FFlatLineColor);
         C->MoveTo(R.Left - 2, Height() - 1);
         C->LineTo(R.Right - FButtonWidth - 1, Height() - 1);
