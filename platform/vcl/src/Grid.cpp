@@ -484,6 +484,15 @@ void TCustomGrid::SetSelection(const TGridRect& Value) {
     UpdateEditor();
 }
 
+void TCustomGrid::PlaceSelection(const TGridRect& Value) {
+    TGridRect Normal = GridRect(Value.TopLeft(), Value.BottomRight());
+    TGridRect OldSelection = Selection();
+    FAnchor = Normal.TopLeft();
+    FCurrent = Normal.BottomRight();
+    SelectionMoved(OldSelection);
+    UpdateEditor();
+}
+
 void TCustomGrid::SelectionMoved(const TGridRect& OldSelection) {
     InvalidateRange(OldSelection);
     InvalidateRange(Selection());

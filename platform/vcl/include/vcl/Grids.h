@@ -148,6 +148,11 @@ public:
     TGridRect Selection() const;
     // Anchors the selection at its top left and makes its bottom right current.
     void SetSelection(const TGridRect& Value);
+    // Anchors the selection at its top left and makes its bottom right
+    // current without asking SelectCell and without checking the grid's
+    // bounds: a selection parked outside the grid (at ColCount, RowCount)
+    // marks it hidden. Nothing is scrolled.
+    void PlaceSelection(const TGridRect& Value);
 
     TGridOptions Options() const { return FOptions; }
     void SetOptions(TGridOptions Value);

@@ -321,6 +321,11 @@ bool TZirOvararIzazCore::RemoveRowsCore(Integer RowIndex, Integer RCount, bool R
         OnRowChanging(this, OldRow, OldRow - RCount, Allow);
         if (!Allow) return false;
     }
+    // Restoring the current row must not select rows of the disjunct
+    // selection.
+    bool& Disjunct = FMouseActions->PlainSettings().DisjunctRowSelect;
+    const bool OldDisjunct = Disjunct;
+    Disjunct = false;
     BeginUpdate();
     try {
         if (Renumber && NumHiddenRows() > 0) {
@@ -350,9 +355,11 @@ bool TZirOvararIzazCore::RemoveRowsCore(Integer RowIndex, Integer RCount, bool R
             SetRowEx(RowCount() - 1);
         }
     } catch (...) {
+        Disjunct = OldDisjunct;
         EndUpdate();
         throw;
     }
+    Disjunct = OldDisjunct;
     EndUpdate();
     CellsChanged(Rect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
     if (ControlList()->Count() > 0) CellControlsUpdate(false);

@@ -48,19 +48,6 @@ void TZirOvararIzazCore::SaveCell(Integer ACol, Integer ARow, String& Value) {
     Value = Cells(ACol, ARow);
 }
 
-TGridRect TZirOvararIzazCore::ReadUsedCells() {
-    TGridRect Used{-1, -1, -1, -1};
-    for (Integer r = 0; r < RowCount(); ++r)
-        for (Integer c = 0; c < TotalColCount(); ++c) {
-            if (GridCells(c, r).empty()) continue;
-            if (Used.Left < 0 || c < Used.Left) Used.Left = c;
-            if (Used.Top < 0) Used.Top = r;
-            Used.Right = std::max(Used.Right, c);
-            Used.Bottom = r;
-        }
-    return Used;
-}
-
 void TZirOvararIzazCore::ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) {
     HAlign = FDefaultAlignment;
     VAlign = FVAlignment;
@@ -147,10 +134,6 @@ void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
     }
 }
 
-void TZirOvararIzazCore::SetRowEx(Integer Value) {
-    SetRow(Value);
-}
-
 // Sorting, grouping, footers and zoom: their layers.
 void TZirOvararIzazCore::QSort() {}
 void TZirOvararIzazCore::QSortIndexed() {}
@@ -208,10 +191,6 @@ bool TZirOvararIzazCore::IsEditable(Integer ACol, Integer ARow) {
     return CanEdit;
 }
 
-Integer TZirOvararIzazCore::GetSearchFooterHeight() {
-    return 0;
-}
-
 void TZirOvararIzazCore::CellControlsUpdate(bool RebuildList) {
     (void)RebuildList;
 }
@@ -262,16 +241,6 @@ void TZirOvararIzazCore::SetColorTones(const TColorTones& ATones) {
 }
 
 // ---- Repaint requests of the settings ----
-
-void TZirOvararIzazCore::RepaintRow(Integer ARow) {
-    if (ARow < 0 || ARow >= RowCount()) return;
-    for (Integer c = 0; c < ColCount(); ++c) RepaintCell(c, ARow);
-}
-
-void TZirOvararIzazCore::RepaintCell(Integer ACol, Integer ARow) {
-    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
-    TBaseGrid::RepaintCell(ACol, ARow);
-}
 
 void TZirOvararIzazCore::RepaintColumn0() {
     for (Integer r = 0; r < RowCount(); ++r) RepaintCell(0, r);

@@ -82,14 +82,12 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FRowHeaders->OnChange = [this](TObject* Sender) { ColumnHeadersChanged(Sender); };
     FSortList = std::make_unique<TStringList>();
     FLookupItems = std::make_unique<TStringList>();
-    FRowSelectList = std::make_unique<TList>();
-    FColSelectList = std::make_unique<TList>();
     FSortIndexes = std::make_unique<TSortIndexList>();
     FRowCheckBox = std::make_unique<TCellGraphic>();
     FSortRowXRef = std::make_unique<TIntList>(0, 0);
     FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
-    FSelectedCells = std::make_unique<TIntList>(0, 0);
+    FSelectedCells = std::make_unique<TCellSelection>();
     FSelectedRows = std::make_unique<TIntList>(0, 0);
     FModifiedRows = std::make_unique<TIntList>(0, 0);
     FEnabledRows = std::make_unique<TIntList>(0, 0);

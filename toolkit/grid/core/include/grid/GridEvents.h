@@ -54,3 +54,15 @@ using TRowCountChangeEvent = std::function<void(TObject* Sender, Integer OldRowC
 
 // Asked before the current row changes; Allow starts True.
 using TRowChangingEvent = std::function<void(TObject* Sender, Integer OldRow, Integer NewRow, bool& Allow)>;
+
+// Where ScrollInView puts the cell: in the middle, at the trailing or at the
+// leading edge of the view.
+RTL_ENUM(TScrollPosition, spMiddle, spTrailing, spLeading)
+// Asked before a row (column) of the disjunct selection changes state;
+// Allow starts True.
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ARow)>;
+using TColDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ACol, bool AState, bool& Allow)>;
+using TColDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ACol)>;
+// The current row changed from OldRow to NewRow.
+using TRowUpdateEvent = std::function<void(TObject* Sender, Integer OldRow, Integer NewRow)>;

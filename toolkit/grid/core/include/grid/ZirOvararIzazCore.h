@@ -15,6 +15,7 @@
 #include "grid/BackGround.h"
 #include "grid/BalloonSettings.h"
 #include "grid/CellGraphic.h"
+#include "grid/CellSelection.h"
 #include "grid/CellNode.h"
 #include "grid/ColumnSize.h"
 #include "grid/ControlLook.h"
@@ -181,6 +182,143 @@ public:
     void UnSuppressColumn(Integer ColIndex);
     void UnSuppressAllColumns();
     bool IsSuppressedColumn(Integer ColIndex) const;
+
+    // ---- Current row and view ----
+    // The current displayed row. The setter (SetRowEx) clamps to the first
+    // normal row, forgets the auto-edit cell, reports OnRowUpdate, copies
+    // the selection into the disjunct row selection and moves a grid
+    // synchronised by row.
+    Integer Row() const { return TBaseGrid::Row(); }
+    void SetRow(Integer Value) { SetRowEx(Value); }
+    Integer GetRowEx() const { return TBaseGrid::Row(); }
+    // First scrollable row shown; values outside FixedRows .. RowCount - 1
+    // are ignored.
+    Integer TopRow() const { return TBaseGrid::TopRow(); }
+    void SetTopRow(Integer Value) { SetTopRowEx(Value); }
+    Integer GetTopRowEx() const { return TBaseGrid::TopRow(); }
+    void SetTopRowEx(Integer Value);
+    // Asks the select-cell query about the current cell (refreshes the
+    // editing state); the answer is not used.
+    void UpdateEditMode();
+    // Makes a displayed cell current and scrolls it into view at the given
+    // place (spMiddle, spTrailing, spLeading).
+    void ScrollInView(Integer ColIndex, Integer RowIndex, TScrollPosition Position);
+    // The cell under a screen point; -1 outside the cells.
+    void ScreenToCell(TPoint pt, Integer& ACol, Integer& ARow) const;
+    // Whether a client point lies within 3 pixels of a column (row) edge
+    // that goColSizing (goRowSizing) lets the user drag.
+    bool IsOnSizingEdge(Integer X, Integer Y);
+    // Bounding rectangle (displayed columns and rows) of the cells that hold
+    // text; (0, 0, 0, 0) when none does.
+    TGridRect UsedCells() { return ReadUsedCells(); }
+    // The range that file, clipboard and export formats write.
+    bool SaveFixedCells = false;
+    bool SaveFixedCols = false;
+    bool SaveFixedRows = false;
+    Integer SaveStartCol() const;
+    Integer SaveStartRow() const;
+    Integer SaveEndCol() const;
+    Integer SaveEndRow() const;
+    Integer SaveColCount() const;
+    Integer SaveRowCount() const;
+    // The cell font (FixedFont for fixed cells with UseFixedFont) into
+    // AFont; with Scale its height is divided by the DPI scale.
+    virtual void AssignCellFont(TFont* AFont, bool IsFixed, bool Scale);
+    bool IsIgnoredColumn(Integer ACol) const { return FIgnoreColumns->HasValue(ACol); }
+    TRowUpdateEvent OnRowUpdate;
+
+    // ---- Selection and row flags ----
+    // Three disjunct selections beside the rectangle (switched on by
+    // MouseActions): rows, columns and cells. The row flags are indexed by
+    // the real row with RowSelectPersistent, else by the displayed row.
+    // Reading a flag past the end of its list grows the list unselected.
+    bool RowSelect(Integer ARow);
+    void SetRowSelect(Integer ARow, bool Value);
+    bool ColSelect(Integer ACol);
+    void SetColSelect(Integer ACol, bool Value);
+    // Whether the last RowSelect write changed the row's state.
+    bool RowSelectChanged() const { return FRowSelectChanged; }
+    Integer RowSelectCount();
+    Integer ColSelectCount();
+    Integer SelectedRowCount();
+    Integer SelectedRow(Integer i);
+    Integer SelectedColCount();
+    Integer SelectedCellsCount();
+    TGridCoord SelectedCell(Integer i) const { return FSelectedCells->Item(i); }
+    bool SelectedCells(Integer ACol, Integer ARow) const;
+    void SetSelectedCells(Integer ACol, Integer ARow, bool Value);
+    void ClearSelectedCells();
+    // Modified rows by real index; beyond the list a row is not modified.
+    bool RowModified(Integer ARow) const;
+    void SetRowModified(Integer ARow, bool Value);
+    Integer ModifiedRowCount() const;
+    void ClearModifiedRows();
+    // Enabled rows by real index; beyond the list a row is enabled.
+    bool RowEnabled(Integer ARow) const;
+    void SetRowEnabled(Integer ARow, bool Value);
+    bool EnabledRowsInUse() const { return FEnabledRowsInUse; }
+    // The distinct texts of a column (exported form, then the hidden rows),
+    // sorted; the caller frees the list.
+    TStringList* DistinctValues(Integer ACol, bool CaseSensitive);
+    void GotoCell(Integer ACol, Integer ARow);
+    void EditCell(Integer ACol, Integer ARow);
+    // The one-cell selection; the auto-edit cell is forgotten.
+    void FocusCell(Integer ACol, Integer ARow);
+    using TBaseGrid::FocusCell;
+    void MoveToCell(Integer ACol, Integer ARow);
+    void SelectRange(Integer FromCol, Integer ToCol, Integer FromRow, Integer ToRow);
+    void SelectRows(Integer RowIndex, Integer RCount);
+    void UnSelectRows(Integer RowIndex, Integer RCount);
+    void SelectCols(Integer ColIndex, Integer CCount);
+    void UnSelectCols(Integer ColIndex, Integer CCount);
+    void SelectAll();
+    void ClearRowSelect();
+    void ClearRowSelectList();
+    void ClearColSelect();
+    bool SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    void NotifySearchPanel() {}
+    // Exchanges the texts and the records of two cells (real columns).
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    void RepaintCol(Integer ACol);
+    void RepaintRect(TRect R);
+    void InvalidateGridRect(TGridRect GR);
+    // The selection parked outside the grid (left = right = ColCount,
+    // top = RowCount) and brought back.
+    void HideSelection();
+    void UnHideSelection();
+    bool IsSelectionHidden() const;
+    // Hide the selected (unselected) normal rows as one row-list level.
+    void HideSelectedRows() { HideRowsBySelection(true); }
+    void HideUnSelectedRows() { HideRowsBySelection(false); }
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TColDisjunctSelectEvent OnColDisjunctSelect;
+    TColDisjunctSelectedEvent OnColDisjunctSelected;
+
+protected:
+    // ---- Current row, view and selection: state ----
+    using TBaseGrid::ScrollInView;
+    // Lists the normal rows whose selection state equals Selected and hides
+    // them through HideRowList.
+    void HideRowsBySelection(bool Selected);
+    // The entry of the row (column) flag list, grown unselected to hold it.
+    bool RowSelectEntry(Integer Index);
+    bool ColSelectEntry(Integer Index);
+    // The row-flag index of a displayed row: real with RowSelectPersistent.
+    Integer RowSelectIndex(Integer ARow) const;
+    // While set, the cell-changing notification (DoCellChanging) is blocked.
+    bool FCellChangingBlocked = false;
+    Integer FOldRowSel = -1;
+    bool FRowSelectChanged = false;
+    bool FEnabledRowsInUse = false;
+    bool FSelHidden = false;
+    TGridRect FOldSelection{0, 0, 0, 0};
+    std::vector<bool> FRowSelectFlags;
+    std::vector<bool> FColSelectFlags;
+    std::unique_ptr<TCellSelection> FSelectedCells;
+
+public:
 
     // ---- Structure edits ----
     void AddRow();
@@ -1090,7 +1228,6 @@ private:
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FUnSortRowXRef;
     std::unique_ptr<TIntList> FMergedColumns;
-    std::unique_ptr<TIntList> FSelectedCells;
     std::unique_ptr<TIntList> FSelectedRows;
     std::unique_ptr<TIntList> FModifiedRows;
     std::unique_ptr<TIntList> FEnabledRows;
@@ -1099,8 +1236,6 @@ private:
     std::unique_ptr<TIntList> FSuppressColSizes;
     std::unique_ptr<TIntList> FSuppressRowSizes;
     std::unique_ptr<TIntList> FCachedRowHeights;
-    std::unique_ptr<TList> FRowSelectList;
-    std::unique_ptr<TList> FColSelectList;
     std::unique_ptr<TStringList> FSortList;
     std::unique_ptr<TStringList> FFilterList;
     std::unique_ptr<TCollection> FHiddenRows;
