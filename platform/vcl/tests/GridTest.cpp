@@ -486,3 +486,19 @@ TEST_F(GridTest, RowBlocksMoveTextsObjectsAndHeightsAsOneUnit) {
     EXPECT_EQ(ErrorOf([&] { Grid->DeleteRowBlock(0, 1); }), "A grid keeps at least one row");
     EXPECT_EQ(ErrorOf([&] { Grid->InsertRowBlock(3, 1); }), "Grid index out of range");
 }
+
+// A selection parked outside the grid (the string grid's hidden selection)
+// is taken as given, without the select-cell query; SetSelection refuses it.
+TEST_F(GridTest, PlacedSelectionMayLieOutsideTheGrid) {
+    Integer Asked = 0;
+    Grid->OnSelectCell = [&](TObject*, Integer, Integer, bool&) { ++Asked; };
+    const TGridRect Outside{Grid->ColCount(), Grid->RowCount(), Grid->ColCount(), Grid->RowCount()};
+    EXPECT_THROW(Grid->SetSelection(Outside), EInvalidGridOperation);
+    Grid->PlaceSelection(Outside);
+    EXPECT_EQ(Grid->Selection(), Outside);
+    EXPECT_EQ(Grid->Col(), Grid->ColCount());
+    Grid->PlaceSelection(TGridRect{3, 4, 1, 2});
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 2, 3, 4})) << "normalised";
+    EXPECT_EQ(Grid->Row(), 4);
+    EXPECT_EQ(Asked, 0);
+}
