@@ -5,6 +5,7 @@
 #include "graphics/GdiPlusGraphics.h"
 #include "graphics/GdiPlusImage.h"
 #include "graphics/Icons.h"
+#include "graphics/ResourceSource.h"
 
 #include "ByteReader.h"
 #include "GdiPlusNative.h"
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 using detail::GpImage;
 
@@ -231,8 +233,34 @@ TGPBitmap::TGPBitmap(winapi::HICON hicon) {
     nativeImage = NewImage(detail::CopySurface(hicon->Surface()), PixelFormat32bppARGB);
 }
 
-TGPBitmap::TGPBitmap(void*, const String&) {
-    lastResult = NotImplemented;
+// A picture stored as a module resource, in any of the formats the codecs
+// read. A module without that resource (or with no resources at all)
+// answers InvalidParameter.
+TGPBitmap::TGPBitmap(void* hInstance, const String& bitmapName) {
+    const IResourceSource* source = ResourceSource();
+    const auto bytes = source ? source->FindResource(hInstance, bitmapName) : std::nullopt;
+    if (!bytes) {
+        lastResult = InvalidParameter;
+        return;
+    }
+    Load(*bytes);
+}
+
+namespace {
+
+const IResourceSource*& RegisteredSource() {
+    static const IResourceSource* source = nullptr;
+    return source;
+}
+
+} // namespace
+
+const IResourceSource* SetResourceSource(const IResourceSource* source) {
+    return std::exchange(RegisteredSource(), source);
+}
+
+const IResourceSource* ResourceSource() {
+    return RegisteredSource();
 }
 
 TGPBitmap* TGPBitmap::FromHBITMAP(winapi::HBITMAP hbm, void* hpal) {

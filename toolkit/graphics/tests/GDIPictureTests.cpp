@@ -1,7 +1,10 @@
 #include "KelContextTestSupport.h"
 #include "PictureTestSupport.h"
 #include "graphics/GdiPlusGraphics.h"
+#include "graphics/GdiPlusImage.h"
 #include "kel/GDIPicture.h"
+#include "kel/Resources.h"
+#include "rtl/Encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -120,3 +123,44 @@ TEST(GDIPPictureTest, ReadDataDefersMeasuringAndWebAddressesDoNothing) {
 }
 
 } // namespace
+
+// GDI+ bitmaps read from module resources: the program's, or a module of
+// one's own; names ignore case.
+TEST(GdiPlusResourceTest, FromResourceReadsThePictureOfAModule) {
+    const TResourceEntry* Clear = TResourceModule::Program().Find(u"BKELGRDCLEAR");
+    ASSERT_NE(Clear, nullptr);
+    std::unique_ptr<TGPBitmap> FromFileBytes(
+        new TGPBitmap(StreamOf(std::vector<Byte>(Clear->Data.begin(), Clear->Data.end())).get()));
+    ASSERT_EQ(FromFileBytes->GetLastStatus(), Ok);
+
+    static const Byte NotAPicture[] = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
+    const TResourceModule Own({{u"Picture", Clear->Data}, {u"Text", NotAPicture}});
+    void* OwnHandle = const_cast<TResourceModule*>(&Own);
+    struct TCase {
+        void* Module;
+        String Name;
+        Status Expected;
+    };
+    const TCase Cases[] = {
+        {nullptr, u"bkelgrdclear", Ok}, // the program's
+        {OwnHandle, u"PICTURE", Ok},
+        {OwnHandle, u"Text", UnknownImageFormat},
+        {OwnHandle, u"BKELGRDCLEAR", InvalidParameter}, // not in that module
+        {nullptr, u"NoSuchPicture", InvalidParameter},
+    };
+    for (const TCase& Case : Cases) {
+        std::unique_ptr<TGPBitmap> Bitmap(TGPBitmap::FromResource(Case.Module, Case.Name));
+        ASSERT_NE(Bitmap, nullptr);
+        EXPECT_EQ(Bitmap->GetLastStatus(), Case.Expected) << Utf8(Case.Name);
+        if (Case.Expected != Ok) continue;
+        ASSERT_EQ(Bitmap->GetWidth(), 16u);
+        ASSERT_EQ(Bitmap->GetHeight(), 16u);
+        for (Integer Y = 0; Y < 16; Y += 5)
+            for (Integer X = 0; X < 16; X += 3) {
+                ARGB Got = 0, Want = 0;
+                ASSERT_EQ(Bitmap->GetPixel(X, Y, Got), Ok);
+                ASSERT_EQ(FromFileBytes->GetPixel(X, Y, Want), Ok);
+                EXPECT_EQ(Got, Want) << X << "," << Y;
+            }
+    }
+}
