@@ -203,6 +203,22 @@ void TZirOvararIzazCore::RemoveCols(Integer ColIndex, Integer CCount) {
     Invalidate();
 }
 
+void TZirOvararIzazCore::RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked) {
+    BeginUpdate();
+    try {
+        // Bottom-up, so that adjacent rows are all seen; a row without a
+        // check box in the column has no state and is never removed.
+        for (Integer r = RowCount() - 1; r >= FixedRows(); --r) {
+            bool State = false;
+            if (GetCheckBoxState(CheckBoxColumn, RealRowIndex(r), State) && State == RemoveChecked) RemoveRows(r, 1);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
 // ---- Clearing, trimming, colouring ----
 
 void TZirOvararIzazCore::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {

@@ -97,14 +97,15 @@ TEST_F(StructureTest, ColumnOrderTranslatesPositionsAndResets) {
     for (Integer c = 0; c < 5; ++c) EXPECT_EQ(Grid->ColumnOrder()->Items(c), c);
 }
 
-TEST_F(StructureTest, ColumnByHeaderFindsRealColumnsExactly) {
+TEST_F(StructureTest, ColumnByHeaderReadsRowZeroAlsoWhenItIsHidden) {
     Fill(4, 4);
     Grid->SetGridCells(2, 0, u"Name");
     Grid->SetGridCells(3, 0, u"name");
     EXPECT_EQ(Grid->ColumnByHeader(u"name"), 3) << "case counts";
     EXPECT_EQ(Grid->ColumnByHeader(u"Nothing"), -1);
     Grid->HideColumn(2);
-    EXPECT_EQ(Grid->ColumnByHeader(u"Name"), 2) << "a real column";
+    Grid->HideRow(0);
+    EXPECT_EQ(Grid->ColumnByHeader(u"Name"), 2) << "a real column, read from the parked row";
 }
 
 TEST_F(StructureTest, MoveRowLandsAtTheTargetWithHiddenRowsRecordsAndFlags) {
@@ -256,6 +257,28 @@ TEST_F(StructureTest, MergingRunsAndSplitting) {
     Grid->SplitAllCells();
     for (Integer r = 0; r < 8; ++r)
         for (Integer c = 0; c < 4; ++c) EXPECT_FALSE(Grid->IsMergedCell(c, r)) << c << "," << r;
+}
+
+TEST_F(StructureTest, RemoveCheckedRowsRemovesOnlyRowsWithABoxInThatState) {
+    struct Case {
+        bool RemoveChecked;
+        const char16_t* Left;
+    };
+    // Rows 1 .. 7 normal; boxes in column 1: rows 2, 3 and 6 checked, rows 4
+    // and 7 unchecked, rows 1 and 5 without a box; row 1 hidden meanwhile.
+    const Case Cases[] = {{true, u"0,1,4,5,7"}, {false, u"0,1,2,3,5,6"}};
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.RemoveChecked);
+        Fill(8, 3, 1, 1);
+        for (Integer r : {2, 3, 6}) Grid->AddCheckBox(1, r, true, false);
+        for (Integer r : {4, 7}) Grid->AddCheckBox(1, r, false, false);
+        Grid->HideRow(1);
+        Grid->RemoveCheckedRows(1, C.RemoveChecked);
+        Grid->UnHideRowsAll();
+        String Left;
+        for (Integer r = 0; r < Grid->RowCount(); ++r) Left += (r ? u"," : u"") + Grid->GridCells(0, r).substr(0, 1);
+        EXPECT_EQ(Left, C.Left);
+    }
 }
 
 TEST_F(StructureTest, RawTextQueries) {

@@ -370,6 +370,9 @@ public:
     // The first cell, row by row, whose raw text equals SubStr; ACol and
     // ARow are left alone when none does.
     bool IsCell(const String& SubStr, Integer& ACol, Integer& ARow);
+    // Removes the rows whose check box in the (real) column is in the given
+    // state; rows without a check box there stay.
+    void RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked);
 
     // ---- Column order ----
     // Moves displayed column FromIndex to ToIndex with its cells (hidden
