@@ -170,3 +170,21 @@ TEST_F(ImagePicker, ThreeColumnsOfSevenItemsSizeThePopupToThePanel) {
     EXPECT_FALSE(List->VertScrollBar()->IsScrollBarVisible());
     EXPECT_FALSE(List->HorzScrollBar()->IsScrollBarVisible());
 }
+
+TEST_F(ImagePicker, TypeAheadTakesTheTypedCharactersNotTheKeyCodes) {
+    auto* Edit = NewPicker(0);
+    for (const char16_t* Caption : {u"Apple", u"Grape", u"Gruel", u"Rhubarb"})
+        Edit->Items()->Add()->SetCaption(Caption);
+    Edit->ShowDropDown();
+    Pump();
+    Type(u"g");
+    EXPECT_EQ(Edit->ItemIndex(), 1);
+    EXPECT_TRUE(Edit->DroppedDown());
+    Key(VK_SHIFT); // produces no character
+    Type(u"r");
+    EXPECT_EQ(Edit->ItemIndex(), 2); // "GR"
+    Advance(600);
+    Pump();
+    Type(u"r");
+    EXPECT_EQ(Edit->ItemIndex(), 3); // a new search: "R"
+}
