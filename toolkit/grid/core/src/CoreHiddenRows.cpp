@@ -106,6 +106,9 @@ void TZirOvararIzazCore::RestoreEntries(const std::vector<Integer>& Positions) {
     Restored.reserve(size_t(K));
     for (Integer p : Positions) Restored.push_back(HiddenItem(p)->Idx());
 
+    // Restoring texts marks no row modified: ShowModified is off meanwhile.
+    const bool ShowModifiedOn = FShowModified->Enabled();
+    FShowModified->SetEnabled(false);
     // The entries come back as new rows after the last one, then one
     // permutation puts every row at its place in real order.
     BeforeRowCountBlock(N + K);
@@ -152,6 +155,16 @@ void TZirOvararIzazCore::RestoreEntries(const std::vector<Integer>& Positions) {
         ReownRows(First, RowCount() - 1);
     }
     AfterRowCountBlock();
+    FShowModified->SetEnabled(ShowModifiedOn);
+    // The controls of the rows shown again cover their cells (one pixel less
+    // high) and show.
+    for (Integer i = 0; i < ControlList()->Count(); ++i) {
+        TControlItem* Item = ControlList()->GetControl(i);
+        if (!Item->Control() || !std::binary_search(Restored.begin(), Restored.end(), Item->Y)) continue;
+        const TRect R = CellRect(DisplColIndex(Item->X), DisplRowIndex(Item->Y));
+        if (!R.IsEmpty()) Item->Control()->SetBounds(R.Left, R.Top, R.Width(), R.Height() - 1);
+        Item->Control()->SetVisible(true);
+    }
     CellControlsUpdate(false);
 }
 
@@ -211,7 +224,15 @@ void TZirOvararIzazCore::HideRows(Integer FromRow, Integer ToRow) {
     if (Shown.empty()) return;
     HideInplaceEdit();
     for (Integer i = 0; i < Integer(Shown.size()); ++i) ParkRow(D + i, Shown[size_t(i)], HiddenByHideRows);
-    if (!RemoveRowsCore(D, Integer(Shown.size()), false)) UnparkRows(D, Shown);
+    if (!RemoveRowsCore(D, Integer(Shown.size()), false))
+        UnparkRows(D, Shown);
+    else
+        // A control placed in a hidden row does not float over another one.
+        for (Integer i = 0; i < ControlList()->Count(); ++i) {
+            TControlItem* Item = ControlList()->GetControl(i);
+            if (Item->Control() && std::binary_search(Shown.begin(), Shown.end(), Item->Y))
+                Item->Control()->SetVisible(false);
+        }
     CellControlsUpdate(false);
 }
 

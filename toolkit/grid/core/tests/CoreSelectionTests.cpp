@@ -4,6 +4,7 @@
 
 #include "CoreTestSupport.h"
 #include "rtl/Convert.h"
+#include "vcl/StdCtrls.h"
 #include "windowing/Paint.h"
 
 #include <vector>
@@ -324,6 +325,30 @@ TEST_F(SelectionTest, RepaintRangesInvalidateOnlyShownCells) {
     ASSERT_TRUE(Pending());
     EXPECT_EQ(R, Rect(Grid->CellRect(1, 2).Left, Grid->CellRect(1, 2).Top, Grid->CellRect(3, 4).Right,
                       Grid->CellRect(3, 4).Bottom));
+}
+
+TEST_F(SelectionTest, HiddenRowsTakeTheirCellControlsAlongAndKeepTheirModifiedFlags) {
+    Fill(12);
+    Show();
+    Grid->ShowModified()->SetEnabled(true);
+    Grid->SetRowModified(8, true);
+    auto* Edit = Create<TEdit>(Form);
+    Edit->SetParent(Grid);
+    auto* Other = Create<TEdit>(Form);
+    Other->SetParent(Grid);
+    Grid->ControlList()->AddControl(1, 4, Edit);
+    Grid->ControlList()->AddControl(1, 9, Other);
+
+    Grid->HideRows(3, 5);
+    EXPECT_FALSE(Edit->Visible()) << "the control of a hidden row hides with it";
+    EXPECT_TRUE(Other->Visible());
+    Grid->UnHideRows(3, 5);
+    EXPECT_TRUE(Edit->Visible());
+    const TRect Cell = Grid->CellRect(1, 4);
+    EXPECT_EQ(Edit->BoundsRect(), Rect(Cell.Left, Cell.Top, Cell.Right, Cell.Bottom - 1));
+    EXPECT_TRUE(Grid->ShowModified()->Enabled());
+    EXPECT_TRUE(Grid->RowModified(8)) << "showing rows shifts no flag of a real row";
+    EXPECT_EQ(Grid->ModifiedRowCount(), 1);
 }
 
 } // namespace
