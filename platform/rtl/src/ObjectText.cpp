@@ -292,11 +292,15 @@ private:
                 if (FPos < FText.size() && FText[FPos] == u'$') {
                     ++FPos;
                     Start = FPos;
-                    while (FPos < FText.size() && FText[FPos] < 0x80 && std::isxdigit(int(FText[FPos])))
+                    while (FPos < FText.size() && FText[FPos] < 0x80 && std::isxdigit(int(FText[FPos]))) {
                         Code = Code * 16 + Integer(std::stoi(std::string(1, char(FText[FPos++])), nullptr, 16));
+                        if (Code > 0xFFFF) Error(u"Invalid character code");
+                    }
                 } else {
-                    while (FPos < FText.size() && IsDigit(FText[FPos]))
+                    while (FPos < FText.size() && IsDigit(FText[FPos])) {
                         Code = Code * 10 + (FText[FPos++] - u'0');
+                        if (Code > 0xFFFF) Error(u"Invalid character code");
+                    }
                 }
                 if (FPos == Start || Code > 0xFFFF) Error(u"Invalid character code");
                 Result += Char(Code);

@@ -384,6 +384,11 @@ TEST_F(FilerTest, TextErrorsNameTheFileAndLine) {
         {u"object Root: TPart\r\n  Caption = 'open\r\nend\r\n", u"parts.layout(2): Unterminated string"},
         {u"object Root: TPart\r\n  Count = 1\r\n", u"parts.layout(3): 'end' expected"},
         {u"thing Root: TPart\r\nend\r\n", u"parts.layout(1): 'object' expected"},
+        {u"object Root: TPart\r\n  Caption = #65536\r\nend\r\n", u"parts.layout(2): Invalid character code"},
+        // Digits beyond any code stop at the first one too many, without overflowing.
+        {u"object Root: TPart\r\n  Caption = #33333333333333333333\r\nend\r\n",
+         u"parts.layout(2): Invalid character code"},
+        {u"object Root: TPart\r\n  Caption = #$FFFFFFFFFFFF\r\nend\r\n", u"parts.layout(2): Invalid character code"},
     };
     for (const TCase& Case : Cases) {
         TMemoryStream Stream;

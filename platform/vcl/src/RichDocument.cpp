@@ -5,6 +5,7 @@
 #include "rtl/Encoding.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <map>
 
@@ -156,6 +157,9 @@ private:
     }
 
     void Character(const String& Text) {
+        // Control characters from escapes (\'0a, \u10) are not text: only tabs
+        // and the line breaks of \line stay, as the writer keeps only those.
+        if (Text.size() == 1 && Text[0] < 0x20 && Text[0] != u'\t') return;
         if (FSkipChars > 0) {
             --FSkipChars;
             return;
@@ -246,7 +250,10 @@ private:
             FState.Skip = true;
             break;
         case '\'': {
-            if (FPos + 2 > FIn.size()) return;
+            // Exactly two hex digits; an escape without them stands for nothing.
+            if (FPos + 2 > FIn.size() || !std::isxdigit(static_cast<unsigned char>(FIn[FPos])) ||
+                !std::isxdigit(static_cast<unsigned char>(FIn[FPos + 1])))
+                return;
             char Byte = char(std::strtol(FIn.substr(FPos, 2).c_str(), nullptr, 16));
             FPos += 2;
             Character(FromAnsi(std::string_view(&Byte, 1)));

@@ -91,6 +91,7 @@ TEST(RichDocumentTest, ReadsTheFormatsOfRichText) {
     std::string Mixed = std::string(Tables) + "\\f1\\fs28\\i\\ul\\cf2 x\\i0\\ulnone\\cf1\\strike y}";
     std::string Raised = std::string(Tables) + "\\f0\\fs20 H{\\dn4 2}O x{\\super 2}}";
     std::string Escapes = std::string(Tables) + "\\f0 a\\{b\\}c\\\\ caf\\'e9 \\u8364? 5\\tab x\\~y}";
+    std::string BadEscapes = std::string(Tables) + "\\f0 a\\'zzb\\'0ac\\u10?d}";
     std::string Skipped = std::string(Tables) +
                           "{\\*\\generator LibreOffice}{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}"
                           "\\f0 kept\\par}";
@@ -104,6 +105,8 @@ TEST(RichDocumentTest, ReadsTheFormatsOfRichText) {
         {"superscript", Raised.c_str(), u"H2O x2", 5, Format(u"Arial", 10, {}, clWindowText, 40)},
         {"escapes, code page and unicode", Escapes.c_str(), u"a{b}c\\ caf\u00e9 \u20ac 5\tx\u00a0y", 0,
          Format(u"Arial", 12, {}, clWindowText)},
+        {"escapes without hex digits stand for nothing, control characters are dropped", BadEscapes.c_str(),
+         u"azzbcd", 0, Format(u"Arial", 12, {}, clWindowText)},
         {"unknown destinations skipped, last paragraph mark dropped", Skipped.c_str(), u"kept", 0,
          Format(u"Arial", 12, {}, clWindowText)},
     };
