@@ -12,6 +12,8 @@ class StructureTest : public CoreTest {
 protected:
     // Cell (c, r) holds "<r>.<c>".
     void Fill(Integer Rows, Integer Cols, Integer FixedRows = 0, Integer FixedCols = 0) {
+        Grid->UnHideColumnsAll();
+        Grid->UnHideRowsAll();
         Grid->SetColCount(Cols);
         Grid->SetRowCount(Rows);
         Grid->SetFixedRows(FixedRows);
@@ -334,6 +336,119 @@ TEST_F(StructureTest, MovingOntoTheFirstNormalColumnKeepsGroupCaptionsAndMerges)
     EXPECT_EQ(G->CellSpan(1, 2).X, 3) << "node rows merged again over the normal columns";
     EXPECT_EQ(G->CellSpan(1, 5).X, 3);
     Free(G);
+}
+
+} // namespace
+
+namespace {
+
+class SelectedEditsTest : public StructureTest {
+protected:
+    // The first texts of column 0 down the rows ("0.0" -> "0").
+    String Rows() {
+        String S;
+        for (Integer r = 0; r < Grid->RowCount(); ++r) S += Grid->GridCells(0, r).substr(0, Grid->GridCells(0, r).find(u'.'));
+        return S;
+    }
+    String Cols() {
+        String S;
+        for (Integer c = 0; c < Grid->AllColCount(); ++c) {
+            const String T = Grid->GridCells(c, 0);
+            S += T.size() > 2 ? T.substr(2) : String(u"-");
+        }
+        return S;
+    }
+};
+
+TEST_F(SelectedEditsTest, RemovingSelectedAndUnselectedRows) {
+    struct Case {
+        const char* Name;
+        bool Disjunct;
+        bool Remove; // RemoveSelectedRows, else RemoveUnSelectedRows
+        const char16_t* Left;
+    };
+    // Ten rows, one fixed row and one footer; rows 2, 3, 5 and 8 selected,
+    // or the rectangle 3 .. 5.
+    const Case Cases[] = {
+        {"disjunct, selected", true, true, u"01467" u"9"},
+        {"disjunct, unselected", true, false, u"02358" u"9"},
+        {"rectangle, selected", false, true, u"01267" u"89"},
+        {"rectangle, unselected: the footer stays", false, false, u"0345" u"9"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill(10, 3, 1, 1);
+        Grid->SetFixedFooters(1);
+        Grid->MouseActions()->SetDisjunctRowSelect(C.Disjunct);
+        Grid->CellProperties(1, 3)->SetBrushColor(0x0000FF);
+        if (C.Disjunct)
+            for (Integer r : {2, 3, 5, 8}) Grid->SetRowSelect(r, true);
+        else
+            Grid->SetSelection(TGridRect{1, 3, 2, 5});
+        C.Remove ? Grid->RemoveSelectedRows() : Grid->RemoveUnSelectedRows();
+        EXPECT_EQ(Rows(), C.Left);
+        if (C.Disjunct) {
+            EXPECT_EQ(Grid->RowSelectCount(), 0);
+        }
+    }
+}
+
+TEST_F(SelectedEditsTest, PersistentSelectionIsReadAtTheRealRow) {
+    Fill(10, 3, 1, 1);
+    Grid->MouseActions()->SetDisjunctRowSelect(true);
+    Grid->MouseActions()->PlainSettings().RowSelectPersistent = true;
+    Grid->SetRowSelect(6, true); // real row 6
+    Grid->HideRow(2);            // displayed 5 is now real 6
+    Grid->RemoveSelectedRows();
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Rows(), u"012345789");
+}
+
+TEST_F(SelectedEditsTest, RemovingSelectedAndUnselectedColumnsLeavesHiddenOnes) {
+    struct Case {
+        const char* Name;
+        bool Disjunct;
+        bool Remove;
+        const char16_t* Left;
+    };
+    // Six columns, one fixed; real column 3 hidden; displayed 2 .. 4 (real
+    // 2, 4, 5) selected, or displayed 2 and 4 in the disjunct cases.
+    const Case Cases[] = {
+        {"disjunct, selected", true, true, u"0134"},
+        {"disjunct, unselected", true, false, u"0235"},
+        {"rectangle, selected", false, true, u"013"},
+        {"rectangle, unselected", false, false, u"02345"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill(3, 6, 1, 1);
+        Grid->HideColumn(3);
+        Grid->MouseActions()->SetDisjunctColSelect(C.Disjunct);
+        if (C.Disjunct) {
+            Grid->SetColSelect(2, true);
+            Grid->SetColSelect(4, true);
+        } else
+            Grid->SetSelection(TGridRect{2, 1, 4, 2});
+        C.Remove ? Grid->RemoveSelectedCols() : Grid->RemoveUnSelectedCols();
+        EXPECT_EQ(Cols(), C.Left);
+        EXPECT_EQ(Grid->NumHiddenColumns(), 1);
+    }
+}
+
+TEST_F(SelectedEditsTest, ClearSelectionClearsSelectedRowsColumnsOrTheRectangle) {
+    Fill(5, 4, 1, 1);
+    Grid->MouseActions()->SetDisjunctRowSelect(true);
+    Grid->SetRowSelect(2, true);
+    Grid->ClearSelection();
+    EXPECT_EQ(RowText(2), u"-,-,-,-");
+    EXPECT_EQ(RowText(3), u"3.0,3.1,3.2,3.3");
+
+    Grid->MouseActions()->SetDisjunctRowSelect(false);
+    Grid->HideColumn(1);
+    Grid->SetSelection(TGridRect{1, 3, 1, 4}); // displayed 1 is real 2
+    Grid->ClearSelection();
+    EXPECT_EQ(RowText(3), u"3.0,3.1,-,3.3");
+    EXPECT_FALSE(Grid->SaveHiddenCells());
 }
 
 } // namespace

@@ -373,6 +373,15 @@ public:
     // Removes the rows whose check box in the (real) column is in the given
     // state; rows without a check box there stay.
     void RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked);
+    // Remove the selected (unselected) normal rows or columns: the disjunct
+    // selections when switched on, else the selection rectangle. Hidden
+    // columns between displayed ones stay.
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols() { RemoveColsBySelection(true); }
+    void RemoveUnSelectedCols() { RemoveColsBySelection(false); }
+    // Clears the selected rows, columns or the rectangle.
+    void ClearSelection();
 
     // ---- Column order ----
     // Moves displayed column FromIndex to ToIndex with its cells (hidden
@@ -1157,6 +1166,8 @@ private:
     void RenumberHiddenForMove(Integer From, Integer Count, Integer D);
     void MergeGroupRows();
     void SplitGroupRows();
+    std::vector<Integer> RowsBySelection(bool Selected);
+    void RemoveColsBySelection(bool Selected);
     bool FSaveHiddenCells = false;
     bool FClearTextOnly = false;
 
