@@ -4,6 +4,7 @@
 
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
+#include "dropdown/KelWatch.h"
 #include "dropdown/KelDetailDropDown.h"
 #include "dropdown/KelImagePickerDropDown.h"
 #include "dropdown/KelPickerDropDowns.h"
@@ -113,7 +114,8 @@ void RegisterDropDownClasses() {
                      &TKelImagePickerDropDown::StaticClassInfo(),
                      &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
-    RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo()});
+    RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo(),
+                     &TKelWatch::StaticClassInfo()});
 }
 
 // ---- Creation ----
