@@ -4,6 +4,7 @@
 
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
+#include "dropdown/KelTimePickerDropDown.h"
 #include "dropdown/KelWatch.h"
 #include "dropdown/KelDetailDropDown.h"
 #include "dropdown/KelImagePickerDropDown.h"
@@ -115,7 +116,7 @@ void RegisterDropDownClasses() {
                      &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
     RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo(),
-                     &TKelWatch::StaticClassInfo()});
+                     &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo()});
 }
 
 // ---- Creation ----

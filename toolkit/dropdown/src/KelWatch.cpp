@@ -827,9 +827,8 @@ void TKelWatch::SetStyle(TWatchStyle Value) {
     Invalidate();
 }
 
-void TKelWatch::SetComponentStyle(TKelStyle AStyle) {
+void SetWatchColorStyle(TWatchAppearance* A, TKelStyle AStyle) {
     if (AStyle == tsCustom) return;
-    TWatchAppearance* A = FAppearance.get();
     A->SetCenterPointOuterBorderColor(0);
     A->HourFont()->SetColor(0);
     A->AMPMFont()->SetColor(0);
@@ -889,6 +888,11 @@ void TKelWatch::SetComponentStyle(TKelStyle AStyle) {
         }
         break;
     }
+}
+
+void TKelWatch::SetComponentStyle(TKelStyle AStyle) {
+    if (AStyle == tsCustom) return;
+    SetWatchColorStyle(FAppearance.get(), AStyle);
     Invalidate();
 }
 

@@ -139,6 +139,10 @@ private:
     THourMarkStyle FHourMarkStyle = hmsLine;
 };
 
+// The colours a toolkit colour style gives a watch's look (nothing for
+// tsCustom; the Office 2003 to 2010 styles set the face, marks and hands).
+void SetWatchColorStyle(TWatchAppearance* A, TKelStyle AStyle);
+
 class TWatchSettings : public TPersistent {
     RTL_CLASS(TWatchSettings)
 public:
