@@ -369,11 +369,13 @@ void TCustomGrid::MoveRow(Integer FromIndex, Integer ToIndex) {
 void TCustomGrid::DeleteColumn(Integer ACol) {
     MoveColumn(ACol, FColCount - 1);
     SetColCount(FColCount - 1);
+    ColumnDeleted(FColCount);
 }
 
 void TCustomGrid::DeleteRow(Integer ARow) {
     MoveRow(ARow, FRowCount - 1);
     SetRowCount(FRowCount - 1);
+    RowDeleted(FRowCount);
 }
 
 // ---- Row-store block operations ----------------------------------------------------------------------

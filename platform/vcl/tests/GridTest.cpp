@@ -429,7 +429,23 @@ TEST_F(GridTest, DeleteRowShiftsTheRowsBelowUp) {
     EXPECT_EQ(Grid->RowCount(), 9);
     EXPECT_EQ(Grid->Cells(1, 2), u"3");
     EXPECT_EQ(Grid->RowHeights(2), 33);
-    EXPECT_EQ(Grid->Cells(1, 9), u"2") << "the deleted row's cells stay past the count";
+    EXPECT_EQ(Grid->Cells(1, 9), u"") << "the deleted row's cells are gone";
+}
+
+TEST_F(GridTest, DeletedRowsAndColumnsDoNotShowAgainWhenTheGridGrows) {
+    Grid->SetCells(9, 9, u"corner");
+    Grid->SetObjects(9, 9, Grid);
+    Grid->SetCells(3, 12, u"beyond");
+    Grid->DeleteRow(9);
+    Grid->DeleteColumn(4);
+    Grid->SetRowCount(13);
+    Grid->SetColCount(10);
+    for (Integer C = 0; C < 10; ++C) {
+        EXPECT_EQ(Grid->Cells(C, 9), u"") << C;
+        EXPECT_EQ(Grid->Cells(9, C), u"") << C;
+        EXPECT_EQ(Grid->Objects(C, 9), nullptr) << C;
+    }
+    EXPECT_EQ(Grid->Cells(3, 12), u"beyond") << "cells stored past the counts keep their place";
 }
 
 // The block operations move whole rows with their heights in one step; the
@@ -501,4 +517,77 @@ TEST_F(GridTest, PlacedSelectionMayLieOutsideTheGrid) {
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 2, 3, 4})) << "normalised";
     EXPECT_EQ(Grid->Row(), 4);
     EXPECT_EQ(Asked, 0);
+}
+
+// The row store keeps rows in chunks of pointers; seeded single-row and
+// block edits over thousands of rows (crossing, splitting and joining
+// chunks) must agree with a plain list of the rows' texts.
+TEST_F(GridTest, RowStoreEditsAgreeWithAPlainListAcrossChunks) {
+    Grid->SetColCount(2);
+    Grid->SetRowCount(6000);
+    std::vector<String> Model;
+    for (Integer R = 0; R < 6000; ++R) {
+        Model.push_back(IntToStr(R));
+        if (R % 7 != 3) Grid->SetCells(1, R, Model.back()); // some rows are never written
+        else Model.back().clear();
+    }
+    uint64_t Seed = 20261211;
+    auto Next = [&](Integer Bound) {
+        Seed = Seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return Integer((Seed >> 33) % uint64_t(Bound));
+    };
+    for (Integer Step = 0; Step < 200; ++Step) {
+        const Integer N = Grid->RowCount();
+        const Integer Big = Next(2) ? 1 + Next(3000) : 1;
+        const Integer At = Next(N);
+        switch (Next(6)) {
+        case 0: {
+            const Integer Index = Next(N + 1);
+            Grid->InsertRowBlock(Index, Big);
+            Model.insert(Model.begin() + Index, size_t(Big), String());
+            break;
+        }
+        case 1: {
+            const Integer Count = std::min(Big, N - At);
+            if (Count >= N) break;
+            Grid->DeleteRowBlock(At, Count);
+            Model.erase(Model.begin() + At, Model.begin() + At + Count);
+            break;
+        }
+        case 2: {
+            const Integer Count = std::min(Big, N - At);
+            const Integer To = Next(N - Count + 1);
+            Grid->MoveRowBlock(At, Count, To);
+            std::vector<String> Block(Model.begin() + At, Model.begin() + At + Count);
+            Model.erase(Model.begin() + At, Model.begin() + At + Count);
+            Model.insert(Model.begin() + To, Block.begin(), Block.end());
+            break;
+        }
+        case 3: {
+            const Integer Count = std::min(Big, N - At);
+            std::vector<Integer> Order(static_cast<size_t>(Count));
+            for (Integer I = 0; I < Count; ++I) Order[size_t(I)] = I;
+            for (Integer I = Count - 1; I > 0; --I) std::swap(Order[size_t(I)], Order[size_t(Next(I + 1))]);
+            Grid->PermuteRows(At, Order);
+            std::vector<String> Old(Model.begin() + At, Model.begin() + At + Count);
+            for (Integer I = 0; I < Count; ++I) Model[size_t(At + I)] = Old[size_t(Order[size_t(I)])];
+            break;
+        }
+        case 4:
+            if (N > 1) {
+                Grid->DeleteRow(At);
+                Model.erase(Model.begin() + At);
+            }
+            break;
+        default: {
+            const String Text = u"s" + IntToStr(Step);
+            Grid->SetCells(1, At, Text);
+            Model[size_t(At)] = Text;
+        }
+        }
+        ASSERT_EQ(Grid->RowCount(), Integer(Model.size())) << Step;
+        for (Integer R = 0; R < Grid->RowCount(); ++R)
+            ASSERT_EQ(Grid->Cells(1, R), Model[size_t(R)]) << "step " << Step << ", row " << R;
+        ASSERT_EQ(Grid->Cells(1, Grid->RowCount()), u"") << Step;
+    }
 }

@@ -229,6 +229,11 @@ protected:
     virtual void SizeChanged(Integer /*OldColCount*/, Integer /*OldRowCount*/) {}
     virtual void ColumnMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
     virtual void RowMoved(Integer /*FromIndex*/, Integer /*ToIndex*/) {}
+    // After DeleteColumn (DeleteRow) the deleted line has been moved to the
+    // index just past the new count; a grid that stores cells forgets them
+    // there, so that growing the grid again shows blank cells.
+    virtual void ColumnDeleted(Integer /*ACol*/) {}
+    virtual void RowDeleted(Integer /*ARow*/) {}
     virtual bool CanEditShow();
     virtual TInplaceEdit* CreateEditor();
     // Whether a press at X, Y starts sizing a column or row, which one, and
@@ -431,6 +436,8 @@ protected:
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     void RowMoved(Integer FromIndex, Integer ToIndex) override;
+    void ColumnDeleted(Integer ACol) override;
+    void RowDeleted(Integer ARow) override;
 
 public:
     void InsertRowBlock(Integer Index, Integer Count) override;
@@ -449,12 +456,73 @@ private:
         String Text;
         TObject* Object = nullptr;
     };
+    // A row of cells, as long as its last written column.
+    using TCellRow = std::vector<TCellData>;
+
+    // The rows of cells, each behind one pointer (null for a row never
+    // written), held in chunks of at most a few thousand pointers that know
+    // their first row index. Inserting or deleting a row shifts the pointers
+    // of one chunk and renumbers the chunks after it; no cell moves. Rows at
+    // or past Size() are blank.
+    class TRowStore {
+    public:
+        TRowStore() = default;
+        TRowStore(const TRowStore&) = delete;
+        TRowStore& operator=(const TRowStore&) = delete;
+        ~TRowStore();
+
+        Integer Size() const { return FSize; }
+        // The row at Index, or null when nothing is stored there.
+        TCellRow* Find(Integer Index) const;
+        // The row at Index, created when missing (the store grows to hold it)
+        // with room for Reserve cells.
+        TCellRow& Get(Integer Index, Integer Reserve);
+        // Count blank rows at Index; nothing happens at or past Size().
+        void Insert(Integer Index, Integer Count);
+        // Frees the rows Index .. Index + Count - 1 (those stored) and closes the gap.
+        void Erase(Integer Index, Integer Count);
+        // Frees the row at Index, which stays as a blank row.
+        void Clear(Integer Index);
+        // Grows to at least Count rows.
+        void Grow(Integer Count);
+        // The pointers of rows First .. First + Count - 1 (all below Size()),
+        // and writing them back in another order.
+        std::vector<TCellRow*> Take(Integer First, Integer Count) const;
+        void Put(Integer First, const std::vector<TCellRow*>& Rows);
+        // Calls F(row) for every stored row.
+        template <class F>
+        void ForEach(F&& Fn) {
+            for (auto& Chunk : FChunks)
+                for (TCellRow* Row : Chunk.Rows)
+                    if (Row) Fn(*Row);
+        }
+
+    private:
+        struct TChunk {
+            Integer Start = 0;
+            std::vector<TCellRow*> Rows;
+        };
+        // The chunk holding row Index (< Size()).
+        size_t Locate(Integer Index) const;
+        // Makes a chunk start at row Index (<= Size()) and returns it
+        // (FChunks.size() for Size()).
+        size_t SplitAt(Integer Index);
+        // Joins chunk Index with the one before when both are small.
+        void MergeSmall(size_t Index);
+        void Renumber(size_t From);
+
+        std::vector<TChunk> FChunks;
+        Integer FSize = 0;
+        mutable size_t FLast = 0; // the chunk found last: cell reads go row by row
+    };
+
     const TCellData* FindCell(Integer ACol, Integer ARow) const;
+    // Moves stored rows From .. From + Count - 1 to start at To.
+    void MoveRowBlockInStore(Integer From, Integer Count, Integer To);
     TCellData& CellAt(Integer ACol, Integer ARow);
     void CellChanged(Integer ACol, Integer ARow);
 
-    // Rows of cells, each as long as its last written column.
-    std::vector<std::vector<TCellData>> FData;
+    TRowStore FData;
     std::vector<std::unique_ptr<TStringGridStrings>> FColViews;
     std::vector<std::unique_ptr<TStringGridStrings>> FRowViews;
     Integer FUpdateCount = 0;
