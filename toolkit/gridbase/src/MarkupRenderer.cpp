@@ -15,6 +15,8 @@
 #include "rtl/StringUtils.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
 namespace detail::cellmarkup {
 
@@ -35,6 +37,61 @@ String UpperAscii(String AText) {
     return AText;
 }
 
+// The same words in the same fonts are measured again on every paint of
+// every cell, and each measurement lays the text out anew. Widths and line
+// heights are kept per thread, keyed by all they depend on: the font, the
+// context's scale, the text flags and the text.
+struct TMeasureKey {
+    String Name;
+    Integer Height;
+    std::uint64_t Style;
+    Integer Orientation;
+    double ScaleX, ScaleY;
+    Cardinal Flags;
+    String Text;
+    bool operator==(const TMeasureKey&) const = default;
+};
+
+struct TMeasureKeyHash {
+    std::size_t operator()(const TMeasureKey& K) const {
+        std::size_t H = std::hash<String>()(K.Text);
+        auto Mix = [&](std::size_t V) { H ^= V + 0x9e3779b97f4a7c15ULL + (H << 6) + (H >> 2); };
+        Mix(std::hash<String>()(K.Name));
+        Mix(std::hash<Integer>()(K.Height));
+        Mix(std::hash<std::uint64_t>()(K.Style));
+        Mix(std::hash<Integer>()(K.Orientation));
+        Mix(std::hash<double>()(K.ScaleX));
+        Mix(std::hash<double>()(K.ScaleY));
+        Mix(std::hash<Cardinal>()(K.Flags));
+        return H;
+    }
+};
+
+// Bounded: when full it starts again.
+constexpr std::size_t MeasureCacheLimit = 8192;
+// Flags no text measurement uses, marking a line height in the cache.
+constexpr Cardinal LineHeightFlags = ~Cardinal(0);
+
+std::unordered_map<TMeasureKey, Integer, TMeasureKeyHash>& MeasureCache() {
+    thread_local std::unordered_map<TMeasureKey, Integer, TMeasureKeyHash> Cache;
+    return Cache;
+}
+
+template <class F>
+Integer Measured(TCanvas* C, Cardinal AFlags, const String& AText, F&& AMeasure) {
+    const TFont* Font = C->Font();
+    const winapi::HDC DC = C->Handle();
+    if (!DC) return AMeasure();
+    TMeasureKey Key{Font->Name(), Font->Height(),     Font->Style().Mask(), Font->Orientation(),
+                    DC->ScaleX(), DC->ScaleY(), AFlags, AText};
+    auto& Cache = MeasureCache();
+    if (auto Found = Cache.find(Key); Found != Cache.end()) return Found->second;
+    const Integer Value = AMeasure();
+    if (Cache.size() >= MeasureCacheLimit) Cache.clear();
+    Cache.emplace(std::move(Key), Value);
+    return Value;
+}
+
 String TrimBlanks(const String& AText) {
     std::size_t From = 0, To = AText.size();
     while (From < To && AText[From] == u' ')
@@ -51,7 +108,9 @@ TMarkupLayout::TMarkupLayout(const TMarkupLayoutParams& AParams, TMarkupDrawResu
 
 TMarkupLayout::~TMarkupLayout() = default;
 
-Integer TMarkupLayout::TextHeight(const String& AText) { return C->TextHeight(AText); }
+Integer TMarkupLayout::TextHeight(const String& AText) {
+    return Measured(C, LineHeightFlags, AText, [&] { return C->TextHeight(AText); });
+}
 
 const TMarkupLayout::TFontMetrics& TMarkupLayout::Metrics() {
     const TFont* Font = C->Font();
@@ -75,10 +134,13 @@ const TMarkupLayout::TFontMetrics& TMarkupLayout::Metrics() {
 void TMarkupLayout::SelectFont() { (void)C->TextExtent(String()); }
 
 Integer TMarkupLayout::RunWidth(const String& ARun) {
-    SelectFont();
-    TRect Box{0, 0, 0, 0};
-    winapi::DrawText(C->Handle(), ARun, Box, (FFlags & ~Cardinal(DT_END_ELLIPSIS)) | DT_CALCRECT);
-    return Box.Width();
+    const Cardinal Flags = (FFlags & ~Cardinal(DT_END_ELLIPSIS)) | DT_CALCRECT;
+    return Measured(C, Flags, ARun, [&] {
+        SelectFont();
+        TRect Box{0, 0, 0, 0};
+        winapi::DrawText(C->Handle(), ARun, Box, Flags);
+        return Box.Width();
+    });
 }
 
 void TMarkupLayout::SetStyle(TFontStyle AStyle, bool AOn) {
