@@ -99,6 +99,22 @@ public:
 
 } // namespace
 
+// Widths and line heights found for one cell serve the next one only in the
+// same font: the same words in another size or style measure anew, and going
+// back gives the first answers again.
+TEST_F(MarkupRendererTest, RepeatedWordsMeasureInTheFontOfEachCell) {
+    for (int Round = 0; Round < 2; ++Round)
+        for (Integer Size : {8, 10, 20})
+            for (bool Bold : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "size " << Size << (Bold ? " bold" : "") << ", round " << Round);
+                Canvas()->Font()->SetSize(Size);
+                Canvas()->Font()->SetStyle(Bold ? TFontStyles{fsBold} : TFontStyles{});
+                const TMarkupDrawResult R = Measure(u"Measured");
+                EXPECT_EQ(R.Width, W(u"Measured"));
+                EXPECT_EQ(R.Height, Canvas()->TextHeight(u"gh"));
+            }
+}
+
 TEST_F(MarkupRendererTest, MeasuresPlainTextAndTags) {
     const Integer SubDrop = Canvas()->TextHeight(u"b") / 4;
     const struct {
