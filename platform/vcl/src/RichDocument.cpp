@@ -431,6 +431,34 @@ void TRichDocument::LoadRtf(const std::string& Bytes) {
 
 // ---- Writing RTF ----
 
+namespace {
+
+// One character of text as RTF: the three special characters escaped, tabs as
+// \tab, characters of the code page as \'hh, others as \u.
+void AppendRtfCharacter(std::string& Out, Char C) {
+    if (C == u'\\' || C == u'{' || C == u'}') {
+        Out += '\\';
+        Out += char(C);
+    } else if (C == u'\t') {
+        Out += "\\tab ";
+    } else if (C >= 0x20 && C < 0x80) {
+        Out += char(C);
+    } else if (C < 0x20) {
+        // Other control characters have no place in the text.
+    } else {
+        AnsiString Ansi = ToAnsi(std::u16string_view(&C, 1));
+        char Hex[8];
+        if (Ansi != "?") {
+            std::snprintf(Hex, sizeof Hex, "\\'%02x", static_cast<unsigned char>(Ansi[0]));
+            Out += Hex;
+        } else {
+            Out += "\\u" + std::to_string(int16_t(C)) + "?";
+        }
+    }
+}
+
+} // namespace
+
 std::string TRichDocument::SaveRtf() const {
     std::vector<String> Fonts{FDefault.Name};
     std::vector<TColor> Colors;
@@ -484,28 +512,14 @@ std::string TRichDocument::SaveRtf() const {
             Body += Words(F, FontNumber(F.Name), ColorNumber(F.Color));
             Current = &F;
         }
-        if (C == u'\\' || C == u'{' || C == u'}') {
-            Body += '\\';
-            Body += char(C);
-        } else if (C == u'\t') {
-            Body += "\\tab ";
-        } else if (C >= 0x20 && C < 0x80) {
-            Body += char(C);
-        } else if (C < 0x20) {
-            // Other control characters have no place in the text.
-        } else {
-            AnsiString Ansi = ToAnsi(std::u16string_view(&FText[size_t(I)], 1));
-            char Hex[8];
-            if (Ansi != "?") {
-                std::snprintf(Hex, sizeof Hex, "\\'%02x", static_cast<unsigned char>(Ansi[0]));
-                Body += Hex;
-            } else {
-                Body += "\\u" + std::to_string(int16_t(C)) + "?";
-            }
-        }
+        AppendRtfCharacter(Body, C);
     }
     std::string Out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
-    for (size_t F = 0; F < Fonts.size(); ++F) Out += "{\\f" + std::to_string(F) + "\\fnil " + ToAnsi(Fonts[F]) + ";}";
+    for (size_t F = 0; F < Fonts.size(); ++F) {
+        Out += "{\\f" + std::to_string(F) + "\\fnil ";
+        for (Char C : Fonts[F]) AppendRtfCharacter(Out, C); // a brace in a name must not end its group
+        Out += ";}";
+    }
     Out += "}\r\n{\\colortbl ;";
     for (TColor Color : Colors)
         Out += "\\red" + std::to_string(GetRValue(Color)) + "\\green" + std::to_string(GetGValue(Color)) +

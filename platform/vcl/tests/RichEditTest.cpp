@@ -157,6 +157,16 @@ TEST(RichDocumentTest, ParagraphsKeepTheirAlignmentThroughSaving) {
     EXPECT_EQ(Copy.ParagraphAlignment(Copy.Length() - 1), taRightJustify);
 }
 
+TEST(RichDocumentTest, BracesInAFontNameDoNotEndItsGroup) {
+    TRichDocument Doc;
+    Doc.LoadRtf("{\\rtf1{\\fonttbl{\\f0 Odd\\} \\{Name\\\\;}}\\f0 text}");
+    ASSERT_EQ(Narrow(Doc.Format(0).Name), "Odd} {Name\\");
+    TRichDocument Copy;
+    Copy.LoadRtf(Doc.SaveRtf());
+    EXPECT_EQ(Narrow(Copy.Text()), "text");
+    EXPECT_EQ(Narrow(Copy.Format(0).Name), "Odd} {Name\\");
+}
+
 TEST(RichDocumentTest, ADocumentWrittenByAWordProcessorLoads) {
     TRichDocument Doc;
     Doc.LoadRtf(ReadFile(FixturePath("libreoffice.rtf")));
