@@ -104,7 +104,9 @@ void TSpeedButton::SetGroupIndex(Integer Value) {
 
 void TSpeedButton::UpdateExclusive() {
     if (FGroupIndex == 0 || !Parent()) return;
-    TMessage Message{CM_BUTTONPRESSED, WPARAM(FGroupIndex), LPARAM(this), 0};
+    // The sender travels as an object: buttons of other kinds that answer
+    // the same message check its type before they read it.
+    TMessage Message{CM_BUTTONPRESSED, WPARAM(FGroupIndex), LPARAM(static_cast<TObject*>(this)), 0};
     Parent()->Broadcast(Message);
 }
 
@@ -201,8 +203,9 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 void TSpeedButton::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case CM_BUTTONPRESSED: {
-        auto* Sender = reinterpret_cast<TSpeedButton*>(Message.LParam);
-        if (Sender == this || Integer(Message.WParam) != FGroupIndex) break;
+        // Only speed buttons share a group with speed buttons.
+        auto* Sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TObject*>(Message.LParam));
+        if (!Sender || Sender == this || Integer(Message.WParam) != FGroupIndex) break;
         if (Sender->Down() && FDown) {
             FDown = false;
             SetState(RestingState());
