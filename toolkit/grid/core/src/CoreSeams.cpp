@@ -146,8 +146,6 @@ void TZirOvararIzazCore::Group(Integer ColIndex) { (void)ColIndex; }
 void TZirOvararIzazCore::UnGroup() {}
 void TZirOvararIzazCore::CalcFooter(Integer ACol) { (void)ACol; }
 void TZirOvararIzazCore::DoCalcFooter(Integer ACol, Integer ARow, String& Value) { (void)ACol, (void)ARow, (void)Value; }
-void TZirOvararIzazCore::Zoom(Integer x) { (void)x; }
-void TZirOvararIzazCore::ZoomReset() {}
 void TZirOvararIzazCore::NextEdit() {}
 
 // ---- Editing (input layer) ----

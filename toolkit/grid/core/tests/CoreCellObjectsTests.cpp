@@ -8,7 +8,10 @@
 #include "gridbase/FileHelpers.h"
 #include "gridbase/UndoRedo.h"
 #include "graphics/Picture.h"
+#include "vcl/RichEdit.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -406,4 +409,101 @@ TEST_F(CellObjectTest, PreciseCheckBoxHitBox) {
     Grid->MouseActions()->PlainSettings().PreciseCheckBoxCheck = false;
     EXPECT_TRUE(Grid->IsInCheckBox(1, 1, R.Right - 1, R.Bottom - 1));
     EXPECT_FALSE(Grid->IsInCheckBox(2, 2, R.Left, R.Top));
+}
+
+// ---- Accessors ----
+
+namespace {
+
+std::string ReadBytes(const String& Path) {
+    std::ifstream In(Utf8(Path), std::ios::binary);
+    std::stringstream Buffer;
+    Buffer << In.rdbuf();
+    return Buffer.str();
+}
+
+} // namespace
+
+TEST_F(CellObjectTest, StrippedCellOfARichTextDocumentGivesItsText) {
+    const String Rtf = FromUtf8(ReadBytes(Fixture("../../../../../platform/vcl/tests/fixtures/libreoffice.rtf")));
+    ASSERT_FALSE(Rtf.empty());
+    Grid->SetCells(1, 1, Rtf);
+    EXPECT_EQ(Utf8(Grid->GetStrippedCell(1, 1)),
+              "Vandrel risk report\r\nRed text and plain\r\nCaf\xC3\xA9 5 \xE2\x82\xAC");
+    Grid->SetCells(1, 2, u"<b>bold</b> text");
+    EXPECT_EQ(Grid->GetStrippedCell(1, 2), u"bold text");
+    // Round trip through the grid's rich edit.
+    Grid->CellToRich(1, 1, Grid->RichEdit());
+    Grid->RichToCell(2, 2, Grid->RichEdit());
+    EXPECT_EQ(Grid->GetStrippedCell(2, 2), Grid->GetStrippedCell(1, 1));
+}
+
+TEST_F(CellObjectTest, HyperlinksKeepTheirCase) {
+    Grid->SetCells(1, 1, u"<a href=\"http://Example.org/Path/File.html\">Word</a>");
+    EXPECT_EQ(Grid->GetHyperlink(1, 1), u"http://Example.org/Path/File.html");
+    String URL, Text;
+    EXPECT_TRUE(Grid->GetHyperlinkDetails(1, 1, URL, Text));
+    EXPECT_EQ(URL, u"http://Example.org/Path/File.html");
+    EXPECT_EQ(Text, u"Word");
+    Grid->SetCells(1, 2, u"mail MAILTO:Someone@x.org now");
+    EXPECT_EQ(Grid->GetHyperlink(1, 2), u"MAILTO:Someone@x.org now");
+    EXPECT_TRUE(Grid->HasHyperlink(1, 1));
+    EXPECT_EQ(Grid->GetHyperlink(1, 3), u"");
+}
+
+TEST_F(CellObjectTest, PerCellSettingsAndRowColourReset) {
+    EXPECT_EQ(Grid->Colors(1, 1), clNone);
+    EXPECT_FALSE(Grid->HasCellProperties(1, 1));
+    Grid->SetFontSizes(1, 1, 10);
+    EXPECT_EQ(Grid->CellProperties(1, 1)->FontSize(), -13);
+    EXPECT_EQ(Grid->FontSizes(1, 1), 10);
+    Grid->SetAlignments(2, 1, taRightJustify);
+    Grid->SetReadOnly(2, 1, true);
+    Grid->SetRowColor(1, 0xFF);
+    Grid->AddCheckBox(3, 1, true, false);
+    EXPECT_EQ(Grid->Colors(2, 1), TColor(0xFF));
+    Grid->SetRowColor(1, clNone);
+    // Only the colour goes: alignment, read-only, fonts and the check box stay.
+    EXPECT_EQ(Grid->Colors(2, 1), clNone);
+    EXPECT_EQ(Grid->Alignments(2, 1), taRightJustify);
+    EXPECT_TRUE(Grid->ReadOnly(2, 1));
+    EXPECT_EQ(Grid->FontSizes(1, 1), 10);
+    EXPECT_TRUE(Grid->HasCheckBox(3, 1));
+    Grid->SetRowFontColor(1, 0xFF00);
+    EXPECT_EQ(Grid->FontColors(1, 1), TColor(0xFF00));
+    Grid->SetRowFontColor(1, clNone);
+    EXPECT_EQ(Grid->FontColors(1, 1), clNone);
+}
+
+TEST_F(CellObjectTest, ZoomStaysWithinTwentyAndSparesNarrowColumns) {
+    Grid->SetColWidths(2, 3);
+    std::vector<Integer> Widths, Heights;
+    for (Integer c = 0; c < Grid->ColCount(); ++c) Widths.push_back(Grid->ColWidths(c));
+    for (Integer r = 0; r < Grid->RowCount(); ++r) Heights.push_back(Grid->RowHeights(r));
+    for (Integer i = 0; i < 4; ++i) Grid->Zoom(5);
+    EXPECT_EQ(Grid->ZoomFactor(), 20);
+    const Integer Wide = Grid->ColWidths(1);
+    Grid->Zoom(5);
+    EXPECT_EQ(Grid->ZoomFactor(), 20);
+    EXPECT_EQ(Grid->ColWidths(1), Wide);
+    Grid->ZoomReset();
+    EXPECT_EQ(Grid->ZoomFactor(), 0);
+    for (Integer c = 0; c < Grid->ColCount(); ++c) EXPECT_EQ(Grid->ColWidths(c), Widths[size_t(c)]);
+    for (Integer r = 0; r < Grid->RowCount(); ++r) EXPECT_EQ(Grid->RowHeights(r), Heights[size_t(r)]);
+    Grid->Zoom(-5);
+    EXPECT_EQ(Grid->ColWidths(2), 3);
+    EXPECT_EQ(Grid->ZoomFactor(), -5);
+}
+
+TEST_F(CellObjectTest, AllCellsReadsAHiddenRowsStoredCopy) {
+    Grid->SetCells(1, 4, u"four");
+    Grid->SetCells(1, 5, u"five");
+    Grid->HideRow(4);
+    EXPECT_EQ(Grid->Cells(1, 4), u"five");
+    EXPECT_EQ(Grid->AllCells(1, 4), u"four");
+    EXPECT_EQ(Grid->AllCells(1, 5), u"five");
+    EXPECT_EQ(Grid->AllCells(-1, 5), u"");
+    Grid->SetAllCells(1, 4, u"changed");
+    Grid->UnHideRow(4);
+    EXPECT_EQ(Grid->Cells(1, 4), u"changed");
 }

@@ -46,6 +46,8 @@
 #include <vector>
 
 class TGridChangeNotifier;
+class TCustomRichEdit;
+class TRichEdit;
 
 // A component the application registers with a grid to hear of every
 // changed cell rectangle. The grid does not own it.
@@ -502,6 +504,54 @@ public:
     // Narrowed-down state: check-box states live in the objects only.
     bool NarrowDownActive() const { return FNarrowDownActive; }
     void SetNarrowDownActive(bool Value) { FNarrowDownActive = Value; }
+
+    // ---- Cell accessors ----
+    // Per-cell settings (real column, displayed row); readers answer the
+    // default without creating a record (WordWraps creates one).
+    TColor Colors(Integer ACol, Integer ARow) const;
+    void SetColors(Integer ACol, Integer ARow, TColor Value);
+    TColor ColorsTo(Integer ACol, Integer ARow) const;
+    void SetColorsTo(Integer ACol, Integer ARow, TColor Value);
+    TColor FontColors(Integer ACol, Integer ARow) const;
+    void SetFontColors(Integer ACol, Integer ARow, TColor Value);
+    TFontStyles FontStyles(Integer ACol, Integer ARow) const;
+    void SetFontStyles(Integer ACol, Integer ARow, TFontStyles Value);
+    String FontNames(Integer ACol, Integer ARow) const;
+    void SetFontNames(Integer ACol, Integer ARow, const String& Value);
+    // Points, by the DPI scale.
+    Integer FontSizes(Integer ACol, Integer ARow) const;
+    void SetFontSizes(Integer ACol, Integer ARow, Integer Value);
+    void SetCellFont(Integer ACol, Integer ARow, const TFont* Value);
+    TAlignment Alignments(Integer ACol, Integer ARow) const;
+    void SetAlignments(Integer ACol, Integer ARow, TAlignment Value);
+    bool ReadOnly(Integer ACol, Integer ARow) const;
+    void SetReadOnly(Integer ACol, Integer ARow, bool Value);
+    bool WordWraps(Integer ACol, Integer ARow);
+    void SetWordWraps(Integer ACol, Integer ARow, bool Value);
+    // Row-wide colours; clNone resets only that colour.
+    void SetRowColor(Integer ARow, TColor Value);
+    void SetRowColorTo(Integer ARow, TColor Value);
+    void SetRowFontColor(Integer ARow, TColor Value);
+    String AllGridCells(Integer ACol, Integer ARow);
+    void SetAllGridCells(Integer ACol, Integer ARow, const String& Value);
+    // By displayed column.
+    String RealCells(Integer ACol, Integer ARow);
+    void SetRealCells(Integer ACol, Integer ARow, const String& Value);
+    // By real column: a hidden column's remembered width.
+    Integer AllColWidths(Integer ACol) const;
+    void SetAllColWidths(Integer ACol, Integer Value);
+    // The grid's rich edit for conversions, made on first use.
+    TRichEdit* RichEdit();
+    void CellToRich(Integer ACol, Integer ARow, TCustomRichEdit* Richeditor);
+    void RichToCell(Integer ACol, Integer ARow, TCustomRichEdit* Richeditor);
+    String RichToString(TCustomRichEdit* Richeditor);
+    // Rich text gives its plain text, markup its text without tags.
+    String GetStrippedCell(Integer ACol, Integer ARow);
+    bool HasHyperlink(Integer ACol, Integer ARow);
+    // The first address in the cell, in its own case.
+    String GetHyperlink(Integer ACol, Integer ARow);
+    bool GetHyperlinkDetails(Integer ACol, Integer ARow, String& URL, String& Text);
+
     TCheckBoxCanToggleEvent OnCheckBoxCanToggle;
     TCheckBoxClickEvent OnCheckBoxChange;
     TRatingChangeEvent OnRatingChange;
@@ -541,6 +591,10 @@ private:
     bool FNarrowDownActive = false;
     // The hidden-row entry of a real row, null for a displayed row.
     TGridItem* HiddenEntryOf(Integer RealRow) const;
+    void CellSettingChanged(Integer ACol, Integer ARow);
+    void ApplyRowColor(Integer ARow, TColor Value, Integer Which);
+    Integer CanvasPixelsPerInch() const;
+    TRichEdit* FRichEdit = nullptr;
 
 public:
 
