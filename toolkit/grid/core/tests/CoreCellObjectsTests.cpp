@@ -507,3 +507,23 @@ TEST_F(CellObjectTest, AllCellsReadsAHiddenRowsStoredCopy) {
     Grid->UnHideRow(4);
     EXPECT_EQ(Grid->Cells(1, 4), u"changed");
 }
+
+TEST_F(CellObjectTest, RowCheckBoxShowsTheRowSelection) {
+    Grid->MouseActions()->PlainSettings().DisjunctRowSelect = true;
+    Grid->MouseActions()->SetHotmailRowSelect(true);
+    EXPECT_EQ(Grid->GetCellType(0, 3), ctRowCheckBox);
+    EXPECT_TRUE(Grid->HasCheckBox(0, 3));
+    EXPECT_FALSE(Grid->IsChecked(0, 3));
+    EXPECT_TRUE(Grid->ToggleCheckBox(0, 3));
+    EXPECT_TRUE(Grid->RowSelect(3));
+    // Some rows selected: the header box is grayed; all: checked.
+    TCellGraphic* Head = Grid->GetCellGraphic(0, 0);
+    EXPECT_EQ(Head->CellAngle(), 1);
+    EXPECT_FALSE(Head->CellBoolean());
+    for (Integer r = Grid->FixedRows(); r < Grid->RowCount(); ++r) Grid->SetRowSelect(r, true);
+    Head = Grid->GetCellGraphic(0, 0);
+    EXPECT_EQ(Head->CellAngle(), 0);
+    EXPECT_TRUE(Head->CellBoolean());
+    // The shared object is never removed.
+    EXPECT_FALSE(Grid->RemoveCellGraphic(0, 3));
+}

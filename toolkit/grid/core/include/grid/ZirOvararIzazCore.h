@@ -564,10 +564,9 @@ public:
 
 protected:
     // ---- Cell objects: protected part ----
-    // The row selection the row check box shows (the selection layer
-    // answers RowSelect).
-    virtual bool RowCheckSelected(Integer ARow) { (void)ARow; return false; }
-    virtual void SetRowCheckSelected(Integer ARow, bool Value) { (void)ARow, (void)Value; }
+    // The row selection the row check box shows.
+    bool RowCheckSelected(Integer ARow) { return RowSelect(ARow); }
+    void SetRowCheckSelected(Integer ARow, bool Value) { SetRowSelect(ARow, Value); }
     // The cell's object found for a state operation (real row with hidden rows).
     TCellGraphic* StateObject(Integer ACol, Integer ARow);
     String StateText(Integer ACol, Integer ARow);
