@@ -224,7 +224,10 @@ private:
             size_t NumberStart = FPos;
             ++FPos;
             while (FPos < FIn.size() && std::isdigit(static_cast<unsigned char>(FIn[FPos]))) ++FPos;
-            Parameter = std::strtol(FIn.substr(NumberStart, FPos - NumberStart).c_str(), nullptr, 10);
+            // Parameters are 16-bit numbers (\u also written unsigned); longer digit
+            // runs are held at that range so no later arithmetic overflows.
+            Parameter = std::clamp(std::strtol(FIn.substr(NumberStart, FPos - NumberStart).c_str(), nullptr, 10),
+                                   -65535L, 65535L);
             HasParameter = true;
         }
         if (FPos < FIn.size() && FIn[FPos] == ' ') ++FPos; // the delimiter belongs to the word

@@ -92,6 +92,7 @@ TEST(RichDocumentTest, ReadsTheFormatsOfRichText) {
     std::string Raised = std::string(Tables) + "\\f0\\fs20 H{\\dn4 2}O x{\\super 2}}";
     std::string Escapes = std::string(Tables) + "\\f0 a\\{b\\}c\\\\ caf\\'e9 \\u8364? 5\\tab x\\~y}";
     std::string BadEscapes = std::string(Tables) + "\\f0 a\\'zzb\\'0ac\\u10?d}";
+    std::string Huge = std::string(Tables) + "\\f0\\fs99999999999999999999999\\up99999999999999 big}";
     std::string Skipped = std::string(Tables) +
                           "{\\*\\generator LibreOffice}{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}"
                           "\\f0 kept\\par}";
@@ -107,6 +108,8 @@ TEST(RichDocumentTest, ReadsTheFormatsOfRichText) {
          Format(u"Arial", 12, {}, clWindowText)},
         {"escapes without hex digits stand for nothing, control characters are dropped", BadEscapes.c_str(),
          u"azzbcd", 0, Format(u"Arial", 12, {}, clWindowText)},
+        {"numbers past the 16-bit range are held at it", Huge.c_str(), u"big", 0,
+         Format(u"Arial", 32768, {}, clWindowText, 655350)},
         {"unknown destinations skipped, last paragraph mark dropped", Skipped.c_str(), u"kept", 0,
          Format(u"Arial", 12, {}, clWindowText)},
     };
