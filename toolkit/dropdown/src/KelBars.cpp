@@ -122,7 +122,9 @@ void TKelButton::SetDown(bool Value) {
 
 void TKelButton::UpdateExclusive() {
     if (FGroupIndex == 0 || !Parent()) return;
-    TMessage Message{CM_BUTTONPRESSED, WPARAM(FGroupIndex), LPARAM(this), 0};
+    // The sender travels as an object: buttons of other kinds that answer
+    // the same message check its type before they read it.
+    TMessage Message{CM_BUTTONPRESSED, WPARAM(FGroupIndex), LPARAM(static_cast<TObject*>(this)), 0};
     Parent()->Broadcast(Message);
 }
 
@@ -320,7 +322,8 @@ void TKelButton::WndProc(TMessage& Message) {
         TCustomControl::WndProc(Message);
         return;
     case CM_BUTTONPRESSED: {
-        auto* Sender = reinterpret_cast<TKelButton*>(Message.LParam);
+        // Only buttons of this kind share a group with it.
+        auto* Sender = dynamic_cast<TKelButton*>(reinterpret_cast<TObject*>(Message.LParam));
         if (Integer(Message.WParam) == FGroupIndex && Sender != this && Sender) {
             if (Sender->Down() && FDown) {
                 FDown = false;

@@ -5,6 +5,7 @@
 #include "dropdown/KelBars.h"
 #include "dropdown/KelDropDown.h"
 #include "rtl/Exception.h"
+#include "vcl/Buttons.h"
 #include "vcl/ExtCtrls.h"
 #include "windowing/Paint.h"
 
@@ -84,6 +85,16 @@ TEST_F(Bars, GroupedButtonsReleaseEachOtherAndADownOneStaysDown) {
     EXPECT_FALSE(Buttons[0]->Down());
     EXPECT_TRUE(Buttons[1]->Down());
     ClickAt(Centre(Buttons[1]));
+    EXPECT_TRUE(Buttons[1]->Down());
+    // A speed button of the same group index is another kind: its group
+    // message releases none of these.
+    auto* Speed = Create<TSpeedButton>(Host);
+    Speed->SetParent(Host);
+    Speed->SetBounds(90, 10, 30, 22);
+    Speed->SetGroupIndex(1);
+    Pump();
+    ClickAt(Centre(Speed));
+    EXPECT_TRUE(Speed->Down());
     EXPECT_TRUE(Buttons[1]->Down());
 }
 
