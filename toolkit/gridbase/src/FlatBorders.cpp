@@ -3,6 +3,8 @@
 #include "FlatBorders.h"
 
 #include "graphics/GdiControls.h"
+#include "windowing/Input.h"
+#include "windowing/Paint.h"
 
 using namespace winapi;
 
@@ -43,6 +45,15 @@ TRect DrawFlatBorders(TCanvas* C, TRect R, const TFlatBorderState& S) {
         R.Right += S.ButtonWidth;
     }
     return R;
+}
+
+bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
+
+TWindowCanvas::TWindowCanvas(HWND Window) : FWindow(Window), FDC(GetWindowDC(Window)) { FCanvas.SetHandle(FDC); }
+
+TWindowCanvas::~TWindowCanvas() {
+    FCanvas.SetHandle(nullptr);
+    ReleaseDC(FWindow, FDC);
 }
 
 } // namespace detail

@@ -31,25 +31,8 @@ void SetLabelBold(TLabel* Label, bool Bold) {
     Label->Font()->SetStyle(Style);
 }
 
-bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
-
-// Draws on a window's whole-window device context while it lives.
-class TWindowCanvas {
-public:
-    explicit TWindowCanvas(HWND Window) : FWindow(Window), FDC(GetWindowDC(Window)) { FCanvas.SetHandle(FDC); }
-    ~TWindowCanvas() {
-        FCanvas.SetHandle(nullptr);
-        ReleaseDC(FWindow, FDC);
-    }
-    TWindowCanvas(const TWindowCanvas&) = delete;
-    TWindowCanvas& operator=(const TWindowCanvas&) = delete;
-    TCanvas* Canvas() { return &FCanvas; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-    TCanvas FCanvas;
-};
+using detail::MouseButtonDown;
+using detail::TWindowCanvas;
 
 } // namespace
 

@@ -16,28 +16,8 @@
 
 using namespace winapi;
 
-namespace {
-
-bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
-
-class TWindowCanvas {
-public:
-    explicit TWindowCanvas(HWND Window) : FWindow(Window), FDC(GetWindowDC(Window)) { FCanvas.SetHandle(FDC); }
-    ~TWindowCanvas() {
-        FCanvas.SetHandle(nullptr);
-        ReleaseDC(FWindow, FDC);
-    }
-    TWindowCanvas(const TWindowCanvas&) = delete;
-    TWindowCanvas& operator=(const TWindowCanvas&) = delete;
-    TCanvas* Canvas() { return &FCanvas; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-    TCanvas FCanvas;
-};
-
-} // namespace
+using detail::MouseButtonDown;
+using detail::TWindowCanvas;
 
 const TClassInfo& TVazDateTimePicker::StaticClassInfo() {
     using C = TVazDateTimePicker;
