@@ -49,7 +49,8 @@ function(vandrel_program target)
 endfunction()
 
 # vandrel_test(<target> SOURCES ... LIBS ...): one GoogleTest executable per
-# library, each test case registered with CTest. Tests run in their own
+# library, each test case registered with CTest (or, with
+# VANDREL_TEST_WHOLE_PROGRAMS, the executable as one test). Tests run in their own
 # source folder's tests/ directory so fixtures are found by relative path;
 # the absolute fixture folder is also passed as VANDREL_FIXTURES.
 function(vandrel_test target)
@@ -62,10 +63,19 @@ function(vandrel_test target)
   target_compile_definitions(${target} PRIVATE
     VANDREL_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/tests/fixtures")
   vandrel_compile_options(${target})
-  gtest_discover_tests(${target}
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60)
+  if(VANDREL_TEST_WHOLE_PROGRAMS)
+    # One process runs every test of the executable, so tests also meet the
+    # state their neighbours leave behind, and the start-up of the sanitizer
+    # runtime, fontconfig and the window system is paid once per executable
+    # rather than once per test case. Only failing tests are printed.
+    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  else()
+    gtest_discover_tests(${target}
+      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 # vandrel_benchmark(<target> SOURCES ... LIBS ...): built with the release
