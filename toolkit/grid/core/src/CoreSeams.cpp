@@ -122,18 +122,6 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
-    if (ARow1 == ARow2) return;
-    for (Integer c = 0; c < TotalColCount(); ++c) {
-        const String Text = TStringGrid::Cells(c, ARow1);
-        TObject* Object = TStringGrid::Objects(c, ARow1);
-        TStringGrid::SetCells(c, ARow1, TStringGrid::Cells(c, ARow2));
-        TStringGrid::SetObjects(c, ARow1, TStringGrid::Objects(c, ARow2));
-        TStringGrid::SetCells(c, ARow2, Text);
-        TStringGrid::SetObjects(c, ARow2, Object);
-    }
-}
-
 // Sorting, grouping, footers and zoom: their layers.
 void TZirOvararIzazCore::QSort() {}
 void TZirOvararIzazCore::QSortIndexed() {}

@@ -552,6 +552,23 @@ public:
     String GetHyperlink(Integer ACol, Integer ARow);
     bool GetHyperlinkDetails(Integer ACol, Integer ARow, String& URL, String& Text);
 
+    // ---- Auto-size, numbering, swaps ----
+    // The row exchange of the sort (SortSwapRows) counts its calls here and
+    // carries SortRow along; neither is reset by the exchange.
+    Integer Swaps() const { return FSwaps; }
+    Integer SortRow() const { return FSortRow; }
+    void SetSortRow(Integer Value) { FSortRow = Value; }
+    // Per row position, the row's index before the sort (the sort fills it).
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+
+private:
+    Integer FSwaps = 0;
+    Integer FSortRow = -1;
+    // Exchanges two entries of a flag list, growing it with Fill.
+    static void SwapListEntries(TIntList* List, Integer A, Integer B, Integer Fill);
+
+public:
+
     TCheckBoxCanToggleEvent OnCheckBoxCanToggle;
     TCheckBoxClickEvent OnCheckBoxChange;
     TRatingChangeEvent OnRatingChange;
