@@ -4,6 +4,7 @@
 
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
+#include "dropdown/KelColorSelector.h"
 #include "dropdown/KelTimePickerDropDown.h"
 #include "dropdown/KelWatch.h"
 #include "dropdown/KelDetailDropDown.h"
@@ -117,6 +118,7 @@ void RegisterDropDownClasses() {
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
     RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo(),
                      &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo()});
+    RegisterColorSelectorClasses();
 }
 
 // ---- Creation ----
