@@ -227,8 +227,11 @@ void TZirOvararIzazCore::Loaded() {
         FLook = glCustom;
         FLook = glDOV;
     }
+    if (FAutoSize) AutoSizeColumns(false, 4);
     FMinFixedRows = TBaseGrid::FixedRows();
     FMinFixedCols = TBaseGrid::FixedCols();
+    FMinRowHeight = DefaultRowHeight();
+    FMinColWidth = 10;
     FRememberedLeftCol = TBaseGrid::FixedCols();
     FMaxColCount = ColCount();
     FMaxRowCount = RowCount();

@@ -18,6 +18,10 @@ RTL_ENUM(TGridLook, glSoft, glClassic, glDOV, glXP, glListView, glVista, glWin7,
 RTL_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta, ssMetro)
 RTL_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
 RTL_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+// The states ExportNotification reports, with a row (-1 for start and done
+// of some operations).
+RTL_ENUM(TGridExportState, esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail,
+         esExportNextRow, esExportFindRow)
 RTL_ENUM(TIntelliPan, ipVertical, ipHorizontal, ipBoth, ipNone)
 RTL_ENUM(TInvalidEntryIcon, ieNone, ieInfo, ieWarning, ieError)
 RTL_ENUM(TGridFormatType, ftVCL, ftExcel)

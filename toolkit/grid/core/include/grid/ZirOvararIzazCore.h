@@ -568,6 +568,100 @@ private:
     static void SwapListEntries(TIntList* List, Integer A, Integer B, Integer Fill);
 
 public:
+    // Settings read by the sizing and numbering operations. Automatic widths
+    // and heights are held within the Min/Max limits (ApplyMinMaxSize);
+    // SizeGrowOnly never lets column sizing or content sizing of rows shrink
+    // a column or a row.
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+    Integer MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(Integer Value) { FMinColWidth = Value; }
+    Integer MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(Integer Value) { FMaxColWidth = Value; }
+    Integer MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(Integer Value) { FMinRowHeight = Value; }
+    Integer MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(Integer Value) { FMaxRowHeight = Value; }
+    // The text padding counts once (top and left only) instead of twice.
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
+    // Numbering leaves out AutoNumberStart leading cells, adds
+    // AutoNumberOffset to every number and with sdDescending counts down.
+    Integer AutoNumberStart() const { return FAutoNumberStart; }
+    void SetAutoNumberStart(Integer Value) { FAutoNumberStart = Value; }
+    Integer AutoNumberOffset() const { return FAutoNumberOffset; }
+    void SetAutoNumberOffset(Integer Value) { FAutoNumberOffset = Value; }
+    TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+    void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+    // SelectedText quotes a multi-line cell as a spreadsheet does.
+    bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+    void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+
+    // Every column and row grows to its largest cell (rows never shrink);
+    // runs inside the update lock.
+    void AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer PaddingY);
+    // Each column (fixed ones only with DoFixedCols) sized to its content,
+    // then widened by Padding; the Grow forms never shrink a column.
+    void AutoSizeColumns(bool DoFixedCols, Integer Padding);
+    void AutoGrowColumns(bool DoFixedCols, Integer Padding);
+    void AutoSizeCol(Integer ACol, Integer Padding);
+    void AutoGrowCol(Integer ACol, Integer Padding);
+    // Rows by content with word wrap, else by their line count; progress
+    // goes to ExportNotification.
+    void AutoSizeRows(bool DoFixedRows, Integer Padding);
+    void AutoSizeRow(Integer ARow, Integer Padding);
+    // Scales the columns to fill the control's width.
+    void AutoFitColumns(bool DoFixedCells);
+    // The client width (height) becomes the sum of the column widths (row
+    // heights); SizeToCells does both with the scroll bars off meanwhile.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Numbers the normal cells of a column (row) through Ints.
+    void AutoNumberCol(Integer ACol);
+    void AutoNumberRow(Integer ARow);
+    // Exchange two displayed columns (cells with their objects, widths, the
+    // sort column, cell controls) or two rows (cells of every column,
+    // heights, cell controls; row flags stay).
+    void SwapColumns(Integer ACol1, Integer ACol2);
+    void SwapRows(Integer ARow1, Integer ARow2);
+    // The disjunct cells of the rectangle, the current cell, or the
+    // selection rectangle.
+    void SelectCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    // Cells joined by TAB, rows by CR LF.
+    String SelectedText();
+    bool IsSelected(Integer ACol, Integer ARow);
+    // One column's width from its widest measured cell (ColumnSize.Rows
+    // picks the rows), one row's height from its highest cell, and a row's
+    // height from a number of text lines.
+    void SizeColumnToContent(Integer ACol, bool GrowOnly);
+    void SizeRowToContent(Integer ARow, bool GrowOnly, Integer HeightReserve);
+    void SizeRowToLines(Integer ARow, Integer Lines, Integer Padding);
+
+protected:
+    // The tree level of a node row, -1 for other rows (the tree layer
+    // answers it).
+    virtual Integer GetNodeLevel(Integer ARow) { (void)ARow; return -1; }
+
+private:
+    // The canvas takes the cell's font and colours as for painting.
+    void SetUpMeasuredCell(Integer ACol, Integer ARow, bool IsFixed);
+    // Two rows change places in the row store, with their heights.
+    void ExchangeStoreRows(Integer ARow1, Integer ARow2);
+    // Cell controls of column (row) A move to B and the other way round.
+    void ExchangeControls(bool Columns, Integer A, Integer B);
+    bool FSizeGrowOnly = false;
+    Integer FMinColWidth = 0;
+    Integer FMaxColWidth = 0;
+    Integer FMinRowHeight = 0;
+    Integer FMaxRowHeight = 0;
+    bool FXYOffsetTopLeftOnly = false;
+    Integer FAutoNumberStart = 0;
+    Integer FAutoNumberOffset = 0;
+    TSortDirection FAutoNumberDirection = sdAscending;
+    bool FExcelClipboardFormat = false;
+
+public:
 
     TCheckBoxCanToggleEvent OnCheckBoxCanToggle;
     TCheckBoxClickEvent OnCheckBoxChange;
@@ -1122,8 +1216,8 @@ protected:
     // Plain text with the canvas font.
     virtual TSize CalcCellTextSize(Integer ACol, Integer RealCol, Integer ARow, bool ForWidth, bool WordWrap);
     virtual Integer MaxLinesInRow(Integer ARow) { (void)ARow; return 1; }
-    Integer TotalXOffset() const { return 2 * FXYOffset.X; }
-    Integer TotalYOffset() const { return 2 * FXYOffset.Y; }
+    Integer TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    Integer TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
     virtual void DrawNCBorder() {}
     virtual void InitOrigColSizes();
 
