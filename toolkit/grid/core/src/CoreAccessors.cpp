@@ -302,3 +302,16 @@ void TZirOvararIzazCore::Zoom(Integer x) {
 void TZirOvararIzazCore::ZoomReset() {
     Zoom(-ZoomFactor());
 }
+
+// ---- Hooks ---------------------------------------------------------------------------------------------
+
+void TZirOvararIzazCore::CellChanged(Integer ACol, Integer ARow) {
+    TBaseGrid::CellChanged(ACol, ARow);
+    if (ACol < 0 || ARow < 0 || !HasAutoRangeScrollBar(ACol, ARow)) return;
+    // An auto-range scroll bar pages by the row's height over the height of
+    // the cell's text.
+    const TPoint Base = BaseCell(ACol, ARow);
+    TCellGraphic* G = GetCellGraphic(Base.X, Base.Y);
+    G->SetCellAngle(RowHeights(ARow));
+    G->SetCellErrFrom(CalcCellTextSize(RealToDisplColumn(ACol), ACol, ARow, false, true).cy);
+}

@@ -85,10 +85,6 @@ void TZirOvararIzazCore::GetVisualProperties(Integer ACol, Integer ARow, TGridDr
                                    AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
-void TZirOvararIzazCore::CellChanged(Integer ACol, Integer ARow) {
-    TBaseGrid::CellChanged(ACol, ARow);
-}
-
 void TZirOvararIzazCore::HiddenRowChanged() {
     TBaseGrid::HiddenRowChanged();
 }

@@ -128,7 +128,15 @@ void TZirOvararIzazCore::LoadFilterGlyphs() {
 
 void TZirOvararIzazCore::AfterConstruction() {
     TBaseGrid::AfterConstruction();
-    CreateFooterPanel();
+    // The bottom panel stays out of sight (no height, no border) until the
+    // floating footer shows something in it.
+    FFooterPanel = CreateFooterPanel();
+    if (FFooterPanel) {
+        FFooterPanel->SetBorderWidth(0);
+        FFooterPanel->SetAlign(alBottom);
+        FFooterPanel->SetHeight(0);
+        FFooterPanel->SetParent(this);
+    }
     SetRowCount(10);
     TBaseGrid::SetBounds(Left(), Top(), 400, 250);
     FHiddenRows = std::make_unique<TOwnedCollection>(this, TGridItem::StaticClassInfo());
@@ -217,6 +225,7 @@ void TZirOvararIzazCore::CreateWnd() {
     if (Parent()) FDPIScale = Single(GetDpiForWindow(Handle())) / 96.0f;
     if (FDPIScale <= 0) FDPIScale = 1.0f;
     FGridTimerID = Integer(SetTimer(Handle(), GridTimerID, 500, nullptr));
+    if (FScrollType == ssMetro) CreateScrollControls();
     InitWheelScroll(true);
 }
 

@@ -25,6 +25,7 @@
 #include "grid/GridError.h"
 #include "grid/GridEvents.h"
 #include "grid/GridItem.h"
+#include "grid/GridPanels.h"
 #include "grid/GridSettingsOwner.h"
 #include "grid/Grouping.h"
 #include "grid/HTMLSettings.h"
@@ -48,6 +49,7 @@
 class TGridChangeNotifier;
 class TCustomRichEdit;
 class TRichEdit;
+class TFilePicture;
 
 // A component the application registers with a grid to hear of every
 // changed cell rectangle. The grid does not own it.
@@ -56,6 +58,12 @@ class TGridChangeNotifier : public TComponent {
 public:
     explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
     virtual void CellsChanged(TRect /*R*/) {}
+};
+
+// The page size and range of an in-cell scroll bar.
+struct TScrollProp {
+    Integer PageSize = 0;
+    Integer Range = 0;
 };
 
 // The selection listener: told of every current-cell change.
@@ -504,6 +512,192 @@ public:
     // Narrowed-down state: check-box states live in the objects only.
     bool NarrowDownActive() const { return FNarrowDownActive; }
     void SetNarrowDownActive(bool Value) { FNarrowDownActive = Value; }
+
+    // ---- Cell decorations ----
+    // One family per kind: an add operation gives the cell a new object of
+    // the kind (the old one goes); a create operation also makes an empty
+    // owned object (bitmap, picture, icon, item list) and hands it back for
+    // the caller to fill; objects handed to an add operation stay the
+    // caller's. A remove operation removes the object only when it is of its
+    // kind; has-queries look at the base cell of a merged area.
+    void AddBitmap(Integer ACol, Integer ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(Integer ACol, Integer ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    bool HasBitmap(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctBitmap}); }
+    TBitmap* GetBitmap(Integer ACol, Integer ARow);
+    void RemoveBitmap(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctBitmap); }
+    void AddPicture(Integer ACol, Integer ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    Integer Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode, Integer Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    bool HasPicture(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctPicture}); }
+    TPicture* GetPicture(Integer ACol, Integer ARow);
+    void RemovePicture(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctPicture); }
+    void AddFilePicture(Integer ACol, Integer ARow, TFilePicture* AFilePicture, bool Transparent,
+                        TStretchMode StretchMode, Integer Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode,
+                                    Integer Padding, TCellHAlign hal, TCellVAlign val);
+    bool HasFilePicture(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctFilePicture}); }
+    TFilePicture* GetFilePicture(Integer ACol, Integer ARow);
+    void RemoveFilePicture(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctFilePicture); }
+    void AddIcon(Integer ACol, Integer ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(Integer ACol, Integer ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctIcon); }
+    // The image-list kinds need GridImages, the data picture PictureContainer:
+    // without them they do nothing.
+    void AddImageIdx(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveImageIdx(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctImageList); }
+    // An empty cell text becomes the index.
+    void AddDataImage(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+    // The cell text (the index) is emptied only when a data image went.
+    void RemoveDataImage(Integer ACol, Integer ARow);
+    bool HasDataImage(Integer ACol, Integer ARow);
+    // An empty cell text becomes the picture's name.
+    void AddDataPicture(Integer ACol, Integer ARow, const String& AName, TCellHAlign hal, TCellVAlign val);
+    // The cell text (the name) is emptied only when a data picture went.
+    void RemoveDataPicture(Integer ACol, Integer ARow);
+    bool HasDataPicture(Integer ACol, Integer ARow);
+    // Images side by side (Dir = 0) or stacked; the owned index list
+    // repaints the cell when it changes.
+    void AddMultiImage(Integer ACol, Integer ARow, Integer Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctImages); }
+    // Progress bars: colours in CellBitmapColor (bar) and CellIconColor
+    // (background), text colours in CellIndex and CellAngle with CellBoolean
+    // set, minimum and maximum in CellErrFrom / CellErrLen (0 .. 100).
+    void AddProgress(Integer ACol, Integer ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    // Fmt is the format of the value shown, Scale its factor (CellValue).
+    void AddProgressFormatted(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const String& Fmt, Integer Min, Integer Max, Double Scale);
+    bool HasProgress(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctProgress}); }
+    void RemoveProgress(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctProgress); }
+    void AddKelProgress(Integer ACol, Integer ARow, Integer Min, Integer Max);
+    void RemoveKelProgress(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctXPProgress); }
+    // The pie's colour in CellErrFrom, its value in CellAngle.
+    void AddProgressPie(Integer ACol, Integer ARow, TColor Color, Integer Value);
+    void SetProgressPie(Integer ACol, Integer ARow, Integer Value);
+    void RemoveProgressPie(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctProgressPie); }
+    // Colours below and above zero in CellBitmapColor / CellIconColor.
+    void AddRangeIndicator(Integer ACol, Integer ARow, Integer Range, TColor NegColor, TColor PosColor,
+                           bool ShowValue);
+    void RemoveRangeIndicator(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctRangeIndicator); }
+    // Fill colour in CellIndex, line colour in CellBitmapColor.
+    void AddShape(Integer ACol, Integer ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    bool HasShape(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctShape}); }
+    void RemoveShape(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctShape); }
+    void SetShapeColor(Integer ACol, Integer ARow, TColor FillColor);
+    // clNone for a cell without shape.
+    TColor GetShapeColor(Integer ACol, Integer ARow);
+    // Fill colour in CellIndex, empty colour in CellBitmapColor.
+    void AddRating(Integer ACol, Integer ARow, Integer Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctRating}); }
+    void RemoveRating(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctRating); }
+    // An in-cell scroll bar: page size CellAngle, range CellErrFrom,
+    // position CellIndex. With AutoRange the page is the row's height and the
+    // range the text's height, kept whenever the text changes.
+    void AddScrollBar(Integer ACol, Integer ARow, bool AutoRange);
+    bool HasScrollBar(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctScrollbar}); }
+    void RemoveScrollBar(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctScrollbar); }
+    bool HasAutoRangeScrollBar(Integer ACol, Integer ARow);
+    void SetScrollPosition(Integer ACol, Integer ARow, Integer Pos);
+    // -1 without scroll bar.
+    Integer GetScrollPosition(Integer ACol, Integer ARow);
+    void SetScrollProp(Integer ACol, Integer ARow, TScrollProp Value);
+    // (-1, -1) without scroll bar.
+    TScrollProp GetScrollProp(Integer ACol, Integer ARow);
+    void AddButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    void AddBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption,
+                             TCellHAlign hal, TCellVAlign val);
+    bool HasButton(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctButton, ctBitButton, ctVirtButton}); }
+    void RemoveButton(Integer ACol, Integer ARow);
+    void RemoveBitButton(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    // By displayed column.
+    void SetButtonText(Integer ACol, Integer ARow, const String& Caption);
+    String GetButtonText(Integer ACol, Integer ARow);
+    void PushButton(Integer ACol, Integer ARow, bool Push);
+    // Expanded height in CellAngle, the row's height now in CellIndex, the
+    // state in CellVar.
+    void AddExpand(Integer ACol, Integer ARow, Integer ExpandedHeight);
+    bool HasExpand(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctExpand}); }
+    void RemoveExpand(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctExpand); }
+    // The new state; the caller sets the row's height from GetExpandHeight.
+    bool ToggleExpand(Integer ACol, Integer ARow);
+    bool GetExpandState(Integer ACol, Integer ARow);
+    Integer GetExpandHeight(Integer ACol, Integer ARow, bool Expanded);
+    // A radio list: items side by side when DirRadio is not 0.
+    void AddRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio, TStrings* sl);
+    TStrings* CreateRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio);
+    bool IsRadio(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctRadio}); }
+    void RemoveRadio(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctRadio); }
+    TStrings* GetRadioStrings(Integer ACol, Integer ARow);
+    bool GetRadioIdx(Integer ACol, Integer ARow, Integer& IdxRadio);
+    // -1 also empties the cell text.
+    bool SetRadioIdx(Integer ACol, Integer ARow, Integer IdxRadio);
+    void AddInterfacedCell(Integer ACol, Integer ARow, TObject* AObject);
+    TObject* GetInterfacedCell(Integer ACol, Integer ARow);
+    void RemoveInterfacedCell(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctInterface); }
+    void AddRotated(Integer ACol, Integer ARow, Integer AAngle, const String& s);
+    // The cell's object, of any kind (what it owned is freed), or a new one
+    // becomes rotated text.
+    void SetRotated(Integer ACol, Integer ARow, Integer AAngle);
+    bool IsRotated(Integer ACol, Integer ARow, Integer& aAngle);
+    void RemoveRotated(Integer ACol, Integer ARow) { RemoveCellGraphicOfKind(ACol, ARow, ctRotated); }
+    // Balloons: a check box, icon or radio button carries one in its own
+    // field (its kind's fields stay); another kind gets none; a cell without
+    // object gets a ctBalloon object.
+    void AddBalloon(Integer ACol, Integer ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+    void RemoveBalloon(Integer ACol, Integer ARow);
+    // A ctBalloon object only (carried balloons do not count).
+    bool HasBalloon(Integer ACol, Integer ARow) { return CellTypeIn(ACol, ARow, {ctBalloon}); }
+    bool IsBalloon(Integer ACol, Integer ARow, String& Title, String& Text, TBalloonIcon& Icon);
+    // Comments go into the cell's object (a ctNone object when it has none).
+    void AddComment(Integer ACol, Integer ARow, const String& Comment);
+    void AddColorComment(Integer ACol, Integer ARow, const String& Comment, TColor Color);
+    String GetComment(Integer ACol, Integer ARow);
+    void SetComment(Integer ACol, Integer ARow, const String& Value);
+    String CellComment(Integer ACol, Integer ARow) { return GetComment(ACol, ARow); }
+    void SetCellComment(Integer ACol, Integer ARow, const String& Value) { SetComment(ACol, ARow, Value); }
+    // A picture's CellText counts as its comment.
+    bool IsComment(Integer ACol, Integer ARow, String& Comment);
+    void RemoveComment(Integer ACol, Integer ARow);
+    void RemoveAllComments();
+    // A marker (the stretch of text the painter underlines) goes into the
+    // cell's object, in fields of its own (a ctEmpty object when the cell
+    // has none).
+    void AddMarker(Integer ACol, Integer ARow, Integer ErrPos, Integer ErrLen);
+    void RemoveMarker(Integer ACol, Integer ARow);
+    void RemoveAllMarkers();
+    void GetMarker(Integer ACol, Integer ARow, Integer& ErrPos, Integer& ErrLen);
+    // Placement for the mouse code (displayed columns): the 11 x 11 box of an
+    // expand button at the cell's top right, and where the painter drew the
+    // cell's object (CellValue: y << 16 | x; CellIndex: h << 16 | w). Empty
+    // rectangles without such an object.
+    TRect GetExpandRect(Integer ACol, Integer ARow);
+    TRect GetCellGraphicRect(Integer ACol, Integer ARow);
+    // The panel at the grid's bottom (made by CreateFooterPanel).
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    // Makes the painted scroll controls ScrollBars asks for, when missing.
+    void CreateScrollControls();
+    TScrollControl* VScrollControl() const { return FVScrollControl; }
+    TScrollControl* HScrollControl() const { return FHScrollControl; }
+
+private:
+    TFooterPanel* FFooterPanel = nullptr;
+    TScrollControl* FVScrollControl = nullptr;
+    TScrollControl* FHScrollControl = nullptr;
+    // The cell's object, or a new one of Kind when it has none.
+    TCellGraphic* ObjectOrNew(Integer ACol, Integer ARow, TCellType Kind);
+    // The base cell's object when it is of Kind.
+    TCellGraphic* BaseObjectOf(Integer ACol, Integer ARow, TCellType Kind);
+    // Removes an object of Kind and empties the text only when it did.
+    void RemoveDataKind(Integer ACol, Integer ARow, TCellType Kind);
+
+public:
 
     // ---- Cell accessors ----
     // Per-cell settings (real column, displayed row); readers answer the
@@ -1116,7 +1310,8 @@ protected:
     virtual void DoFilterShow(Integer ACol, bool& Allow);
     virtual void DoFilterClose(Integer ACol);
     virtual void DoBeforeFilter();
-    virtual void CreateFooterPanel() {}
+    // The grid's bottom panel, owned by the grid (the constructor aligns it).
+    virtual TFooterPanel* CreateFooterPanel();
     virtual void FooterVisibilityChanged() {}
     virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
     virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
