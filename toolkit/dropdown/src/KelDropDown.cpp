@@ -5,6 +5,7 @@
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
 #include "dropdown/KelColorSelector.h"
+#include "dropdown/KelDateTimePicker.h"
 #include "dropdown/KelTimePickerDropDown.h"
 #include "dropdown/KelWatch.h"
 #include "dropdown/KelDetailDropDown.h"
@@ -117,7 +118,8 @@ void RegisterDropDownClasses() {
                      &TItemAppearance::StaticClassInfo(),
                      &TKelDropDownSpeedButton::StaticClassInfo(), &TDropDownForm::StaticClassInfo()});
     RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo(),
-                     &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo()});
+                     &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo(),
+                     &TCustomDateTimePicker::StaticClassInfo(), &TKelDateTimePicker::StaticClassInfo()});
     RegisterColorSelectorClasses();
 }
 
