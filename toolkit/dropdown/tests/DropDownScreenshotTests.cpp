@@ -6,6 +6,7 @@
 
 #include "windowing_testing/Xvfb.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -121,3 +122,52 @@ TEST_F(DropDownScreenshot, DraggingTheFooterGripGrowsThePopupWhichKeepsThatSize)
 }
 
 } // namespace
+
+// The time picker: a click inside the watch's dial at 3 o'clock puts the
+// (red) hour hand on that radius, and a click outside the pop-up closes it
+// with the time 03:00:00.
+TEST_F(DropDownScreenshot, AClickAtThreeOClockOnTheWatchSetsThreeHours) {
+    auto Demo = StartOnDisplay({DROPDOWN_DEMO, "600", "time"},
+                               {"VANDREL_BACKEND=sdl", "ASAN_OPTIONS=detect_leaks=0"});
+    ASSERT_TRUE(Demo.Started());
+    EXPECT_EQ(Demo.ReadLine(), "backend sdl");
+    ASSERT_EQ(Demo.ReadLine(), "ready");
+    ASSERT_EQ(Tool({"xdotool", "mousemove", "250", "70", "click", "1"}), 0);
+    const std::string Opened = Demo.ReadLine();
+    int X = 0, Y = 0, W = 0, H = 0;
+    ASSERT_EQ(std::sscanf(Opened.c_str(), "opened %d %d %d %d", &X, &Y, &W, &H), 4) << Opened;
+    const int CX = X + W / 2, CY = Y + H / 2, R = std::min(W, H) / 2;
+    ASSERT_GT(R, 40);
+
+    // Red pixels on the 3 o'clock radius near the centre, none on the
+    // 12 o'clock one (where the hand stood at 00:00).
+    auto HandAtThree = [&] {
+        auto Shot = Screenshot();
+        if (!Shot->Valid()) return false;
+        auto Red = [&](int PX, int PY) {
+            const TRgb C = Shot->Pixel(PX, PY);
+            return C.R > 200 && C.G < 80 && C.B < 80;
+        };
+        int AtThree = 0, AtTwelve = 0;
+        for (int D = 8; D < R * 2 / 5; ++D)
+            for (int O = -2; O <= 2; ++O) {
+                AtThree += Red(CX + D, CY + O);
+                AtTwelve += Red(CX + O, CY - D);
+            }
+        return AtThree >= 10 && AtTwelve == 0;
+    };
+    const std::string Click = std::to_string(CX + R * 3 / 5);
+    ASSERT_EQ(Tool({"xdotool", "mousemove", Click, std::to_string(CY), "click", "1"}), 0);
+    bool Seen = false;
+    auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(xvfb::ReadinessMilliseconds);
+    while (!Seen && std::chrono::steady_clock::now() < Deadline) {
+        Seen = HandAtThree();
+        if (!Seen) std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    EXPECT_TRUE(Seen);
+
+    ASSERT_EQ(Tool({"xdotool", "mousemove", "350", "220", "click", "1"}), 0);
+    const std::string Closed = Demo.ReadLine();
+    EXPECT_EQ(Closed.substr(Closed.size() >= 8 ? Closed.size() - 8 : 0), "03:00:00") << Closed;
+    Demo.Stop();
+}
