@@ -6,6 +6,7 @@
 #include "dropdown/KelCalculatorDropdown.h"
 #include "dropdown/KelColorSelector.h"
 #include "dropdown/KelDateTimePicker.h"
+#include "dropdown/ZuvEdiraRareriVavuRaze.h"
 #include "dropdown/KelTimePickerDropDown.h"
 #include "dropdown/KelWatch.h"
 #include "dropdown/KelDetailDropDown.h"
@@ -121,6 +122,10 @@ void RegisterDropDownClasses() {
                      &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo(),
                      &TCustomDateTimePicker::StaticClassInfo(), &TKelDateTimePicker::StaticClassInfo()});
     RegisterColorSelectorClasses();
+    RegisterClasses({&ZuvEdiraRareriVavuRaze::TZuvEdiraRareriVavuRaze::StaticClassInfo(),
+                     &ZuvEdiraRareriVavuRaze::TZazUruDava::StaticClassInfo(),
+                     &ZuvEdiraRareriVavuRaze::TDropDownColumn::StaticClassInfo(),
+                     &ZuvEdiraRareriVavuRaze::TDropDownItem::StaticClassInfo()});
 }
 
 // ---- Creation ----
