@@ -16,6 +16,7 @@
 #include "graphics/Colors.h"
 #include "graphics/GdiControls.h"
 #include "graphics/GdiText.h"
+#include "gridbase/EditorLayout.h"
 #include "kel/WindowsPlatform.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Convert.h"
@@ -505,28 +506,11 @@ void TKelCustomDropDown::PositionLabel() {
         ReleaseDC(FLabel->Parent()->Handle(), DC);
         W = Box.Width();
     }
-    const Integer L = Left(), T = Top(), Wd = Width(), H = Height();
-    const Integer Lw = FLabel->Width(), Lh = FLabel->Height(), M = FLabelMargin;
-    Integer X = L, Y = T;
-    switch (FLabelPosition) {
-    case lpLeftTop: Y = T; X = L - W - M; break;
-    case lpLeftCenter: Y = T + (H - Lh) / 2; X = L - W - M; break;
-    case lpLeftBottom: Y = T + H - Lh; X = L - W - M; break;
-    case lpTopLeft: Y = T - Lh - M; X = L; break;
-    case lpBottomLeft: Y = T + H + M; X = L; break;
-    case lpLeftTopLeft: Y = T; X = L - M; break;
-    case lpLeftCenterLeft: Y = T + (H - Lh) / 2; X = L - M; break;
-    case lpLeftBottomLeft: Y = T + H - Lh; X = L - M; break;
-    case lpTopCenter: Y = T - Lh - M; X = L + (Wd - Lw) / 2; break;
-    case lpBottomCenter: Y = T + H + M; X = L + (Wd - Lw) / 2; break;
-    case lpRightTop: Y = T; X = L + Wd + M; break;
-    case lpRightCenter: Y = T + (H - Lh) / 2; X = L + Wd + M; break;
-    case lpRighBottom: Y = T + H - Lh; X = L + Wd + M; break;
-    case lpTopRight: Y = T - Lh - M; X = L + Wd - Lw; break;
-    case lpBottomRight: Y = T + H + M; X = L + Wd - Lw; break;
-    }
-    FLabel->SetTop(Y);
-    FLabel->SetLeft(X);
+    static_assert(KelDropDown::lpBottomRight == 14, "the label positions follow the shared placement order");
+    const TPoint At =
+        LabelPlacement(FLabelPosition, BoundsRect(), {FLabel->Width(), FLabel->Height()}, W, FLabelMargin);
+    FLabel->SetTop(At.Y);
+    FLabel->SetLeft(At.X);
     FLabel->SetVisible(Visible());
 }
 
@@ -546,17 +530,7 @@ void TKelCustomDropDown::SetParent(TWinControl* AParent) {
 // ---- Layout ----
 
 Integer TKelCustomDropDown::GetMinHeight() {
-    TCanvas Canvas;
-    const HDC DC = GetDC(nullptr);
-    Canvas.SetHandle(DC);
-    Canvas.Font()->Assign(Font());
-    const Integer Own = Canvas.TextHeight(u"0");
-    TFont System;
-    Canvas.Font()->Assign(&System);
-    const Integer Sys = Canvas.TextHeight(u"0");
-    Canvas.SetHandle(nullptr);
-    ReleaseDC(nullptr, DC);
-    return Own + std::min(Sys, Own) / 4;
+    return EditTextHeight(Font());
 }
 
 void TKelCustomDropDown::UpdateEditRect() {

@@ -2,6 +2,7 @@
 
 #include "gridbase/EditBtn.h"
 
+#include "gridbase/EditorLayout.h"
 #include "graphics/GdiControls.h"
 #include "graphics/GdiText.h"
 #include "rtl/ClassBuilder.h"
@@ -347,15 +348,7 @@ void TVazEditBtn::Resize() {
     TCustomMaskEdit::Resize();
     if (FPlacing || !FButton) return;
     FPlacing = true;
-    TCanvas C;
-    HDC DC = GetDC(nullptr);
-    C.SetHandle(DC);
-    const Integer SystemHeight = C.TextHeight(u"0");
-    C.Font()->Assign(Font());
-    const Integer FontHeight = C.TextHeight(u"0");
-    C.SetHandle(nullptr);
-    ReleaseDC(nullptr, DC);
-    const Integer Min = FontHeight + std::min(SystemHeight, FontHeight) / 4;
+    const Integer Min = EditTextHeight(Font());
     if (Height() < Min) SetHeight(Min);
     PlaceHost();
     FPlacing = false;

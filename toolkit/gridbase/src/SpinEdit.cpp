@@ -4,6 +4,7 @@
 #include "gridbase/SpinEdit.h"
 
 #include "graphics/Canvas.h"
+#include "gridbase/EditorLayout.h"
 #include "rtl/Character.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Convert.h"
@@ -460,16 +461,7 @@ void TVazSpinEdit::SetEditRect() {
 // The font's height with a quarter of the smaller of the system font's and
 // the control font's heights, and the single border.
 Integer TVazSpinEdit::MinHeight() {
-    TCanvas C;
-    HDC DC = GetDC(nullptr);
-    C.SetHandle(DC);
-    const Integer SystemHeight = C.TextHeight(u"0");
-    C.Font()->Assign(Font());
-    const Integer FontHeight = C.TextHeight(u"0");
-    C.SetHandle(nullptr);
-    ReleaseDC(nullptr, DC);
-    const Integer I = std::min(SystemHeight, FontHeight) / 4;
-    return FontHeight + I + 2 + (BorderStyle() == bsSingle ? 4 * GetSystemMetrics(SM_CYBORDER) : 0);
+    return EditTextHeight(Font()) + 2 + (BorderStyle() == bsSingle ? 4 * GetSystemMetrics(SM_CYBORDER) : 0);
 }
 
 void TVazSpinEdit::PlaceButton() {

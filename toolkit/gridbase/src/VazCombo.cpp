@@ -4,6 +4,7 @@
 #include "gridbase/VazCombo.h"
 
 #include "FlatBorders.h"
+#include "gridbase/EditorLayout.h"
 
 #include "graphics/Canvas.h"
 #include "graphics/DeviceContext.h"
@@ -276,26 +277,10 @@ void TVazCustomCombo::UpdateLabel() {
         C.SetHandle(nullptr);
         ReleaseDC(nullptr, DC);
     }
-    const Integer W = Measured.Width();
-    const Integer L = Left(), T = Top(), CW = Width(), CH = Height();
-    const Integer LH = FLabel->Height(), LW = FLabel->Width(), M = FLabelMargin;
-    Integer LabelTop = T, LabelLeft = L;
-    switch (FLabelPosition) {
-    case lpLeftTop: LabelTop = T; LabelLeft = L - W - M; break;
-    case lpLeftCenter: LabelTop = T + (CH - LH) / 2; LabelLeft = L - W - M; break;
-    case lpLeftBottom: LabelTop = T + CH - LH; LabelLeft = L - W - M; break;
-    case lpTopLeft: LabelTop = T - LH - M; LabelLeft = L; break;
-    case lpBottomLeft: LabelTop = T + CH + M; LabelLeft = L; break;
-    case lpLeftTopLeft: LabelTop = T; LabelLeft = L - M; break;
-    case lpLeftCenterLeft: LabelTop = T + (CH - LH) / 2; LabelLeft = L - M; break;
-    case lpLeftBottomLeft: LabelTop = T + CH - LH; LabelLeft = L - M; break;
-    case lpTopCenter: LabelTop = T - LH - M; LabelLeft = L + (CW - LW) / 2; break;
-    case lpBottomCenter: LabelTop = T + CH + M; LabelLeft = L + (CW - LW) / 2; break;
-    case lpRightTop: LabelTop = T; LabelLeft = L + CW + M; break;
-    case lpRightCenter: LabelTop = T + (CH - LH) / 2; LabelLeft = L + CW + M; break;
-    case lpRighBottom: LabelTop = T + CH - LH; LabelLeft = L + CW + M; break;
-    }
-    FLabel->SetBounds(LabelLeft, LabelTop, FLabel->Width(), FLabel->Height());
+    static_assert(lpRighBottom == 12, "the label positions follow the shared placement order");
+    const TPoint At = LabelPlacement(FLabelPosition, BoundsRect(), {FLabel->Width(), FLabel->Height()},
+                                     Measured.Width(), FLabelMargin);
+    FLabel->SetBounds(At.X, At.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }
 
