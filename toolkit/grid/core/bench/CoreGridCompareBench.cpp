@@ -1,6 +1,7 @@
 // The core string grid in the grid comparison (headless, no window): cells
 // written through Cells, rows inserted and removed through InsertRows and
-// RemoveRows.
+// RemoveRows, sorted through Sort (the automatic style finds the numbers)
+// and put back through QUnSort.
 
 #include "GridBenchCommon.h"
 #include "grid/ZirOvararIzazCore.h"
@@ -24,6 +25,17 @@ struct TCoreAdapter {
     void DeleteRows(int At, int Count) { Grid->RemoveRows(At, Count); }
     int RowCount() const { return Grid->RowCount(); }
     std::string Get(int Row, int Col) { return Utf8(Grid->Cells(Col, Row)); }
+    // Empty cells last, equal rows in their order (no tie-break on the
+    // next columns), as the other grids sort.
+    void PrepareSort() {
+        TSortSettings* Settings = Grid->SortSettings();
+        Settings->SetIgnoreBlanks(true);
+        Settings->SetBlankPos(blLast);
+        Settings->SetFull(false);
+    }
+    void SortNumbers(int Col) { Grid->Sort(Col, sdAscending); }
+    void SortTexts(int Col) { Grid->Sort(Col, sdAscending); }
+    void UnSort() { Grid->QUnSort(); }
 };
 
 } // namespace

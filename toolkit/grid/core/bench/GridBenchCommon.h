@@ -5,7 +5,10 @@
 //   <operation> <seconds>
 // followed by "peak-mb <MB>" and "checksum <hex>" over every cell's text
 // after the whole sequence. An operation that takes longer than 120 s ends
-// the program with "<operation> timeout". Only standard C++ and POSIX, so
+// the program with "<operation> timeout". After each sort a line
+//   check-<operation> <hex>
+// hashes the sorted column's texts top to bottom (after the undo: every
+// cell), so that the script can tell whether the grids agree. Only standard C++ and POSIX, so
 // that each library's program includes nothing but its own library.
 
 #include <signal.h>
@@ -16,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +30,9 @@ constexpr int SingleOps = 1000;
 constexpr int BlockRows = 100000;
 constexpr int BlockDeleteAt = 200000;
 constexpr int BlockInsertAt = 300000;
+// The integer and the word column of the data file.
+constexpr int IntColumn = 0;
+constexpr int WordColumn = 3;
 
 struct TData {
     std::vector<std::vector<std::string>> Rows;
@@ -92,9 +99,18 @@ inline void ReportEnd(uint64_t Hash) {
     printf("checksum %016llx\n", static_cast<unsigned long long>(Hash));
 }
 
+inline uint64_t ColumnHash(int Rows, int Col, const std::function<std::string(int, int)>& Get) {
+    uint64_t Hash = 14695981039346656037ULL;
+    for (int r = 0; r < Rows; ++r) Checksum(Hash, Get(r, Col));
+    return Hash;
+}
+
 // The whole sequence over a grid adapter G with Create(rows, cols),
-// Set(row, col, text), InsertRows(at, n), DeleteRows(at, n), RowCount()
-// and Get(row, col) -> std::string.
+// Set(row, col, text), InsertRows(at, n), DeleteRows(at, n), RowCount(),
+// Get(row, col) -> std::string, and the sorts: PrepareSort() (not timed),
+// SortNumbers(col) and SortTexts(col) ascending, empty cells last, rows
+// equal in the column keeping their order, and UnSort() back to the order
+// before the first sort.
 template <class G>
 int Run(G& Grid, const char* Path) {
     const TData Data = ReadData(Path);
@@ -113,6 +129,22 @@ int Run(G& Grid, const char* Path) {
     });
     Timed("delete-block", [&] { Grid.DeleteRows(BlockDeleteAt, BlockRows); });
     Timed("insert-block", [&] { Grid.InsertRows(BlockInsertAt, BlockRows); });
+    const std::function<std::string(int, int)> Get = [&](int r, int c) { return Grid.Get(r, c); };
+    auto AllCells = [&] {
+        uint64_t Hash = 14695981039346656037ULL;
+        for (int r = 0; r < Grid.RowCount(); ++r)
+            for (int c = 0; c < Columns; ++c) Checksum(Hash, Grid.Get(r, c));
+        return Hash;
+    };
+    const uint64_t Before = AllCells();
+    Grid.PrepareSort();
+    Timed("sort-int", [&] { Grid.SortNumbers(IntColumn); });
+    printf("check-sort-int %016llx\n", static_cast<unsigned long long>(ColumnHash(Grid.RowCount(), IntColumn, Get)));
+    Timed("sort-word", [&] { Grid.SortTexts(WordColumn); });
+    printf("check-sort-word %016llx\n", static_cast<unsigned long long>(ColumnHash(Grid.RowCount(), WordColumn, Get)));
+    Timed("unsort", [&] { Grid.UnSort(); });
+    const uint64_t After = AllCells();
+    printf("check-unsort %s\n", After == Before ? "restored" : "differs");
     uint64_t Hash = 14695981039346656037ULL;
     for (int r = 0; r < Grid.RowCount(); ++r)
         for (int c = 0; c < Columns; ++c) Checksum(Hash, Grid.Get(r, c));

@@ -1,4 +1,6 @@
 // Qt's QTableWidget in the grid comparison (QT_QPA_PLATFORM=offscreen).
+// The integer column is held as numbers, so that sortItems compares values;
+// the undo of the sorts sorts on a hidden column of the first row numbers.
 
 #include "GridBenchCommon.h"
 
@@ -13,7 +15,12 @@ struct TQtAdapter {
         Table = new QTableWidget(Rows, Cols);
     }
     void Set(int Row, int Col, const std::string& Text) {
-        Table->setItem(Row, Col, new QTableWidgetItem(QString::fromUtf8(Text.data(), int(Text.size()))));
+        auto* Item = new QTableWidgetItem;
+        if (Col == gridbench::IntColumn && !Text.empty())
+            Item->setData(Qt::DisplayRole, qlonglong(std::stoll(Text)));
+        else
+            Item->setText(QString::fromUtf8(Text.data(), int(Text.size())));
+        Table->setItem(Row, Col, Item);
     }
     // One row through insertRow; a block through the model's insertRows.
     void InsertRows(int At, int Count) {
@@ -33,6 +40,19 @@ struct TQtAdapter {
         const QTableWidgetItem* Item = Table->item(Row, Col);
         return Item ? Item->text().toStdString() : std::string();
     }
+    void PrepareSort() {
+        const int Order = Table->columnCount();
+        Table->insertColumn(Order);
+        for (int r = 0; r < Table->rowCount(); ++r) {
+            auto* Item = new QTableWidgetItem;
+            Item->setData(Qt::DisplayRole, r);
+            Table->setItem(r, Order, Item);
+        }
+        Table->setColumnHidden(Order, true);
+    }
+    void SortNumbers(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
+    void SortTexts(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
+    void UnSort() { Table->sortItems(Table->columnCount() - 1, Qt::AscendingOrder); }
 };
 
 } // namespace

@@ -118,12 +118,7 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-// Sorting, grouping, footers and zoom: their layers.
-void TZirOvararIzazCore::QSort() {}
-void TZirOvararIzazCore::QSortIndexed() {}
-void TZirOvararIzazCore::QSortGroup() {}
-void TZirOvararIzazCore::QSortGroupIndexed() {}
-void TZirOvararIzazCore::QUnSort() {}
+// Grouping, footers and zoom: their layers.
 void TZirOvararIzazCore::SubGroup(Integer ColIndex) { (void)ColIndex; }
 void TZirOvararIzazCore::SubUnGroup() {}
 void TZirOvararIzazCore::Group(Integer ColIndex) { (void)ColIndex; }

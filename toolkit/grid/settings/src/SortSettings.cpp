@@ -1,6 +1,9 @@
 #include "grid/SortSettings.h"
 
+#include "grid/GridError.h"
+#include "gridbase/IntList.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/Convert.h"
 
 const TClassInfo& TSortSettings::StaticClassInfo() {
     using C = TSortSettings;
@@ -136,4 +139,47 @@ void TSortSettings::Assign(const TPersistent* Source) {
     FHeaderMirrorColorTo = Other->FHeaderMirrorColorTo;
     FIndexSortKey = Other->FIndexSortKey;
     FDefaultFormat = Other->FDefaultFormat;
+}
+
+void TSortSettings::SetRow(Integer Value) {
+    const Integer Fixed = FOwner && !FOwner->IsLoading() ? FOwner->SortFixedRows() : -1;
+    if (Fixed >= 0 && Value >= Fixed) throw EKelGridError(u"Sort row should be smaller than number of fixed rows");
+    FRow = Value;
+}
+
+void TSortSettings::Remove() {
+    SetColumn(-1);
+    if (!FOwner) return;
+    if (TSortIndexList* Indexes = FOwner->SortIndexList()) Indexes->Clear();
+    const Integer Fixed = FOwner->SortFixedRows();
+    if (Fixed > 0) FOwner->RepaintRow(Fixed - 1);
+}
+
+String TSortSettings::SaveToString() const {
+    if (FIndexShow) {
+        const TSortIndexList* Indexes = FOwner ? FOwner->SortIndexList() : nullptr;
+        return u"i;" + (Indexes ? Indexes->SaveToString() : String());
+    }
+    return (FDirection == sdAscending ? u"u" : u"d") + IntToStr(FColumn);
+}
+
+void TSortSettings::LoadFromString(const String& Value) {
+    if (Value.empty()) return;
+    SetShow(true);
+    if (Value.size() < 2) throw EKelGridError(u"Invalid sort settings specifier");
+    if (Value.find(u"i;") != String::npos) {
+        FIndexShow = true;
+        const String Rest = Value.substr(2);
+        TSortIndexList* Indexes = FOwner ? FOwner->SortIndexList() : nullptr;
+        if (Rest.empty() || !Indexes) return;
+        Indexes->LoadFromString(Rest);
+        FOwner->SortOnIndexes();
+        return;
+    }
+    FIndexShow = false;
+    FDirection = Value.find(u'u') != String::npos ? sdAscending : sdDescending;
+    Integer NewColumn = 0;
+    if (!TryStrToInt(Value.substr(1), NewColumn)) return;
+    SetColumn(NewColumn);
+    if (FOwner) FOwner->SortOnColumn();
 }

@@ -32,6 +32,7 @@
 #include "grid/HoverButtons.h"
 #include "grid/PrintSettings.h"
 #include "grid/SizeWhileTyping.h"
+#include "grid/SortKey.h"
 #include "grid/SortSettings.h"
 #include "gridbase/BaseGrid.h"
 #include "gridbase/ControlList.h"
@@ -899,6 +900,96 @@ private:
     void ApplyRowColor(Integer ARow, TColor Value, Integer Which);
     Integer CanvasPixelsPerInch() const;
     TRichEdit* FRichEdit = nullptr;
+
+public:
+
+    // ---- Sorting ----
+    // A sort reorders the normal rows (below the fixed rows, above the
+    // fixed footers and a visible floating footer; hidden rows stay where
+    // they are). It reads each compared cell once into a key, orders the
+    // rows by a stable merge sort of those keys, giving the order
+    // CompareCells gives (rows that compare equal keep their order), and
+    // then moves the rows as one permutation, with the sort cross-reference,
+    // enabled and modified flags, heights, the disjunct row selection (with
+    // Navigation MoveRowOnSort) and SortRow following. The row count never
+    // changes, and whatever the compare events answer the sort ends and
+    // keeps every row. An exception from an event leaves the rows unchanged.
+    //
+    // The column is the sort settings' Column, the direction theirs; with
+    // Full, rows equal in it are ordered by the next columns up to the last
+    // (hidden columns included). Nothing when Column is negative.
+    // SortIndexes is cleared.
+    // (QSort, QSortIndexed, QSortGroup, QSortGroupIndexed and QUnSort are
+    // declared with the public virtual operations.)
+    // Column (through the settings' setter) and direction, QSort, and the
+    // cell controls placed again.
+    void Sort(Integer Column, TSortDirection Direction);
+    // With more than one row: Column := Col and QSort.
+    void SortByColumn(Integer Col);
+    // Sorts rows Left .. Right only (kept within the grid's rows), on Col
+    // (then the next columns with Full) or on SortIndexes, in the settings'
+    // direction, without the current-row handling and cross-reference start
+    // of QSort. QuickSortIndexed does nothing when SortIndexes is empty.
+    void QuickSort(Integer Col, Integer Left, Integer Right);
+    void QuickSortIndexed(Integer Left, Integer Right);
+    // Compares two rows from column Col on (column by column while equal)
+    // in the direction of the last sort; when ARow1 belongs after ARow2 the
+    // two rows are exchanged (SortSwapRows) and the answer is True.
+    bool SortLine(Integer Col, Integer ARow1, Integer ARow2);
+    // The cross-reference becomes 0 .. RowCount - 1: the order QUnSort
+    // restores. A sort starts it when the row count changed.
+    void InitSortXRef();
+    // (SortRowXRef, SortRow and Swaps: with the row exchange.)
+    // From the displayed texts of the first two normal rows.
+    TColumnType ColumnType(Integer Col);
+    // Cell comparisons counted over the grid's life; a sort's row moves
+    // count in Swaps.
+    Integer Compares() const { return FCompares; }
+    // 1 when the last sort ran ascending, -1 descending.
+    Integer SortDir() const { return FSortDir; }
+    // Milliseconds of the last sort a header click started.
+    Integer SortTime() const { return FSortTime; }
+    void SetSortTime(Integer Value) { FSortTime = Value; }
+    // ssCustom: the handler sets Res (negative, 0, positive) for two texts.
+    TCustomCompareEvent OnCustomCompare;
+    // ssRaw: the handler sets Res for two displayed rows of a column.
+    TRawCompareEvent OnRawCompare;
+    // The sort settings reach the grid through these.
+    Integer SortFixedRows() const override { return FixedRows(); }
+    TSortIndexList* SortIndexList() override { return FSortIndexes.get(); }
+    void SortOnColumn() override { QSort(); }
+    void SortOnIndexes() override { QSortIndexed(); }
+
+protected:
+    // -1, 0 or 1: whether cell (ACol, ARow1) sorts before, with or after
+    // (ACol, ARow2); Direction places blanks with IgnoreBlanks.
+    Integer CompareCells(Integer ACol, Integer ARow1, TSortDirection Direction, Integer ARow2);
+    // The comparison plan of a column: its style after the format event.
+    TSortColumn SortColumnOf(Integer ACol);
+    void ReadSortKey(const TSortColumn& Column, Integer ARow, TSortKey& Key);
+    Integer CompareSortKeys(const TSortColumn& Column, const TSortKey& Key1, const TSortKey& Key2,
+                            TSortDirection Direction);
+    // The new order of rows First .. Last (entry i: the offset of the row
+    // that goes to First + i) on the columns of Plan: with Indexed each
+    // column in its own direction, else all in Direction (SortDirValue 1 or
+    // -1); with Full later columns break ties.
+    std::vector<Integer> SortOrder(Integer First, Integer Last, std::vector<TSortColumn> Plan, bool Indexed,
+                                   TSortDirection Direction, Integer SortDirValue);
+    // Moves rows First .. First + Order.size() - 1 by Order with what
+    // follows them; with SingleColumn only the cells of SingleCol move.
+    void ApplyRowOrder(Integer First, const std::vector<Integer>& Order);
+    // The plans of the single-column and the indexed sort.
+    std::vector<TSortColumn> ColumnSortPlan(Integer Col);
+    std::vector<TSortColumn> IndexedSortPlan();
+    // The rows a sort reorders: FixedRows .. SortLastRow().
+    Integer SortLastRow() const;
+    // Sorts FixedRows .. SortLastRow() with QSort's current-row handling.
+    void SortNormalRows(bool Indexed);
+
+private:
+    Integer FCompares = 0;
+    Integer FSortDir = 1;
+    Integer FSortTime = 0;
 
 public:
 

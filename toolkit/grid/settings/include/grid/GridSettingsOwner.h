@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class TSortIndexList;
+
 // The grid's fixed-cell gradient colours that the control look writes
 // through. From, To and their mirror colours are stored as RGB and repaint
 // the grid; the hover and down colours are stored as given, without repaint.
@@ -67,4 +69,13 @@ public:
     virtual bool GridHasNodes() const { return false; }
     // The grid is being destroyed: change reports need no repaint.
     virtual bool IsDestroying() const { return false; }
+
+    // What the sort settings reach of the grid: its fixed-row count (-1
+    // when there is no grid to ask), its multi-column sort list (null
+    // without a grid), and its sorts on the settings' column and on that
+    // list.
+    virtual Integer SortFixedRows() const { return -1; }
+    virtual TSortIndexList* SortIndexList() { return nullptr; }
+    virtual void SortOnColumn() {}
+    virtual void SortOnIndexes() {}
 };

@@ -1,6 +1,6 @@
 #pragma once
-// TSortSettings: how the grid sorts its rows and shows the sort indicator.
-// The sorting itself, and the one-line text form, are operations of the grid.
+// TSortSettings: how the grid sorts its rows and shows the sort indicator,
+// with its one-line text form. The sorting itself is the grid's.
 
 #include "graphics/Graphic.h"
 #include "gridbase/GridTypes.h"
@@ -56,9 +56,11 @@ public:
     // -1: no sort column. A change repaints the sort row.
     Integer Column() const { return FColumn; }
     void SetColumn(Integer Value);
-    // The fixed row that shows the sort indicator.
+    // The fixed row that shows the sort indicator. Outside loading, a row
+    // not above the grid's first normal row raises EKelGridError "Sort row
+    // should be smaller than number of fixed rows" and leaves it unchanged.
     Integer Row() const { return FRow; }
-    void SetRow(Integer Value) { FRow = Value; }
+    void SetRow(Integer Value);
     bool AutoColumnMerge() const { return FAutoColumnMerge; }
     void SetAutoColumnMerge(bool Value) { FAutoColumnMerge = Value; }
     TColor IndexColor() const { return FIndexColor; }
@@ -86,6 +88,23 @@ public:
     void SetIndexSortKey(TIndexSortKey Value) { FIndexSortKey = Value; }
     TSortStyle DefaultFormat() const { return FDefaultFormat; }
     void SetDefaultFormat(TSortStyle Value) { FDefaultFormat = Value; }
+
+    // No sort column (through SetColumn), the grid's sort index list
+    // emptied and the sort row repainted.
+    void Remove();
+    // Flips Direction, nothing else.
+    void ToggleDirection() { FDirection = FDirection == sdAscending ? sdDescending : sdAscending; }
+    // With IndexShow "i;" and the index list ("i;u1;d3"), else "u" or "d"
+    // and the column ("d2", "u-1").
+    String SaveToString() const;
+    // Reads that form and sorts: an empty text changes nothing; otherwise
+    // Show becomes True, and a text of one character raises EKelGridError
+    // "Invalid sort settings specifier". A text holding "i;" turns IndexShow
+    // on and, when more follows the first two characters, loads the index
+    // list from it and sorts on it; any other text turns IndexShow off,
+    // sets Direction ("u" anywhere: ascending) and, when the rest after the
+    // first character is an integer, sorts on that column.
+    void LoadFromString(const String& Value);
 
     // The row above the first normal row, where the header colours show;
     // the grid tells it (-1: the grid has no fixed rows).
