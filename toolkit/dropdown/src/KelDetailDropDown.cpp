@@ -126,10 +126,7 @@ TKelDetailDropDown::TKelDetailDropDown(TComponent* AOwner)
     FItems->OnChange = [](TObject*) {};
     FEditorEnabled = true;
     FDropDownEnabled = true;
-    FKeyTimer = Create<TTimer>(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(500);
-    FKeyTimer->OnTimer = [this](TObject* Sender) { KeyTimerFired(Sender); };
+    CreateListKeyTimer();
     FCaptionFont->Assign(Font());
     FNotesFont->Assign(Font());
 }
@@ -137,10 +134,6 @@ TKelDetailDropDown::TKelDetailDropDown(TComponent* AOwner)
 // The timer and the list are owned components, freed (and so stopped) with
 // the other components.
 TKelDetailDropDown::~TKelDetailDropDown() = default;
-
-bool TKelDetailDropDown::ListOpen() const {
-    return FItemSelector && FDropDownForm && FDropDownForm->Visible();
-}
 
 void TKelDetailDropDown::SetItemIndex(Integer Value) {
     if (Value == FItemIndex) return;
@@ -185,14 +178,9 @@ void TKelDetailDropDown::SelectPrevious() {
 
 void TKelDetailDropDown::CreateDropDownForm() {
     TKelCustomDropDown::CreateDropDownForm();
-    if (!FDropDownForm) return;
-    if (!FItemSelector) {
-        // The list scrolls itself; the pop-up around it never does.
-        FDropDownForm->SetAutoScroll(false);
-        FItemSelector = Create<TKelCustomItemSelector>(this);
-        FItemSelector->SetParent(FDropDownForm);
-        FItemSelector->SetSelectorType(stImage);
-        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
+    const bool Fresh = !FItemSelector;
+    if (!CreateListSelector(stImage)) return;
+    if (Fresh) {
         FItemSelector->SetDoubleBuffered(true);
         FItemSelector->OnDrawItem = [this](TObject*, TCanvas* Canvas, const TRect& R, Integer Index) {
             DrawItem(Canvas, R, Index);
@@ -201,10 +189,8 @@ void TKelDetailDropDown::CreateDropDownForm() {
         FItemSelector->OnResize = [this](TObject*) {
             if (FItemSelector) FItemSelector->UpdateSelectorPanel();
         };
+        FItemSelector->UpdateSelectorPanel();
     }
-    FItemSelector->SetColor(FDropDownColor);
-    FItemSelector->UpdateSelectorPanel();
-    SetControl(FItemSelector);
 }
 
 void TKelDetailDropDown::FillList() {
@@ -281,13 +267,6 @@ void TKelDetailDropDown::DropDownResized() {
     if (FItemSelector) FItemSelector->UpdateSelectorPanel();
 }
 
-void TKelDetailDropDown::MoveListTo(Integer Index) {
-    if (!FItemSelector || Index < 0 || Index >= FItemSelector->Items()->Count()) return;
-    TFlagSet Internal(FInternalCall);
-    FItemSelector->SetItemIndex(Index);
-    FItemSelector->ScrollItemInView(Index);
-}
-
 void TKelDetailDropDown::MoveToNextItem() {
     if (!ListOpen()) {
         SelectNext();
@@ -306,11 +285,6 @@ void TKelDetailDropDown::MoveToPreviousItem() {
         MoveListTo(I < 0 ? 0 : I - 1);
     }
     Invalidate();
-}
-
-void TKelDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    TKelCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(Value);
 }
 
 void TKelDetailDropDown::DoSetComponentStyle(TKelStyle AStyle) {
@@ -466,25 +440,10 @@ void TKelDetailDropDown::KeyUp(Word& Key, TShiftState Shift) {
     FItemChange = false;
 }
 
-void TKelDetailDropDown::TypeAhead(Char C) {
-    FCurSearch += CaseFold(String(1, C), false);
-    {
-        TFlagSet Internal(FInternalCall);
-        FItemSelector->LookupItem(FCurSearch);
-        FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
-    }
-    FKeyTimer->SetEnabled(true);
-}
-
-void TKelDetailDropDown::KeyTimerFired(TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-}
-
 void TKelDetailDropDown::ForwardControlKeyPress(TObject* Sender, Char& Key) {
     // The list's characters look items up; they do not type into the edit.
     if (ListOpen() && Key >= 32 && Key != 127 && !KeyHeld(VK_CONTROL)) {
-        TypeAhead(Key);
+        ListTypeAhead(Key);
         return;
     }
     TKelCustomDropDown::ForwardControlKeyPress(Sender, Key);
@@ -496,7 +455,7 @@ void TKelDetailDropDown::WndProc(TMessage& Message) {
         const bool Printable = C >= 32 && C != 127 && !KeyHeld(VK_CONTROL);
         // With the editor off the characters only look items up.
         if (!FEditorEnabled && Printable && FItemSelector) {
-            TypeAhead(C);
+            ListTypeAhead(C);
             Message.Result = 0;
             return;
         }
@@ -511,42 +470,12 @@ void TKelDetailDropDown::WndProc(TMessage& Message) {
     }
     const Word Key = Word(Message.WParam);
     const bool Open = ListOpen();
-    switch (Key) {
-    case VK_PRIOR:
-    case VK_NEXT: {
-        if (!FItemSelector) break;
-        if (FItemSelector->Items()->Count() != FItems->Count()) FillList();
-        const Integer N = FItemSelector->GetVisibleItemCount();
-        if (N <= 0) break;
-        const Integer Last = FItemSelector->Items()->Count() - 1;
-        const Integer I = FItemSelector->ItemIndex();
-        MoveListTo(Key == VK_PRIOR ? std::max(I - N, 0) : std::min(I + N, Last));
-        break;
-    }
+    switch (HandleListKey(Key, FItems->Count(), [this] { FillList(); }) ? 0 : Key) {
     case VK_END:
-    case VK_HOME:
-        if (Open) {
-            TFlagSet Internal(FInternalCall);
-            if (Key == VK_END)
-                FItemSelector->SelectLast();
-            else
-                FItemSelector->SelectFirst();
-        } else if (!FEditorEnabled) {
-            if (Key == VK_END)
-                SelectLast();
-            else
-                SelectFirst();
-        }
+        if (!FEditorEnabled) SelectLast();
         break;
-    case VK_LEFT:
-    case VK_RIGHT:
-        if (!FEditorEnabled && Open) {
-            TFlagSet Internal(FInternalCall);
-            if (Key == VK_LEFT)
-                FItemSelector->SelectPrevious();
-            else
-                FItemSelector->SelectNext();
-        }
+    case VK_HOME:
+        if (!FEditorEnabled) SelectFirst();
         break;
     case VK_UP:
         MoveToPreviousItem();

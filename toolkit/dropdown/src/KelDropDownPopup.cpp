@@ -5,6 +5,8 @@
 #include "dropdown/KelDropDown.h"
 
 #include "rtl/MathUtils.h"
+#include "vcl/Timer.h"
+#include "windowing/Input.h"
 #include "vcl/Forms.h"
 #include "windowing/Focus.h"
 #include "windowing/MessageQueue.h"
@@ -277,4 +279,136 @@ void TKelCustomDropDown::ForwardControlKeyUp(TObject*, Word& Key, TShiftState) {
 
 void TKelCustomDropDown::ForwardControlKeyPress(TObject*, Char& Key) {
     SendMessage(Handle(), WM_CHAR, Key, 0);
+}
+
+// ---- The list of the list pickers ----
+
+namespace {
+
+bool KeyHeld(Integer VirtualKey) {
+    return GetKeyState(VirtualKey) < 0;
+}
+
+// Sets a flag for the life of a scope and puts the old value back.
+struct TFlagSet {
+    explicit TFlagSet(bool& AFlag) : Flag(AFlag), Old(AFlag) { Flag = true; }
+    ~TFlagSet() { Flag = Old; }
+    bool& Flag;
+    bool Old;
+};
+
+} // namespace
+
+TKelCustomItemSelector* TKelCustomDropDown::CreateListSelector(TSelectorType AType) {
+    if (!FDropDownForm) return FItemSelector;
+    if (!FItemSelector) {
+        // The list scrolls itself; the pop-up around it never does.
+        FDropDownForm->SetAutoScroll(false);
+        FItemSelector = Create<TKelCustomItemSelector>(this);
+        FItemSelector->SetParent(FDropDownForm);
+        FItemSelector->SetSelectorType(AType);
+        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
+    }
+    FItemSelector->SetColor(FDropDownColor);
+    FItemSelector->UpdateSelectorPanel();
+    SetControl(FItemSelector);
+    return FItemSelector;
+}
+
+bool TKelCustomDropDown::ListOpen() const {
+    return FItemSelector && FDropDownForm && FDropDownForm->Visible();
+}
+
+void TKelCustomDropDown::MoveListTo(Integer Index) {
+    if (!FItemSelector || Index < 0 || Index >= FItemSelector->Items()->Count()) return;
+    TFlagSet Internal(FInternalCall);
+    FItemSelector->SetItemIndex(Index);
+    FItemSelector->ScrollItemInView(Index);
+}
+
+void TKelCustomDropDown::CreateListKeyTimer() {
+    if (FKeyTimer) return;
+    FKeyTimer = Create<TTimer>(this);
+    FKeyTimer->SetEnabled(false);
+    FKeyTimer->SetInterval(500);
+    FKeyTimer->OnTimer = [this](TObject*) {
+        FKeyTimer->SetEnabled(false);
+        FCurSearch.clear();
+    };
+}
+
+void TKelCustomDropDown::ListTypeAhead(Char C) {
+    if (!FItemSelector) return;
+    FCurSearch += CaseFold(String(1, C), false);
+    {
+        TFlagSet Internal(FInternalCall);
+        FItemSelector->LookupItem(FCurSearch);
+        FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
+    }
+    // Enabling a running timer does not restart it.
+    if (FKeyTimer) FKeyTimer->SetEnabled(true);
+}
+
+bool TKelCustomDropDown::ListTypeAheadChar(Char C) {
+    if (!Enabled() || !FItemSelector || C < 32 || C == 127 || KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU))
+        return false;
+    ListTypeAhead(C);
+    return true;
+}
+
+bool TKelCustomDropDown::HandleListKey(Word Key, Integer ItemCount, const std::function<void()>& Refill) {
+    if (!FItemSelector) return false;
+    const bool Open = ListOpen();
+    switch (Key) {
+    case VK_PRIOR:
+    case VK_NEXT: {
+        if (FItemSelector->Items()->Count() != ItemCount && Refill) Refill();
+        const Integer N = FItemSelector->GetVisibleItemCount();
+        if (N <= 0) return true;
+        const Integer Last = FItemSelector->Items()->Count() - 1;
+        const Integer I = FItemSelector->ItemIndex();
+        MoveListTo(Key == VK_PRIOR ? std::max(I - N, 0) : std::min(I + N, Last));
+        return true;
+    }
+    case VK_END:
+    case VK_HOME:
+        if (!Open) return false;
+        {
+            TFlagSet Internal(FInternalCall);
+            if (Key == VK_END)
+                FItemSelector->SelectLast();
+            else
+                FItemSelector->SelectFirst();
+        }
+        return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!FEditorEnabled && Open) {
+            TFlagSet Internal(FInternalCall);
+            if (Key == VK_LEFT)
+                FItemSelector->SelectPrevious();
+            else
+                FItemSelector->SelectNext();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TKelCustomDropDown::ListWheelStep(bool Forward) {
+    if (!FItemSelector) return false;
+    if (ListOpen()) {
+        if (Forward)
+            FItemSelector->HotNext();
+        else
+            FItemSelector->HotPrevious();
+    } else {
+        TFlagSet Internal(FInternalCall);
+        if (Forward)
+            FItemSelector->SelectNext();
+        else
+            FItemSelector->SelectPrevious();
+    }
+    return true;
 }

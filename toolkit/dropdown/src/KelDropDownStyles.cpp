@@ -349,6 +349,8 @@ void TKelCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
         FSelectionColor = Preset->From;
         FSelectionColorTo = Preset->To;
     }
+    // The list pickers' list takes the style too.
+    if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(Value);
 }
 
 void TKelCustomDropDown::DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect, TColor CornerColor,

@@ -106,22 +106,12 @@ TKelImagePickerDropDown::TKelImagePickerDropDown(TComponent* AOwner)
     FItems->OnChange = [](TObject*) {};
     FEditorEnabled = false;
     FDropDownEnabled = true;
-    FKeyTimer = Create<TTimer>(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(500);
-    FKeyTimer->OnTimer = [this](TObject*) {
-        FKeyTimer->SetEnabled(false);
-        FCurSearch.clear();
-    };
+    CreateListKeyTimer();
     SetCursor(crArrow);
 }
 
 // The timer and the list are owned components, freed with the others.
 TKelImagePickerDropDown::~TKelImagePickerDropDown() = default;
-
-bool TKelImagePickerDropDown::ListOpen() const {
-    return FItemSelector && FDropDownForm && FDropDownForm->Visible();
-}
 
 void TKelImagePickerDropDown::SetItemIndex(Integer Value) {
     if (Value < 0) Value = -1;
@@ -194,18 +184,7 @@ void TKelImagePickerDropDown::AddImagesFromFolder(const String& AFolder, bool Se
 
 void TKelImagePickerDropDown::CreateDropDownForm() {
     TKelCustomDropDown::CreateDropDownForm();
-    if (!FDropDownForm) return;
-    if (!FItemSelector) {
-        // The list scrolls itself; the pop-up around it never does.
-        FDropDownForm->SetAutoScroll(false);
-        FItemSelector = Create<TKelCustomItemSelector>(this);
-        FItemSelector->SetParent(FDropDownForm);
-        FItemSelector->SetSelectorType(stImage);
-        FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-    }
-    FItemSelector->SetColor(FDropDownColor);
-    FItemSelector->UpdateSelectorPanel();
-    SetControl(FItemSelector);
+    CreateListSelector(stImage);
 }
 
 void TKelImagePickerDropDown::FillList() {
@@ -278,40 +257,14 @@ void TKelImagePickerDropDown::DoHideDropDown(bool Cancel) {
     if (Cancel && WasOpen && FItemSelector) SetItemIndex(FOldItemIndex);
 }
 
-void TKelImagePickerDropDown::MoveListTo(Integer Index) {
-    if (!FItemSelector || Index < 0 || Index >= FItemSelector->Items()->Count()) return;
-    TFlagSet Internal(FInternalCall);
-    FItemSelector->SetItemIndex(Index);
-    FItemSelector->ScrollItemInView(Index);
-}
-
 void TKelImagePickerDropDown::MoveToNextItem() {
     if (!Enabled() || ReadOnly()) return;
-    if (ListOpen()) {
-        FItemSelector->HotNext();
-    } else if (FItemSelector) {
-        TFlagSet Internal(FInternalCall);
-        FItemSelector->SelectNext();
-    } else {
-        SelectNext();
-    }
+    if (!ListWheelStep(true)) SelectNext();
 }
 
 void TKelImagePickerDropDown::MoveToPreviousItem() {
     if (!Enabled() || ReadOnly()) return;
-    if (ListOpen()) {
-        FItemSelector->HotPrevious();
-    } else if (FItemSelector) {
-        TFlagSet Internal(FInternalCall);
-        FItemSelector->SelectPrevious();
-    } else {
-        SelectPrevious();
-    }
-}
-
-void TKelImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    TKelCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(Value);
+    if (!ListWheelStep(false)) SelectPrevious();
 }
 
 void TKelImagePickerDropDown::DoSetComponentStyle(TKelStyle AStyle) {
@@ -351,22 +304,10 @@ void TKelImagePickerDropDown::DrawSelectedImage() {
 
 // ---- Keys ----
 
-void TKelImagePickerDropDown::TypeAhead(Char C) {
-    FCurSearch += CaseFold(String(1, C), false);
-    {
-        TFlagSet Internal(FInternalCall);
-        FItemSelector->LookupItem(FCurSearch);
-        FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
-    }
-    FKeyTimer->SetEnabled(true);
-}
-
 void TKelImagePickerDropDown::WndProc(TMessage& Message) {
     if (Message.Msg == WM_CHAR) {
         // The character a key produced looks the items up.
-        const Char C = Char(Message.WParam);
-        if (Enabled() && FItemSelector && C >= 32 && C != 127 && !KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU))
-            TypeAhead(C);
+        ListTypeAheadChar(Char(Message.WParam));
         TKelCustomDropDown::WndProc(Message);
         return;
     }
@@ -382,45 +323,16 @@ void TKelImagePickerDropDown::WndProc(TMessage& Message) {
     }
     TKelCustomDropDown::WndProc(Message);
     if (!Enabled() || KeyHeld(VK_MENU)) return;
-    const bool Open = ListOpen();
+    if (HandleListKey(Key, FItems->Count(), [this] { FillList(); })) return;
     switch (Key) {
     case VK_RETURN:
         if (!EnterHandled && OnSelect) OnSelect(this);
         break;
-    case VK_PRIOR:
-    case VK_NEXT: {
-        if (!FItemSelector) break;
-        if (FItemSelector->Items()->Count() != FItems->Count()) FillList();
-        const Integer N = FItemSelector->GetVisibleItemCount();
-        if (N <= 0) break;
-        const Integer Last = FItemSelector->Items()->Count() - 1;
-        const Integer I = FItemSelector->ItemIndex();
-        MoveListTo(Key == VK_PRIOR ? std::max(I - N, 0) : std::min(I + N, Last));
-        break;
-    }
     case VK_END:
-    case VK_HOME:
-        if (Open) {
-            TFlagSet Internal(FInternalCall);
-            if (Key == VK_END)
-                FItemSelector->SelectLast();
-            else
-                FItemSelector->SelectFirst();
-        } else if (Key == VK_END) {
-            SelectLast();
-        } else {
-            SelectFirst();
-        }
+        SelectLast();
         break;
-    case VK_LEFT:
-    case VK_RIGHT:
-        if (!FEditorEnabled && Open) {
-            TFlagSet Internal(FInternalCall);
-            if (Key == VK_LEFT)
-                FItemSelector->SelectPrevious();
-            else
-                FItemSelector->SelectNext();
-        }
+    case VK_HOME:
+        SelectFirst();
         break;
     case VK_UP:
     case VK_DOWN: {

@@ -117,7 +117,6 @@ protected:
     void MoveToNextItem() override;
     void MoveToPreviousItem() override;
     void ForwardControlKeyPress(TObject* Sender, Char& Key) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
     void DoSetComponentStyle(TKelStyle AStyle) override;
     void Change() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
@@ -127,22 +126,11 @@ private:
     void FillList();
     void ListItemSelected(TObject* Sender);
     void ItemSize(TSize& Size);
-    // The list's selection moved by the control itself (it stays open).
-    void MoveListTo(Integer Index);
-    // Appends a produced character to the type-ahead text and looks it up.
-    void TypeAhead(Char C);
-    void KeyTimerFired(TObject* Sender);
-    bool ListOpen() const;
 
-    TKelCustomItemSelector* FItemSelector = nullptr;
     TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TDetailItems> FItems;
     Integer FItemIndex = -1;
     std::unique_ptr<TItemAppearance> FItemAppearance;
-    bool FInternalCall = false;
-    TTimer* FKeyTimer = nullptr;
-    String FCurSearch;
-    Integer FOldItemIndex = -1;
     Integer FItemHeight = 22;
     std::unique_ptr<TFont> FCaptionFont;
     std::unique_ptr<TFont> FNotesFont;

@@ -12,8 +12,11 @@
 #include "dropdown/KelDropDownButton.h"
 #include "dropdown/KelDropDownRoutines.h"
 #include "dropdown/KelItemAppearance.h"
+#include "dropdown/KelItemSelector.h"
 #include "kel/KelStyle.h"
 #include "vcl/Mask.h"
+
+class TTimer;
 
 RTL_ENUM(TDropPosition, dpAuto, dpDown, dpUp)
 RTL_ENUM(TDropDownEditType, etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword,
@@ -289,6 +292,34 @@ protected:
     void PositionLabel();
     void DrawBorders();
     void WriteEditType(TDropDownEditType Value);
+
+    // ---- The list of the list pickers (detail, image and colour) ----
+    // Makes the item selector in the pop-up once (owned by the control, the
+    // pop-up's hosted control) and answers it.
+    TKelCustomItemSelector* CreateListSelector(TSelectorType AType);
+    // The selector exists and the pop-up is shown.
+    bool ListOpen() const;
+    // The selector's selection moved by the control itself: the selection
+    // is reported with FInternalCall set, so the pop-up stays open.
+    void MoveListTo(Integer Index);
+    // Makes the 500 ms timer that ends a type-ahead burst.
+    void CreateListKeyTimer();
+    // Appends a character a key produced, upper-cased, to the type-ahead
+    // text and selects the first item whose caption starts with it. The
+    // text is emptied 500 ms after the first character of a burst.
+    void ListTypeAhead(Char C);
+    // A printable character without Ctrl or Alt looks the list up; true
+    // when it did.
+    bool ListTypeAheadChar(Char C);
+    // Page Up and Page Down move the list by its visible rows (Refill runs
+    // first when the list's count differs from ItemCount); with the list
+    // open, Home and End go to the first and last item, and Left and Right
+    // (with the editor off) to the previous and next one. True when the key
+    // was one of these and was handled.
+    bool HandleListKey(Word Key, Integer ItemCount, const std::function<void()>& Refill);
+    // A wheel step: the hot item moves in the open list; with the list
+    // closed the selection moves. False without a selector.
+    bool ListWheelStep(bool Forward);
     void WritePrecision(SmallInt Value);
     void ApplyMoneyGrouping();
     // The stream definitions of the two extra integer properties.
@@ -374,6 +405,12 @@ protected:
     TDropDownForm* FDropDownForm = nullptr;
     TDropDownEditButton* FButton = nullptr;
     String FOldText;
+    // The list pickers' list, type-ahead and the index held at opening.
+    TKelCustomItemSelector* FItemSelector = nullptr;
+    bool FInternalCall = false;
+    TTimer* FKeyTimer = nullptr;
+    String FCurSearch;
+    Integer FOldItemIndex = -1;
 
 private:
     friend class TDropDownForm;

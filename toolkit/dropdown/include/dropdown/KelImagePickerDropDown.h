@@ -100,25 +100,16 @@ protected:
     void MoveToNextItem() override;
     void MoveToPreviousItem() override;
     void PaintFocusRect() override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
     void DoSetComponentStyle(TKelStyle AStyle) override;
 
 private:
     void FillList();
     void ListItemSelected(TObject* Sender);
-    void MoveListTo(Integer Index);
-    void TypeAhead(Char C);
     void DrawSelectedImage();
-    bool ListOpen() const;
 
-    TKelCustomItemSelector* FItemSelector = nullptr;
     Integer FColumns = 1;
     TItemLayout FLayout = ilCaptionRight;
     std::unique_ptr<TImageItems> FItems;
     Integer FItemIndex = -1;
     std::unique_ptr<TItemAppearance> FItemAppearance;
-    bool FInternalCall = false;
-    TTimer* FKeyTimer = nullptr;
-    String FCurSearch;
-    Integer FOldItemIndex = -1;
 };
