@@ -59,16 +59,21 @@ std::vector<TPoint> Hexagon(Integer Cx, Integer Cy, Integer W, Integer H) {
 // The pipette: "X" black, "." white, blank transparent; its tip, the hot
 // spot, is at (1, 30).
 constexpr const char* PipetteRows[32] = {
-    "                                ", "                       .....    ", "                     ..XXXXX..  ",
-    "                     .XXXXXXX.  ", "                    .XXXXXXXXX. ", "                    .XXXXXXXXX. ",
-    "                    .XXXXXXXXX. ", "                    .XXXXXXXXX. ", "                    .XXXXXXXXX. ",
-    "                     .XXXXXXX.  ", "                   ..XXXXXXX..  ", "                 ..XXX......    ",
-    "                ..XXX.          ", "               ..XXX.           ", "              ..XXX..           ",
-    "             ..XXX..            ", "            ..XXX..             ", "           ..XXX..              ",
-    "          ..XXX..               ", "         ..XXX..                ", "        ..XXX..                 ",
-    "       ..XXX..                  ", "      ..XXX..                   ", "     ..XXX..                    ",
-    "    ..XXX..                     ", "   ..XXX..                      ", "  ..XXX..                       ",
-    " ..XXX..                        ", "..XXX..                         ", ".XXX..                          ",
+    "                                ", "                       .....    ",
+    "                     ..XXXXX..  ", "                     .XXXXXXX.  ",
+    "                    .XXXXXXXXX. ", "                    .XXXXXXXXX. ",
+    "                    .XXXXXXXXX. ", "                    .XXXXXXXXX. ",
+    "                    .XXXXXXXXX. ", "                     .XXXXXXX.  ",
+    "                   ..XXXXXXX..  ", "                 ..XXX......    ",
+    "                ..XXX.          ", "               ..XXX.           ",
+    "              ..XXX..           ", "             ..XXX..            ",
+    "            ..XXX..             ", "           ..XXX..              ",
+    "          ..XXX..               ", "         ..XXX..                ",
+    "        ..XXX..                 ", "       ..XXX..                  ",
+    "      ..XXX..                   ", "     ..XXX..                    ",
+    "    ..XXX..                     ", "   ..XXX..                      ",
+    "  ..XXX..                       ", " ..XXX..                        ",
+    "..XXX..                         ", ".XXX..                          ",
     ".XX..                           ", "....                            ",
 };
 
@@ -97,12 +102,24 @@ TColor SpectrumPixel(Integer X, Integer Y) {
     const double F = Hue - Sector;
     double R = 0, G = 0, B = 0;
     switch (Sector) {
-    case 0: R = 1, G = F, B = 0; break;
-    case 1: R = 1 - F, G = 1, B = 0; break;
-    case 2: R = 0, G = 1, B = F; break;
-    case 3: R = 0, G = 1 - F, B = 1; break;
-    case 4: R = F, G = 0, B = 1; break;
-    default: R = 1, G = 0, B = 1 - F; break;
+    case 0:
+        R = 1, G = F, B = 0;
+        break;
+    case 1:
+        R = 1 - F, G = 1, B = 0;
+        break;
+    case 2:
+        R = 0, G = 1, B = F;
+        break;
+    case 3:
+        R = 0, G = 1 - F, B = 1;
+        break;
+    case 4:
+        R = F, G = 0, B = 1;
+        break;
+    default:
+        R = 1, G = 0, B = 1 - F;
+        break;
     }
     // White in the top row, the full colour in row 64, black in the last row.
     Y = std::clamp(Y, 0, 127);
@@ -118,6 +135,14 @@ TColor SpectrumPixel(Integer X, Integer Y) {
 const TClassInfo& TKelCustomColorSelectorPanel::StaticClassInfo() {
     static const TClassInfo Info = TClassBuilder<TKelCustomColorSelectorPanel, TCustomControl>().Build();
     return Info;
+}
+
+void TKelCustomColorSelectorPanel::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return;
+    }
+    TCustomControl::WndProc(Message);
 }
 
 // ---- TKelColorCubePanel ----
@@ -171,8 +196,7 @@ void TKelColorCubePanel::SetShowRGBHint(bool Value) {
 }
 
 void TKelColorCubePanel::CheckCell(Integer Index) const {
-    if (Index < 1 || Index > CellCount)
-        throw EListError(Format(u"List index out of bounds (%d)", {Index}));
+    if (Index < 1 || Index > CellCount) throw EListError(Format(u"List index out of bounds (%d)", {Index}));
 }
 
 TColor TKelColorCubePanel::CubeCellColor(Integer Index) const {
@@ -304,7 +328,9 @@ TKelColorSpectrumPanel::TKelColorSpectrumPanel(TComponent* AOwner) : TKelCustomC
         }
     }
     FSpectrumImage->Picture()->Assign(&Bitmap);
-    FSpectrumImage->OnMouseMove = [this](TObject*, TShiftState, Integer X, Integer Y) { ImageMouseMove(X, Y); };
+    FSpectrumImage->OnMouseMove = [this](TObject*, TShiftState, Integer X, Integer Y) {
+        ImageMouseMove(X, Y);
+    };
     FSpectrumImage->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, Integer X, Integer Y) {
         // The pixel under the press is taken even when no move came first.
         ImageMouseMove(X, Y);
@@ -312,7 +338,9 @@ TKelColorSpectrumPanel::TKelColorSpectrumPanel(TComponent* AOwner) : TKelCustomC
         InvalidateRect(Handle(), &FSelectedRect, false);
         if (OnSelect) OnSelect(this);
     };
-    FSpectrumImage->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) { DoShouldHide(); };
+    FSpectrumImage->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) {
+        DoShouldHide();
+    };
     RegisterPipetteCursor();
     FSpectrumImage->SetCursor(crKelPipette);
 }
@@ -450,7 +478,8 @@ TColorBoxItems::TColorBoxItems(TPersistent* AOwner)
 // ---- TCustomColorSelector ----
 
 const TClassInfo& TCustomColorSelector::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCustomColorSelector, TKelCustomColorSelectorPanel>().Build();
+    static const TClassInfo Info =
+        TClassBuilder<TCustomColorSelector, TKelCustomColorSelectorPanel>().Build();
     return Info;
 }
 

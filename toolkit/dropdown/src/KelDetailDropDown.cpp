@@ -90,7 +90,8 @@ const TClassInfo& TDetailItems::StaticClassInfo() {
     return Info;
 }
 
-TDetailItems::TDetailItems(TPersistent* AOwner) : TCollection(TDetailItem::StaticClassInfo()), FMyOwner(AOwner) {}
+TDetailItems::TDetailItems(TPersistent* AOwner)
+    : TCollection(TDetailItem::StaticClassInfo()), FMyOwner(AOwner) {}
 
 Integer TDetailItems::IndexOf(const String& Value) const {
     for (Integer I = 0; I < Count(); ++I)
@@ -297,7 +298,8 @@ void TKelDetailDropDown::DoSetComponentStyle(TKelStyle AStyle) {
 void TKelDetailDropDown::ItemSize(TSize& Size) {
     const Integer FormWidth = FDropDownForm ? FDropDownForm->Width() : Width();
     Integer W = (FDropDownWidth >= 1 ? FDropDownWidth : FormWidth) - 2 * GetSystemMetrics(SM_CXBORDER) - 4;
-    if (FItemSelector && FItemSelector->VertScrollBar()->IsScrollBarVisible()) W -= GetSystemMetrics(SM_CXVSCROLL);
+    if (FItemSelector && FItemSelector->VertScrollBar()->IsScrollBarVisible())
+        W -= GetSystemMetrics(SM_CXVSCROLL);
     Size.cx = W;
     Size.cy = Integer(Round(FItemHeight * FDPIScale));
 }

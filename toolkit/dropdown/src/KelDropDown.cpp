@@ -4,7 +4,7 @@
 
 #include "dropdown/KelDropDown.h"
 #include "dropdown/KelCalculatorDropdown.h"
-#include "dropdown/KelColorSelector.h"
+#include "dropdown/KelColorPickerDropDown.h"
 #include "dropdown/KelDateTimePicker.h"
 #include "dropdown/ZuvEdiraRareriVavuRaze.h"
 #include "dropdown/KelTimePickerDropDown.h"
@@ -122,7 +122,7 @@ void RegisterDropDownClasses() {
     RegisterClasses({&TKelCalculatorDropdown::StaticClassInfo(), &TCalcButtonItem::StaticClassInfo(),
                      &TKelWatch::StaticClassInfo(), &TKelTimePickerDropDown::StaticClassInfo(),
                      &TCustomDateTimePicker::StaticClassInfo(), &TKelDateTimePicker::StaticClassInfo()});
-    RegisterColorSelectorClasses();
+    RegisterColorPickerClasses();
     RegisterClasses({&ZuvEdiraRareriVavuRaze::TZuvEdiraRareriVavuRaze::StaticClassInfo(),
                      &ZuvEdiraRareriVavuRaze::TZazUruDava::StaticClassInfo(),
                      &ZuvEdiraRareriVavuRaze::TDropDownColumn::StaticClassInfo(),

@@ -3,12 +3,11 @@
 // turns the form and its control hand back to the edit.
 
 #include "dropdown/KelDropDown.h"
-
 #include "rtl/MathUtils.h"
-#include "vcl/Timer.h"
-#include "windowing/Input.h"
 #include "vcl/Forms.h"
+#include "vcl/Timer.h"
 #include "windowing/Focus.h"
+#include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/SystemMetrics.h"
 #include "windowing/Timers.h"

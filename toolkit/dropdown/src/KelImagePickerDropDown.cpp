@@ -81,7 +81,8 @@ const TClassInfo& TImageItems::StaticClassInfo() {
     return Info;
 }
 
-TImageItems::TImageItems(TPersistent* AOwner) : TCollection(TImageItem::StaticClassInfo()), FMyOwner(AOwner) {}
+TImageItems::TImageItems(TPersistent* AOwner)
+    : TCollection(TImageItem::StaticClassInfo()), FMyOwner(AOwner) {}
 
 // ---- TKelImagePickerDropDown ----
 
@@ -291,8 +292,8 @@ void TKelImagePickerDropDown::DrawSelectedImage() {
         const TImageItem* Item = FItems->Items(FItemIndex);
         TGraphic* Picture = Item->Image()->Graphic();
         if (Picture && !Picture->Empty()) {
-            Canvas.Draw(R.Left + (R.Width() - Picture->Width()) / 2, R.Top + (R.Height() - Picture->Height()) / 2,
-                        Picture);
+            Canvas.Draw(R.Left + (R.Width() - Picture->Width()) / 2,
+                        R.Top + (R.Height() - Picture->Height()) / 2, Picture);
         } else if (FImages && Item->ImageIndex() >= 0) {
             FImages->Draw(&Canvas, R.Left + (R.Width() - FImages->Width()) / 2,
                           R.Top + (R.Height() - FImages->Height()) / 2, Item->ImageIndex(), true);

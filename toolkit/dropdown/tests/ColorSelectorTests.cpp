@@ -16,7 +16,8 @@ namespace {
 
 class ColorPanels : public DropDownTest {
 protected:
-    template <typename T> T* NewPanel() {
+    template <typename T>
+    T* NewPanel() {
         Form = NewForm();
         auto* Panel = Create<T>(Form);
         Panel->SetParent(Form);
@@ -113,8 +114,8 @@ TEST_F(ColorPanels, SpectrumPictureAndLayout) {
         TColor Color;
     };
     const Case Pixels[] = {
-        {0, 0, 0xFFFFFF},    {127, 0, 0xFFFFFF}, {0, 127, 0x000000}, {127, 127, 0x000000},
-        {0, 64, 0x0000FF},   {64, 64, 0xFFFF00}, // red on the left, cyan in the middle
+        {0, 0, 0xFFFFFF},     {127, 0, 0xFFFFFF}, {0, 127, 0x000000},
+        {127, 127, 0x000000}, {0, 64, 0x0000FF},  {64, 64, 0xFFFF00}, // red on the left, cyan in the middle
         {32, 64, 0x00FF80}, // yellow-green a quarter across: red 128, green 255
     };
     auto* Spectrum = NewPanel<TKelColorSpectrumPanel>();
@@ -173,8 +174,11 @@ TEST_F(ColorPanels, PaletteLayout) {
         TRect R;
     };
     // The base row is followed by a 4-pixel gap; the rows of shades touch.
-    const Case Boxes[] = {{0, {4, 4, 16, 16}},     {9, {148, 4, 160, 16}},   {10, {4, 20, 16, 32}},
-                          {20, {4, 32, 16, 44}},   {59, {148, 68, 160, 80}}};
+    const Case Boxes[] = {{0, {4, 4, 16, 16}},
+                          {9, {148, 4, 160, 16}},
+                          {10, {4, 20, 16, 32}},
+                          {20, {4, 32, 16, 44}},
+                          {59, {148, 68, 160, 80}}};
     for (const Case& C : Boxes) {
         TRect R;
         Palette->GetItemRect(C.Index, R);
@@ -187,7 +191,8 @@ TEST_F(ColorPanels, PaletteLayout) {
     // second row leaves the first row's height as it is.
     TCustomColorSelector* Small = NewPanel<TCustomColorSelector>();
     Small->SetColumns(2);
-    for (TItemPos Pos : {ipTop, ipTop, ipStandAlone}) Small->Items()->Add()->SetColorBoxPos(Pos);
+    for (TItemPos Pos : {ipTop, ipTop, ipStandAlone})
+        Small->Items()->Add()->SetColorBoxPos(Pos);
     Small->ArrangeItems();
     EXPECT_EQ(Small->Height(), 4 + 12 + 12 + 4);
 }
@@ -224,10 +229,10 @@ TEST_F(ColorPanels, PaletteSelectionAndKeys) {
         Integer To;
     };
     const Case Keys[] = {
-        {5, VK_DOWN, false, true, 15},  {5, VK_DOWN, false, false, 6}, {-1, VK_DOWN, false, true, 0},
-        {5, VK_UP, false, true, 5},     {15, VK_UP, false, true, 5},   {5, VK_UP, false, false, 4},
-        {5, VK_LEFT, true, false, 5},   {5, VK_LEFT, true, true, 4},   {5, VK_RIGHT, false, false, 6},
-        {5, VK_HOME, false, true, 0},   {5, VK_PRIOR, false, true, 0}, {5, VK_END, false, true, 59},
+        {5, VK_DOWN, false, true, 15},  {5, VK_DOWN, false, false, 6},  {-1, VK_DOWN, false, true, 0},
+        {5, VK_UP, false, true, 5},     {15, VK_UP, false, true, 5},    {5, VK_UP, false, false, 4},
+        {5, VK_LEFT, true, false, 5},   {5, VK_LEFT, true, true, 4},    {5, VK_RIGHT, false, false, 6},
+        {5, VK_HOME, false, true, 0},   {5, VK_PRIOR, false, true, 0},  {5, VK_END, false, true, 59},
         {5, VK_NEXT, false, false, 59}, {55, VK_DOWN, false, true, 55}, {5, VK_RETURN, false, true, 5},
     };
     for (const Case& C : Keys) {

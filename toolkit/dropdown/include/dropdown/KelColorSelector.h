@@ -21,6 +21,8 @@ class TKelCustomColorSelectorPanel : public TCustomControl {
     RTL_CLASS(TKelCustomColorSelectorPanel)
 public:
     explicit TKelCustomColorSelectorPanel(TComponent* AOwner) : TCustomControl(AOwner) {}
+    // Arrow and other keys come to the panel, which hands them to its host.
+    void WndProc(TMessage& Message) override;
     // Fired by the cube and the spectrum on every mouse-up, asking the host
     // to close.
     TNotifyEvent OnShouldHide;
@@ -126,9 +128,13 @@ class TColorBoxAppearance : public TPersistent {
 public:
     void Assign(const TPersistent* Source) override;
 
-#define COLOR_BOX_APPEARANCE_COLOR(Name)                                                                      \
-    TColor Name() const { return F##Name; }                                                                   \
-    void Set##Name(TColor Value) { F##Name = Value; }
+#define COLOR_BOX_APPEARANCE_COLOR(Name)                                                                     \
+    TColor Name() const {                                                                                    \
+        return F##Name;                                                                                      \
+    }                                                                                                        \
+    void Set##Name(TColor Value) {                                                                           \
+        F##Name = Value;                                                                                     \
+    }
     COLOR_BOX_APPEARANCE_COLOR(BorderColor)
     COLOR_BOX_APPEARANCE_COLOR(OuterBorderColorHot)
     COLOR_BOX_APPEARANCE_COLOR(InnerBorderColorHot)
@@ -183,7 +189,9 @@ public:
     TPersistent* GetOwner() const override { return FMyOwner; }
     TColorBoxItem* Add() { return static_cast<TColorBoxItem*>(TCollection::Add()); }
     TColorBoxItem* Insert(Integer Index) { return static_cast<TColorBoxItem*>(TCollection::Insert(Index)); }
-    TColorBoxItem* Items(Integer Index) const { return static_cast<TColorBoxItem*>(TCollection::Items(Index)); }
+    TColorBoxItem* Items(Integer Index) const {
+        return static_cast<TColorBoxItem*>(TCollection::Items(Index));
+    }
     TNotifyEvent OnChange;
 
 private:

@@ -272,7 +272,8 @@ protected:
     virtual void WriteText(const String& Value);
     virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
     // CornerColor and Part (sfSingle, sfLeftEnd, ...) go to the selection frame.
-    virtual void DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect, TColor CornerColor, Integer Part);
+    virtual void DrawSelectionBackground(TCanvas* Canvas, const TRect& Rect, TColor CornerColor,
+                                         Integer Part);
     virtual void DrawGradientFill(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                                   const TRect& Rect, bool Direction);
     virtual void DoSetComponentStyle(TKelStyle AStyle);
