@@ -120,9 +120,10 @@ TEST_F(MultiColumn, EnterTakesTheItemOfACaseDifferentTextAndLookupColumnMinusOne
 }
 
 TEST_F(MultiColumn, AnItemWithoutALookupStringCountsAsEmpty) {
-    auto* Edit = NewEdit({{u"Abacus", u"counting frame"}, {u"Short"}, {u"About", u"concerning"}});
+    auto* Edit = NewEdit(
+        {{u"Abacus", u"counting frame"}, {u"Short"}, {u"About", u"concerning"}, {u"Dollar", u"$ sign"}});
     Edit->SetLookupColumn(1);
-    EXPECT_EQ(Edit->LookupItems()->Count(), 3);
+    EXPECT_EQ(Edit->LookupItems()->Count(), 4);
     EXPECT_EQ(Edit->LookupItems()->Strings(1), u"");
     EXPECT_EQ(Edit->GetItemIndex(u""), 1);
     EXPECT_EQ(Edit->GetItemIndex(u"concerning"), 2);
@@ -139,6 +140,11 @@ TEST_F(MultiColumn, AnItemWithoutALookupStringCountsAsEmpty) {
     Type(u"on");
     EXPECT_EQ(Edit->ItemIndex(), 2);
     EXPECT_EQ(Edit->List()->Row(), 3);
+    // Only Enter and Escape are special: "$" looks an item up too.
+    Type(u"$");
+    EXPECT_EQ(Edit->ItemIndex(), 3);
+    EXPECT_EQ(Edit->List()->Row(), 4);
+    EXPECT_TRUE(Edit->DroppedDown());
 }
 
 TEST_F(MultiColumn, PageKeysMoveTenItemsWithinTheList) {
