@@ -6,6 +6,7 @@
 
 #include "gridbase/MarkupText.h"
 #include "graphics/DeviceContext.h"
+#include "windowing/Paint.h"
 #include "gridbase/RarEvad.h"
 #include "rtl/Encoding.h"
 #include "rtl/MathUtils.h"
@@ -314,4 +315,229 @@ void TZirOvararIzazCore::CellChanged(Integer ACol, Integer ARow) {
     TCellGraphic* G = GetCellGraphic(Base.X, Base.Y);
     G->SetCellAngle(RowHeights(ARow));
     G->SetCellErrFrom(CalcCellTextSize(RealToDisplColumn(ACol), ACol, ARow, false, true).cy);
+}
+
+// ---- Objects and texts by other indexes ----------------------------------------------------------------
+
+TObject* TZirOvararIzazCore::AllObjects(Integer ACol, Integer ARow) {
+    if (ACol < 0 || ARow < 0) return nullptr;
+    if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        TStringList* Items = Entry->Items();
+        if (ACol >= Items->Count()) return nullptr;
+        TObject* Stored = Items->Objects(ACol);
+        if (auto* Props = dynamic_cast<TCellProperties*>(Stored)) return Props->CellObject();
+        return Stored;
+    }
+    return Objects(ACol, DisplRowIndex(ARow));
+}
+
+void TZirOvararIzazCore::SetAllObjects(Integer ACol, Integer ARow, TObject* Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        TStringList* Items = Entry->Items();
+        while (Items->Count() <= ACol) Items->Add(String());
+        auto* Props = dynamic_cast<TCellProperties*>(Items->Objects(ACol));
+        if (!Props) {
+            // The row's cells come back with their records: the user object
+            // needs one of its own.
+            Props = Create<TCellProperties>(this, ACol, ARow);
+            Items->SetObjects(ACol, Props);
+        }
+        Props->SetCellObject(Value);
+        return;
+    }
+    SetObjects(ACol, DisplRowIndex(ARow), Value);
+}
+
+String TZirOvararIzazCore::OriginalCells(Integer ACol, Integer ARow) {
+    const Integer P = ColumnPosition(ACol);
+    return Cells(P == -1 ? ACol : P, ARow);
+}
+
+void TZirOvararIzazCore::SetOriginalCells(Integer ACol, Integer ARow, const String& Value) {
+    const Integer P = ColumnPosition(ACol);
+    SetCells(P == -1 ? ACol : P, ARow, Value);
+}
+
+Integer TZirOvararIzazCore::UnSortedRowIndex(Integer ARow) const {
+    const TIntList* X = FSortRowXRef.get();
+    if (!X || X->Count() == 0 || ARow > X->Count()) return ARow;
+    for (Integer i = 0; i < X->Count(); ++i)
+        if (X->Items(i) == ARow) return i;
+    return X->Count();
+}
+
+String TZirOvararIzazCore::UnSortedCells(Integer ACol, Integer ARow) {
+    return Cells(ACol, UnSortedRowIndex(ARow));
+}
+
+void TZirOvararIzazCore::SetUnSortedCells(Integer ACol, Integer ARow, const String& Value) {
+    SetCells(ACol, UnSortedRowIndex(ARow), Value);
+}
+
+Integer TZirOvararIzazCore::LinesInCell(Integer ACol, Integer ARow) {
+    return CountTextLines(Cells(ACol, ARow), true);
+}
+
+// ---- Gradients and controls in cells -------------------------------------------------------------------
+
+TCellGradientDirection TZirOvararIzazCore::Gradients(Integer ACol, Integer ARow) const {
+    const TCellProperties* P = RecordOf(ACol, ARow);
+    return P ? P->GradientDirection() : GradientVertical;
+}
+
+void TZirOvararIzazCore::SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value) {
+    if (TCellProperties* P = CellProperties(ACol, ARow)) P->SetGradientDirection(Value), RepaintCell(ACol, ARow);
+}
+
+TControl* TZirOvararIzazCore::CellControls(Integer ACol, Integer ARow) const {
+    const TCellProperties* P = RecordOf(ACol, ARow);
+    return P ? P->Control() : nullptr;
+}
+
+void TZirOvararIzazCore::SetCellControls(Integer ACol, Integer ARow, TControl* AControl) {
+    const Integer RealRow = RealRowIndex(ARow);
+    if (!AControl) {
+        TCellProperties* P = RecordOf(ACol, ARow);
+        if (!P || !P->Control()) return;
+        const Integer Idx = FControlList->ControlIndex(ACol, RealRow);
+        if (Idx >= 0) FControlList->RemoveControl(Idx);
+        P->SetControl(nullptr);
+        FNumCellControls = std::max(0, FNumCellControls - 1);
+        return;
+    }
+    TCellProperties* P = CellProperties(ACol, ARow);
+    if (!P) return;
+    const Integer Idx = FControlList->ControlIndex(ACol, RealRow);
+    if (Idx >= 0) FControlList->RemoveControl(Idx);
+    if (!P->Control()) ++FNumCellControls;
+    FControlList->AddControl(ACol, RealRow, AControl);
+    P->SetControl(AControl);
+    AControl->SetParent(this);
+    const TRect R = CellRect(RealToDisplColumn(ACol), ARow);
+    AControl->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
+}
+
+// ---- Current cell and edit text ------------------------------------------------------------------------
+
+String TZirOvararIzazCore::ReadCurrentCell() {
+    const TPoint Base = BaseCell(RealCol(), Row());
+    return GridCells(Base.X, Base.Y);
+}
+
+void TZirOvararIzazCore::WriteCurrentCell(const String& Value) {
+    const TPoint Base = BaseCell(RealCol(), Row());
+    SetCells(Base.X, Base.Y, Value);
+}
+
+String TZirOvararIzazCore::GetCurrentCellValue() {
+    const TPoint Base = BaseCell(RealCol(), Row());
+    return Cells(Base.X, Base.Y);
+}
+
+String TZirOvararIzazCore::GetEditCellText(Integer ACol, Integer ARow) {
+    return GridCells(ACol, ARow);
+}
+
+void TZirOvararIzazCore::SetCurrentEditText(const String& Value) {
+    if (IsBaseCell(RealCol(), Row())) {
+        SetEditText(Col(), Row(), Value);
+        return;
+    }
+    const TPoint Base = BaseCell(RealCol(), Row());
+    SetEditText(RealToDisplColumn(Base.X), Base.Y, Value);
+}
+
+String TZirOvararIzazCore::GetEditText(Integer ACol, Integer ARow) {
+    const Integer C = RealColIndex(ACol);
+    const TPoint Base = C >= 0 && ARow >= 0 ? BaseCell(C, ARow) : TPoint(C, ARow);
+    const String Text = TBaseGrid::GetEditText(Base.X, Base.Y);
+    return FEditWithTags ? Text : MarkupToPlainText(Text);
+}
+
+void TZirOvararIzazCore::SetEditText(Integer ACol, Integer ARow, const String& Value) {
+    const Integer C = RealColIndex(ACol);
+    const TPoint Base = C >= 0 && ARow >= 0 ? BaseCell(C, ARow) : TPoint(C, ARow);
+    TBaseGrid::SetEditText(Base.X, Base.Y, Value);
+}
+
+void TZirOvararIzazCore::RepaintActiveHeaders(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2) {
+    for (const TPoint Cell : {TPoint(ACol1, ARow1), TPoint(ACol2, ARow2)}) {
+        for (Integer r = 0; r < FixedRows(); ++r) RepaintCell(Cell.X, r);
+        for (Integer c = 0; c < FixedCols(); ++c) RepaintCell(c, Cell.Y);
+    }
+}
+
+// ---- Wheel-pan glyph -----------------------------------------------------------------------------------
+
+std::unique_ptr<TBitmap> TZirOvararIzazCore::PanGlyph(TIntelliPan Mode) {
+    auto Glyph = std::make_unique<TBitmap>();
+    if (Mode == ipNone) return Glyph;
+    // Drawn on a key colour that becomes white: a dot in a ring with the
+    // arrows of the directions the view pans in.
+    constexpr TColor Key = 0xFF00FF;
+    Glyph->SetSize(32, 32);
+    TCanvas* C = Glyph->Canvas();
+    C->Brush()->SetColor(Key);
+    C->FillRect(TRect(0, 0, 32, 32));
+    C->Pen()->SetColor(clBlack);
+    C->Brush()->SetColor(clBlack);
+    C->Polygon({TPoint(14, 14), TPoint(18, 14), TPoint(18, 18), TPoint(14, 18)});
+    const bool Vertical = Mode == ipVertical || Mode == ipBoth;
+    const bool Horizontal = Mode == ipHorizontal || Mode == ipBoth;
+    if (Vertical) {
+        C->Polygon({TPoint(16, 2), TPoint(22, 9), TPoint(10, 9)});
+        C->Polygon({TPoint(16, 29), TPoint(22, 22), TPoint(10, 22)});
+    }
+    if (Horizontal) {
+        C->Polygon({TPoint(2, 16), TPoint(9, 10), TPoint(9, 22)});
+        C->Polygon({TPoint(29, 16), TPoint(22, 10), TPoint(22, 22)});
+    }
+    // The colour of the top-left pixel is the background: white.
+    const TColor Back = C->Pixels(0, 0);
+    for (Integer y = 0; y < 32; ++y)
+        for (Integer x = 0; x < 32; ++x)
+            if (C->Pixels(x, y) == Back) C->SetPixels(x, y, clWhite);
+    return Glyph;
+}
+
+void TZirOvararIzazCore::DrawPanGlyph() {
+    const std::unique_ptr<TBitmap> Glyph = PanGlyph(FIntelliPan);
+    if (Glyph->Width() > 0) Canvas()->Draw(FPanPosition.X, FPanPosition.Y, Glyph.get());
+}
+
+void TZirOvararIzazCore::ErasePanGlyph() {
+    if (!HandleAllocated()) return;
+    const TRect R(FPanPosition.X, FPanPosition.Y, FPanPosition.X + 32, FPanPosition.Y + 32);
+    winapi::InvalidateRect(Handle(), &R, true);
+}
+
+// ---- Sizing of fixed cells -----------------------------------------------------------------------------
+
+void TZirOvararIzazCore::DoColumnSize(Integer ACol, bool& Allow) {
+    if (OnColumnSize) OnColumnSize(this, ACol, Allow);
+}
+
+void TZirOvararIzazCore::DoRowSize(Integer ARow, bool& Allow) {
+    if (OnRowSize) OnRowSize(this, ARow, Allow);
+}
+
+void TZirOvararIzazCore::CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index,
+                                         Integer& SizingPos, Integer& SizingOfs) {
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+    Integer c = -1, r = -1;
+    // The column left of the edge under the mouse, asked in a fixed row.
+    MouseToCell(X - 6, Y, c, r);
+    if (State == gsColSizing && c >= 0 && r >= 0 && r < FixedRows() && Options().Contains(goColSizing)) {
+        bool Allow = true;
+        DoColumnSize(c, Allow);
+        if (!Allow) State = gsNormal;
+    }
+    // The row above the edge, asked in a fixed column.
+    MouseToCell(X, Y - 6, c, r);
+    if (State == gsRowSizing && c >= 0 && r >= 0 && c < FixedCols() && Options().Contains(goRowSizing)) {
+        bool Allow = true;
+        DoRowSize(r, Allow);
+        if (!Allow) State = gsNormal;
+    }
 }

@@ -146,22 +146,6 @@ void TZirOvararIzazCore::PasteCell(Integer ACol, Integer ARow, const String& Val
     SetCells(ACol, ARow, Value);
 }
 
-String TZirOvararIzazCore::ReadCurrentCell() {
-    return Cells(RealColIndex(Col()), Row());
-}
-
-void TZirOvararIzazCore::WriteCurrentCell(const String& Value) {
-    SetCells(RealColIndex(Col()), Row(), Value);
-}
-
-String TZirOvararIzazCore::GetCurrentCellValue() {
-    return ReadCurrentCell();
-}
-
-String TZirOvararIzazCore::GetEditCellText() {
-    return ReadCurrentCell();
-}
-
 bool TZirOvararIzazCore::IsEditable(Integer ACol, Integer ARow) {
     bool CanEdit = true;
     DoCanEdit(ACol, ARow, CanEdit);

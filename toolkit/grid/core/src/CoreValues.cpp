@@ -67,20 +67,29 @@ TGridItem* TZirOvararIzazCore::HiddenEntryOf(Integer RealRow) const {
 }
 
 String TZirOvararIzazCore::AllCells(Integer ACol, Integer ARow) {
+    if (ACol < 0 || ARow < 0) return String();
     if (TGridItem* Entry = HiddenEntryOf(ARow)) {
+        // A hidden row's stored texts grow to the column asked for, and are
+        // shown as a displayed cell's would be.
         TStringList* Items = Entry->Items();
-        return ACol >= 0 && ACol < Items->Count() ? Items->Strings(ACol) : String();
+        while (Items->Count() <= ACol) Items->Add(String());
+        String Value = Items->Strings(ACol);
+        GetDisplText(ACol, ARow, Value);
+        return Value;
     }
     return Cells(ACol, DisplRowIndex(ARow));
 }
 
 void TZirOvararIzazCore::SetAllCells(Integer ACol, Integer ARow, const String& Value) {
+    if (ACol < 0 || ARow < 0) return;
     if (TGridItem* Entry = HiddenEntryOf(ARow)) {
         TStringList* Items = Entry->Items();
-        if (ACol >= 0 && ACol < Items->Count()) Items->SetStrings(ACol, Value);
+        while (Items->Count() <= ACol) Items->Add(String());
+        Items->SetStrings(ACol, Value);
         return;
     }
     SetCells(ACol, DisplRowIndex(ARow), Value);
+    if (RealToDisplColumn(ACol) != ACol) RepaintCell(RealToDisplColumn(ACol), DisplRowIndex(ARow));
 }
 
 String TZirOvararIzazCore::GetCellsEx(Integer ACol, Integer ARow) {

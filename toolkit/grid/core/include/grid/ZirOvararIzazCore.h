@@ -61,6 +61,10 @@ public:
     virtual void CellsChanged(TRect /*R*/) {}
 };
 
+// Whether the user may size a column (row) at a fixed cell.
+using TColumnSizeEvent = std::function<void(TObject* Sender, Integer ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(TObject* Sender, Integer ARow, bool& Allow)>;
+
 // The page size and range of an in-cell scroll bar.
 struct TScrollProp {
     Integer PageSize = 0;
@@ -746,6 +750,61 @@ public:
     // The first address in the cell, in its own case.
     String GetHyperlink(Integer ACol, Integer ARow);
     bool GetHyperlinkDetails(Integer ACol, Integer ARow, String& URL, String& Text);
+    // Objects by real row: a hidden row's stored record's user object.
+    TObject* AllObjects(Integer ACol, Integer ARow);
+    void SetAllObjects(Integer ACol, Integer ARow, TObject* Value);
+    // By a column's initial index, before any column moves.
+    String OriginalCells(Integer ACol, Integer ARow);
+    void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
+    // By a row's position before the last sort.
+    String UnSortedCells(Integer ACol, Integer ARow);
+    void SetUnSortedCells(Integer ACol, Integer ARow, const String& Value);
+    // The row now at a position before the sort (the sort's cross-reference
+    // count when the reference holds it nowhere).
+    Integer UnSortedRowIndex(Integer ARow) const;
+    // The CR-separated lines of the cell's text.
+    Integer LinesInCell(Integer ACol, Integer ARow);
+    TCellGradientDirection Gradients(Integer ACol, Integer ARow) const;
+    void SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value);
+    // A control placed in a cell (real column, displayed row): parented to
+    // the grid and laid over the cell; nil takes it out again.
+    TControl* CellControls(Integer ACol, Integer ARow) const;
+    void SetCellControls(Integer ACol, Integer ARow, TControl* AControl);
+    Integer NumCellControls() const { return FNumCellControls; }
+    // The current cell is the base cell of the merged area at (RealCol, Row).
+    String CurrentCell() { return ReadCurrentCell(); }
+    void SetCurrentCell(const String& Value) { WriteCurrentCell(Value); }
+    // Repaints the header cells of two cells (the old and the new current
+    // cell).
+    void RepaintActiveHeaders(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    // The wheel-pan glyph, drawn at the pan position: arrows for IntelliPan
+    // (up and down, left and right, or all four), 32 x 32 on white; ipNone
+    // gives an empty bitmap.
+    static std::unique_ptr<TBitmap> PanGlyph(TIntelliPan Mode);
+    TPoint PanPosition() const { return FPanPosition; }
+    void SetPanPosition(TPoint Value) { FPanPosition = Value; }
+    void DrawPanGlyph();
+    void ErasePanGlyph();
+    // Sizing of fixed cells may be refused per column or row.
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+
+    // The platform grid's edit-text path: covered cells edit their base
+    // cell, columns are displayed ones; the text is read without markup
+    // unless EditWithTags is on.
+    String GetEditText(Integer ACol, Integer ARow) override;
+    void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
+
+protected:
+    void CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
+                         Integer& SizingOfs) override;
+    virtual void DoRowSize(Integer ARow, bool& Allow);
+
+private:
+    Integer FNumCellControls = 0;
+    TPoint FPanPosition{0, 0};
+
+public:
 
     // ---- Auto-size, numbering, swaps ----
     // The row exchange of the sort (SortSwapRows) counts its calls here and
@@ -1367,12 +1426,13 @@ protected:
     virtual String ReadCurrentCell();
     virtual void WriteCurrentCell(const String& Value);
     virtual String GetCurrentCellValue();
-    virtual String GetEditCellText();
-    virtual void SetCurrentEditText(const String& Value) { (void)Value; }
+    // The raw text of a cell, remembered as the old value on entering it.
+    virtual String GetEditCellText(Integer ACol, Integer ARow);
+    virtual void SetCurrentEditText(const String& Value);
     virtual void RestoreEditCell() {}
     virtual bool KeepTopRowOnSelect() { return false; }
     virtual Integer GetSearchFooterHeight();
-    virtual void DoColumnSize(Integer ACol, bool& Allow) { (void)ACol, (void)Allow; }
+    virtual void DoColumnSize(Integer ACol, bool& Allow);
     virtual void DoHoverButtonClick(Integer ACol, Integer ARow, Integer AButton) { (void)ACol, (void)ARow, (void)AButton; }
     virtual void HideButtonForm(TObject* Sender) { (void)Sender; }
     virtual bool DoToggleCheckBox(Integer ACol, Integer ARow, bool Click);
