@@ -382,9 +382,9 @@ void TZirOvararIzazCore::GetDisplText(Integer ACol, Integer ARow, String& Value)
             }
         }
     }
-    // Group counts arrive with the grouping layer (nodes answer IsNode).
+    // The group's rows below its header that are no sub-group headers.
     if (FGrouping->ShowGroupCount() && ACol == 1 && IsNode(ARow)) {
-        const Integer Count = GroupCountOf(ARow);
+        const Integer Count = GetNodeSpan(ARow) - 1 - GetSubNodeCount(ARow);
         if (!FGrouping->GroupCountFormat().empty())
             Value += Format(FGrouping->GroupCountFormat(), {Count});
         else

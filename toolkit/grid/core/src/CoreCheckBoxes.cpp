@@ -92,7 +92,7 @@ void TZirOvararIzazCore::AddCheckBoxColumn(Integer ACol, bool DefaultState, bool
             AddCheckBox(ACol, r, DefaultState, DataCheckBox);
         else if (AutoGroup)
             AddCheckBox(ACol, r, DefaultState ? cbChecked : cbUnchecked);
-        else if (GroupingColumn() == -1)
+        else if (FGroupColumn == -1)
             AddCheckBox(ACol, r, DefaultState, DataCheckBox);
     }
     if (AutoGroup) Invalidate();
@@ -422,6 +422,26 @@ bool TZirOvararIzazCore::DoToggleCheckBox(Integer ACol, Integer ARow, bool Click
         SetCells(ACol, ARow, NewState ? DoGetCheckTrue(ACol, ARow) : DoGetCheckFalse(ACol, ARow));
     }
     RepaintCell(RealToDisplColumn(ACol), ARow);
+    if (FGrouping->AutoCheckGroup() && FGroupColumn != -1 && ARow >= FixedRows()) {
+        // A group header sets the boxes of its group; a group row shows in
+        // its header whether the whole group agrees.
+        if (IsNode(ARow)) {
+            const Integer Base = RealRowIndex(ARow);
+            for (Integer i = 1; i < GetNodeSpan(ARow); ++i) SetCheckBoxState(ACol, Base + i, NewState);
+        } else if (const Integer P = GetParentRow(ARow); P >= 0) {
+            const Integer Base = RealRowIndex(P);
+            bool First = false, Same = true;
+            for (Integer i = 1; i < GetNodeSpan(P); ++i) {
+                bool State = false;
+                GetCheckBoxState(ACol, Base + i, State);
+                if (i == 1)
+                    First = State;
+                else if (State != First)
+                    Same = false;
+            }
+            SetCheckBoxState(ACol, Base, Same ? BoolToCheckBoxState(First) : cbGrayed);
+        }
+    }
     DoCheckBoxChange(ACol, ARow, NewState);
     FModified = true;
     if (UndoRedo()) {

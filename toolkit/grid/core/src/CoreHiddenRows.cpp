@@ -337,7 +337,7 @@ bool TZirOvararIzazCore::RemoveRowsCore(Integer RowIndex, Integer RCount, bool R
         EmptyLast = true;
     }
     const Integer OldRow = Row(), OldTop = TopRow();
-    if (OldRow == RowCount() - 1 && OnRowChanging) {
+    if (OldRow == RowCount() - 1 && OnRowChanging && !FIsGrouping) {
         bool Allow = true;
         OnRowChanging(this, OldRow, OldRow - RCount, Allow);
         if (!Allow) return false;

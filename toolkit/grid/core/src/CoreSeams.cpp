@@ -120,7 +120,7 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // Grouping, footers and zoom: their layers.
 void TZirOvararIzazCore::SubGroup(Integer ColIndex) { (void)ColIndex; }
-void TZirOvararIzazCore::SubUnGroup() {}
+void TZirOvararIzazCore::SubUnGroup(Integer ColIndex) { (void)ColIndex; }
 void TZirOvararIzazCore::Group(Integer ColIndex) { (void)ColIndex; }
 void TZirOvararIzazCore::UnGroup() {}
 void TZirOvararIzazCore::CalcFooter(Integer ACol) { (void)ACol; }

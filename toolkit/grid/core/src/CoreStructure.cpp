@@ -277,17 +277,26 @@ void TZirOvararIzazCore::ClearNormalCols(Integer ColIndex, Integer CCount) {
 }
 
 void TZirOvararIzazCore::ClearNormalCells() {
+    if (FixedCols() == 0 && FNodeCount > 0) RemoveAllNodes();
     if (RowCount() > 0 && ColCount() > 0)
         ClearRect(FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
 }
 
 void TZirOvararIzazCore::Clear() {
+    if (FNodeCount > 0) {
+        ExpandAll();
+        if (!IsDestroying()) RemoveAllNodes();
+    }
     if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
     if (FNumHidden > 0) Invalidate();
 }
 
 void TZirOvararIzazCore::ClearAll() {
     if (IsDestroying()) return;
+    if (FNodeCount > 0) {
+        ExpandAll();
+        RemoveAllNodes();
+    }
     UnHideColumnsAll();
     UnHideRowsAll();
     if (RowCount() > 0 && ColCount() > 0)

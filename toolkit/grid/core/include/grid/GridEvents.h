@@ -70,3 +70,7 @@ using TColDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ACol
 using TColDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ACol)>;
 // The current row changed from OldRow to NewRow.
 using TRowUpdateEvent = std::function<void(TObject* Sender, Integer OldRow, Integer NewRow)>;
+// A custom calculation over the rows FromRow .. ToRow of a column; Res
+// starts at 0.
+using TGroupCalcEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, Double& Res)>;

@@ -892,11 +892,6 @@ public:
     void SizeRowToContent(Integer ARow, bool GrowOnly, Integer HeightReserve);
     void SizeRowToLines(Integer ARow, Integer Lines, Integer Padding);
 
-protected:
-    // The tree level of a node row, -1 for other rows (the tree layer
-    // answers it).
-    virtual Integer GetNodeLevel(Integer ARow) { (void)ARow; return -1; }
-
 private:
     // The canvas takes the cell's font and colours as for painting.
     void SetUpMeasuredCell(Integer ACol, Integer ARow, bool IsFixed);
@@ -940,12 +935,6 @@ protected:
     TCellVAlign NewControlVAlign() const;
     Integer StartRowOfColumnOps() const;
     TPoint TextSizeOf(TCanvas* ACanvas, const String& Text) const;
-    // Rows of a group below its header that are no sub-group headers (the
-    // grouping layer answers it).
-    virtual Integer GroupCountOf(Integer ARow) { (void)ARow; return 0; }
-    // The grouping column, -1 while the grid is not grouped (the grouping
-    // layer answers it).
-    virtual Integer GroupingColumn() const { return -1; }
 
 private:
     std::unique_ptr<TCellGraphic> FRowCheckBox;
@@ -1049,6 +1038,102 @@ private:
     Integer FCompares = 0;
     Integer FSortDir = 1;
     Integer FSortTime = 0;
+
+public:
+    // ---- Tree nodes and grouping ----
+    // A node is a ctNode cell object in cell (NodeColumn, node row): its
+    // CellBoolean is True while contracted, CellIndex is the span (the rows
+    // it covers, its own row included; 0 or less: up to the next node row),
+    // CellErrFrom the count of child rows added by InsertChildRow, CellAngle
+    // the row it was made on. Each node adds 1 to the NodeLevel of the
+    // node-column records of its span. Contracting hides the children (with
+    // FilterType ftSuppress it suppresses them instead).
+    // The operations that change a node or the tree take real rows; the
+    // queries (and RemoveNormalRow) take displayed rows.
+    void AddNode(Integer ARow, Integer Span);
+    void RemoveNode(Integer ARow);
+    void RemoveAllNodes();
+    Integer NumNodes() const { return FNodeCount; }
+    bool GetNodeState(Integer ARow);
+    void SetNodeState(Integer ARow, bool Value);
+    bool NodeState(Integer ARow) { return GetNodeState(ARow); }
+    Integer GetNodeLevel(Integer ARow);
+    Integer GetNodeSpan(Integer ARow);
+    void SetNodeSpan(Integer ARow, Integer Span);
+    void UpdateNodeSpan(Integer ARow, Integer Delta);
+    void UpdateSubNodeCount(Integer ARow, Integer Delta);
+    Integer GetSubNodeCount(Integer ARow);
+    // With CellNode.ExpandOne every other expanded node is contracted first.
+    void ExpandNode(Integer ARow);
+    void ContractNode(Integer ARow);
+    void ToggleNode(Integer ARow);
+    // Every hidden row comes back in real order and the grid is left
+    // unfiltered (FilterActive off, no filter levels; the Filter conditions
+    // stay); every node is marked expanded.
+    void ExpandAll();
+    void ContractAll();
+    // The node whose span covers the row; -1 for none and for a top-level
+    // node row.
+    Integer GetParentRow(Integer ARow);
+    // 0 for a node row, 2 when the next row continues the span, else 1.
+    Integer GetNodeSpanType(Integer ARow);
+    void InsertNormalRow(Integer ARow);
+    void RemoveNormalRow(Integer ARow);
+    // Inserts a row under the row's node (the row itself when it is one) at
+    // ARow + InsertAt; spans and sub-node counts of the node and its
+    // ancestors grow by one.
+    void InsertChildRow(Integer ARow, Integer InsertAt);
+    void RemoveChildRow(Integer ARow);
+    // Suppressed rows get their height back unless a contracted node holds
+    // them.
+    void UnSuppressAllOpenRows();
+    // Whether client x position X in the node column hits the row's button.
+    bool IsInNodeButton(Integer ARow, Integer X);
+    // -1 ungroups, a value above 0 groups on that column, 0 does nothing.
+    void SetGroupColumn(Integer Value);
+    // One result per expanded group into its header row, or into its
+    // summary row with Grouping.Summary: 1 sum, 2 average, 3 minimum,
+    // 4 maximum, 5 count, 6 custom (OnGroupCalc), 7 distinct texts,
+    // 8 standard deviation.
+    void GroupCalc(Integer ColIndex, Integer Method);
+    void GroupSum(Integer ColIndex);
+    void GroupAvg(Integer ColIndex);
+    void GroupMin(Integer ColIndex);
+    void GroupMax(Integer ColIndex);
+    void GroupCount(Integer ColIndex);
+    void GroupCustomCalc(Integer ColIndex) { GroupCalc(ColIndex, 6); }
+    void GroupDistinct(Integer ColIndex) { GroupCalc(ColIndex, 7); }
+    void GroupStdDev(Integer ColIndex) { GroupCalc(ColIndex, 8); }
+    // The custom group calculation over displayed rows: Res of OnGroupCalc,
+    // 0 when it is not assigned.
+    virtual Double GroupCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+    TGroupCalcEvent OnGroupCalc;
+
+protected:
+    // ---- Tree nodes and grouping: state ----
+    // The node object of a displayed row, null for other rows.
+    TCellGraphic* NodeObject(Integer ARow) const;
+    // Gives cell (0, row) a new ctSummary object (real row).
+    void MarkSummaryRow(Integer ARow);
+    // Shows a contracted node's children (real row), without ExpandOne.
+    void ExpandNodeRows(Integer ARow);
+    // The displayed row after a node's span (span 0: the next node row).
+    Integer NodeSpanEnd(Integer ARow);
+    // Adds Delta to the node-column level of the real rows From .. To
+    // (hidden rows' parked records too); Absolute sets it to Delta.
+    void ShiftNodeLevels(Integer FromRow, Integer ToRow, Integer Delta, bool Absolute = false);
+    void SetNodeCollapsed(Integer ARow, bool Value);
+    // The numbers of a column's group rows (displayed), grouped-grid rules.
+    std::vector<Double> GroupValues(Integer ACol, Integer FromRow, Integer ToRow);
+    void ApplyGroupColors(Integer ARow, bool Header);
+    void ResetGroupColors(Integer ARow, bool Header);
+    void SetFooterCalc(Integer ACol, TColumnCalcType Calc);
+    // Raised while grouping takes rows out: the removal does not consult
+    // OnRowChanging.
+    bool FIsGrouping = false;
+    Integer FGroupWidth = 0;
+    String FGroupCaption;
+    String FGroupFooter;
 
 public:
 
@@ -1338,9 +1423,10 @@ public:
     bool IsFixed(Integer ACol, Integer ARow) override;
     Integer GetNodeIndent(Integer ARow) override;
     bool HasNodes() override { return FNodeCount > 0; }
-    // Nodes and summaries arrive with the tree and grouping layers.
-    bool IsNode(Integer) override { return false; }
-    bool IsSummary(Integer) override { return false; }
+    // A node row carries a ctNode object in the node column, a summary row
+    // a ctSummary object in column 0.
+    bool IsNode(Integer ARow) override;
+    bool IsSummary(Integer ARow) override;
     void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) override;
     void HiddenRowChanged() override;
     bool HasCellCheckBox(Integer ACol, Integer ARow) override { return HasCheckBox(ACol, ARow); }
@@ -1374,7 +1460,7 @@ public:
     virtual void InsertCols(Integer ColIndex, Integer CCount);
     virtual void HideHoverButtons() {}
     virtual void SubGroup(Integer ColIndex);
-    virtual void SubUnGroup();
+    virtual void SubUnGroup(Integer ColIndex);
     virtual void Group(Integer ColIndex);
     virtual void UnGroup();
     virtual void SetRowEx(Integer Value);
