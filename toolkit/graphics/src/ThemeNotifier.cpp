@@ -281,3 +281,7 @@ TThemeNotifier* ThemeNotifierInstance(TComponent* AOwner) {
     }
     return NotifierCell;
 }
+
+TThemeNotifier* ExistingThemeNotifier() {
+    return NotifierCell;
+}

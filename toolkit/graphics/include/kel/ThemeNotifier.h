@@ -160,3 +160,5 @@ private:
 // has its window, else by AOwner; the owner frees it. The owner must be a
 // windowed control: the hidden window lives in it.
 TThemeNotifier* ThemeNotifierInstance(TComponent* AOwner);
+// The process-wide notifier if one exists, without creating one.
+TThemeNotifier* ExistingThemeNotifier();

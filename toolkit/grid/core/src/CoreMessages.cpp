@@ -3,6 +3,7 @@
 
 #include "grid/GridUnit.h"
 #include "grid/ZirOvararIzazCore.h"
+#include "kel/ThemeNotifier.h"
 #include "rtl/StringUtils.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
@@ -55,6 +56,11 @@ void TZirOvararIzazCore::WndProc(TMessage& Message) {
         return;
     case WM_CHAR:
         HandleWMChar(Message);
+        return;
+    case WM_THEMECHANGED:
+    case WM_OFFICETHEMECHANGE:
+        if (FAutoThemeAdapt) AdaptToOfficeTheme();
+        TBaseGrid::WndProc(Message);
         return;
     default:
         TBaseGrid::WndProc(Message);

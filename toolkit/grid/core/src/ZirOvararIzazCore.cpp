@@ -157,6 +157,8 @@ void TZirOvararIzazCore::AfterConstruction() {
 }
 
 void TZirOvararIzazCore::BeforeDestruction() {
+    // The theme notifier must not send to a window that is gone.
+    ThemeNotifierRegistration(false);
     // Hidden columns and rows come back first, so that the records parked
     // with hidden rows are in their cells and go with them.
     if (FHiddenRows) {
@@ -254,6 +256,10 @@ void TZirOvararIzazCore::Loaded() {
     if (FControlLook->ControlStyle() == ZirOvararIzaz::csTheme) FControlLook->SetControlStyle(ZirOvararIzaz::csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
     ApplyScrollBarAlways(false);
+    if (FAutoThemeAdapt && !IsDesigning()) {
+        AdaptToOfficeTheme();
+        if (Parent() || HandleAllocated()) ThemeNotifierRegistration(true);
+    }
     FDisjunctSelection = MakeGridRect(-1, -1, -1, -1);
     InitOrigColSizes();
 }

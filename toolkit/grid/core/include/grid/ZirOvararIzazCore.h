@@ -1203,7 +1203,9 @@ public:
 
     // ---- Owned settings ----
     TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
-    void SetActiveCellFont(const TFont* Value) { FActiveCellFont->Assign(Value); }
+    // A missing font is ignored; otherwise the settings are copied and the
+    // grid repaints.
+    void SetActiveCellFont(const TFont* Value);
     TFont* FixedFont() const { return FFixedFont.get(); }
     void SetFixedFont(const TFont* Value) { FFixedFont->Assign(Value); }
     TAutoColor* AutoColor() const { return FAutoColor.get(); }
@@ -1255,16 +1257,7 @@ private:                                                                        
     Type F##Name = Initial;                                                                                   \
                                                                                                               \
 public:
-    CORE_VALUE(TColor, SelectionColor, 0xEACAB6)
-    CORE_VALUE(TColor, SelectionColorTo, clNone)
-    CORE_VALUE(TColor, SelectionMirrorColor, clNone)
-    CORE_VALUE(TColor, SelectionMirrorColorTo, clNone)
-    CORE_VALUE(TColor, SelectionTextColor, 0x000000)
-    CORE_VALUE(bool, SelectionColorMixer, false)
-    CORE_VALUE(Integer, SelectionColorMixerFactor, 50)
     CORE_VALUE(TColor, HintColor, clInfoBk)
-    CORE_VALUE(TColor, ActiveCellColor, 0x808080)
-    CORE_VALUE(TColor, ActiveCellColorTo, clNone)
     CORE_VALUE(TColor, URLColor, 0xFF0000)
     CORE_VALUE(TColor, DisabledFontColor, 0xC0C0C0)
     CORE_VALUE(TColor, ScrollColor, clNone)
@@ -1278,24 +1271,17 @@ public:
     CORE_VALUE(TColor, DOVGradientDownTo, clNone)
     CORE_VALUE(TGridLook, Look, glXP)
     CORE_VALUE(TKelStyle, UIStyle, tsCustom)
-    CORE_VALUE(bool, Flat, false)
     CORE_VALUE(TScrollType, ScrollType, ssNormal)
     CORE_VALUE(Integer, ScrollWidth, 17)
     CORE_VALUE(TScrollHintType, ScrollHints, shNone)
-    CORE_VALUE(TScrollBarAlways, ScrollBarAlways, saNone)
     CORE_VALUE(bool, ScrollProportional, false)
     CORE_VALUE(bool, ScrollSynch, false)
     CORE_VALUE(TIntelliPan, IntelliPan, ipVertical)
     CORE_VALUE(bool, IntelliZoom, true)
-    CORE_VALUE(Integer, ZoomFactor, 0)
-    CORE_VALUE(TPoint, XYOffset, TPoint(2, 2))
-    CORE_VALUE(TPoint, XYRTFOffset, TPoint(0, 0))
     CORE_VALUE(String, FloatFormat, u"%.2f")
     CORE_VALUE(bool, EnableHTML, true)
-    CORE_VALUE(bool, HTMLKeepLineBreak, true)
     CORE_VALUE(bool, Multilinecells, false)
     CORE_VALUE(TEditorType, DefaultEditor, edNormal)
-    CORE_VALUE(Integer, MaxEditLength, 0)
     CORE_VALUE(Integer, MaxComboLength, 0)
     CORE_VALUE(String, ValidChars, String())
     CORE_VALUE(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
@@ -1307,24 +1293,19 @@ public:
     CORE_VALUE(String, CheckTrue, u"Y")
     CORE_VALUE(String, CheckFalse, u"N")
     CORE_VALUE(Char, PasswordChar, u'*')
-    CORE_VALUE(bool, ShowSelection, true)
     CORE_VALUE(bool, ShowFocusedSelectionColor, true)
     CORE_VALUE(bool, UseSelectionTextColor, true)
     CORE_VALUE(bool, UseInternalHintClass, true)
     CORE_VALUE(bool, UseFixedFont, true)
-    CORE_VALUE(bool, ShowDesignHelper, true)
     CORE_VALUE(bool, EnhRowColMove, true)
     CORE_VALUE(bool, EnableWheel, true)
     CORE_VALUE(bool, AutoFilterUpdate, true)
     CORE_VALUE(bool, FilterNormalCellsOnly, true)
     CORE_VALUE(bool, FilterDropDownMultiCol, true)
     CORE_VALUE(bool, UseDisabledFont, true)
-    CORE_VALUE(bool, ActiveCellShow, false)
     CORE_VALUE(bool, AnchorHint, false)
     CORE_VALUE(bool, AutoHideSelection, false)
     CORE_VALUE(bool, AutoNumAlign, false)
-    CORE_VALUE(bool, AutoSize, false)
-    CORE_VALUE(bool, AutoThemeAdapt, false)
     CORE_VALUE(bool, EditWithTags, false)
     CORE_VALUE(bool, EnableBlink, false)
     CORE_VALUE(bool, EnhTextSize, false)
@@ -1337,8 +1318,6 @@ public:
     CORE_VALUE(Integer, FilterDropDownRow, 0)
     CORE_VALUE(bool, FixedAsButtons, false)
     CORE_VALUE(bool, HideFocusRect, false)
-    CORE_VALUE(TColor, HighlightColor, clHighlight)
-    CORE_VALUE(TColor, HighlightTextColor, clHighlightText)
     CORE_VALUE(bool, HintShowCells, false)
     CORE_VALUE(bool, HintShowLargeText, false)
     CORE_VALUE(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
@@ -1351,10 +1330,7 @@ public:
     CORE_VALUE(bool, LookupCaseSensitive, false)
     CORE_VALUE(bool, LookupHistory, false)
     CORE_VALUE(bool, OemConvert, false)
-    CORE_VALUE(bool, SelectionRectangle, false)
-    CORE_VALUE(bool, SelectionResizer, false)
     CORE_VALUE(bool, SelectionRTFKeep, false)
-    CORE_VALUE(bool, SizeWithForm, false)
     CORE_VALUE(bool, URLShow, false)
     CORE_VALUE(bool, URLShowInText, false)
     CORE_VALUE(bool, URLUnderlineOnHover, false)
@@ -1363,10 +1339,104 @@ public:
     CORE_VALUE(TGridFilterType, FilterType, ftHide)
     CORE_VALUE(TGridFormatType, FormatType, ftVCL)
     CORE_VALUE(TPopupToolBarMode, PopupToolBarMode, tbActiveCell)
-    CORE_VALUE(TVAlignment, VAlignment, vtaTop)
     CORE_VALUE(Integer, FilterLevel, 0)
     CORE_VALUE(bool, UseEnabledRows, false)
 #undef CORE_VALUE
+
+    // ---- Settings with side effects ----
+    // Each setter below does more than store; "when changed" setters do
+    // nothing for the current value, the others repaint in any case.
+#define CORE_SETTING(Type, Name, Initial)                                                                     \
+public:                                                                                                       \
+    Type Name() const { return F##Name; }                                                                     \
+    void Set##Name(Type Value);                                                                               \
+                                                                                                              \
+private:                                                                                                      \
+    Type F##Name = Initial;                                                                                   \
+                                                                                                              \
+public:
+    CORE_SETTING(TColor, SelectionColor, 0xEACAB6)
+    CORE_SETTING(TColor, SelectionColorTo, clNone)
+    CORE_SETTING(TColor, SelectionMirrorColor, clNone)
+    CORE_SETTING(TColor, SelectionMirrorColorTo, clNone)
+    CORE_SETTING(TColor, SelectionTextColor, 0x000000)
+    CORE_SETTING(bool, SelectionColorMixer, false)
+    // Held within 0 .. 100.
+    CORE_SETTING(Integer, SelectionColorMixerFactor, 50)
+    CORE_SETTING(bool, SelectionRectangle, false)
+    CORE_SETTING(bool, SelectionResizer, false)
+    CORE_SETTING(bool, ShowDesignHelper, true)
+    CORE_SETTING(Integer, ZoomFactor, 0)
+    CORE_SETTING(TColor, ActiveCellColor, 0x808080)
+    CORE_SETTING(TColor, ActiveCellColorTo, clNone)
+    CORE_SETTING(bool, ActiveCellShow, false)
+    // Sizes the normal columns to their contents (10 pixels added) when
+    // switched on outside loading.
+    CORE_SETTING(bool, AutoSize, false)
+    // Follows the Office colour theme, and once the grid has its window
+    // hears of theme changes through the process-wide theme notifier.
+    CORE_SETTING(bool, AutoThemeAdapt, false)
+    CORE_SETTING(bool, Flat, false)
+    // The highlight colours of marked text, shared by every grid of the
+    // program through the markup renderer.
+    CORE_SETTING(TColor, HighlightColor, clHighlight)
+    CORE_SETTING(TColor, HighlightTextColor, clHighlightText)
+    // Also the markup renderer's process-wide line-break switch.
+    CORE_SETTING(bool, HTMLKeepLineBreak, true)
+    // Also the normal in-place editor's length limit (0: none).
+    CORE_SETTING(Integer, MaxEditLength, 0)
+    CORE_SETTING(TScrollBarAlways, ScrollBarAlways, saNone)
+    // Also the base grid's show-selection flag.
+    CORE_SETTING(bool, ShowSelection, true)
+    // Anchors the grid to all four sides of its parent.
+    CORE_SETTING(bool, SizeWithForm, false)
+    // Also the text-drawing flag of the vertical alignment.
+    CORE_SETTING(TVAlignment, VAlignment, vtaTop)
+    CORE_SETTING(TPoint, XYOffset, TPoint(2, 2))
+    CORE_SETTING(TPoint, XYRTFOffset, TPoint(0, 0))
+#undef CORE_SETTING
+    // Writing either value switches on the selection rectangle and resizer,
+    // smart clipboard, range selection, editing and range-select-and-edit;
+    // nothing is switched back off.
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool Value);
+    // XYOffset without a repaint.
+    void UpdateXYOffset(Integer X, Integer Y) { FXYOffset = TPoint(X, Y); }
+    // The selection rectangle; writing it repaints the fixed row 0 and
+    // column 0 with ActiveCellShow and the bottom row with ActiveRowShow.
+    void SetSelection(const TGridRect& Value);
+    // Copy the given object's settings into the owned one.
+    void SetAutoColor(const TAutoColor* Value) { FAutoColor->Assign(Value); }
+    void SetBalloon(const TBalloonSettings* Value) { FBalloon->Assign(Value); }
+    void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions->Assign(Value); }
+    void SetHoverButtons(const THoverButtons* Value) { FHoverButtons->Assign(Value); }
+    void SetOfficeHint(const TKelHintInfo* Value) { FOfficeHint->Assign(Value); }
+    void SetProgressAppearance(const TGridProgressAppearance* Value) { FProgressAppearance->Assign(Value); }
+    void SetShowModified(const TShowModified* Value) { FShowModified->Assign(Value); }
+    void SetSortSettings(const TSortSettings* Value) { FSortSettings->Assign(Value); }
+    void SetBackGround(const TBackGround* Value);
+    // Copies the bitmap and repaints the current row's fixed cell.
+    void SetRowIndicator(const TBitmap* Value);
+    // The text-drawing flag VAlignment gives (DT_TOP, DT_VCENTER, DT_BOTTOM).
+    Cardinal VAlignFlag() const { return FVAlignFlag; }
+    // Whether platform visual styles paint the grid (the style layer sets it).
+    bool UseVCLStyles() const { return FUseVCLStyles; }
+
+protected:
+    // Maps the current Office theme to a style and applies it when it
+    // changed since the last call.
+    virtual void AdaptToOfficeTheme();
+    bool FUseVCLStyles = false;
+
+private:
+    // Registers (unregisters) the window with the theme notifier.
+    void ThemeNotifierRegistration(bool Register);
+    bool FSpreadSheet = false;
+    Cardinal FVAlignFlag = 0;
+    TOfficeTheme FOfficeTheme = otUnknown;
+    bool FThemeRegistered = false;
+
+public:
     TColor BorderColor() const { return FBorderColor; }
     // Repaints the non-client border when the colour changed.
     void SetBorderColor(TColor Value);
@@ -1438,7 +1508,7 @@ public:
     TAlignment DefaultCellAlignment() override { return FDefaultAlignment; }
     void CellChanged(Integer ACol, Integer ARow) override;
     bool HasCellBorders() override { return static_cast<bool>(OnGetCellBorder); }
-    bool UsesVCLStyles() override { return false; }
+    bool UsesVCLStyles() override { return FUseVCLStyles; }
     void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select,
                              bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
                              TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
