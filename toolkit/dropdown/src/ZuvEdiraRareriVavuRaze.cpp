@@ -483,7 +483,18 @@ void TZazUruDava::WndProc(TMessage& Message) {
         Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
         return;
     }
+    if (Message.Msg != WM_LBUTTONDOWN) {
+        TStringGrid::WndProc(Message);
+        return;
+    }
+    Integer Col = -1, Row = -1;
+    MouseToCell(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam), Col, Row);
+    // A cell only partly in view (the click scrolls it in): no drag
+    // selection starts from it.
+    const bool Partial = Row == TopRow() + VisibleRowCount() || Col == LeftCol() + VisibleColCount() ||
+                         (Col == LeftCol() && LeftCol() > FixedCols());
     TStringGrid::WndProc(Message);
+    if (Partial && GridState() == gsSelecting) SetGridState(gsNormal);
 }
 
 // ---- The drop-down ----

@@ -323,3 +323,28 @@ TEST_F(MultiColumn, LookupIncrTakesTheCharactersTheKeysProduced) {
     EXPECT_EQ(Edit->ItemIndex(), 0);
     EXPECT_EQ(Edit->Text(), u"abacus");
 }
+
+TEST_F(MultiColumn, NoDragSelectionStartsFromAPartlyVisibleRow) {
+    auto* Edit = NewNumbered(12);
+    Edit->ShowDropDown();
+    Pump();
+    ASSERT_TRUE(Edit->DroppedDown());
+    TZazUruDava* List = Edit->List();
+    const Integer Partial = List->TopRow() + List->VisibleRowCount();
+    ASSERT_LT(Partial, List->RowCount());
+    for (Integer Row : {2, Partial}) {
+        SCOPED_TRACE(Row);
+        const TRect Cell = List->CellRect(0, Row);
+        const TPoint At = List->ClientToScreen({Cell.Left + 5, Cell.Top + 3});
+        Backend->MoveMouse(At.X, At.Y);
+        Backend->PressButton();
+        Pump();
+        EXPECT_EQ(List->GridState(), Row == Partial ? gsNormal : gsSelecting);
+        Backend->ReleaseButton();
+        Pump();
+        if (!Edit->DroppedDown()) {
+            Edit->ShowDropDown();
+            Pump();
+        }
+    }
+}
