@@ -235,6 +235,20 @@ TEST_F(SizingTest, AutoSizeColFollowsContentLimitsPaddingAndFullWidthObjects) {
     }
 }
 
+TEST_F(SizingTest, NodeIndentIsAFloorThatTheContentCanOnlyRaise) {
+    Sized->CellNode()->SetNodeIndent(30);
+    Sized->AddNode(1, 2);
+    const Integer Floor = 4 + Sized->GetNodeLevel(1) * 30; // cnXP: 4
+    ASSERT_GT(Floor, 24);
+    Sized->SetSizeGrowOnly(true);
+    Sized->SetCells(0, 3, u"ab"); // content: 2 x 2 + 16 (node row) + 2 + 2
+    Sized->AutoSizeCol(0, 0);
+    EXPECT_EQ(Sized->ColWidths(0), Floor);
+    Sized->SetCells(0, 3, u"abcdefghijklmn");
+    Sized->AutoSizeCol(0, 0);
+    EXPECT_EQ(Sized->ColWidths(0), 4 + 98 + 2 + 2);
+}
+
 TEST_F(SizingTest, RowContentCountsControlsByTheLargerSizeAndDataCheckBoxesByTheirOwn) {
     // Height = 2 x XYOffset.Y + highest + 2 x grid line. The text is 42 high,
     // the object 18.
@@ -290,6 +304,18 @@ TEST_F(AutoSizeTest, AutoFitColumnsFillsTheControlWidth) {
     Grid->AutoFitColumns(false);
     EXPECT_EQ(Grid->ColWidths(1), 100);
     EXPECT_EQ(Grid->ColWidths(2), 146);
+}
+
+TEST_F(AutoSizeTest, SizeToCellsFitsTheClientAreaToTheCellsAndKeepsTheScrollBars) {
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    for (Integer c = 0; c < 3; ++c) Grid->SetColWidths(c, 50 + c);
+    for (Integer r = 0; r < 4; ++r) Grid->SetRowHeights(r, 20 + r);
+    Grid->SetScrollBars(ssBoth);
+    Grid->SizeToCells();
+    EXPECT_EQ(Grid->ClientWidth(), 153);
+    EXPECT_EQ(Grid->ClientHeight(), 86);
+    EXPECT_EQ(Grid->ScrollBars(), ssBoth);
 }
 
 // ---- Numbering ----
