@@ -118,11 +118,7 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-// Grouping, footers and zoom: their layers.
-void TZirOvararIzazCore::SubGroup(Integer ColIndex) { (void)ColIndex; }
-void TZirOvararIzazCore::SubUnGroup(Integer ColIndex) { (void)ColIndex; }
-void TZirOvararIzazCore::Group(Integer ColIndex) { (void)ColIndex; }
-void TZirOvararIzazCore::UnGroup() {}
+// Footers: their layer.
 void TZirOvararIzazCore::CalcFooter(Integer ACol) { (void)ACol; }
 void TZirOvararIzazCore::DoCalcFooter(Integer ACol, Integer ARow, String& Value) { (void)ACol, (void)ARow, (void)Value; }
 void TZirOvararIzazCore::NextEdit() {}

@@ -1126,6 +1126,9 @@ protected:
     // The numbers of a column's group rows (displayed), grouped-grid rules.
     std::vector<Double> GroupValues(Integer ACol, Integer FromRow, Integer ToRow);
     void ApplyGroupColors(Integer ARow, bool Header);
+    // Merges a header or summary row from FromCol to the last column, in
+    // the row's colours.
+    void MergeGroupRow(Integer ARow, Integer FromCol, bool Header);
     void ResetGroupColors(Integer ARow, bool Header);
     void SetFooterCalc(Integer ACol, TColumnCalcType Calc);
     // Raised while grouping takes rows out: the removal does not consult
