@@ -8,7 +8,7 @@
 # offscreen).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build="${VANDREL_BENCH_BUILD:-$top/build/bench}"
+build="${VANDREL_BENCH_BUILD:-$top/build/release}"
 bash "$top/scripts/install-deps.sh"
 bash "$top/scripts/install-qt-bench.sh"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANDREL_TESTS=OFF -DVANDREL_BENCHMARKS=ON \
