@@ -352,6 +352,40 @@ TEST_F(SortTest, RandomCustomCompareKeepsEveryRow) {
     EXPECT_EQ(*Seen.rbegin(), N);
 }
 
+TEST_F(SortTest, RangeSortsSortLineAndColumnType) {
+    Column({u"d", u"c", u"b", u"a"});
+    Sorter->QuickSort(1, 2, 3); // rows 2 and 3 only
+    EXPECT_EQ(Utf8(Col(1)), "d|b|c|a");
+    Sorter->QuickSort(1, -5, 1000); // kept within the rows, the fixed row too
+    EXPECT_EQ(Utf8(Col(1)), "a|b|c|d");
+    EXPECT_EQ(Utf8(Sorter->Cells(1, 0)), "");
+    Sorter->SortIndexes()->AddIndex(1, false);
+    Sorter->QuickSortIndexed(1, 3);
+    EXPECT_EQ(Utf8(Col(1)), "c|b|a|d");
+    // SortLine exchanges two rows that are out of the last sort's order.
+    Sorter->SortSettings()->SetDirection(sdAscending);
+    Sorter->QuickSort(1, 3, 4);
+    EXPECT_TRUE(Sorter->SortLine(1, 1, 2));
+    EXPECT_EQ(Utf8(Col(1)), "b|c|a|d");
+    EXPECT_FALSE(Sorter->SortLine(1, 1, 2));
+    Sorter->SortByColumn(1);
+    EXPECT_EQ(Utf8(Col(1)), "a|b|c|d");
+    EXPECT_EQ(Sorter->SortSettings()->Column(), 1);
+
+    struct TCase {
+        String A, B;
+        TColumnType Expected;
+    };
+    for (const TCase& Case : {TCase{u"1", u"2", ctNumeric}, TCase{u"1.5", u"2.25", ctFloat},
+                              TCase{u"1", u"x", ctAlpha}, TCase{u"12:30", u"1:05", ctTime}}) {
+        Column({Case.A, Case.B});
+        EXPECT_EQ(Sorter->ColumnType(1), Case.Expected) << Utf8(Case.A);
+    }
+    Sorter->AddCheckBox(1, 1, true, false);
+    Sorter->AddCheckBox(1, 2, false, false);
+    EXPECT_EQ(Sorter->ColumnType(1), ctBoolean);
+}
+
 // ---- Against the system's sort tool ----
 
 bool ToolPresent(const char* Tool) {
