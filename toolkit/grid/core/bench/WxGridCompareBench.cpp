@@ -49,13 +49,13 @@ struct TWxAdapter {
         FirstPos.swap(Pos);
     }
     std::vector<int> Identity() const {
-        std::vector<int> Order(size_t(RowCount()));
+        std::vector<int> Order(static_cast<size_t>(RowCount()));
         std::iota(Order.begin(), Order.end(), 0);
         return Order;
     }
     void SortNumbers(int Col) {
         wxGridTableBase* Table = Grid->GetTable();
-        std::vector<std::pair<bool, long long>> Keys(size_t(RowCount()));
+        std::vector<std::pair<bool, long long>> Keys(static_cast<size_t>(RowCount()));
         for (int r = 0; r < RowCount(); ++r) {
             const wxString Text = Table->GetValue(r, Col);
             long long Value = 0;
@@ -67,7 +67,7 @@ struct TWxAdapter {
     }
     void SortTexts(int Col) {
         wxGridTableBase* Table = Grid->GetTable();
-        std::vector<wxString> Keys(size_t(RowCount()));
+        std::vector<wxString> Keys(static_cast<size_t>(RowCount()));
         for (int r = 0; r < RowCount(); ++r) Keys[size_t(r)] = Table->GetValue(r, Col);
         std::vector<int> Order = Identity();
         std::stable_sort(Order.begin(), Order.end(), [&](int a, int b) {
