@@ -1,6 +1,8 @@
 // Qt's QTableWidget in the grid comparison (QT_QPA_PLATFORM=offscreen).
 // The integer column is held as numbers, so that sortItems compares values;
-// the undo of the sorts sorts on a hidden column of the first row numbers.
+// the undo of the sorts sorts on a hidden column of the first row numbers,
+// made with the table (a column inserted into a full QTableWidget moves
+// every later item once per row) and filled before the first sort.
 
 #include "GridBenchCommon.h"
 
@@ -12,7 +14,8 @@ namespace {
 struct TQtAdapter {
     QTableWidget* Table = nullptr;
     void Create(int Rows, int Cols) {
-        Table = new QTableWidget(Rows, Cols);
+        Table = new QTableWidget(Rows, Cols + 1);
+        Table->setColumnHidden(Cols, true);
     }
     void Set(int Row, int Col, const std::string& Text) {
         auto* Item = new QTableWidgetItem;
@@ -41,14 +44,12 @@ struct TQtAdapter {
         return Item ? Item->text().toStdString() : std::string();
     }
     void PrepareSort() {
-        const int Order = Table->columnCount();
-        Table->insertColumn(Order);
+        const int Order = Table->columnCount() - 1;
         for (int r = 0; r < Table->rowCount(); ++r) {
             auto* Item = new QTableWidgetItem;
             Item->setData(Qt::DisplayRole, r);
             Table->setItem(r, Order, Item);
         }
-        Table->setColumnHidden(Order, true);
     }
     void SortNumbers(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
     void SortTexts(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
