@@ -579,8 +579,57 @@ void TZirOvararIzazCore::QSortIndexed() {
     SortNormalRows(true);
 }
 
-void TZirOvararIzazCore::QSortGroup() {}
-void TZirOvararIzazCore::QSortGroupIndexed() {}
+void TZirOvararIzazCore::SortGroups(bool Indexed) {
+    if (RowCount() != FSortRowXRef->Count()) InitSortXRef();
+    if (Indexed ? FSortIndexes->Count() == 0 : FSortSettings->Column() < 0) return;
+    const TSortDirection Direction = FSortSettings->Direction();
+    FSortDir = Direction == sdAscending ? 1 : -1;
+    const bool MoveRow = FNavigation->Settings().MoveRowOnSort;
+    const Integer OldRow = Row();
+    const Integer OldTop = TopRow();
+    FSortRow = OldRow;
+    // The groups of the deepest node level among the normal rows; each
+    // expanded one with more than one child row is sorted on its own.
+    const Integer Last = SortLastRow();
+    Integer Deepest = -1;
+    for (Integer r = FixedRows(); r <= Last; ++r)
+        if (IsNode(r)) Deepest = std::max(Deepest, GetNodeLevel(r));
+    BeginUpdate();
+    try {
+        for (Integer r = FixedRows(); r <= Last && Deepest >= 0; ++r) {
+            if (!IsNode(r) || GetNodeLevel(r) != Deepest || GetNodeState(r)) continue;
+            const Integer End = std::min(NodeSpanEnd(r), Last + 1);
+            if (End - r <= 2) continue;
+            if (Indexed)
+                QuickSortIndexed(r + 1, End - 1);
+            else
+                QuickSort(FSortSettings->Column(), r + 1, End - 1);
+        }
+        if (MoveRow && FSortRow != OldRow && FSortRow >= 0 && FSortRow < RowCount()) {
+            const bool Blocked = FCellChangingBlocked;
+            FCellChangingBlocked = true;
+            TBaseGrid::FocusCell(Col(), FSortRow, true);
+            FCellChangingBlocked = Blocked;
+            if (OnRowChanging) {
+                bool Allow = true;
+                OnRowChanging(this, OldRow, FSortRow, Allow);
+            }
+        }
+        if (FNavigation->Settings().KeepScrollOnSort) SetTopRowEx(OldTop);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TZirOvararIzazCore::QSortGroup() {
+    SortGroups(false);
+}
+
+void TZirOvararIzazCore::QSortGroupIndexed() {
+    SortGroups(true);
+}
 
 void TZirOvararIzazCore::QUnSort() {
     if (FSortRowXRef->Count() == 0 || HasNodes()) return;

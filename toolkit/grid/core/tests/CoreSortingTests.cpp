@@ -279,6 +279,33 @@ TEST_F(SortTest, UnSortRestoresTheOrderOfTheLastInitialisation) {
     EXPECT_EQ(Utf8(Col(1)), "a|b|c|d|0");
 }
 
+TEST_F(SortTest, GroupSortsOnlyInsideTheDeepestGroupsAndNodesBlockTheUndo) {
+    Column({u"m", u"b", u"c", u"a", u"z", u"y", u"x", u"k"});
+    Sorter->AddNode(1, 4);
+    Sorter->AddNode(5, 3);
+    Sorter->SortSettings()->SetColumn(1);
+    Sorter->QSortGroup();
+    EXPECT_EQ(Utf8(Col(1)), "m|a|b|c|z|x|y|k");
+    Sorter->QUnSort(); // nothing while the grid has nodes
+    EXPECT_EQ(Utf8(Col(1)), "m|a|b|c|z|x|y|k");
+    Sorter->SortIndexes()->AddIndex(1, false);
+    Sorter->QSortGroupIndexed();
+    EXPECT_EQ(Utf8(Col(1)), "m|c|b|a|z|y|x|k");
+    // A contracted group keeps its order.
+    Sorter->ContractNode(5);
+    Sorter->QSortGroup();
+    EXPECT_EQ(Utf8(Col(1)), "m|a|b|c|z|k");
+    // Nested groups: only the deepest level sorts, its node rows stay.
+    Sorter->ExpandAll();
+    Sorter->RemoveAllNodes();
+    Column({u"m", u"q", u"c", u"a", u"p", u"y", u"x", u"k"});
+    Sorter->AddNode(1, 7);
+    Sorter->AddNode(2, 3);
+    Sorter->AddNode(5, 3);
+    Sorter->QSortGroup();
+    EXPECT_EQ(Utf8(Col(1)), "m|q|a|c|p|x|y|k");
+}
+
 TEST_F(SortTest, WhatFollowsTheRows) {
     Column({u"c", u"a", u"b"});
     Sorter->SetRowHeights(1, 40);

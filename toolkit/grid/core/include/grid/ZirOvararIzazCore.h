@@ -968,7 +968,8 @@ public:
     // (hidden columns included). Nothing when Column is negative.
     // SortIndexes is cleared.
     // (QSort, QSortIndexed, QSortGroup, QSortGroupIndexed and QUnSort are
-    // declared with the public virtual operations.)
+    // declared with the public virtual operations; QUnSort does nothing
+    // while the grid has nodes.)
     // Column (through the settings' setter) and direction, QSort, and the
     // cell controls placed again.
     void Sort(Integer Column, TSortDirection Direction);
@@ -1024,7 +1025,7 @@ protected:
     std::vector<Integer> SortOrder(Integer First, Integer Last, std::vector<TSortColumn> Plan, bool Indexed,
                                    TSortDirection Direction, Integer SortDirValue);
     // Moves rows First .. First + Order.size() - 1 by Order with what
-    // follows them; with SingleColumn only the cells of SingleCol move.
+    // follows them; with SingleColumn only the sort column's cells move.
     void ApplyRowOrder(Integer First, const std::vector<Integer>& Order);
     // The plans of the single-column and the indexed sort.
     std::vector<TSortColumn> ColumnSortPlan(Integer Col);
@@ -1033,6 +1034,12 @@ protected:
     Integer SortLastRow() const;
     // Sorts FixedRows .. SortLastRow() with QSort's current-row handling.
     void SortNormalRows(bool Indexed);
+    // The group sorts: the child rows of every expanded node of the
+    // deepest node level (when it has more than one) are sorted on their
+    // own, on the sort column or on SortIndexes; node rows and groups of
+    // other levels keep their places. Nothing without a sort column (an
+    // empty SortIndexes).
+    void SortGroups(bool Indexed);
 
 private:
     Integer FCompares = 0;
