@@ -63,7 +63,9 @@ void TZirOvararIzazCore::SetGroupColumn(Integer Value) {
 // ---- Grouping and ungrouping ----
 
 void TZirOvararIzazCore::Group(Integer ColIndex) {
-    if (ColIndex < FixedCols()) return;
+    // The grouped column leaves the grid; the node column and the columns
+    // before it stay, or the header nodes would leave or move with them.
+    if (ColIndex < FixedCols() || ColIndex <= FCellNode->NodeColumn()) return;
     if (FGroupColumn != -1) UnGroup();
     if (ColIndex >= AllColCount() || DataRowCount() <= 0) return;
     if (ColIndex < FColumnSize->StretchColumn()) FColumnSize->SetStretchColumn(FColumnSize->StretchColumn() - 1);
@@ -141,7 +143,6 @@ void TZirOvararIzazCore::Group(Integer ColIndex) {
 }
 
 void TZirOvararIzazCore::UnGroup() {
-    // Grouping on column 0 (a grid without fixed columns) ungroups too.
     if (FGroupColumn < 0) return;
     const bool ExpandOne = FCellNode->ExpandOne();
     FCellNode->SetExpandOne(false);

@@ -187,4 +187,29 @@ TEST_F(GroupingTest, SummaryRowsMergedAndFooterCalculation) {
     EXPECT_EQ(Grid->CellSpan(1, 1).X, 0);
 }
 
+TEST_F(GroupingTest, ColumnZeroAndSubGroupsBesideSummaryRows) {
+    Fill();
+    Grid->SetFixedCols(0);
+    for (Integer r = 1; r <= 6; ++r) Grid->SetGridCells(0, r, r <= 3 ? u"k" : u"m");
+    const String Before = Column(0) + Column(1) + Column(2) + Column(3) + Column(4);
+    Grid->Grouping()->SetSummary(true);
+    Grid->Group(2);
+    Grid->SubGroup(2);
+    Grid->SubUnGroup(2);
+    for (Integer r = 0; r < Grid->RowCount(); ++r) {
+        if (Grid->IsSummary(r)) {
+            EXPECT_EQ(Grid->GridCells(2, r), u"") << "no sub value in summary row " << r;
+        }
+    }
+    Grid->UnGroup();
+    EXPECT_EQ(Column(0) + Column(1) + Column(2) + Column(3) + Column(4), Before);
+
+    Grid->Group(0);
+    EXPECT_EQ(Grid->GroupColumn(), -1) << "the node column is not grouped away";
+    EXPECT_EQ(Column(0) + Column(1) + Column(2) + Column(3) + Column(4), Before);
+    Grid->CellNode()->SetNodeColumn(1);
+    Grid->Group(1);
+    EXPECT_EQ(Grid->GroupColumn(), -1) << "nor the columns before it";
+}
+
 } // namespace
