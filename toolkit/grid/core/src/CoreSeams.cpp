@@ -87,6 +87,7 @@ void TZirOvararIzazCore::GetVisualProperties(Integer ACol, Integer ARow, TGridDr
 
 void TZirOvararIzazCore::HiddenRowChanged() {
     TBaseGrid::HiddenRowChanged();
+    UpdateFooter();
 }
 
 Integer TZirOvararIzazCore::GetNodeIndent(Integer ARow) {
@@ -118,9 +119,6 @@ void TZirOvararIzazCore::LoadFromStream(TStream* Stream) {
 
 // ---- Structure edits (data-model layer) ----
 
-// Footers: their layer.
-void TZirOvararIzazCore::CalcFooter(Integer ACol) { (void)ACol; }
-void TZirOvararIzazCore::DoCalcFooter(Integer ACol, Integer ARow, String& Value) { (void)ACol, (void)ARow, (void)Value; }
 void TZirOvararIzazCore::NextEdit() {}
 
 // ---- Editing (input layer) ----

@@ -40,9 +40,10 @@ void TColumnSize::WriteStretch(bool Value) {
 }
 
 void TColumnSize::SetStretchAll(bool Value) {
-    FStretchAll = Value;
+    if (FStretchAll == Value) return;
     if (Value) FStretchColumn = -1;
-    if (FOwner) FOwner->ReStretchColumns();
+    FStretchAll = Value;
+    if (FOwner) FOwner->ReStretchAllColumns();
 }
 
 void TColumnSize::Assign(const TPersistent* Source) {

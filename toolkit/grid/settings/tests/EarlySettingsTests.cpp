@@ -200,6 +200,9 @@ TEST(ColumnSize, StretchSettersStretchAgainAndStretchAllTakesTheLastColumn) {
     Size.SetStretchColumn(1);
     Size.SetStretchAll(false);
     EXPECT_EQ(Size.StretchColumn(), 1);
+    EXPECT_EQ(Grid.Take(), Calls{"ReStretch"});
+    Size.SetStretchAll(false);
+    EXPECT_EQ(Grid.Take(), Calls{}) << "an unchanged StretchAll stretches nothing";
 }
 
 TEST(ColumnSize, AssignCopiesEverySettingWithoutStretching) {

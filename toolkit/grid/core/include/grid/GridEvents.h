@@ -74,3 +74,8 @@ using TRowUpdateEvent = std::function<void(TObject* Sender, Integer OldRow, Inte
 // starts at 0.
 using TGroupCalcEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, Double& Res)>;
+
+// The kind of a rectangle calculation.
+RTL_ENUM(TCalcType, ctSum, ctAvg, ctMin, ctMax)
+// The column grid's custom calculation has the same shape.
+using TColumnCalcEvent = TGroupCalcEvent;

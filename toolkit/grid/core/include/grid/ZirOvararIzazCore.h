@@ -45,6 +45,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <set>
 #include <vector>
 
 class TGridChangeNotifier;
@@ -449,6 +450,154 @@ public:
     // copy, a displayed row's from the grid.
     String GetCellsEx(Integer ACol, Integer ARow);
     TCellProperties* GetRealObject(Integer ACol, Integer ARow);
+
+    // ---- Calculations ----
+    // Column functions take rows FromRow .. ToRow (either -1: FixedRows to
+    // the last row before the fixed footers). A range reaching past the
+    // displayed rows counts real rows, hidden ones included. A row is taken
+    // when its cell is a base cell (a merged area counts once) and, in a
+    // grouped grid, it is no node or summary row (unless hidden). Cells
+    // that are no number are skipped, except where noted.
+    Double ColumnCount(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    Double ColumnSum(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // The sum divided by the number of rows of the range (non-numeric and
+    // skipped rows count); 0 for an empty range.
+    Double ColumnAvg(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // Start from the number of the first row of the range, which must be a
+    // number (EKelGridError otherwise), even when the range is empty.
+    Double ColumnMin(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    Double ColumnMax(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // Population deviation over every row of the range, each of which must
+    // be a number; 0 for an empty range.
+    Double ColumnStdDev(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // Distinct texts of every row, compared without case; "" is a value.
+    Double ColumnDistinct(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // What OnColumnCalc answers; 0 without a handler.
+    Double ColumnCustomCalc(Integer ACol, Integer FromRow = -1, Integer ToRow = -1);
+    // Base cells of displayed row ARow between the columns; 0 (sum, average)
+    // when ToCol < FromCol. RowMin and RowMax start from the cell at
+    // FromCol, which must be a number.
+    Double RowSum(Integer ARow, Integer FromCol, Integer ToCol);
+    Double RowAvg(Integer ARow, Integer FromCol, Integer ToCol);
+    Double RowMin(Integer ARow, Integer FromCol, Integer ToCol);
+    Double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
+    // Every cell of the rectangle (real columns and rows, either corner
+    // order); every cell must be a number, an empty one reads 0.
+    Double RectCalc(TGridRect GR, TCalcType CalcType);
+    Double RectSum(TGridRect GR) { return RectCalc(GR, ctSum); }
+    Double RectAvg(TGridRect GR) { return RectCalc(GR, ctAvg); }
+    Double RectMin(TGridRect GR) { return RectCalc(GR, ctMin); }
+    Double RectMax(TGridRect GR) { return RectCalc(GR, ctMax); }
+    // The cells the selection shows (its displayed columns and rows).
+    Double SelectionSum() { return SelectionCalc(ctSum); }
+    Double SelectionAvg() { return SelectionCalc(ctAvg); }
+    Double SelectionMin() { return SelectionCalc(ctMin); }
+    Double SelectionMax() { return SelectionCalc(ctMax); }
+    TColumnCalcEvent OnColumnCalc;
+
+    // ---- Column stretching and footer ----
+    // Fills the width (-1: the client width) with column StretchCol (-1: the
+    // last), or with all normal columns under ColumnSize.StretchAll. Only
+    // with ColumnSize.Stretch on; not re-entrant.
+    void ApplyColumnStretch(Integer StretchCol, Integer Width);
+    // Switches StretchAll and Stretch on and shares the width.
+    void StretchColumns();
+    void StretchRightColumn() { ApplyColumnStretch(ColCount() - 1, -1); }
+    // Repaints the footer panel.
+    void UpdateFooter();
+    // The colour of the drop-position arrows.
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    // A footer cell of kind acCUSTOM: Value starts empty.
+    TCalcFooterEvent OnFooterCalc;
+
+protected:
+    // ---- Calculations and stretching: protected part ----
+    // Numbers and texts taken from a set of cells: the column, row, range
+    // and group calculations accumulate through it.
+    class TCellTotals {
+    public:
+        // Min and Max start from Value instead of the first number added.
+        void Start(Double Value);
+        void AddNumber(Double Value);
+        void AddText(const String& Text);
+        Double Sum() const { return FSum; }
+        Integer Numbers() const { return FNumbers; }
+        Double Min() const { return FMin; }
+        Double Max() const { return FMax; }
+        Integer Distinct() const { return Integer(FTexts.size()); }
+        // Sum / Divisor; 0 when Divisor is not above 0.
+        Double Mean(Integer Divisor) const { return Divisor > 0 ? FSum / Divisor : 0; }
+
+    private:
+        Double FSum = 0;
+        Integer FNumbers = 0;
+        Double FMin = 0;
+        Double FMax = 0;
+        bool FStarted = false;
+        std::set<String> FTexts;
+    };
+    // The rows a column calculation covers, resolved from its arguments.
+    struct TColumnRange {
+        Integer FromRow = 0;
+        Integer ToRow = -1;
+        // Rows are real indexes (hidden rows included).
+        bool RealIndex = false;
+        Integer Count() const { return ToRow - FromRow + 1; }
+    };
+    TColumnRange ResolveColumnRange(Integer FromRow, Integer ToRow) const;
+    // Adds the numbers (Numbers) or texts (Texts) of the rows of Range that
+    // the column calculations take, with the export notifications; cells
+    // that are no number are skipped.
+    void AccumulateColumn(Integer ACol, const TColumnRange& Range, TCellTotals& Totals, bool Numbers, bool Texts);
+    // Whether a column calculation takes row Row (an index of Range's kind).
+    bool ColumnCalcTakesRow(Integer ACol, Integer Row, bool RealIndex);
+    // The column calculation of one kind (acSUM, acAVG, acMIN, acMAX,
+    // acDISTINCT, acSTDDEV; 0 for the others) over a resolved range.
+    Double RangeCalc(Integer ACol, const TColumnRange& Range, TColumnCalcType Kind);
+    // A row's number in the range's index space, read unguarded.
+    Double ColumnNumber(Integer ACol, Integer Row, bool RealIndex);
+    Double SelectionCalc(TCalcType CalcType);
+    // Real columns and rows of every cell; every cell must be a number.
+    Double CalcOverCells(const std::vector<Integer>& Cols, const std::vector<Integer>& Rows, TCalcType CalcType);
+    // The footer calculation of one column (-1: all); only for a visible
+    // footer of style fsFixedLastRow with calculation switched on.
+    virtual void DoCalcFooter(Integer ACol);
+    // The user's sizing, recorded by the mouse handling before the platform
+    // grid changes the width or height: the column and row pressed, the
+    // width and height before, and which of the two is being sized.
+    Integer FClickedCol = -1;
+    Integer FClickedRow = -1;
+    Integer FClickedColWidth = 0;
+    Integer FClickedRowHeight = 0;
+    bool FColSizedByUser = false;
+    bool FRowSizedByUser = false;
+    // Set while a stretch runs, and cleared while the stretch sets widths.
+    bool FColChanging = false;
+    bool FColChangeAllowed = true;
+    // Whether a column-width change has been handled since the last check.
+    bool FColumnsSized = false;
+    // The drop-position arrows (made by the input layer); null until then.
+    virtual TWinControl* DropArrow(Integer Direction) { (void)Direction; return nullptr; }
+    TColor FArrowColor = 0x00FF00;
+    // The platform grid's notifications.
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
+    // Each side of the stretch that the notifications share.
+    void HandleColWidthsChanged();
+    void HandleRowHeightsChanged();
+    void HandleSizeChanged(Integer OldColCount, Integer OldRowCount);
+    bool FColWidthsInternal = false;
+    // A press on a column or row edge that the platform grid will size
+    // records the user's sizing; the release forgets an unused record.
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
+public:
 
     // ---- Cell objects ----
     // A cell holds at most one object beside its text (grid/CellGraphic.h).
@@ -1200,7 +1349,9 @@ public:
     void FloatingFooterStyleChanged() override {}
     void FloatingFooterHeightChanged() override {}
     void FloatingFooterShowHintChanged() override {}
-    void ReStretchColumns() override {}
+    // ApplyColumnStretch(StretchColumn, -1) once the grid has a parent.
+    void ReStretchColumns() override;
+    void ReStretchAllColumns() override { ApplyColumnStretch(-1, -1); }
     void RepaintRow(Integer ARow) override;
     void RepaintCell(Integer ACol, Integer ARow) override;
     bool GridHasNodes() const override { return FNodeCount > 0; }
@@ -1580,7 +1731,6 @@ protected:
     // ---- New protected virtual operations, in their order ----
     virtual bool HasColumnAlignment() { return false; }
     virtual void WriteDefaultRowHeight(Integer Value);
-    virtual void DoCalcFooter(Integer ACol, Integer ARow, String& Value);
     virtual void DoClickSort(Integer ACol) { (void)ACol; }
     virtual void DoClickCell(Integer ARow, Integer ACol) { (void)ARow, (void)ACol; }
     virtual void ReservedHook() {}
@@ -1630,8 +1780,12 @@ protected:
     // The grid's bottom panel, owned by the grid (the constructor aligns it).
     virtual TFooterPanel* CreateFooterPanel();
     virtual void FooterVisibilityChanged() {}
-    virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
-    virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) { (void)ACol, (void)AWidth; }
+    virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth) {
+        if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+    }
+    virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) {
+        if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+    }
     virtual void ColumnHeadersChanged(TObject* Sender) { (void)Sender; }
     virtual String DoEllipsClick(const String& Value) { return Value; }
     virtual bool MatchFilter(Integer ARow) { (void)ARow; return true; }

@@ -31,9 +31,13 @@ public:
     bool Stretch() const { return FStretch; }
     void SetStretch(bool Value) { WriteStretch(Value); }
     void WriteStretch(bool Value);
-    // As Stretch; True also makes StretchColumn -1.
+    // On a change: stored (True also makes StretchColumn -1), and the grid
+    // shares its width among the normal columns again.
     bool StretchAll() const { return FStretchAll; }
     void SetStretchAll(bool Value);
+    // The flags alone, without stretching (the grid stretches itself).
+    void StoreStretch(bool Value) { FStretch = Value; }
+    void StoreStretchAll(bool Value) { FStretchAll = Value; }
     // -1: the last column.
     Integer StretchColumn() const { return FStretchColumn; }
     void SetStretchColumn(Integer Value) { FStretchColumn = Value; }

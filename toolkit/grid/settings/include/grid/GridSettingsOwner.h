@@ -60,6 +60,8 @@ public:
 
     // Stretch the columns again after a change of the column-size settings.
     virtual void ReStretchColumns() = 0;
+    // StretchAll changed: share the width among all normal columns again.
+    virtual void ReStretchAllColumns() { ReStretchColumns(); }
 
     // Repaint one row of the grid (nothing for a row outside it).
     virtual void RepaintRow(Integer /*ARow*/) { Repaint(); }
