@@ -4,6 +4,7 @@
 #include "grid/ZirOvararIzazCore.h"
 
 #include "grid/GridUnit.h"
+#include "gridbase/CellCheck.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Format.h"
 #include "rtl/Stream.h"
@@ -66,7 +67,10 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FMouseActions->OnInvalidate = [this](TObject* Sender) { RefreshGrid(Sender); };
     FGrouping = std::make_unique<TGrouping>(this);
     FColumnHeaders = std::make_unique<TStringList>();
-    FColumnHeaders->OnChange = [this](TObject* Sender) { ColumnHeadersChanged(Sender); };
+    FColumnHeaders->OnChange = [this](TObject* Sender) {
+        ColumnHeadersChanged(Sender);
+        ShowColumnHeaders();
+    };
     FCachedRowHeights = std::make_unique<TIntList>(0, 0);
     FPictureCache = std::make_unique<THTMLPictureCache>();
     FSuppressColSizes = std::make_unique<TIntList>(0, 0);
@@ -79,7 +83,7 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FActiveCellFont->SetStyle(TFontStyles{fsBold});
     FActiveCellFont->OnChange = [this](TObject*) { Invalidate(); };
     FRowHeaders = std::make_unique<TStringList>();
-    FRowHeaders->OnChange = [this](TObject* Sender) { ColumnHeadersChanged(Sender); };
+    FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     FSortList = std::make_unique<TStringList>();
     FLookupItems = std::make_unique<TStringList>();
     FSortIndexes = std::make_unique<TSortIndexList>();
@@ -87,6 +91,10 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FSortRowXRef = std::make_unique<TIntList>(0, 0);
     FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
+    FMergedColumns->SetOnChange([this](TObject*, Integer, Integer) {
+        SplitMergedColumns();
+        RemergeColumns();
+    });
     FSelectedCells = std::make_unique<TCellSelection>();
     FSelectedRows = std::make_unique<TIntList>(0, 0);
     FModifiedRows = std::make_unique<TIntList>(0, 0);
@@ -190,6 +198,7 @@ void TZirOvararIzazCore::BeforeDestruction() {
 TZirOvararIzazCore::~TZirOvararIzazCore() {
     if (ActiveFocusGrid() == this) SetActiveFocusGrid(nullptr);
     if (FSortIndexes) FSortIndexes->SetOnChange(nullptr);
+    if (FMergedColumns) FMergedColumns->SetOnChange(nullptr);
 }
 
 void TZirOvararIzazCore::Notification(TComponent* AComponent, TOperation Operation) {
@@ -200,6 +209,7 @@ void TZirOvararIzazCore::Notification(TComponent* AComponent, TOperation Operati
     // Cells keep no reference of their own to these: forgetting the list or
     // container is enough.
     if (AComponent == FGridImages) FGridImages = nullptr;
+    if (FCellChecker && AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
     if (AComponent == FPictureContainer) FPictureContainer = nullptr;
 }
 
@@ -245,6 +255,8 @@ void TZirOvararIzazCore::Loaded() {
     FMinColWidth = 10;
     FRememberedLeftCol = TBaseGrid::FixedCols();
     FMaxColCount = ColCount();
+    ShowColumnHeaders();
+    ShowRowHeaders();
     FMaxRowCount = RowCount();
     FLoadedFlag = true;
     TGridOptions Opts = Options();

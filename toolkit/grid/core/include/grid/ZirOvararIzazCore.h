@@ -52,6 +52,7 @@ class TGridChangeNotifier;
 class TCustomRichEdit;
 class TRichEdit;
 class TFilePicture;
+class TZirOvararIzazCheck;
 
 // A component the application registers with a grid to hear of every
 // changed cell rectangle. The grid does not own it.
@@ -1310,6 +1311,87 @@ public:
     const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
     bool DoAutoEditFilter = false;
 
+    // ---- Cell text tools and search ----
+    // Highlighting ("hi") and marking ("e") of a search text inside texts and
+    // cells. A cell's displayed text (OnGetDisplText) is the one highlighted;
+    // FullText wraps only a cell whose whole text matches.
+    String HilightText(bool DoCase, const String& S, const String& Text);
+    String MarkText(bool DoCase, const String& S, const String& Text);
+    String UnHilightText(const String& S);
+    String UnMarkText(const String& S);
+    void HilightInCell(bool DoCase, Integer Col, Integer Row, const String& HiText, bool FullText);
+    void HilightInCol(bool DoFixed, bool DoCase, Integer Col, const String& HiText, bool FullText);
+    void HilightInRow(bool DoFixed, bool DoCase, Integer Row, const String& HiText, bool FullText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText, bool FullText);
+    void MarkInCell(bool DoCase, Integer Col, Integer Row, const String& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, Integer Col, const String& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, Integer Row, const String& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const String& HiText);
+    void UnHilightInCell(Integer Col, Integer Row);
+    void UnHilightInCol(bool DoFixed, Integer Col);
+    void UnHilightInRow(bool DoFixed, Integer Row);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInCell(Integer Col, Integer Row);
+    void UnMarkInCol(bool DoFixed, Integer Col);
+    void UnMarkInRow(bool DoFixed, Integer Row);
+    void UnMarkInGrid(bool DoFixed);
+    // The cell checker (a referenced component, forgotten when it goes).
+    TZirOvararIzazCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TZirOvararIzazCheck* Value);
+    bool CheckCell(Integer Col, Integer Row);
+    bool CheckCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    bool CheckCol(bool DoFixed, Integer Col);
+    bool CheckRow(bool DoFixed, Integer Row);
+    bool CheckGrid(bool DoFixed);
+    // Fills of the normal area (every cell with DoFixed), hidden columns left
+    // alone. FormatFill formats with the column and the row as two integers;
+    // a format that needs another type raises EConvertError and fills nothing.
+    void TextFill(bool DoFixed, const String& Txt);
+    void FormatFill(bool DoFixed, const String& Fmt);
+    void RandomFill(bool DoFixed, Integer Rnd);
+    void LinearFill(bool DoFixed);
+    // Header texts go to row 0 and column 0; a backslash followed by n
+    // becomes a carriage return.
+    void SetColumnHeaders(const TStrings* Value);
+    void SetRowHeaders(const TStrings* Value);
+    void ShowColumnHeaders();
+    void ShowRowHeaders();
+    void ClearColumnHeaders();
+    void ClearRowHeaders();
+    void SetLookupItems(const TStrings* Value);
+    // Per-cell properties over a rectangle; Right below Left is empty.
+    void SetFontStyle(const TGridRect& GridRect, TFontStyle AStyle, bool DoSet);
+    void SetCellColor(const TGridRect& GridRect, TColor AColor);
+    void SetCellTextColor(const TGridRect& GridRect, TColor AColor);
+    void SetCellFontName(const TGridRect& GridRect, const String& AFontName);
+    void SetCellFontSize(const TGridRect& GridRect, Integer AFontSize);
+    void SetAlignment(const TGridRect& GridRect, TAlignment AAlignment);
+    bool IsFontStyle(const TGridRect& GridRect, TFontStyle AStyle);
+    bool IsAlignment(const TGridRect& GridRect, TAlignment AAlignment);
+    // "major.minor.release.build"; writing does nothing.
+    String Version();
+    void SetVersion(const String&) {}
+    // The last print layout's column widths and offsets; 0 before any layout.
+    // Outside 0 .. AllColCount - 1: EKelGridError "Columns is not in valid range".
+    Integer PrintColWidth(Integer ACol) const;
+    Integer PrintColOffset(Integer ACol) const;
+    // Columns whose equal neighbours stay merged; a change splits and merges again.
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    void SplitMergedColumns();
+    void RemergeColumns();
+    bool MustSkip(Integer ACol, Integer ARow);
+
+protected:
+    // Filled by printing and preview.
+    std::vector<Integer> FPrintColWidths, FPrintColOffsets;
+
+private:
+    void HilightCells(const TGridRect& R, const String& Tag, const String& HiText, bool DoCase, bool FullText);
+    void UnHilightCells(const TGridRect& R, const String& Tag);
+    TGridRect TextToolArea(bool DoFixed, bool AddHidden) const;
+    TZirOvararIzazCheck* FCellChecker = nullptr;
+
+public:
     // ---- Update lock ----
     void BeginUpdate();
     void EndUpdate();
