@@ -197,3 +197,26 @@ void TZirOvararIzazCore::AdaptToOfficeTheme() {
     static_assert(std::size(Styles) == size_t(otUnknown));
     if (Theme < otUnknown) SetComponentStyle(Styles[Theme]);
 }
+
+// ---- Fixed-cell gradient, bounds, format and cursor ----
+
+void TZirOvararIzazCore::SetDOVGradientFrom(TColor Value) { SetDOVGradient(dgFrom, Value); }
+void TZirOvararIzazCore::SetDOVGradientTo(TColor Value) { SetDOVGradient(dgTo, Value); }
+void TZirOvararIzazCore::SetDOVGradientMirrorFrom(TColor Value) { SetDOVGradient(dgMirrorFrom, Value); }
+void TZirOvararIzazCore::SetDOVGradientMirrorTo(TColor Value) { SetDOVGradient(dgMirrorTo, Value); }
+
+void TZirOvararIzazCore::SetIntegralHeight(bool Value) {
+    FIntegralHeight = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TZirOvararIzazCore::SetFormatType(TGridFormatType Value) {
+    if (FFormatType == Value) return;
+    FFormatType = Value;
+    Invalidate();
+}
+
+void TZirOvararIzazCore::SetCursor(TCursor Value) {
+    TBaseGrid::SetCursor(Value);
+    FNormalCursor = Value;
+}

@@ -43,6 +43,37 @@ TEST_F(SettingsTest, ChangedValuesRepaintAndSomeSettersRepaintAlways) {
     EXPECT_GT(PaintsAfter([&] { Grid->SetXYOffset(TPoint(2, 2)); }), 0);
 }
 
+TEST_F(SettingsTest, FixedCellGradientIsStoredAsRGBAndRepaints) {
+    Show();
+    EXPECT_GT(PaintsAfter([&] { Grid->SetDOVGradientFrom(clBtnFace); }), 0);
+    EXPECT_EQ(Grid->DOVGradientFrom(), ColorToRGB(clBtnFace));
+    Grid->SetDOVGradientTo(clWindow);
+    Grid->SetDOVGradientMirrorFrom(clHighlight);
+    Grid->SetDOVGradientMirrorTo(0x102030);
+    EXPECT_EQ(Grid->DOVGradientTo(), ColorToRGB(clWindow));
+    EXPECT_EQ(Grid->DOVGradientMirrorFrom(), ColorToRGB(clHighlight));
+    EXPECT_EQ(Grid->DOVGradientMirrorTo(), TColor(0x102030));
+    EXPECT_EQ(PaintsAfter([&] { Grid->SetFormatType(Grid->FormatType()); }), 0);
+    EXPECT_GT(PaintsAfter([&] { Grid->SetFormatType(ftExcel); }), 0);
+}
+
+TEST_F(SettingsTest, IntegralHeightFitsTheCurrentHeightAtOnce) {
+    Show();
+    Grid->SetScrollBars(ssNone);
+    Grid->SetBorderStyle(bsNone);
+    Grid->SetBounds(0, 0, 400, 100);
+    ASSERT_EQ(Grid->Height(), 100);
+    Grid->SetIntegralHeight(true);
+    EXPECT_EQ(Grid->Height(), 100 - 100 % Grid->DefaultRowHeight());
+}
+
+TEST_F(SettingsTest, TheGridsCursorIsItsNormalCursor) {
+    EXPECT_EQ(Grid->NormalCursor(), crDefault);
+    Grid->SetCursor(crCross);
+    EXPECT_EQ(Grid->Cursor(), crCross);
+    EXPECT_EQ(Grid->NormalCursor(), crCross);
+}
+
 TEST_F(SettingsTest, SpreadSheetSwitchesEditingOnWhicheverValueIsWritten) {
     Grid->SetSpreadSheet(false);
     EXPECT_FALSE(Grid->SpreadSheet());

@@ -1504,10 +1504,6 @@ public:
     CORE_VALUE(TColor, URLColor, 0xFF0000)
     CORE_VALUE(TColor, DisabledFontColor, 0xC0C0C0)
     CORE_VALUE(TColor, ScrollColor, clNone)
-    CORE_VALUE(TColor, DOVGradientFrom, 0xFFFFFF)
-    CORE_VALUE(TColor, DOVGradientTo, clNone)
-    CORE_VALUE(TColor, DOVGradientMirrorFrom, clNone)
-    CORE_VALUE(TColor, DOVGradientMirrorTo, clNone)
     CORE_VALUE(TColor, DOVGradientHoverFrom, clNone)
     CORE_VALUE(TColor, DOVGradientHoverTo, clNone)
     CORE_VALUE(TColor, DOVGradientDownFrom, clNone)
@@ -1568,7 +1564,6 @@ public:
     CORE_VALUE(bool, HTMLHint, false)
     CORE_VALUE(bool, Hovering, false)
     CORE_VALUE(THoverFixedCells, HoverFixedCells, hfNone)
-    CORE_VALUE(bool, IntegralHeight, false)
     CORE_VALUE(bool, Lookup, false)
     CORE_VALUE(bool, LookupCaseSensitive, false)
     CORE_VALUE(bool, LookupHistory, false)
@@ -1580,7 +1575,6 @@ public:
     CORE_VALUE(bool, URLFull, false)
     CORE_VALUE(bool, URLEdit, false)
     CORE_VALUE(TGridFilterType, FilterType, ftHide)
-    CORE_VALUE(TGridFormatType, FormatType, ftVCL)
     CORE_VALUE(TPopupToolBarMode, PopupToolBarMode, tbActiveCell)
     CORE_VALUE(Integer, FilterLevel, 0)
     CORE_VALUE(bool, UseEnabledRows, false)
@@ -1637,7 +1631,27 @@ public:
     CORE_SETTING(TVAlignment, VAlignment, vtaTop)
     CORE_SETTING(TPoint, XYOffset, TPoint(2, 2))
     CORE_SETTING(TPoint, XYRTFOffset, TPoint(0, 0))
+    // The gradient colours of the fixed cells are kept as RGB values (system
+    // colours resolved when written).
+    CORE_SETTING(TColor, DOVGradientFrom, 0xFFFFFF)
+    CORE_SETTING(TColor, DOVGradientTo, clNone)
+    CORE_SETTING(TColor, DOVGradientMirrorFrom, clNone)
+    CORE_SETTING(TColor, DOVGradientMirrorTo, clNone)
+    // Fits the height to whole rows at once, through the bounds setter.
+    CORE_SETTING(bool, IntegralHeight, false)
+    CORE_SETTING(TGridFormatType, FormatType, ftVCL)
 #undef CORE_SETTING
+
+    // The grid's cursor is also its normal cursor: the one put back after a
+    // link or sizing cursor was shown. (The control's own setter would not
+    // remember it.)
+    void SetCursor(TCursor Value);
+    TCursor NormalCursor() const { return FNormalCursor; }
+
+private:
+    TCursor FNormalCursor = crDefault;
+
+public:
     // Writing either value switches on the selection rectangle and resizer,
     // smart clipboard, range selection, editing and range-select-and-edit;
     // nothing is switched back off.
