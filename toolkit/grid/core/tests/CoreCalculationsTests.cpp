@@ -1,6 +1,7 @@
 // Calculations over columns, rows, rectangles and the selection.
 
 #include "CoreTestSupport.h"
+#include "rtl/Convert.h"
 
 #include <cmath>
 #include <functional>
@@ -173,6 +174,34 @@ TEST_F(CalcTest, NotificationsAndCustomCalculations) {
     G->OnGroupCalc = [](TObject*, Integer, Integer From, Integer To, Double& Res) { Res = To - From; };
     EXPECT_DOUBLE_EQ(G->ColumnCustomCalc(1, 2, 3), 123);
     EXPECT_DOUBLE_EQ(G->GroupCustomCalc(1, 2, 7), 5);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CoreTest, GroupedGridLeavesHeaderAndSummaryRowsOutOfColumnSums) {
+    Grid->SetColCount(4);
+    Grid->SetRowCount(7);
+    const char16_t* Keys[] = {u"A", u"A", u"B", u"B", u"B", u"C"};
+    for (Integer r = 1; r <= 6; ++r) {
+        Grid->SetCells(1, r, Keys[r - 1]);
+        Grid->SetCells(3, r, IntToStr(r));
+    }
+    Grid->Grouping()->SetSummary(true);
+    Grid->Group(1);
+    ASSERT_NE(Grid->GroupColumn(), -1);
+    // The numbers now stand in column 2; header and summary rows get one
+    // that must not count.
+    Integer Marked = 0;
+    for (Integer r = 1; r < Grid->RowCount(); ++r)
+        if (Grid->IsNode(r) || Grid->IsSummary(r)) {
+            Grid->SetCells(2, r, u"1000");
+            ++Marked;
+        }
+    ASSERT_EQ(Marked, 6);
+    EXPECT_DOUBLE_EQ(Grid->ColumnSum(2, 1, Grid->RowCount() - 1), 21);
+    EXPECT_DOUBLE_EQ(Grid->ColumnMax(2, 2, Grid->RowCount() - 1), 6);
 }
 
 } // namespace
