@@ -50,22 +50,25 @@ void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
         return;
     }
 
-    if (FEnabledRowsInUse) SwapListEntries(FEnabledRows.get(), ARow1, ARow2, 0);
-    if (ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    // The row flags are kept by real row: with hidden rows the two displayed
+    // rows stand for other real indexes.
+    const bool InGrid = ARow1 < RowCount() && ARow2 < RowCount();
+    const Integer Real1 = InGrid && NumHiddenRows() > 0 ? RealRowIndex(ARow1) : ARow1;
+    const Integer Real2 = InGrid && NumHiddenRows() > 0 ? RealRowIndex(ARow2) : ARow2;
+    if (FEnabledRowsInUse) SwapListEntries(FEnabledRows.get(), Real1, Real2, 0);
+    if (!InGrid) return;
 
     // The two rows change places in the row store: their cells (every
     // column, hidden ones too) and heights move as whole rows.
     ExchangeStoreRows(ARow1, ARow2);
 
     if (FMouseActions->DisjunctRowSelect() && FNavigation->Settings().MoveRowOnSort) {
-        const Integer S1 = NumHiddenRows() > 0 ? RealRowIndex(ARow1) : ARow1;
-        const Integer S2 = NumHiddenRows() > 0 ? RealRowIndex(ARow2) : ARow2;
-        const bool Sel1 = RowSelectEntry(S1);
-        const bool Sel2 = RowSelectEntry(S2);
-        FRowSelectFlags[size_t(S1)] = Sel2;
-        FRowSelectFlags[size_t(S2)] = Sel1;
+        const bool Sel1 = RowSelectEntry(Real1);
+        const bool Sel2 = RowSelectEntry(Real2);
+        FRowSelectFlags[size_t(Real1)] = Sel2;
+        FRowSelectFlags[size_t(Real2)] = Sel1;
     }
-    if (FShowModified->Enabled()) SwapListEntries(FModifiedRows.get(), ARow1, ARow2, 0);
+    if (FShowModified->Enabled()) SwapListEntries(FModifiedRows.get(), Real1, Real2, 0);
     if (FSortRow == ARow1)
         FSortRow = ARow2;
     else if (FSortRow == ARow2)

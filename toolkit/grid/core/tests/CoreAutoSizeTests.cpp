@@ -76,6 +76,27 @@ TEST_F(AutoSizeTest, SortSwapRowsMovesWholeRowsWithObjectsHeightsAndFlags) {
     EXPECT_EQ(Grid->Swaps(), 3);
 }
 
+TEST_F(AutoSizeTest, SortSwapRowsMovesTheFlagsOfTheRealRowsPastAHiddenRow) {
+    Fill(2, 6);
+    Grid->ShowModified()->SetEnabled(true);
+    Grid->SetRowModified(3, true); // real row 3 shows as row 2 once row 1 hides
+    Grid->SetRowEnabled(5, false); // real row 5 shows as row 4
+    Grid->HideRow(1);
+    ASSERT_EQ(Grid->GridCells(0, 2), Name(0, 3));
+
+    Grid->SortSwapRows(2, 4);
+
+    EXPECT_EQ(Grid->GridCells(0, 4), Name(0, 3));
+    EXPECT_EQ(Grid->GridCells(0, 2), Name(0, 5));
+    // The flags went with the texts: displayed row 4 holds real row 5's place.
+    EXPECT_TRUE(Grid->RowModified(Grid->RealRowIndex(4)));
+    EXPECT_FALSE(Grid->RowModified(Grid->RealRowIndex(2)));
+    EXPECT_FALSE(Grid->RowEnabled(Grid->RealRowIndex(2)));
+    EXPECT_TRUE(Grid->RowEnabled(Grid->RealRowIndex(4)));
+    EXPECT_FALSE(Grid->RowModified(1)); // the hidden row keeps its own flags
+    EXPECT_TRUE(Grid->RowEnabled(1));
+}
+
 TEST_F(AutoSizeTest, SortSwapRowsInSingleColumnModeMovesOnlyTheSortColumn) {
     Fill(4, 6);
     Grid->SortSettings()->SetSingleColumn(true);
