@@ -21,6 +21,7 @@
 #include "grid/ControlLook.h"
 #include "grid/DragDropSettings.h"
 #include "grid/FilterSettings.h"
+#include "grid/FindParams.h"
 #include "grid/FloatingFooter.h"
 #include "grid/GridError.h"
 #include "grid/GridEvents.h"
@@ -1381,6 +1382,20 @@ public:
     void RemergeColumns();
     bool MustSkip(Integer ACol, Integer ARow);
 
+    // Text search: the next matching cell after StartCell ((-1, -1): from
+    // the start), (-1, -1) when none. The search text is prepared once per
+    // search (case, accents) and kept for FindNext.
+    TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const String& S, TFindParams FindParams);
+    TPoint FindFirst(const String& S, TFindParams FindParams);
+    TPoint FindNext();
+    TPoint FindAll(const String& S, TFindParams FindParams, Integer& NumResults);
+    // Replaces in the stored texts of the matching cells, with case when
+    // fnMatchCase is set; answers the number of cells written.
+    Integer Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
+    Integer FindCol = 0;
+    Integer FindRow = 0;
+
 protected:
     // Filled by printing and preview.
     std::vector<Integer> FPrintColWidths, FPrintColOffsets;
@@ -1389,6 +1404,11 @@ private:
     void HilightCells(const TGridRect& R, const String& Tag, const String& HiText, bool DoCase, bool FullText);
     void UnHilightCells(const TGridRect& R, const String& Tag);
     TGridRect TextToolArea(bool DoFixed, bool AddHidden) const;
+    TPoint FindCell(TPoint StartCell, const String& S, TFindParams FindParams, bool Wide);
+    bool MatchFindCell(Integer ACol, Integer ARow, bool Wide);
+    String FFindText;
+    TFindParams FFindParams;
+    TPoint FLastFound{-1, -1};
     TZirOvararIzazCheck* FCellChecker = nullptr;
 
 public:
