@@ -358,6 +358,15 @@ bool TZirOvararIzazCore::RemoveRowsCore(Integer RowIndex, Integer RCount, bool R
             }
             DiscardHiddenLookup();
         }
+        // The node objects of the removed (or emptied) rows go with their
+        // records, and so leave the node count.
+        if (FNodeCount > 0) {
+            if (FreeRecords)
+                for (Integer r = RowIndex; r < RowIndex + RCount; ++r)
+                    if (IsNode(r)) --FNodeCount;
+            if (EmptyLast && IsNode(0)) --FNodeCount;
+            FNodeCount = std::max<Integer>(FNodeCount, 0);
+        }
         if (FreeRecords && RCount > 0) ClearCellPropsRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
         if (EmptyLast) {
             ClearCellPropsRange(0, 0, TotalColCount() - 1, 0);

@@ -72,6 +72,18 @@ TEST_F(NodesTest, AddNodeContractAndExpand) {
     for (Integer r = 1; r <= 4; ++r) EXPECT_EQ(Level(r), 0);
 }
 
+TEST_F(NodesTest, RemovingANodeRowLowersTheNodeCount) {
+    Fill();
+    Grid->AddNode(2, 3);
+    Grid->AddNode(6, 2);
+    ASSERT_EQ(Grid->NumNodes(), 2);
+    Grid->RemoveRows(6, 1);
+    EXPECT_EQ(Grid->NumNodes(), 1);
+    Grid->RemoveRows(1, 3); // a normal row, the node row and a child
+    EXPECT_EQ(Grid->NumNodes(), 0);
+    EXPECT_FALSE(Grid->GridHasNodes());
+}
+
 TEST_F(NodesTest, ContractAndExpandCases) {
     // A covers 1..6 with B (3..5) nested; C covers 7..8.
     struct TCase {
