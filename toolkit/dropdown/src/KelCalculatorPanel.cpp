@@ -50,12 +50,12 @@ void TCalcButtonItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TCalcButtonItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TCalcButtonItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TCalcButtonItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TCalcButtonItems::TCalcButtonItems(TPersistent* AOwner)
-    : TCollection(TCalcButtonItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TCalcButtonItem::StaticClassInfo()) {}
 
 // ---- TButtonAppearance ----
 

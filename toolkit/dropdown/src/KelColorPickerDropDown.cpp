@@ -236,12 +236,12 @@ void TColorItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TColorItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TColorItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TColorItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TColorItems::TColorItems(TPersistent* AOwner)
-    : TCollection(TColorItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TColorItem::StaticClassInfo()) {}
 
 // ---- TKelColorPickerDropDown ----
 

@@ -468,12 +468,12 @@ void TColorBoxItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TColorBoxItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TColorBoxItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TColorBoxItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TColorBoxItems::TColorBoxItems(TPersistent* AOwner)
-    : TCollection(TColorBoxItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TColorBoxItem::StaticClassInfo()) {}
 
 // ---- TCustomColorSelector ----
 

@@ -86,12 +86,12 @@ void TDetailItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TDetailItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TDetailItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TDetailItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TDetailItems::TDetailItems(TPersistent* AOwner)
-    : TCollection(TDetailItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TDetailItem::StaticClassInfo()) {}
 
 Integer TDetailItems::IndexOf(const String& Value) const {
     for (Integer I = 0; I < Count(); ++I)

@@ -77,12 +77,12 @@ void TImageItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TImageItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TImageItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TImageItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TImageItems::TImageItems(TPersistent* AOwner)
-    : TCollection(TImageItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TImageItem::StaticClassInfo()) {}
 
 // ---- TKelImagePickerDropDown ----
 

@@ -81,12 +81,12 @@ void TSelectorItem::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TSelectorItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TSelectorItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TSelectorItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TSelectorItems::TSelectorItems(TPersistent* AOwner)
-    : TCollection(TSelectorItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TSelectorItem::StaticClassInfo()) {}
 
 // ---- TKelCustomItemSelector ----
 

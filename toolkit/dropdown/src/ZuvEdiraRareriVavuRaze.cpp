@@ -93,12 +93,12 @@ void TDropDownColumn::Assign(const TPersistent* Source) {
 }
 
 const TClassInfo& TDropDownColumns::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TDropDownColumns, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TDropDownColumns, TOwnedCollection>().Build();
     return Info;
 }
 
 TDropDownColumns::TDropDownColumns(TPersistent* AOwner)
-    : TCollection(TDropDownColumn::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TDropDownColumn::StaticClassInfo()) {}
 
 const TClassInfo& TDropDownItem::StaticClassInfo() {
     using C = TDropDownItem;
@@ -130,12 +130,12 @@ String TDropDownItem::Column(Integer Index) const {
 }
 
 const TClassInfo& TDropDownItems::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TDropDownItems, TCollection>().Build();
+    static const TClassInfo Info = TClassBuilder<TDropDownItems, TOwnedCollection>().Build();
     return Info;
 }
 
 TDropDownItems::TDropDownItems(TPersistent* AOwner)
-    : TCollection(TDropDownItem::StaticClassInfo()), FMyOwner(AOwner) {}
+    : TOwnedCollection(AOwner, TDropDownItem::StaticClassInfo()) {}
 
 Integer TDropDownItems::IndexInColumn(Integer Column, const String& Value) const {
     if (Column < 0) return -1;

@@ -69,19 +69,15 @@ private:
     bool FSpecial = false;
 };
 
-class TCalcButtonItems : public TCollection {
+class TCalcButtonItems : public TOwnedCollection {
     RTL_CLASS(TCalcButtonItems)
 public:
     explicit TCalcButtonItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TCalcButtonItem* Add() { return static_cast<TCalcButtonItem*>(TCollection::Add()); }
     TCalcButtonItem* Insert(Integer Index) { return static_cast<TCalcButtonItem*>(TCollection::Insert(Index)); }
     TCalcButtonItem* GetItem(Integer Index) const { return static_cast<TCalcButtonItem*>(Items(Index)); }
     void SetItem(Integer Index, const TCalcButtonItem* Value) { SetItems(Index, Value); }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TButtonAppearance : public TPersistent {

@@ -47,18 +47,14 @@ private:
     String FHint;
 };
 
-class TColorItems : public TCollection {
+class TColorItems : public TOwnedCollection {
     RTL_CLASS(TColorItems)
 public:
     explicit TColorItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TColorItem* Add() { return static_cast<TColorItem*>(TCollection::Add()); }
     TColorItem* Insert(Integer Index) { return static_cast<TColorItem*>(TCollection::Insert(Index)); }
     TColorItem* Items(Integer Index) const { return static_cast<TColorItem*>(TCollection::Items(Index)); }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TKelColorPickerDropDown : public TKelCustomDropDown {

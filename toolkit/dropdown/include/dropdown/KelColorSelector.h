@@ -182,20 +182,16 @@ private:
     TItemPos FColorBoxPos = ipStandAlone;
 };
 
-class TColorBoxItems : public TCollection {
+class TColorBoxItems : public TOwnedCollection {
     RTL_CLASS(TColorBoxItems)
 public:
     explicit TColorBoxItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TColorBoxItem* Add() { return static_cast<TColorBoxItem*>(TCollection::Add()); }
     TColorBoxItem* Insert(Integer Index) { return static_cast<TColorBoxItem*>(TCollection::Insert(Index)); }
     TColorBoxItem* Items(Integer Index) const {
         return static_cast<TColorBoxItem*>(TCollection::Items(Index));
     }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TCustomColorSelector : public TKelCustomColorSelectorPanel {

@@ -52,20 +52,16 @@ private:
     Integer FTag = 0;
 };
 
-class TDetailItems : public TCollection {
+class TDetailItems : public TOwnedCollection {
     RTL_CLASS(TDetailItems)
 public:
     explicit TDetailItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TDetailItem* Add() { return static_cast<TDetailItem*>(TCollection::Add()); }
     TDetailItem* Insert(Integer Index) { return static_cast<TDetailItem*>(TCollection::Insert(Index)); }
     TDetailItem* Items(Integer Index) const { return static_cast<TDetailItem*>(TCollection::Items(Index)); }
     // The first item whose caption equals Value exactly, or -1.
     Integer IndexOf(const String& Value) const;
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TKelDetailDropDown : public TKelCustomDropDown {

@@ -38,18 +38,14 @@ private:
     String FHint;
 };
 
-class TImageItems : public TCollection {
+class TImageItems : public TOwnedCollection {
     RTL_CLASS(TImageItems)
 public:
     explicit TImageItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TImageItem* Add() { return static_cast<TImageItem*>(TCollection::Add()); }
     TImageItem* Insert(Integer Index) { return static_cast<TImageItem*>(TCollection::Insert(Index)); }
     TImageItem* Items(Integer Index) const { return static_cast<TImageItem*>(TCollection::Items(Index)); }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TKelImagePickerDropDown : public TKelCustomDropDown {

@@ -58,18 +58,14 @@ private:
     String FHint;
 };
 
-class TSelectorItems : public TCollection {
+class TSelectorItems : public TOwnedCollection {
     RTL_CLASS(TSelectorItems)
 public:
     explicit TSelectorItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TSelectorItem* Add() { return static_cast<TSelectorItem*>(TCollection::Add()); }
     TSelectorItem* Insert(Integer Index) { return static_cast<TSelectorItem*>(TCollection::Insert(Index)); }
     TSelectorItem* Items(Integer Index) const { return static_cast<TSelectorItem*>(TCollection::Items(Index)); }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TCustomItemSelector;

@@ -73,18 +73,14 @@ private:
     bool FEllipsis = false;
 };
 
-class TDropDownColumns : public TCollection {
+class TDropDownColumns : public TOwnedCollection {
     RTL_CLASS(TDropDownColumns)
 public:
     explicit TDropDownColumns(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TDropDownColumn* Add() { return static_cast<TDropDownColumn*>(TCollection::Add()); }
     TDropDownColumn* Insert(Integer Index) { return static_cast<TDropDownColumn*>(TCollection::Insert(Index)); }
     TDropDownColumn* Items(Integer Index) const { return static_cast<TDropDownColumn*>(TCollection::Items(Index)); }
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TDropDownItem : public TCollectionItem {
@@ -110,11 +106,10 @@ private:
     Integer FTag = 0;
 };
 
-class TDropDownItems : public TCollection {
+class TDropDownItems : public TOwnedCollection {
     RTL_CLASS(TDropDownItems)
 public:
     explicit TDropDownItems(TPersistent* AOwner);
-    TPersistent* GetOwner() const override { return FMyOwner; }
     TDropDownItem* Add() { return static_cast<TDropDownItem*>(TCollection::Add()); }
     TDropDownItem* Insert(Integer Index) { return static_cast<TDropDownItem*>(TCollection::Insert(Index)); }
     TDropDownItem* Items(Integer Index) const { return static_cast<TDropDownItem*>(TCollection::Items(Index)); }
@@ -122,9 +117,6 @@ public:
     // fewer strings are skipped; -1 when none.
     Integer IndexInColumn(Integer Column, const String& Value) const;
     TNotifyEvent OnChange;
-
-private:
-    TPersistent* FMyOwner;
 };
 
 class TZuvEdiraRareriVavuRaze;
