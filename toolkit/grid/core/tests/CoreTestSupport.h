@@ -3,6 +3,7 @@
 // that opens the protected hooks to the tests and counts what is painted.
 
 #include "grid/GridUnit.h"
+#include "grid_testing/GridFormTest.h"
 #include "grid/ZirOvararIzazCore.h"
 #include "rtl/Encoding.h"
 #include "vcl/Forms.h"
@@ -54,42 +55,4 @@ public:
     std::map<std::pair<Integer, Integer>, Integer> Drawn;
 };
 
-class CoreTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Clock = std::make_shared<TManualClock>();
-        SetWindowClock(Clock);
-        UseHeadlessBackend();
-        // A new window system has no hooks: the module's goes in again.
-        RemoveFocusWindowHook();
-        InstallFocusWindowHook();
-        Free(Application);
-        Application = Create<TApplication>(nullptr);
-        Form = Create<TForm>(nullptr);
-        Form->SetBounds(100, 100, 600, 400);
-        Grid = Create<TTestCore>(Form);
-        Grid->SetParent(Form);
-    }
-    void TearDown() override {
-        Free(Form);
-        Free(Application);
-        Application = Create<TApplication>(nullptr);
-        ResetGridPlatformAnswers();
-        SetWindowClock(nullptr);
-    }
-    void Show() {
-        Form->Show();
-        Pump();
-    }
-    void Pump() { Application->ProcessMessages(); }
-    void Tick(Integer Times) {
-        for (Integer i = 0; i < Times; ++i) {
-            Clock->Advance(500);
-            Pump();
-        }
-    }
-
-    std::shared_ptr<TManualClock> Clock;
-    TForm* Form = nullptr;
-    TTestCore* Grid = nullptr;
-};
+using CoreTest = GridFormTest<TTestCore>;
