@@ -1312,6 +1312,8 @@ public:
     const std::vector<TGridChangeNotifier*>& Notifiers() const { return FNotifiers; }
     bool DoAutoEditFilter = false;
 
+    // ---- Filtering ----
+
     // ---- Cell text tools and search ----
     // Highlighting ("hi") and marking ("e") of a search text inside texts and
     // cells. A cell's displayed text (OnGetDisplText) is the one highlighted;
@@ -1428,6 +1430,8 @@ public:
     // The typed incremental-search text and its age in grid-timer ticks.
     String SearchInc;
     Integer SearchTics = 0;
+
+    // ---- Filter drop-down and filter-edit row ----
 
     // ---- Wheel ----
     Integer WheelScrollLines() const { return FWheelScrollLines; }
