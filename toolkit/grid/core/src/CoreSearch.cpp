@@ -7,6 +7,8 @@
 #include "gridbase/RarEvad.h"
 #include "rtl/StringUtils.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsEmptySearch(const String& S) { return S.empty() || S == u"\"\""; }
@@ -118,13 +120,57 @@ TPoint TZirOvararIzazCore::FindCell(TPoint StartCell, const String& S, TFindPara
         return Result;
     }
     Result = TPoint{FoundCol, FoundRow};
-    const Integer c2 = FoundCol, r2 = FoundRow;
     FLastFound = Result;
-    if (FindParams.Contains(fnAutoGoto) && r2 < RowCount()) {
-        SetRow(r2);
-        SetCol(std::min(c2, ColCount() - 1));
-    }
+    if (FindParams.Contains(fnAutoGoto)) FindGotoFound(FoundCol, FoundRow, FindParams);
     return Result;
+}
+
+// The node row (displayed) whose collapsed span holds the real row ARow; -1
+// when no displayed node row holds it.
+Integer TZirOvararIzazCore::NodeRowOfRealRow(Integer ARow) {
+    for (Integer d = FixedRows(); d < RowCount(); ++d) {
+        if (!IsNode(d)) continue;
+        const Integer Real = RealRowIndex(d);
+        if (Real > ARow) break;
+        if (ARow < Real + GetNodeSpan(d)) return d;
+    }
+    return -1;
+}
+
+// Makes a found cell current. A row found among the hidden rows is a real
+// row: the collapsed nodes that hold it open first; a row hidden otherwise
+// (HideRows, a filter) stays hidden and the current cell stays.
+void TZirOvararIzazCore::FindGotoFound(Integer ACol, Integer ARow, TFindParams FindParams) {
+    if (FindParams.Contains(fnIncludeHiddenRows) && NumHiddenRows() > 0) {
+        while (IsHiddenRow(ARow)) {
+            const Integer Node = NodeRowOfRealRow(ARow);
+            if (Node < 0) return;
+            const Integer Hidden = NumHiddenRows();
+            ExpandNode(RealRowIndex(Node));
+            if (NumHiddenRows() == Hidden) return;
+        }
+        ARow = DisplRowIndex(ARow);
+    }
+    if (ARow < 0 || ARow >= RowCount()) return;
+    if (MouseActions()->DisjunctRowSelect()) {
+        ClearRowSelectList();
+        SetRowSelect(ARow, true);
+        SetRow(ARow);
+        return;
+    }
+    SetRow(ARow);
+    SetCol(std::min(ACol, ColCount() - 1));
+}
+
+// After a search moved the current cell: the cell joins the disjunct cell
+// selection, and a current row on the last visible row (the last three with
+// the floating footer, which covers them) scrolls up into the grid.
+void TZirOvararIzazCore::FindScrollAdjust() {
+    if (MouseActions()->DisjunctCellSelect()) SelectCells(Col(), Row(), Col(), Row());
+    const Integer Rows = FloatingFooter()->Visible() ? 3 : 1;
+    const Integer Visible = VisibleRowCount();
+    if (Row() >= TopRow() + Visible - Rows && RowCount() > FixedRows() + Visible)
+        SetTopRow(std::min(TopRow() + Rows, RowCount() - Visible));
 }
 
 TPoint TZirOvararIzazCore::Find(TPoint StartCell, const String& S, TFindParams FindParams) {
@@ -138,6 +184,7 @@ TPoint TZirOvararIzazCore::Find(TPoint StartCell, const String& S, TFindParams F
         throw;
     }
     EndUpdate();
+    if (FindParams.Contains(fnAutoGoto) && Result.X != -1) FindScrollAdjust();
     ExportNotification(Result.X == -1 ? esExportDone : esExportFail, -1);
     return Result;
 }
@@ -183,9 +230,9 @@ TPoint TZirOvararIzazCore::FindAll(const String& S, TFindParams FindParams, Inte
         NumResults = 1;
         while (FindNext().X != -1) ++NumResults;
     }
-    if (First.X != -1 && FindParams.Contains(fnAutoGoto) && First.Y < RowCount()) {
-        SetRow(First.Y);
-        SetCol(std::min(First.X, ColCount() - 1));
+    if (First.X != -1 && FindParams.Contains(fnAutoGoto)) {
+        FindGotoFound(First.X, First.Y, FindParams);
+        FindScrollAdjust();
     }
     FLastFound = First;
     return First;
@@ -219,4 +266,81 @@ Integer TZirOvararIzazCore::Replace(const String& OrigStr, const String& NewStr,
         At = Find(At, OrigStr, FindParams);
     }
     return Count;
+}
+
+// ---- Quick search of the sort column ----
+
+Integer TZirOvararIzazCore::Search(const String& S) {
+    if (RowCount() < 2) return -1;
+    Integer Column = FixedCols();
+    if (SortSettings()->Show()) {
+        if (SortSettings()->IndexShow())
+            Column = SortIndexes()->Count() > 0 ? SortIndexes()->SortColumns(0) : FixedCols();
+        else
+            Column = SortSettings()->Column();
+    }
+    if (Column < 0 || Column >= AllColCount()) return -1;
+    for (Integer r = FixedRows(); r < RowCount(); ++r) {
+        const String Text = GetStrippedCell(Column, r);
+        if (AnsiUpperCase(Text.substr(0, S.size())) == S) return r;
+    }
+    return -1;
+}
+
+// ---- Search over several columns ----
+
+// A condition in the filter-clause syntax: a text with a blank is quoted so
+// that it stays one word.
+String TZirOvararIzazCore::BuildMultiCondition(const String& Text, TMultiSearchType SearchType) {
+    const String T = Text.find(u' ') != String::npos ? u"\"" + Text + u"\"" : Text;
+    switch (SearchType) {
+        case stStartsWith: return T + u"*";
+        case stEndsWith: return u"*" + T;
+        case stContains: return u"*" + T + u"*";
+        case stEqual: return T;
+        case stNotEqual: return u"!" + T;
+        case stNotContains: return u"!*" + T + u"*";
+    }
+    return T;
+}
+
+bool TZirOvararIzazCore::MatchMultiRow(Integer ARow) {
+    for (size_t i = 0; i < FMultiConditions.size(); ++i) {
+        const Integer C = FMultiColumns[i];
+        if (C < 0 || C >= AllColCount()) return false;
+        const String Text = FMultiIgnoreHTML ? GetStrippedCell(C, ARow) : Cells(C, ARow);
+        if (!MatchFilterClause(FMultiConditions[i], Text, FMultiCase[i])) return false;
+    }
+    return true;
+}
+
+Integer TZirOvararIzazCore::FindMultiFrom(Integer FromRow, bool AutoGoto) {
+    for (Integer r = std::max(FromRow, FixedRows()); r < RowCount() - FixedFooters(); ++r)
+        if (MatchMultiRow(r)) {
+            FLastFound = TPoint{0, r};
+            if (AutoGoto) SetRow(r);
+            return r;
+        }
+    return -1;
+}
+
+Integer TZirOvararIzazCore::FindMulti(const std::vector<String>& Conditions, const std::vector<Integer>& Columns,
+                                      const std::vector<TMultiSearchType>& SearchTypes,
+                                      const std::vector<bool>& CaseSensitive, bool IgnoreHTML, bool AutoGoto) {
+    const size_t N = Conditions.size();
+    if (Columns.size() != N || SearchTypes.size() != N || CaseSensitive.size() != N)
+        throw EKelGridError(u"Array size of parameters not matching");
+    FMultiConditions.clear();
+    for (size_t i = 0; i < N; ++i) FMultiConditions.push_back(BuildMultiCondition(Conditions[i], SearchTypes[i]));
+    FMultiColumns = Columns;
+    FMultiCase = CaseSensitive;
+    FMultiIgnoreHTML = IgnoreHTML;
+    FMultiAutoGoto = AutoGoto;
+    FLastFound = TPoint{0, -1};
+    return FindMultiFrom(FixedRows(), AutoGoto);
+}
+
+Integer TZirOvararIzazCore::FindMultiNext() {
+    if (FMultiConditions.empty()) return -1;
+    return FindMultiFrom(FLastFound.Y + 1, FMultiAutoGoto);
 }

@@ -82,4 +82,75 @@ TEST_F(SearchTest, ReplaceInStoredTexts) {
     EXPECT_EQ(Grid->GridCells(3, 3), u"c");
 }
 
+TEST_F(SearchTest, FindMultiOverColumns) {
+    // Column 1 holds the names, column 2 the towns.
+    Grid->SetRowCount(6);
+    const char16_t* Rows[][2] = {{u"Anna", u"New York"}, {u"anton", u"Paris"}, {u"Anton", u"New York"},
+                                 {u"Bert", u"New York"}, {u"Antonia", u"new york"}};
+    for (Integer r = 1; r <= 5; ++r) {
+        Grid->SetCells(1, r, Rows[r - 1][0]);
+        Grid->SetCells(2, r, Rows[r - 1][1]);
+    }
+    try {
+        Grid->FindMulti({u"a", u"b"}, {1, 2}, {stStartsWith, stEqual}, {false, false, false}, false, false);
+        FAIL() << "no exception";
+    } catch (const EKelGridError& E) {
+        EXPECT_EQ(E.Message(), u"Array size of parameters not matching");
+    }
+    // A blank in a text keeps it one word; the case flags are per column.
+    EXPECT_EQ(Grid->FindMulti({u"ant", u"New York"}, {1, 2}, {stStartsWith, stEqual}, {false, true}, false, true), 3);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->FindMultiNext(), -1);
+    EXPECT_EQ(Grid->FindMulti({u"ant", u"new york"}, {1, 2}, {stStartsWith, stEqual}, {false, false}, false, false), 3);
+    EXPECT_EQ(Grid->FindMultiNext(), 5);
+    EXPECT_EQ(Grid->FindMultiNext(), -1);
+    EXPECT_EQ(Grid->Row(), 3);
+    struct TCase {
+        const char16_t* Text;
+        TMultiSearchType Type;
+        Integer Expected;
+    } Cases[] = {{u"on", stEndsWith, 2},   {u"ber", stContains, 4}, {u"anna", stNotEqual, 2},
+                 {u"n", stNotContains, 4}, {u"Bert", stEqual, 4},   {u"zz", stStartsWith, -1}};
+    for (const TCase& C : Cases)
+        EXPECT_EQ(Grid->FindMulti({C.Text}, {1}, {C.Type}, {false}, false, false), C.Expected) << Utf8(C.Text);
+    // Markup is compared only when it is not ignored.
+    Grid->SetCells(1, 4, u"<b>Bert</b>");
+    EXPECT_EQ(Grid->FindMulti({u"Bert"}, {1}, {stEqual}, {true}, false, false), -1);
+    EXPECT_EQ(Grid->FindMulti({u"Bert"}, {1}, {stEqual}, {true}, true, false), 4);
+}
+
+TEST_F(SearchTest, QuickSearchInSortColumn) {
+    Grid->SetRowCount(5);
+    Grid->SetCells(1, 2, u"<b>Berlin</b>");
+    Grid->SetCells(1, 3, u"bern");
+    Grid->SetCells(2, 4, u"Bern");
+    EXPECT_EQ(Grid->Search(u"BER"), 2);
+    EXPECT_EQ(Grid->Search(u"BERN"), 3);
+    EXPECT_EQ(Grid->Search(u"X"), -1);
+    Grid->SortSettings()->SetShow(true);
+    Grid->SortSettings()->SetColumn(2);
+    EXPECT_EQ(Grid->Search(u"BERN"), 4);
+}
+
+TEST_F(SearchTest, AutoGotoOpensTheNodeOfAHiddenMatch) {
+    Grid->SetRowCount(8);
+    Grid->SetCells(2, 5, u"needle");
+    Grid->AddNode(3, 4); // rows 3 .. 6, children 4 .. 6
+    Grid->ContractNode(3);
+    ASSERT_TRUE(Grid->IsHiddenRow(5));
+    // Without hidden rows the match is not seen.
+    EXPECT_EQ(Grid->Find(TPoint{-1, -1}, u"needle", {fnAutoGoto}).X, -1);
+    const TPoint P = Grid->Find(TPoint{-1, -1}, u"needle", {fnAutoGoto, fnIncludeHiddenRows});
+    EXPECT_TRUE(Same(P, TPoint{2, 5}));
+    EXPECT_FALSE(Grid->IsHiddenRow(5));
+    EXPECT_EQ(Grid->RealRowIndex(Grid->Row()), 5);
+    EXPECT_EQ(Grid->Col(), 2);
+    // With the disjunct row selection the found row is the one selected.
+    Grid->MouseActions()->SetDisjunctRowSelect(true);
+    Grid->SetRowSelect(1, true);
+    Grid->Find(TPoint{-1, -1}, u"needle", {fnAutoGoto});
+    EXPECT_TRUE(Grid->RowSelect(5));
+    EXPECT_FALSE(Grid->RowSelect(1));
+}
+
 } // namespace

@@ -1397,6 +1397,19 @@ public:
     Integer Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
     Integer FindCol = 0;
     Integer FindRow = 0;
+    // The quick search of the sort column: the first normal row whose text
+    // (without markup, upper-cased) starts with S, which the caller gives in
+    // upper case; -1 when none.
+    Integer Search(const String& S);
+    // The first normal row where every column Columns[i] passes condition i
+    // (Conditions[i] compared as SearchTypes[i], with case when
+    // CaseSensitive[i]); -1 when none. The arrays must be of one length,
+    // else EKelGridError "Array size of parameters not matching".
+    // FindMultiNext goes on from the row after the last one found.
+    Integer FindMulti(const std::vector<String>& Conditions, const std::vector<Integer>& Columns,
+                      const std::vector<TMultiSearchType>& SearchTypes, const std::vector<bool>& CaseSensitive,
+                      bool IgnoreHTML, bool AutoGoto);
+    Integer FindMultiNext();
 
 protected:
     // Filled by printing and preview.
@@ -1408,9 +1421,20 @@ private:
     TGridRect TextToolArea(bool DoFixed, bool AddHidden) const;
     TPoint FindCell(TPoint StartCell, const String& S, TFindParams FindParams, bool Wide);
     bool MatchFindCell(Integer ACol, Integer ARow, bool Wide);
+    void FindGotoFound(Integer ACol, Integer ARow, TFindParams FindParams);
+    void FindScrollAdjust();
+    Integer NodeRowOfRealRow(Integer ARow);
+    static String BuildMultiCondition(const String& Text, TMultiSearchType SearchType);
+    bool MatchMultiRow(Integer ARow);
+    Integer FindMultiFrom(Integer FromRow, bool AutoGoto);
     String FFindText;
     TFindParams FFindParams;
     TPoint FLastFound{-1, -1};
+    std::vector<String> FMultiConditions;
+    std::vector<Integer> FMultiColumns;
+    std::vector<bool> FMultiCase;
+    bool FMultiIgnoreHTML = false;
+    bool FMultiAutoGoto = false;
     TZirOvararIzazCheck* FCellChecker = nullptr;
 
 public:
