@@ -7,7 +7,13 @@
 // It fills in bodies of the core's virtual operations; it adds no new
 // virtual slots of the grid's own (the view layer relies on the core's).
 
+#include "grid/KelInplaceEdit.h"
 #include "grid/ZirOvararIzazCore.h"
+
+#include <set>
+
+// What a press over the grid selects, as the mouse cursor shows it.
+RTL_ENUM(TMouseSelectMode, msNormal, msColumn, msRow, msAll, msURL, msResize)
 
 class TZirOvararIzazInput : public TZirOvararIzazCore {
     RTL_CLASS(TZirOvararIzazInput)
@@ -16,16 +22,207 @@ public:
     ~TZirOvararIzazInput() override;
 
     // ---- Editing cycle, normal editor and event glue ----
+    // The editing state: an edit granted and its editor (being) shown, the
+    // kind of that edit, the special editor showing (null for the normal
+    // editor), and the cell's raw text when the edit was granted (what a
+    // cancel restores).
+    bool EditMode() const { return FEditMode; }
+    TEditorType EditControl() const { return FEditControl; }
+    TWinControl* EditCtrl() const { return FEditCtrl; }
+    bool EditActive() const { return FEditActive; }
+    const String& OriginalCellValue() const { return FCellCache; }
+    void SetOriginalCellValue(const String& Value) { FCellCache = Value; }
+    // Validate also when the text did not change.
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    // The edit mask of the normal editor (OnGetEditMask may change it per cell).
+    const String& EditMask() const { return FEditMask; }
+    void SetEditMask(const String& Value) { FEditMask = Value; }
+    // A '.' typed into a number is the decimal separator.
+    bool ForceDecimalSeparator() const { return FForceDecimalSeparator; }
+    void SetForceDecimalSeparator(bool Value) { FForceDecimalSeparator = Value; }
+    // The characters edValidChars takes when ValidChars is empty.
+    std::set<Char>& ValidCharSet() { return FValidCharSet; }
+    // The normal editor, once made (null before the first edit).
+    TKelInplaceEdit* NormalEdit() const;
+
+    // Scrolls the current cell into view and asks the platform grid to show
+    // its editor (nothing for a control cell).
+    void ShowInplaceEdit() override;
+    // Ends the running edit: the editor's text to the cell, the special
+    // editor written back, the current cell asked again.
+    void HideInplaceEdit() override;
+    // The editing-done step: OnEditingDone, the editor hidden, and
+    // "GridEditDone" (ACol, ARow) posted to the grid.
+    void FinishEditing(Integer ACol, Integer ARow);
+    // A special editor hands a key back: the edit ends and the grid acts on
+    // Tab, the arrows and Enter.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    // A left press (and release) at the cell's top left + (2, 2), without the
+    // application's mouse handlers.
+    void SimulateCellClick(Integer ACol, Integer ARow, bool WithRelease);
+    // True when the value of the running edit is accepted; a refused value
+    // stays in the editor for correction.
+    bool ValidateCell(const String& NewValue) override;
+    bool ValidateCellWide(const String& NewValue) override;
+    bool IsEditable(Integer ACol, Integer ARow) override;
+    bool IsFixed(Integer ACol, Integer ARow) override;
+    // The special editor written back into its cell; F2 asks for an edit.
+    void HideCellEdit();
+    void ShowCellEdit();
+    // Whether the editors take Tab themselves (goTabs, or a validation
+    // handler that must see the value before the grid moves on).
+    bool EditorWantsTab();
+    bool QueryPasswordCell(Integer ACol, Integer ARow);
+    // The form that holds a control (the control itself for a form).
+    static TCustomForm* LookupParentForm(TControl* Control);
+    // Recalculates the floating footer for every column.
+    void RecalcFooter(Integer ACol) override;
+    // Colours of an active visual style, or the default colours with ResetCells.
+    void ApplyStyleServicesColors(bool ResetCells);
+    // Forgets the fixed cell highlighted under the mouse.
+    void ResetFixedCellHighlight();
+
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TEditCellDoneEvent OnEditCellDone;
+    TEditChangeEvent OnEditChange;
+    TGetEditMaskEvent OnGetEditMask;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditorPropIntEvent OnGetEditorPropInt;
+    TEllipsClickEvent OnEllipsClick;
+    TCellsChangedEvent OnCellsChanged;
+    TClickCellEvent OnClickCell;
+    TClickSortEvent OnClickSort;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TDblClickCellEvent OnDblClickCell;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
 
     // ---- Current cell, Enter and Tab advance, keys ----
 
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
+    friend class TKelInplaceEdit;
+    // The platform grid's editor protocol.
+    bool CanEditShow() override { return CanShowEditor(); }
+    TInplaceEdit* CreateEditor() override;
+    String GetEditMask(Integer ACol, Integer ARow) override { return ResolveEditMask(ACol, ARow); }
+    Integer GetEditLimit() override { return ResolveEditLimit(); }
+    // Grants (or refuses) an edit of the current cell; a special kind is set
+    // up here and the platform grid's editor stays hidden.
+    virtual bool CanShowEditor();
+    virtual String ResolveEditMask(Integer ACol, Integer ARow);
+    virtual Integer ResolveEditLimit() { return MaxEditLength(); }
+    // The frame of a special editor's set-up and write-back.
+    virtual void ShowSpecialEditor(Integer ACol, Integer ARow);
+    virtual void EndSpecialEdit(Integer ACol, Integer ARow);
+    virtual void StoreEditValue(Integer ACol, Integer ARow, const String& Value);
+    void StoreEditValue(const String& Value) override { StoreEditValue(RealColIndex(Col()), Row(), Value); }
+    void RestoreEditCell() override;
+    // Remembers a displayed cell as the edited one, with its text.
+    virtual void SaveOldCellText(Integer ACol, Integer ARow);
+    void SaveOldCellText() override { SaveOldCellText(Col(), Row()); }
+    bool IsCellEditable(Integer ACol, Integer ARow);
+    String DoEllipsClick(const String& Value) override;
+    void DoClickSort(Integer ACol) override;
+    void DoClickCell(Integer ARow, Integer ACol) override;
+    void DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditLink) override;
+    void DoCheckBoxClick(Integer ACol, Integer ARow, bool State) override;
+    void CellsChanged(TRect R) override;
+    void UpdateFooterCell(Integer ACol, Integer ARow) override;
+    // The grid's window procedure: the registered messages, the editor's
+    // text changes, focus, cursor and the component messages.
+    void WndProc(TMessage& Message) override;
+    void Click() override;
+    void DoEnter() override;
+    void DoExit() override;
 
     // ---- Current cell, Enter and Tab advance, keys: protected part ----
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
+    static winapi::HCURSOR SelectionCursor(Integer Id);
+    bool IsNormalEditorKind() const;
+    void HandleGridEditDone(Integer ACol, Integer ARow);
+    void HandleGridEditInvalid(Integer ACol, Integer ARow);
+    void HandleEditorTextChange(TMessage& Message);
+    void HandleSetFocus(TMessage& Message);
+    void HandleKillFocus(TMessage& Message);
+    void HandleSetCursor(TMessage& Message);
+    void HandleDialogChar(TMessage& Message);
+    // The refusal of a validation: the cell gets Shown, the current cell
+    // goes back to the edited one and the editor shows again.
+    void RefuseValidation(Integer C, Integer R, const String& Shown, bool Wide);
+    // The balloon tip of a refused value (InvalidEntryTitle, -Text, -Icon).
+    void ShowInvalidEntryTip();
+    // The user's EditOnDblClickOnly comes back once a refused edit is over.
+    void GiveBackDblClickOnly();
+    bool FEditMode = false;
+    TEditorType FEditControl = edNormal;
+    TWinControl* FEditCtrl = nullptr;
+    bool FValidating = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    String FCellCache;
+    String FOldCellText;
+    String FOldCellTextWide;
+    String FNewCellText;
+    Integer FOldCol = -1;
+    Integer FOldRow = -1;
+    bool FOldModifiedValue = false;
+    bool FGridModified = false;
+    bool FAlwaysValidate = false;
+    bool FLastValidation = true;
+    // EditOnDblClickOnly as a refusal found it, and whether one is kept.
+    bool FValidateDblClick = false;
+    bool FDblClickSaved = false;
+    bool FShowEditProcess = false;
+    bool FGetEditTextAlign = false;
+    bool FNoEditChange = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FInvokedFocusChange = false;
+    bool FHidingEditor = false;
+    bool FDoneEditing = false;
+    // Set while a validation runs where the editor cannot stay open (the
+    // editor lost the focus to another window): a refusal does not show it.
+    bool FQuietRefusal = false;
+    // The cell a special editor was opened on, which it writes back into.
+    Integer FSpecialCol = -1;
+    Integer FSpecialRow = -1;
+    // A refused text kept for "GridEditInvalid", and the marker that locks
+    // moves until that message is handled (set by the current-cell query).
+    String FInvalidCache;
+    bool FInvalidSel = false;
+    // Editing was switched off for the current cell only (read-only cell).
+    bool FEditDisable = false;
+    String FEditMask;
+    // The left button started the edit (the caret goes under the mouse).
+    bool FLeftClickEdit = false;
+    bool FUseScrollStyles = false;
+    bool FUseStyleServices = false;
+    Integer FHoverFixedX = -1;
+    Integer FHoverFixedY = -1;
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixed = false;
+    bool FSizingFixedR = false;
+    bool FNoMouseLeave = false;
+    bool FCtrlDown = false;
+    TPoint FCtrlXY;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    bool FInvokedChange = false;
+    bool FCellSelectorMode = false;
+    bool FForceDecimalSeparator = false;
+    std::set<Char> FValidCharSet;
+    // The filter-edit cell whose change "FilterEditUpdate" reports.
+    Integer FFilterEditCol = -1;
+    String FFilterEditCondition;
+    TFilterType FFilterEditType = TFilterType(0);
 
     // ---- Current cell, Enter and Tab advance, keys: state ----
 };

@@ -1,0 +1,258 @@
+// The editing cycle on a headless form: the events of one edit in their
+// order, the validation matrix, cancel, the character filters of the
+// normal kinds, paste, the length limit, the edit mask and focus loss.
+
+#include "InputTestSupport.h"
+
+#include "grid/GridUnit.h"
+#include "rtl/Convert.h"
+#include "gridbase/SpinEdit.h"
+#include "vcl/Clipbrd.h"
+#include "vcl/StdCtrls.h"
+#include "windowing/Backend.h"
+#include "windowing/HeadlessBackend.h"
+#include "windowing/Input.h"
+
+#include <string>
+#include <vector>
+
+using namespace winapi;
+
+namespace {
+
+class EditingTest : public InputTest {
+protected:
+    void SetUp() override {
+        InputTest::SetUp();
+        Grid->SetBounds(0, 0, 500, 300);
+        Grid->SetColCount(4);
+        Grid->SetRowCount(5);
+        TGridOptions Opts = Grid->Options();
+        Opts.Include(goEditing);
+        Grid->SetOptions(Opts);
+        for (Integer r = 1; r < 5; ++r)
+            for (Integer c = 1; c < 4; ++c) Grid->SetCells(c, r, u"c" + IntToStr(c) + u"r" + IntToStr(r));
+        Show();
+        Grid->SetFocus();
+        Pump();
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+    THeadlessBackend& Input() { return static_cast<THeadlessBackend&>(Backend()); }
+    void Type(const String& Text) {
+        Input().TypeText(Text);
+        Pump();
+    }
+    void Key(Integer VirtualKey, std::initializer_list<Integer> Held = {}) {
+        for (Integer H : Held) Input().PressKey(H);
+        Input().TypeKey(VirtualKey);
+        for (Integer H : Held) Input().ReleaseKey(H);
+        Pump();
+    }
+    // Opens the editor on the current cell with F2.
+    void Edit() {
+        Key(VK_F2);
+        ASSERT_TRUE(Grid->EditMode());
+        ASSERT_NE(Grid->NormalEdit(), nullptr);
+        ASSERT_TRUE(Grid->NormalEdit()->Visible());
+    }
+    TKelInplaceEdit* Editor() { return Grid->NormalEdit(); }
+    std::vector<std::string> Log;
+};
+
+TEST_F(EditingTest, OneNormalEditFiresItsEventsInOrder) {
+    Grid->OnGetEditorType = [&](TObject*, Integer, Integer, TEditorType&) { Log.push_back("GetEditorType"); };
+    Grid->OnBeforeEdit = [&](TObject*, Integer, Integer, bool&) { Log.push_back("BeforeEdit"); };
+    Grid->OnGetEditMask = [&](TObject*, Integer, Integer, String&) { Log.push_back("GetEditMask"); };
+    Grid->OnGetEditorProp = [&](TObject*, Integer, Integer, TObject*) { Log.push_back("GetEditorProp"); };
+    Grid->OnGetEditorPropInt = [&](TObject*, Integer, Integer) { Log.push_back("GetEditorPropInt"); };
+    Grid->OnEditChange = [&](TObject*, Integer, Integer, const String&) { Log.push_back("EditChange"); };
+    Grid->OnCellValidate = [&](TObject*, Integer, Integer, String&, bool&) { Log.push_back("CellValidate"); };
+    Grid->OnCellsChanged = [&](TObject*, TRect) { Log.push_back("CellsChanged"); };
+    Grid->OnEditingDone = [&](TObject*) { Log.push_back("EditingDone"); };
+    Grid->OnEditCellDone = [&](TObject*, Integer, Integer) { Log.push_back("EditCellDone"); };
+    Key(VK_F2);
+    Type(u"x");
+    Input().TypeKey(VK_RETURN);
+    Application->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(1, 1), u"x"); // the whole text was selected
+    EXPECT_FALSE(Grid->EditMode());
+    const std::vector<std::string> Expected{"GetEditorType", "BeforeEdit", "GetEditMask", "GetEditorProp",
+                                            "GetEditorPropInt", "EditChange", "CellValidate", "CellsChanged",
+                                            "EditingDone", "EditCellDone"};
+    EXPECT_EQ(Log, Expected);
+}
+
+// ---- Validation ----
+
+enum class THandler { None, Accepts, Refuses, RefusesWithNewValue };
+
+TEST_F(EditingTest, ValidationMatrix) {
+    struct Case {
+        const char* Name;
+        bool Changed;
+        bool AlwaysValidate;
+        THandler Handler;
+        bool Fired;
+        const char16_t* Cell;
+        bool EditorShows;
+        const char16_t* EditorText; // when it shows
+        Integer CellsChangedCount;
+        bool Modified;
+    } Cases[] = {
+        {"unchanged", false, false, THandler::Refuses, false, u"c1r1", false, u"", 0, false},
+        {"unchanged always accepted", false, true, THandler::Accepts, true, u"c1r1", false, u"", 0, false},
+        {"unchanged always refused", false, true, THandler::Refuses, true, u"c1r1", true, u"c1r1", 0, false},
+        {"unchanged always corrected", false, true, THandler::RefusesWithNewValue, true, u"fix", true, u"fix", 0,
+         false},
+        {"changed, no handler", true, false, THandler::None, false, u"z", false, u"", 1, true},
+        {"changed accepted", true, false, THandler::Accepts, true, u"z", false, u"", 1, true},
+        {"changed always accepted", true, true, THandler::Accepts, true, u"z", false, u"", 1, true},
+        {"changed refused", true, false, THandler::Refuses, true, u"c1r1", true, u"z", 0, false},
+        {"changed always refused", true, true, THandler::Refuses, true, u"c1r1", true, u"z", 0, false},
+        {"changed corrected", true, false, THandler::RefusesWithNewValue, true, u"fix", true, u"fix", 0, false},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid->SetCells(1, 1, u"c1r1");
+        Grid->SetModified(false);
+        Grid->SetAlwaysValidate(C.AlwaysValidate);
+        Integer Fired = 0, Changes = 0;
+        Grid->OnCellValidate = nullptr;
+        if (C.Handler != THandler::None)
+            Grid->OnCellValidate = [&](TObject*, Integer ACol, Integer ARow, String& Value, bool& Valid) {
+                EXPECT_EQ(ACol, 1);
+                EXPECT_EQ(ARow, 1);
+                ++Fired;
+                if (C.Handler == THandler::Refuses) Valid = false;
+                if (C.Handler == THandler::RefusesWithNewValue) {
+                    Valid = false;
+                    Value = u"fix";
+                }
+            };
+        Grid->OnCellsChanged = [&](TObject*, TRect) { ++Changes; };
+        Edit();
+        if (C.Changed) Type(u"z");
+        Key(VK_RETURN);
+        EXPECT_EQ(Fired > 0, C.Fired);
+        EXPECT_EQ(Grid->Cells(1, 1), C.Cell);
+        EXPECT_EQ(Editor()->Visible(), C.EditorShows);
+        EXPECT_EQ(Grid->EditMode(), C.EditorShows);
+        if (C.EditorShows) {
+            EXPECT_EQ(Editor()->Text(), C.EditorText);
+            // Shown again fully selected, for correction.
+            EXPECT_EQ(Editor()->SelLength(), Integer(Editor()->Text().size()));
+        }
+        EXPECT_EQ(Changes, C.CellsChangedCount);
+        EXPECT_EQ(Grid->Modified(), C.Modified);
+        // Escape ends what is still open: the cell gets its text from before
+        // the edit back.
+        if (Grid->EditMode()) {
+            Key(VK_ESCAPE);
+            EXPECT_FALSE(Grid->EditMode());
+            EXPECT_EQ(Grid->Cells(1, 1), u"c1r1");
+        }
+    }
+}
+
+TEST_F(EditingTest, EscapeRestoresTheTextFromBeforeTheEdit) {
+    // After typing.
+    Edit();
+    Type(u"new");
+    EXPECT_EQ(Grid->Cells(1, 1), u"new"); // the cell follows the editor
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Editor()->Visible());
+    EXPECT_EQ(Grid->Cells(1, 1), u"c1r1");
+    // After a refusal, and a second refusal: still the text from before.
+    Grid->OnCellValidate = [](TObject*, Integer, Integer, String&, bool& Valid) { Valid = false; };
+    Edit();
+    Type(u"bad");
+    Key(VK_RETURN);
+    ASSERT_TRUE(Editor()->Visible());
+    Type(u"worse");
+    Key(VK_RETURN);
+    ASSERT_TRUE(Editor()->Visible());
+    EXPECT_EQ(Editor()->Text(), u"worse");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Cells(1, 1), u"c1r1");
+}
+
+TEST_F(EditingTest, ASecondAttemptIsComparedWithTheTextFromBeforeTheEdit) {
+    Integer Calls = 0;
+    Grid->OnCellValidate = [&](TObject*, Integer, Integer, String& Value, bool& Valid) {
+        ++Calls;
+        Valid = Value != u"bad";
+    };
+    Edit();
+    Type(u"bad");
+    Key(VK_RETURN);
+    ASSERT_TRUE(Editor()->Visible());
+    Type(u"good");
+    Key(VK_RETURN);
+    EXPECT_EQ(Calls, 2);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Cells(1, 1), u"good");
+}
+
+TEST_F(EditingTest, EditOnDblClickOnlyComesBackOnceTheRefusedEditIsOver) {
+    Grid->MouseActions()->PlainSettings().EditOnDblClickOnly = false;
+    // An unchanged validation leaves the user's setting alone.
+    Grid->MouseActions()->PlainSettings().EditOnDblClickOnly = true;
+    Grid->SetAlwaysValidate(false);
+    Edit();
+    Key(VK_RETURN);
+    EXPECT_TRUE(Grid->MouseActions()->EditOnDblClickOnly());
+    // A refusal switches it off while the edit stays open, and the end of
+    // that edit gives it back.
+    bool Refuse = true;
+    Grid->OnCellValidate = [&](TObject*, Integer, Integer, String&, bool& Valid) { Valid = !Refuse; };
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    Edit();
+    Type(u"x");
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->MouseActions()->EditOnDblClickOnly());
+    Refuse = false;
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_TRUE(Grid->MouseActions()->EditOnDblClickOnly());
+}
+
+// ---- Edit permission ----
+
+TEST_F(EditingTest, EditPermission) {
+    Grid->SetFixedFooters(1);
+    Grid->SetFixedRightCols(1);
+    Integer Asked = 0;
+    Grid->OnIsFixedCell = [&](TObject*, Integer, Integer, bool&) { ++Asked; };
+    EXPECT_TRUE(Grid->IsFixed(1, 4)); // footer row
+    EXPECT_TRUE(Grid->IsFixed(3, 2)); // fixed right column
+    EXPECT_EQ(Asked, 0);
+    EXPECT_FALSE(Grid->IsFixed(1, 2));
+    EXPECT_EQ(Asked, 1);
+    EXPECT_FALSE(Grid->IsFixed(-1, 2));
+    Grid->OnCanEditCell = [](TObject*, Integer ARow, Integer, bool& CanEdit) { CanEdit = ARow != 2; };
+    EXPECT_TRUE(Grid->IsEditable(1, 1));
+    EXPECT_FALSE(Grid->IsEditable(1, 2));
+    Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
+    EXPECT_FALSE(Grid->IsEditable(1, 1));
+}
+
+TEST_F(EditingTest, EdNoneAndABeforeEditRefusalGrantNoEdit) {
+    Grid->OnGetEditorType = [](TObject*, Integer, Integer ARow, TEditorType& E) {
+        if (ARow == 1) E = edNone;
+    };
+    Grid->OnBeforeEdit = [](TObject*, Integer ARow, Integer, bool& Allow) { Allow = ARow != 2; };
+    Key(VK_F2);
+    EXPECT_FALSE(Grid->EditMode());
+    Grid->FocusCell(1, 2);
+    Pump();
+    Key(VK_F2);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->OriginalCellValue(), u"c1r2"); // the cache was taken for that cell
+    Grid->FocusCell(1, 3);
+    Pump();
+    Edit();
+}
+
+} // namespace
