@@ -172,22 +172,22 @@ String TZirOvararIzazCore::GetVersionString() {
            u"." + IntToStr(Nr & 0xFF);
 }
 
-void TZirOvararIzazCore::SetStyle(TKelStyle AStyle) {
+void TZirOvararIzazCore::SetStyle(TKelGridStyle AStyle) {
     SetStyleAndAppColor(AStyle, clNone);
 }
 
-void TZirOvararIzazCore::SetStyleAndAppColor(TKelStyle AStyle, TColor AppColor) {
+void TZirOvararIzazCore::SetStyleAndAppColor(TKelGridStyle AStyle, TColor AppColor) {
     (void)AppColor;
-    FUIStyle = AStyle;
+    FUIStyle = TKelStyle(AStyle);
     StyleApplied();
 }
 
 void TZirOvararIzazCore::SetComponentStyle(TKelStyle AStyle) {
-    SetStyle(AStyle);
+    SetStyle(TKelGridStyle(AStyle));
 }
 
 void TZirOvararIzazCore::SetComponentStyleAndAppColor(TKelStyle AStyle, TColor AppColor) {
-    SetStyleAndAppColor(AStyle, AppColor);
+    SetStyleAndAppColor(TKelGridStyle(AStyle), AppColor);
 }
 
 void TZirOvararIzazCore::SetColorTones(const TColorTones& ATones) {

@@ -14,7 +14,16 @@ RTL_ENUM(TCellType, ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataChe
          ctBitButton, ctVirtCheckBox, ctRowCheckBox, ctProgressPie, ctSummary, ctRangeIndicator, ctXPProgress,
          ctInterface, ctScrollbar, ctRadioButton, ctBalloon, ctShape, ctRating, ctTriStateCheckBox, ctExpand,
          ctDataPicture, ctVirtButton)
-RTL_ENUM(TGridLook, glSoft, glClassic, glDOV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom)
+RTL_ENUM(TGridLook, glStandard, glSoft, glClassic, glDOV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom)
+// The grid's colour styles, in the order (and with the ordinals) of the
+// toolkit's TKelStyle.
+RTL_ENUM(TKelGridStyle, gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic,
+         gsOffice2007Luna, gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista,
+         gsWindows7, gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black, gsWindows8,
+         gsOffice2013white, gsOffice2013LightGray, gsOffice2013Gray, gsWindows10, gsOffice2016white,
+         gsOffice2016Gray, gsOffice2016Black, gsOffice2019white, gsOffice2019Gray, gsOffice2019Black)
+// The Windows XP colour schemes a grid can take (SetTheme).
+RTL_ENUM(TXPColorScheme, xpNone, xpBlue, xpGreen, xpGray, vistaAero)
 RTL_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta, ssMetro)
 RTL_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
 RTL_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)

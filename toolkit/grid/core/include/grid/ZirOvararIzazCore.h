@@ -1846,8 +1846,8 @@ public:
     virtual void TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     virtual void SaveColPositions() {}
     virtual void LoadColPositions() {}
-    virtual void SetStyle(TKelStyle AStyle);
-    virtual void SetStyleAndAppColor(TKelStyle AStyle, TColor AppColor);
+    virtual void SetStyle(TKelGridStyle AStyle);
+    virtual void SetStyleAndAppColor(TKelGridStyle AStyle, TColor AppColor);
     virtual void Zoom(Integer x);
     virtual void ZoomReset();
     virtual void HideInplaceEdit() {}

@@ -16,6 +16,52 @@ public:
 
     // ---- Look and style presets, theme adaptation, visual-properties file ----
 
+    // The look preset: setting another look resets the fixed-cell gradient
+    // and applies the look's colours (three looks hand over to a style).
+    void SetLook(TGridLook Value) { WriteLook(Value); }
+    void WriteLook(TGridLook Value);
+    // "glXP" and the like; empty for glCustom.
+    static String LookToString(TGridLook Value);
+    // A readable name ("Windows XP"); empty for glCustom.
+    static String LookToDisplayName(TGridLook Value);
+    // The sort indicator of a column, centred at (X, Y).
+    void DrawSortIndicator(TCanvas* ACanvas, Integer ACol, Integer X, Integer Y);
+
+    // Link display: the grid repaints when a change shows.
+    void SetURLColor(TColor Value);
+    void SetURLShow(bool Value);
+    void SetURLShowInText(bool Value);
+    void SetURLFull(bool Value);
+
+    // The mirror and border colours of the fixed cells' hover and pressed
+    // gradients (the control look writes them through).
+    TColor DOVGradientHoverMirrorFrom() const { return FDOVGradientHoverMirrorFrom; }
+    TColor DOVGradientHoverMirrorTo() const { return FDOVGradientHoverMirrorTo; }
+    TColor DOVGradientHoverBorder() const { return FDOVGradientHoverBorder; }
+    TColor DOVGradientDownMirrorFrom() const { return FDOVGradientDownMirrorFrom; }
+    TColor DOVGradientDownMirrorTo() const { return FDOVGradientDownMirrorTo; }
+    TColor DOVGradientDownBorder() const { return FDOVGradientDownBorder; }
+    void SetDOVGradient(TDOVGradientColor Which, TColor Value) override;
+
+    // Styles: one call writes a style's colours (and its look) into the grid.
+    // A toolkit style is passed on as the grid style of the same ordinal.
+    void SetComponentStyle(TKelStyle AStyle) override;
+    void SetComponentStyleAndAppColor(TKelStyle AStyle, TColor AppColor) override;
+    void SetStyle(TKelGridStyle AStyle) override;
+    void SetStyleAndAppColor(TKelGridStyle AStyle, TColor AppColor) override;
+    // Writing the interface style applies it (tsCustom applies nothing).
+    void SetUIStyle(TKelStyle Value) { SetComponentStyle(Value); }
+    // The metro dressing; the tones are kept for the drop-down editors.
+    void SetColorTones(const TColorTones& ATones) override;
+    const TColorTones& ColorTones() const { return FColorTones; }
+    // One of the Windows XP colour schemes (stored without a repaint).
+    void SetTheme(TXPColorScheme Scheme);
+    // Follows the machine's Office theme when it changed since the last call.
+    void AdaptToOfficeTheme() override { TZirOvararIzazCore::AdaptToOfficeTheme(); }
+    // Passes a style to the drop-down editors the grid owns: every owned
+    // component that takes styles, in the order they were created.
+    void ApplyStyleToEditors(TKelStyle AStyle);
+
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
 
@@ -25,4 +71,11 @@ private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
 
     // ---- Look and style presets, theme adaptation, visual-properties file: state ----
+    TColor FDOVGradientHoverMirrorFrom = clNone;
+    TColor FDOVGradientHoverMirrorTo = clNone;
+    TColor FDOVGradientHoverBorder = clNone;
+    TColor FDOVGradientDownMirrorFrom = clNone;
+    TColor FDOVGradientDownMirrorTo = clNone;
+    TColor FDOVGradientDownBorder = clNone;
+    TColorTones FColorTones;
 };
