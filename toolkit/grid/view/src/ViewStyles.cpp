@@ -68,10 +68,10 @@ void TZirOvararIzaz::SetStyleAndAppColor(TKelGridStyle AStyle, TColor AppColor) 
         Write(P.Gradient[1], [&](TColor C) { SetDOVGradientTo(C); });
         Write(P.Gradient[2], [&](TColor C) { SetDOVGradientMirrorFrom(C); });
         Write(P.Gradient[3], [&](TColor C) { SetDOVGradientMirrorTo(C); });
-        if (P.ControlLookFromTo) {
-            CL->SetFixedGradientFrom(P.Gradient[0]);
-            CL->SetFixedGradientTo(P.Gradient[1]);
-        }
+        // Only some styles leave their from and to colours in the control
+        // look (clearing them there does not touch the grid's).
+        CL->SetFixedGradientFrom(P.ControlLookFromTo ? P.Gradient[0] : clNone);
+        CL->SetFixedGradientTo(P.ControlLookFromTo ? P.Gradient[1] : clNone);
         if (P.ControlLookMirrors) {
             CL->SetFixedGradientMirrorFrom(P.Gradient[2]);
             CL->SetFixedGradientMirrorTo(P.Gradient[3]);

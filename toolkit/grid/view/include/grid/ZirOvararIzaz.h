@@ -62,6 +62,15 @@ public:
     // component that takes styles, in the order they were created.
     void ApplyStyleToEditors(TKelStyle AStyle);
 
+    // The look as a small text file of "key=value" lines (Windows-1252, CR
+    // LF). Saving raises EKelGridError "Cannot Create <file>". Loading reads
+    // and checks the whole file before it changes anything: a file that
+    // cannot be read raises "Cannot open file <file>", a value that is not a
+    // number or colour raises EConvertError, and the grid stays as it was.
+    // A loaded grid ends with the custom look.
+    void SaveVisualProps(const String& FileName);
+    void LoadVisualProps(const String& FileName);
+
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
 
