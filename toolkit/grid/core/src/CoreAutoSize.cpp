@@ -157,32 +157,22 @@ void TZirOvararIzazCore::SizeColumnToContent(Integer ACol, bool GrowOnly) {
     default:
         break;
     }
-    TStringList* Filter = Create<TStringList>();
     Integer M = 0;
-    try {
-        for (Integer r = From; r <= To; ++r) {
-            if (IsXMergedCell(R, r)) continue;
-            SetUpMeasuredCell(ACol, r, ACol < FixedCols() || r < FixedRows());
-            Integer w = GetCellGraphicSize(R, r).X + CalcCellTextSize(ACol, R, r, true, WordWrap()).cx;
-            if (ACol == 0 && IsNode(r)) w += 16;
-            if (FControlLook->DropDownAlwaysVisible() && DoHasComboBox(ACol, r, edNone))
-                w += Integer(Round(FControlLook->DropDownButtonWidth() * Double(FDPIScale)));
-            if (FFilterDropDownAuto && r == FFilterDropDownRow) {
-                Filter->Clear();
-                if (DoGetColumnFilter(ACol, Filter)) w += 16;
-            }
-            if (IsSortIndicatorCell(ACol, r) &&
-                (ACol == FSortSettings->Column() || FSortIndexes->FindIndex(ACol) >= 0))
-                w += 10;
-            if (TCellGraphic* G = GetCellGraphic(R, r); G && G->CellHAlign() == haFull)
-                w = GetCellGraphicSize(R, r).X - 2 * GridLineWidth() - FXYOffset.X - 2;
-            M = std::max(M, w);
-        }
-    } catch (...) {
-        Free(Filter);
-        throw;
+    for (Integer r = From; r <= To; ++r) {
+        if (IsXMergedCell(R, r)) continue;
+        SetUpMeasuredCell(ACol, r, ACol < FixedCols() || r < FixedRows());
+        Integer w = GetCellGraphicSize(R, r).X + CalcCellTextSize(ACol, R, r, true, WordWrap()).cx;
+        if (ACol == 0 && IsNode(r)) w += 16;
+        if (FControlLook->DropDownAlwaysVisible() && DoHasComboBox(ACol, r, edNone))
+            w += Integer(Round(FControlLook->DropDownButtonWidth() * Double(FDPIScale)));
+        if (FFilterDropDownAuto && r == FFilterDropDownRow && DoGetColumnFilter(ACol)) w += 16;
+        if (IsSortIndicatorCell(ACol, r) &&
+            (ACol == FSortSettings->Column() || FSortIndexes->FindIndex(ACol) >= 0))
+            w += 10;
+        if (TCellGraphic* G = GetCellGraphic(R, r); G && G->CellHAlign() == haFull)
+            w = GetCellGraphicSize(R, r).X - 2 * GridLineWidth() - FXYOffset.X - 2;
+        M = std::max(M, w);
     }
-    Free(Filter);
     Integer Width = TotalXOffset() + M + 2 * GridLineWidth() + 2;
     if (GrowOnly && Width <= ColWidths(ACol)) return;
     DoUpdateAutoColumnSize(ACol, Width);

@@ -145,6 +145,7 @@ void TZirOvararIzazCore::AfterConstruction() {
         FFooterPanel->SetHeight(0);
         FFooterPanel->SetParent(this);
     }
+    CreateFilterDropLists();
     SetRowCount(10);
     TBaseGrid::SetBounds(Left(), Top(), 400, 250);
     FHiddenRows = std::make_unique<TOwnedCollection>(this, TGridItem::StaticClassInfo());

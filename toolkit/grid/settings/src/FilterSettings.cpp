@@ -204,6 +204,12 @@ TFilterEdit::TFilterEdit(IGridSettingsOwner* AOwner) : FOwner(AOwner), FTypeName
 
 TFilterEdit::~TFilterEdit() = default;
 
+void TFilterEdit::SetEnabled(bool Value) {
+    if (FEnabled == Value) return;
+    FEnabled = Value;
+    if (FOwner) FOwner->FilterEditEnabledChanged();
+}
+
 void TFilterEdit::Assign(const TPersistent* Source) {
     const auto* Other = dynamic_cast<const TFilterEdit*>(Source);
     if (!Other) return;

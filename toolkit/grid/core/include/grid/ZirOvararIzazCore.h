@@ -20,6 +20,7 @@
 #include "grid/ColumnSize.h"
 #include "grid/ControlLook.h"
 #include "grid/DragDropSettings.h"
+#include "grid/FilterDropLists.h"
 #include "grid/FilterSettings.h"
 #include "grid/FindParams.h"
 #include "grid/FloatingFooter.h"
@@ -1456,6 +1457,70 @@ public:
     Integer SearchTics = 0;
 
     // ---- Filter drop-down and filter-edit row ----
+    // The value list of a column (FilterList) holds one entry per distinct
+    // value: a plain text that is shown and is the condition, or a shown
+    // text, a TAB and the condition ("\t\"\"" stands for empty cells).
+    // The pop-up lists the input side fills from it; each reports its picks
+    // to DoFilterSelect (DoFilterCheck) and its closing to FocusGrid.
+    TDropList* FilterDropList() const { return FFilterDropList; }
+    TDropCheckList* FilterDropCheckList() const { return FFilterDropCheckList; }
+    // The real column whose list is open; -1 when none.
+    Integer FilterCol() const { return FFilterCol; }
+    void SetFilterCol(Integer Value) { FFilterCol = Value; }
+    // Switching it on keeps the fixed rows when no normal row is left;
+    // switching it off empties the value list.
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool Value);
+    // Only a fixed row (below FixedRows) is taken.
+    Integer FilterDropDownRow() const { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(Integer Value);
+    // When not empty, the first entry of the check list, ticking or
+    // unticking all others.
+    const String& FilterDropDownCheckUnCheckAll() const { return FFilterDropDownCheckUnCheckAll; }
+    void SetFilterDropDownCheckUnCheckAll(const String& Value) { FFilterDropDownCheckUnCheckAll = Value; }
+    // Each pick narrows within the rows left; the lists offer only those.
+    bool FilterIncremental() const { return FFilterIncremental; }
+    void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+    // The filter-edit cell of ACol (row FilterEdit.Row) becomes the
+    // column's condition of the given kind (ftClear empties the cell,
+    // ftNone keeps the kind) and the filter is applied, unless an
+    // OnFilterEditUpdate handler clears DoAutoEditFilter: the grid then
+    // posts itself its "FilterEditUpdate" message instead.
+    void ApplyFilterEdit(Integer ACol, TFilterType AFilterType);
+    // What ApplyFilterEdit remembered for the "FilterEditUpdate" message.
+    Integer FilterEditCol() const { return FFilterEditCol; }
+    const String& FilterEditCondition() const { return FFilterEditCondition; }
+    TFilterType FilterEditType() const { return FFilterEditType; }
+    // FilterEdit.Enabled changed: the filter and the row's texts go, and
+    // switched off the column headers come back.
+    void FilterEditEnabledChanged() override;
+
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    TFilterCheckClickEvent OnFilterCheckClick;
+    TFilterCheckClickEvent OnFilterCheckMouseDown;
+    TGetCheckTextEvent OnGetCheckTrue;
+    TGetCheckTextEvent OnGetCheckFalse;
+
+private:
+    void CreateFilterDropLists();
+    // The value of a cell (or of a hidden row's text) as a list entry.
+    String FilterEntry(String Value) const;
+    // Check-list texts standing for data check boxes become the check texts.
+    String CheckTextCondition(Integer ACol, const String& Text);
+    TDropList* FFilterDropList = nullptr;
+    TDropCheckList* FFilterDropCheckList = nullptr;
+    Integer FFilterCol = -1;
+    bool FFilterDropDownAuto = false;
+    Integer FFilterDropDownRow = 0;
+    String FFilterDropDownCheckUnCheckAll;
+    bool FFilterIncremental = false;
+    Integer FFilterEditCol = -1;
+    String FFilterEditCondition;
+    TFilterType FFilterEditType = ftContains;
+
+public:
 
     // ---- Wheel ----
     Integer WheelScrollLines() const { return FWheelScrollLines; }
@@ -1598,11 +1663,8 @@ public:
     CORE_VALUE(bool, EnhTextSize, false)
     CORE_VALUE(bool, ExcelStyleDecimalSeparator, false)
     CORE_VALUE(bool, FilterActive, false)
-    CORE_VALUE(bool, FilterDropDownAuto, false)
     CORE_VALUE(bool, FilterDropDownCheck, false)
-    CORE_VALUE(bool, FilterDropDownCheckUnCheckAll, false)
     CORE_VALUE(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
-    CORE_VALUE(Integer, FilterDropDownRow, 0)
     CORE_VALUE(bool, FixedAsButtons, false)
     CORE_VALUE(bool, HideFocusRect, false)
     CORE_VALUE(bool, HintShowCells, false)
@@ -1973,9 +2035,9 @@ protected:
     virtual bool DoHasSpinEdit(Integer ACol, Integer ARow, TEditorType AEditor);
     virtual bool DoHasFilterEdit(Integer ACol, Integer ARow);
     virtual void DoFilterEditUpdate(Integer ACol, const String& Condition, TFilterType FilterType);
-    virtual String DoGetCheckTrue(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return FCheckTrue; }
-    virtual String DoGetCheckFalse(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; return FCheckFalse; }
-    virtual bool DoGetColumnFilter(Integer ACol, TStrings* AList) { (void)ACol, (void)AList; return false; }
+    virtual String DoGetCheckTrue(Integer ACol, Integer ARow);
+    virtual String DoGetCheckFalse(Integer ACol, Integer ARow);
+    virtual bool DoGetColumnFilter(Integer ACol, bool StopAtFirst = false, bool IncludeHidden = false);
     virtual TGridRect ReadUsedCells();
     virtual void DeleteRows(Integer ARow, Integer ACount);
     virtual String GetFilterCheckTrue() { return FCheckTrue; }
@@ -1998,9 +2060,9 @@ protected:
     virtual void NavigationChanged(TObject* Sender) { (void)Sender; }
     virtual void GotoFirstRow() {}
     virtual bool UseFormattedClipboard() { return false; }
-    virtual void DoFilterSelect(TObject* Sender, Integer ItemIndex) { (void)Sender, (void)ItemIndex; }
-    virtual void FocusGrid(TObject* Sender) { (void)Sender; }
-    virtual void DoFilterCheck(TObject* Sender) { (void)Sender; }
+    virtual void DoFilterSelect(Integer ItemIndex);
+    virtual void FocusGrid(TObject* Sender);
+    virtual void DoFilterCheck(Integer ItemIndex);
     virtual void PaintDesignHelper() {}
     virtual void DesignHelperClick() {}
     virtual void EditingAllowedChanged() {}

@@ -173,8 +173,9 @@ public:
     void Assign(const TPersistent* Source) override;
     TPersistent* GetOwner() const override { return FOwner ? FOwner->GridObject() : nullptr; }
 
+    // A change is stored, then the grid hears of it.
     bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool Value) { FEnabled = Value; }
+    void SetEnabled(bool Value);
     // Row, Color and Columns repaint the grid when they change.
     Integer Row() const { return FRow; }
     void SetRow(Integer Value) { Change(FRow, Value); }

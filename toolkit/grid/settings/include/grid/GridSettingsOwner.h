@@ -80,4 +80,7 @@ public:
     virtual TSortIndexList* SortIndexList() { return nullptr; }
     virtual void SortOnColumn() {}
     virtual void SortOnIndexes() {}
+
+    // The filter-edit row was switched on or off.
+    virtual void FilterEditEnabledChanged() {}
 };
