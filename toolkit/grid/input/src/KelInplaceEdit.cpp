@@ -335,8 +335,8 @@ bool TKelInplaceEdit::FilterChar(Char& Ch, bool KeypadDecimal) {
 void TKelInplaceEdit::PressEnter() {
     // Enter takes the editor's own road: validation, then the grid's Enter.
     if (!HandleAllocated()) return;
+    // The message loop makes the Enter character of the key-down.
     PostMessage(Handle(), WM_KEYDOWN, VK_RETURN, 0);
-    PostMessage(Handle(), WM_CHAR, VK_RETURN, 0);
     PostMessage(Handle(), WM_KEYUP, VK_RETURN, 0);
 }
 
@@ -498,17 +498,15 @@ void TKelInplaceEdit::KeyPress(Char& Key) {
             return;
         }
     }
+    const Char Typed = Key;
     TInplaceEdit::KeyPress(Key);
-    if (!FGrid) return;
-    const TNavigationSettings& Nav = FGrid->Navigation()->Settings();
-    if (Nav.AdvanceAuto && IsMasked() && EditText().find(Mask().Blank()) == String::npos &&
-        EditText().find(u' ') == String::npos && SelStart() == Integer(EditText().size()) && Key >= 32) {
-        // The character is in; a completely filled mask moves on.
-        TMessage Insert{WM_CHAR, WPARAM(Key), 0, 0};
-        DefaultHandler(Insert);
-        Key = 0;
+    if (!FGrid || Typed < 32 || !IsMasked() || !FGrid->Navigation()->Settings().AdvanceAuto) return;
+    // The masked edit has taken the character; a completely filled mask
+    // moves on.
+    const String Shown = EditText();
+    if (Key == 0 && Shown.find(Mask().Blank()) == String::npos && Shown.find(u' ') == String::npos &&
+        SelStart() == Integer(Shown.size()))
         PressEnter();
-    }
 }
 
 void TKelInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {

@@ -1,64 +1,12 @@
 // The editing cycle on a headless form: the events of one edit in their
-// order, the validation matrix, cancel, the character filters of the
-// normal kinds, paste, the length limit, the edit mask and focus loss.
+// order, the validation matrix, cancel, the EditOnDblClickOnly setting
+// across a refusal, and edit permission.
 
-#include "InputTestSupport.h"
-
-#include "grid/GridUnit.h"
-#include "rtl/Convert.h"
-#include "gridbase/SpinEdit.h"
-#include "vcl/Clipbrd.h"
-#include "vcl/StdCtrls.h"
-#include "windowing/Backend.h"
-#include "windowing/HeadlessBackend.h"
-#include "windowing/Input.h"
-
-#include <string>
-#include <vector>
+#include "InputEditingSupport.h"
 
 using namespace winapi;
 
 namespace {
-
-class EditingTest : public InputTest {
-protected:
-    void SetUp() override {
-        InputTest::SetUp();
-        Grid->SetBounds(0, 0, 500, 300);
-        Grid->SetColCount(4);
-        Grid->SetRowCount(5);
-        TGridOptions Opts = Grid->Options();
-        Opts.Include(goEditing);
-        Grid->SetOptions(Opts);
-        for (Integer r = 1; r < 5; ++r)
-            for (Integer c = 1; c < 4; ++c) Grid->SetCells(c, r, u"c" + IntToStr(c) + u"r" + IntToStr(r));
-        Show();
-        Grid->SetFocus();
-        Pump();
-        Grid->FocusCell(1, 1);
-        Pump();
-    }
-    THeadlessBackend& Input() { return static_cast<THeadlessBackend&>(Backend()); }
-    void Type(const String& Text) {
-        Input().TypeText(Text);
-        Pump();
-    }
-    void Key(Integer VirtualKey, std::initializer_list<Integer> Held = {}) {
-        for (Integer H : Held) Input().PressKey(H);
-        Input().TypeKey(VirtualKey);
-        for (Integer H : Held) Input().ReleaseKey(H);
-        Pump();
-    }
-    // Opens the editor on the current cell with F2.
-    void Edit() {
-        Key(VK_F2);
-        ASSERT_TRUE(Grid->EditMode());
-        ASSERT_NE(Grid->NormalEdit(), nullptr);
-        ASSERT_TRUE(Grid->NormalEdit()->Visible());
-    }
-    TKelInplaceEdit* Editor() { return Grid->NormalEdit(); }
-    std::vector<std::string> Log;
-};
 
 TEST_F(EditingTest, OneNormalEditFiresItsEventsInOrder) {
     Grid->OnGetEditorType = [&](TObject*, Integer, Integer, TEditorType&) { Log.push_back("GetEditorType"); };
@@ -196,7 +144,6 @@ TEST_F(EditingTest, ASecondAttemptIsComparedWithTheTextFromBeforeTheEdit) {
 }
 
 TEST_F(EditingTest, EditOnDblClickOnlyComesBackOnceTheRefusedEditIsOver) {
-    Grid->MouseActions()->PlainSettings().EditOnDblClickOnly = false;
     // An unchanged validation leaves the user's setting alone.
     Grid->MouseActions()->PlainSettings().EditOnDblClickOnly = true;
     Grid->SetAlwaysValidate(false);
