@@ -127,6 +127,9 @@ void TZirOvararIzazInput::HideInplaceEdit() {
 }
 
 void TZirOvararIzazInput::FinishEditing(Integer ACol, Integer ARow) {
+    // Hiding the editor takes its focus, and its focus loss would finish
+    // the same edit once more.
+    TFlagScope Finishing(FFinishing, true);
     if (OnEditingDone) OnEditingDone(this);
     if (FocusHelper()->Enabled()) UpdateFocusWindow();
     HideInplaceEdit();

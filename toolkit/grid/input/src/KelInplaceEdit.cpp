@@ -571,7 +571,7 @@ void TKelInplaceEdit::HandleFocusLoss(HWND NewFocus) {
         G->LookupItems()->Add(Text());
     G->SetFormulaMode(false);
     // A refusal that moves the editor back to its cell keeps the edit.
-    if (FAltBack || G->FValidating || !G->EditMode()) return;
+    if (FAltBack || G->FValidating || G->FFinishing || !G->EditMode()) return;
     const bool ToOther = NewFocus != nullptr && !(G->HandleAllocated() && NewFocus == G->Handle()) &&
                          !(HandleAllocated() && NewFocus == Handle());
     if (ToOther && G->FEditing) {

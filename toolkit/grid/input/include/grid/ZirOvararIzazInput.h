@@ -188,6 +188,7 @@ private:
     bool FInvokedFocusChange = false;
     bool FHidingEditor = false;
     bool FDoneEditing = false;
+    bool FFinishing = false;
     // Set while a validation runs where the editor cannot stay open (the
     // editor lost the focus to another window): a refusal does not show it.
     bool FQuietRefusal = false;
