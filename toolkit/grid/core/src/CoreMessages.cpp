@@ -57,6 +57,12 @@ void TZirOvararIzazCore::WndProc(TMessage& Message) {
     case WM_CHAR:
         HandleWMChar(Message);
         return;
+    case WM_KEYDOWN:
+        HandleWMKeyDown(Message);
+        return;
+    case WM_KEYUP:
+        HandleWMKeyUp(Message);
+        return;
     case WM_THEMECHANGED:
     case WM_OFFICETHEMECHANGE:
         if (FAutoThemeAdapt) AdaptToOfficeTheme();

@@ -67,6 +67,24 @@ using TRowCountChangeEvent = std::function<void(TObject* Sender, Integer OldRowC
 
 // Asked before the current row changes; Allow starts True.
 using TRowChangingEvent = std::function<void(TObject* Sender, Integer OldRow, Integer NewRow, bool& Allow)>;
+// Asked before the current column (cell) changes; the changing events of
+// one move share Allow.
+using TColChangingEvent = std::function<void(TObject* Sender, Integer OldCol, Integer NewCol, bool& Allow)>;
+using TCellChangingEvent = std::function<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer NewRow,
+                                              Integer NewCol, bool& Allow)>;
+// An in-cell scroll bar moved: its cell, position and range.
+using TScrollCellEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer ScrollPosition,
+                                            Integer ScrollMin, Integer ScrollMax)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, Integer ACol, bool& CanShow)>;
+// The Enter advance from a cell to a target the handler may redirect or refuse.
+using TAutoAdvanceEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, Integer& NewRow,
+                                             Integer& NewCol, bool& Allow)>;
+// Clipboard short-cuts: asked before (Allow starts True), told after with
+// the selection the action took.
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardDoneEvent = std::function<void(TObject* Sender, const TGridRect& Selection)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIndex)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
 
 // Where ScrollInView puts the cell: in the middle, at the trailing or at the
 // leading edge of the view.

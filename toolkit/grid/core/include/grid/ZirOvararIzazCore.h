@@ -2084,6 +2084,10 @@ protected:
     virtual void EndRowHeightChange() { FRHChanging = false; }
 
     // ---- Seams completed by the view layer ----
+    // The selection to and from the clipboard (the cut also clears it).
+    virtual void CutSelectionToClipboard() {}
+    virtual void CopySelectionToClipboard() {}
+    virtual void PasteSelectionFromClipboard() {}
     virtual void ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign);
     // Plain text with the canvas font.
     virtual TSize CalcCellTextSize(Integer ACol, Integer RealCol, Integer ARow, bool ForWidth, bool WordWrap);
@@ -2104,6 +2108,10 @@ protected:
     virtual void HandleWMPaint(TMessage& Message);
     virtual void HandleWMSize(TMessage& Message);
     virtual void HandleWMChar(TMessage& Message);
+    // The key-down and key-up messages, before the platform's key handling
+    // (which these defaults go straight on to).
+    virtual void HandleWMKeyDown(TMessage& Message) { TBaseGrid::WndProc(Message); }
+    virtual void HandleWMKeyUp(TMessage& Message) { TBaseGrid::WndProc(Message); }
 
     // ---- Display-row steps ----
     // Takes RCount displayed rows out at RowIndex (their records are not
