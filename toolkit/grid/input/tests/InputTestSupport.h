@@ -7,6 +7,19 @@
 class TTestInput : public TZirOvararIzazInput {
 public:
     using TZirOvararIzazInput::TZirOvararIzazInput;
+    // navigation
+    using TZirOvararIzazInput::AdvanceCell;
+    using TZirOvararIzazInput::FCellCache;
+    using TZirOvararIzazInput::FCellChangingBlocked;
+    using TZirOvararIzazInput::FEditing;
+    using TZirOvararIzazInput::FForceSel;
+    using TZirOvararIzazInput::FindNextNavigableCell;
+    using TZirOvararIzazInput::FInvalidSel;
+    using TZirOvararIzazInput::FLastTabCol;
+    using TZirOvararIzazInput::NextVisibleCol;
+    using TZirOvararIzazInput::NextVisibleRow;
+    bool IsSelectionVisibleForTest() { return IsSelectionVisible(); }
+    bool DoCanShowFixedDropDownForTest(Integer ACol) { return DoCanShowFixedDropDown(ACol, 0); }
 };
 
 using InputTest = GridFormTest<TTestInput>;

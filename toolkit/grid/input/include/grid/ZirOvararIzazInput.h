@@ -103,6 +103,45 @@ public:
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
 
     // ---- Current cell, Enter and Tab advance, keys ----
+    // The one query every move of the current cell passes (displayed
+    // indexes): the platform grid makes a cell current only on True. It
+    // switches edit permission for the target cell, validates an edit that
+    // runs outside the normal editor, fires the changing events and tells
+    // the listeners.
+    bool AllowSelectCell(Integer ACol, Integer ARow);
+    // Tab (Backward: Shift+Tab) from the current cell to the next cell the
+    // keyboard may enter; False when the Tab went on to the parent window.
+    bool NavigateByKey(bool Backward);
+    // The Enter advance forced from a cell (the filter-edit row opens the
+    // next fixed-cell editor instead).
+    void NextEdit(Integer ACol, Integer ARow, bool AForward);
+    void NextEdit() override { NextEdit(Col(), Row(), true); }
+    // Makes the cell current and opens its editor once the posted
+    // "GridEditShow" is handled.
+    void LaunchEdit(Integer ACol, Integer ARow);
+    // The first (last) column of a row the keyboard may enter, -1 for none.
+    Integer FirstCellInRow(Integer ARow);
+    Integer LastCellInRow(Integer ARow);
+    // Whether the keyboard may put the cursor on the cell.
+    bool IsNavigableCell(Integer ACol, Integer ARow);
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TScrollCellEvent OnScrollCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardDoneEvent OnClipboardCutDone;
+    TClipboardDoneEvent OnClipboardCopyDone;
+    TRadioClickEvent OnRadioClick;
+    TRadioButtonClickEvent OnRadioButtonClick;
 
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
@@ -142,6 +181,53 @@ protected:
     void DoExit() override;
 
     // ---- Current cell, Enter and Tab advance, keys: protected part ----
+    // The platform grid's select-cell query is AllowSelectCell.
+    bool SelectCell(Integer ACol, Integer ARow) override { return AllowSelectCell(ACol, ARow); }
+    // OnColChanging, OnRowChanging and OnCellChanging with one shared Allow,
+    // each only for the axis that changes; nothing while blocked.
+    void DoCellChanging(Integer OldRow, Integer OldCol, Integer NewRow, Integer NewCol, bool& Allow) override;
+    // The vertical-scroll handling reports an in-cell scroll bar's move.
+    void DoScrollCell(Integer ACol, Integer ARow, Integer ScrollPosition, Integer ScrollMin, Integer ScrollMax);
+    bool DoCanShowFixedDropDown(Integer ACol, Integer ARow) override;
+    void DoStartBlockFocus() override;
+    void DoEndBlockFocus() override;
+    bool IsSelectionVisible() override;
+    // The Enter advance from a cell, by Navigation's advance settings. One
+    // call moves at most once and adds at most one row or column; skipping
+    // cells that may not be edited ends after one pass over the grid.
+    void AdvanceCell(Integer ACol, Integer ARow, bool Force, bool AutoEdit, bool Forward, bool Repeat,
+                     bool ContinueEdit);
+    // The next navigable cell after the given one in the advance direction;
+    // (-1, -1) when none.
+    TPoint FindNextNavigableCell(Integer ACol, Integer ARow);
+    // FixedCols, or 1 past the node column of a grid with nodes.
+    Integer FirstEditColumn();
+    // The fixed right columns that are not hidden.
+    Integer VisibleFixedRightCols();
+    // Steps to rows and columns that have a size (past merged areas).
+    Integer NextVisibleRow(Integer ARow);
+    Integer NextVisibleCol(Integer ACol, bool Right);
+    Integer ClampVisibleCol(Integer ACol);
+    Integer FirstVisibleRow();
+    Integer LastVisibleRow();
+    Integer FirstVisibleCol();
+    Integer LastVisibleCol();
+    bool IsAtLastRow();
+    // Appends an empty row (above a visible floating footer) and reports it.
+    void AutoAppendRow();
+    void EditNextFormControl(Integer ACol, Integer ARow, const String& ControlID);
+    void GotoFirstRow() override { SetRow(FixedRows()); }
+    // The character step: Escape, Enter and typing-to-find.
+    void KeyPress(Char& Key) override { HandleKeyPress(Key); }
+    void HandleKeyPress(Char& Key);
+    // The key-down message before the platform sees the key, and the
+    // key-down step the platform then runs (arrows, pages, Home, End).
+    void HandleWMKeyDown(TMessage& Message) override;
+    void HandleWMKeyUp(TMessage& Message) override;
+    void KeyDown(Word& Key, TShiftState Shift) override { HandleKeyDown(Key, Shift); }
+    void HandleKeyDown(Word& Key, TShiftState Shift);
+    // Tells SelectionChanged of a selection that moved since the key began.
+    void CheckSelectionMoved();
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -226,4 +312,41 @@ private:
     TFilterType FFilterEditType = TFilterType(0);
 
     // ---- Current cell, Enter and Tab advance, keys: state ----
+protected:
+    // Internal moves: the query answers True at once (no events).
+    bool FForceSel = false;
+    // The Enter advance fires OnCellChanging itself.
+    bool FDisableChange = false;
+    // A refused value waits to be shown again: every move is refused.
+    bool FInvalidSel = false;
+    String FInvalidCache;
+    // The text of the cell last entered (restored by a cancelled edit).
+    String FCellCache;
+    String FEditText;
+    // goEditing was switched off only for the current, read-only cell.
+    bool FEditDisable = false;
+    bool FEditChange = false;
+    // A validation is running (no "GridEditDone" is posted meanwhile).
+    bool FValidating = false;
+    // The cell the Tab in progress started from.
+    Integer FLastTabCol = -1;
+    Integer FLastTabRow = -1;
+    // The selection when the key began.
+    TGridRect FMoveSelection{0, 0, 0, 0};
+
+private:
+    // One Tab step from the current cell; Repeat is set when the step
+    // landed on a cell the next step must leave again.
+    bool TabStep(bool Backward, bool& Repeat);
+    // The first normal row whose sort-column text, upper-cased, starts
+    // with S; -1 when none.
+    Integer FindSortedRow(const String& S);
+    // The options with one option switched on or off.
+    static TGridOptions WithOption(TGridOptions Options, TGridOption Option, bool On) {
+        if (On)
+            Options.Include(Option);
+        else
+            Options.Exclude(Option);
+        return Options;
+    }
 };
