@@ -443,14 +443,6 @@ void TZirOvararIzazInput::AdvanceCell(Integer ACol, Integer ARow, bool Force, bo
 
 // ---- The character step ----
 
-Integer TZirOvararIzazInput::FindSortedRow(const String& S) {
-    const Integer SortCol = SortSettings()->Column();
-    if (SortCol < 0) return -1;
-    for (Integer r = FixedRows(); r < RowCount() - FixedFooters(); ++r)
-        if (UpperCase(Cells(SortCol, r)).rfind(S, 0) == 0) return r;
-    return -1;
-}
-
 void TZirOvararIzazInput::HandleKeyPress(Char& Key) {
     const TNavigationSettings& Nav = Navigation()->Settings();
     if (Key == VK_ESCAPE) {
@@ -502,7 +494,7 @@ void TZirOvararIzazInput::HandleKeyPress(Char& Key) {
         } else {
             SearchInc = String(1, Key);
         }
-        const Integer Found = SearchInc.empty() ? -1 : FindSortedRow(UpperCase(SearchInc));
+        const Integer Found = SearchInc.empty() ? -1 : Search(UpperCase(SearchInc));
         if (Found >= 0)
             SetRow(Found);
         else

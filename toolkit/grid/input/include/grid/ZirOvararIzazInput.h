@@ -338,9 +338,6 @@ private:
     // One Tab step from the current cell; Repeat is set when the step
     // landed on a cell the next step must leave again.
     bool TabStep(bool Backward, bool& Repeat);
-    // The first normal row whose sort-column text, upper-cased, starts
-    // with S; -1 when none.
-    Integer FindSortedRow(const String& S);
     // The options with one option switched on or off.
     static TGridOptions WithOption(TGridOptions Options, TGridOption Option, bool On) {
         if (On)
