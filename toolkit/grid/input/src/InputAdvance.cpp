@@ -16,7 +16,7 @@ using namespace winapi;
 
 namespace {
 
-bool IsNormalEditorKind(TEditorType Kind) {
+bool IsNormalKind(TEditorType Kind) {
     switch (Kind) {
     case edNormal:
     case edNumeric:
@@ -429,7 +429,7 @@ void TZirOvararIzazInput::AdvanceCell(Integer ACol, Integer ARow, bool Force, bo
                     if (OnCellChanging) OnCellChanging(this, StartRow, StartCol, Row(), Col(), Allow);
                     TEditorType StartKind = DefaultEditor();
                     DoGetEditorType(RealColIndex(StartCol), StartRow, StartKind);
-                    if (!IsNormalEditorKind(StartKind)) SetEditorMode(false);
+                    if (!IsNormalKind(StartKind)) SetEditorMode(false);
                 }
             }
             if (MouseActions()->DisjunctRowSelect()) {
@@ -451,7 +451,7 @@ void TZirOvararIzazInput::HandleKeyPress(Char& Key) {
         return;
     }
     const Integer RealCol = RealColIndex(Col());
-    if (Key == VK_RETURN && !EditorMode() && !Nav.AdvanceOnEnter && !IsEditable(RealCol, Row())) {
+    if (Key == VK_RETURN && !EditMode() && !Nav.AdvanceOnEnter && !IsEditable(RealCol, Row())) {
         if (OnKeyPress) OnKeyPress(this, Key);
         Key = 0;
         return;
@@ -470,7 +470,7 @@ void TZirOvararIzazInput::HandleKeyPress(Char& Key) {
         if (!Focused && CanFocus()) SetFocus();
         const bool Backward = GetKeyState(VK_SHIFT) < 0;
         const Integer OldCol = Col();
-        AdvanceCell(Col(), Row(), false, false, !Backward, false, EditorMode());
+        AdvanceCell(Col(), Row(), false, false, !Backward, false, EditMode());
         if (Nav.AdvanceOnEnter && !Nav.AdvanceAutoEdit && (Nav.AdvanceOnEnterLoop || Col() != OldCol)) {
             if (OnKeyPress) OnKeyPress(this, Key);
             Key = 0;

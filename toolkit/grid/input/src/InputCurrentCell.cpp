@@ -123,7 +123,7 @@ bool TZirOvararIzazInput::AllowSelectCell(Integer ACol, Integer ARow) {
         if (CanEdit) {
             FEditDisable = false;
             if (!Opts.Contains(goEditing)) {
-                if (!FEditing) SaveOldCellText();
+                if (!FEditing) SaveOldCellText(ACol, ARow);
                 if (Opts.Contains(goRowSelect) && RangeSelectAndEdit) Opts = WithOption(Opts, goRowSelect, false);
                 SetOpts(WithOption(Opts, goEditing, true));
                 if (FEditing) {
@@ -137,6 +137,7 @@ bool TZirOvararIzazInput::AllowSelectCell(Integer ACol, Integer ARow) {
                 NewText = GridCells(RealCol, ARow);
             }
             if (Options().Contains(goEditing)) {
+                FEditMode = false;
                 FEditDisable = true;
                 SetEditorMode(false);
                 SetOpts(WithOption(Options(), goEditing, false));
@@ -161,7 +162,7 @@ bool TZirOvararIzazInput::AllowSelectCell(Integer ACol, Integer ARow) {
         }
         if (!Result) NewText = Saved;
     } else {
-        if (EditorMode() && (Navigation()->Settings().AlwaysEdit || OnCellChanging) && !FValidating &&
+        if (EditMode() && (Navigation()->Settings().AlwaysEdit || OnCellChanging) && !FValidating &&
             HandleAllocated())
             PostMessage(Handle(), WM_GRIDEDITDONE(), WPARAM(ACol), LPARAM(ARow));
         DoCellChanging(OldRow, OldCol, ARow, ACol, Allow);

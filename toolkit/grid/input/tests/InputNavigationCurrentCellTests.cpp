@@ -113,16 +113,16 @@ TEST_F(CurrentCellTest, ARefusedMoveIsNotReportedAsARowChangeAndKeepsTheOriginal
     Grid->OnRowUpdate = [&](TObject*, Integer, Integer N) { Updates.push_back(N); };
     Grid->SetRow(2);
     Updates.clear();
-    Grid->FCellCache = u"12";
+    Grid->SetOriginalCellValue(u"12");
     Grid->OnRowChanging = [](TObject*, Integer, Integer N, bool& Allow) { Allow = N != 4; };
     Grid->SetRow(4);
     EXPECT_EQ(Grid->Row(), 2);
     EXPECT_TRUE(Updates.empty());
     // A cancelled edit of the current cell still restores its own text.
-    EXPECT_EQ(Grid->FCellCache, u"12");
+    EXPECT_EQ(Grid->OriginalCellValue(), u"12");
     Grid->SetRow(3);
     EXPECT_EQ(Updates, std::vector<Integer>{3});
-    EXPECT_EQ(Grid->FCellCache, u"13");
+    EXPECT_EQ(Grid->OriginalCellValue(), u"13");
 }
 
 TEST_F(CurrentCellTest, InternalMovesAndRefusedTargets) {
@@ -136,10 +136,10 @@ TEST_F(CurrentCellTest, InternalMovesAndRefusedTargets) {
     // Negative indexes and a waiting refused value lock the cell.
     EXPECT_FALSE(Grid->AllowSelectCell(-1, 2));
     Grid->OnRowChanging = nullptr;
-    Grid->FInvalidSel = true;
+    Grid->SetInvalidSelection(true);
     Grid->SetRow(2);
     EXPECT_EQ(Grid->Row(), 3);
-    Grid->FInvalidSel = false;
+    Grid->SetInvalidSelection(false);
     Grid->SetRow(2);
     EXPECT_EQ(Grid->Row(), 2);
 }
@@ -183,7 +183,7 @@ TEST_F(CurrentCellTest, ARunningEditIsValidatedBeforeTheCellIsLeft) {
     };
     for (const Case& C : Cases) {
         Grid->FocusCell(1, 1);
-        Grid->FInvalidSel = false;
+        Grid->SetInvalidSelection(false);
         Grid->FEditing = true;
         Grid->Accept = C.Accept;
         Grid->Validations = 0;
@@ -196,7 +196,7 @@ TEST_F(CurrentCellTest, ARunningEditIsValidatedBeforeTheCellIsLeft) {
         EXPECT_EQ(Grid->Validations, 1);
         EXPECT_EQ(SeenAllow, C.Accept);
         EXPECT_EQ(Grid->Row() == 3, C.Moved);
-        EXPECT_EQ(Grid->FInvalidSel, C.Locked);
+        EXPECT_EQ(Grid->InvalidSelection(), C.Locked);
         // While the refused value waits, no move goes through.
         if (C.Locked) {
             Grid->SetRow(4);

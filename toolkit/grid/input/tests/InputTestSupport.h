@@ -9,12 +9,12 @@ public:
     using TZirOvararIzazInput::TZirOvararIzazInput;
     // navigation
     using TZirOvararIzazInput::AdvanceCell;
-    using TZirOvararIzazInput::FCellCache;
     using TZirOvararIzazInput::FCellChangingBlocked;
     using TZirOvararIzazInput::FEditing;
     using TZirOvararIzazInput::FForceSel;
     using TZirOvararIzazInput::FindNextNavigableCell;
-    using TZirOvararIzazInput::FInvalidSel;
+    using TZirOvararIzazInput::InvalidSelection;
+    using TZirOvararIzazInput::SetInvalidSelection;
     using TZirOvararIzazInput::FLastTabCol;
     using TZirOvararIzazInput::NextVisibleCol;
     using TZirOvararIzazInput::NextVisibleRow;

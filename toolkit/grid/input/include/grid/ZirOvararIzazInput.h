@@ -135,9 +135,6 @@ public:
     TAutoInsertColEvent OnAutoInsertCol;
     TAutoInsertRowEvent OnAutoInsertRow;
     TCanDeleteRowEvent OnCanDeleteRow;
-    TClipboardEvent OnClipboardCut;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardPaste;
     TClipboardDoneEvent OnClipboardCutDone;
     TClipboardDoneEvent OnClipboardCopyDone;
     TRadioClickEvent OnRadioClick;
@@ -228,6 +225,10 @@ protected:
     void HandleKeyDown(Word& Key, TShiftState Shift);
     // Tells SelectionChanged of a selection that moved since the key began.
     void CheckSelectionMoved();
+    // The marker that locks moves while a refused value waits to be shown
+    // again by "GridEditInvalid".
+    bool InvalidSelection() const { return FInvalidSel; }
+    void SetInvalidSelection(bool Value) { FInvalidSel = Value; }
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -317,17 +318,9 @@ protected:
     bool FForceSel = false;
     // The Enter advance fires OnCellChanging itself.
     bool FDisableChange = false;
-    // A refused value waits to be shown again: every move is refused.
-    bool FInvalidSel = false;
-    String FInvalidCache;
-    // The text of the cell last entered (restored by a cancelled edit).
-    String FCellCache;
+    // The target cell's text at the start of the query.
     String FEditText;
-    // goEditing was switched off only for the current, read-only cell.
-    bool FEditDisable = false;
     bool FEditChange = false;
-    // A validation is running (no "GridEditDone" is posted meanwhile).
-    bool FValidating = false;
     // The cell the Tab in progress started from.
     Integer FLastTabCol = -1;
     Integer FLastTabRow = -1;
