@@ -1,0 +1,3 @@
+// The column grid answers the per-cell questions from the cell's column.
+
+#include "ColumnGridTestSupport.h"
