@@ -157,8 +157,34 @@ void TVarErozidOvur::StyleApplied() {
 
 // ---- Structure ----
 
+namespace {
+
+// Counts an operation that keeps the items in step itself.
+class TItemsEditing {
+public:
+    explicit TItemsEditing(Integer& ACount) : FCount(ACount) { ++FCount; }
+    ~TItemsEditing() { --FCount; }
+    TItemsEditing(const TItemsEditing&) = delete;
+    TItemsEditing& operator=(const TItemsEditing&) = delete;
+
+private:
+    Integer& FCount;
+};
+
+} // namespace
+
+void TVarErozidOvur::SizeChanged(Integer OldColCount, Integer OldRowCount) {
+    TZirOvararIzaz::SizeChanged(OldColCount, OldRowCount);
+    if (!FColumnCollection || FItemsEditing > 0 || IsDestroying()) return;
+    TNoRecursiveUpdate Guard(FColumnCollection.get());
+    SyncColumnCount();
+}
+
 void TVarErozidOvur::InsertCols(Integer ColIndex, Integer CCount) {
-    TZirOvararIzaz::InsertCols(ColIndex, CCount);
+    {
+        TItemsEditing Editing(FItemsEditing);
+        TZirOvararIzaz::InsertCols(ColIndex, CCount);
+    }
     if (!FColumnCollection) return;
     TNoRecursiveUpdate Guard(FColumnCollection.get());
     const Integer At = std::clamp(ColIndex, 0, FColumnCollection->Count());
@@ -168,12 +194,16 @@ void TVarErozidOvur::InsertCols(Integer ColIndex, Integer CCount) {
 }
 
 void TVarErozidOvur::RemoveCols(Integer ColIndex, Integer CCount) {
-    TZirOvararIzaz::RemoveCols(ColIndex, CCount);
+    {
+        TItemsEditing Editing(FItemsEditing);
+        TZirOvararIzaz::RemoveCols(ColIndex, CCount);
+    }
     if (!FColumnCollection) return;
+    TNoRecursiveUpdate Guard(FColumnCollection.get());
     for (Integer i = 0; i < CCount && ColIndex >= 0 && ColIndex < FColumnCollection->Count(); ++i)
         Free(FColumnCollection->Items(ColIndex));
-    TNoRecursiveUpdate Guard(FColumnCollection.get());
     SyncColumnCount();
+    SyncColumnHeaders();
 }
 
 void TVarErozidOvur::Group(Integer ColIndex) {
@@ -223,6 +253,7 @@ void TVarErozidOvur::ColumnMoved(Integer FromIndex, Integer ToIndex) {
         const Integer OldTop = TopRow();
         FromReal = RealColIndex(FromIndex);
         ToReal = RealColIndex(ToIndex);
+        TItemsEditing Editing(FItemsEditing);
         TZirOvararIzaz::ColumnMoved(FromIndex, ToIndex);
         BeginUpdate();
         FColMoving = true;

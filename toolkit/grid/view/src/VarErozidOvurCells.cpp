@@ -208,7 +208,11 @@ void TVarErozidOvur::DoIsFixedCell(Integer ACol, Integer ARow, bool& IsFixed) {
 // ---- Check boxes and buttons ----
 
 TCellType TVarErozidOvur::GetCellType(Integer ACol, Integer ARow) {
-    const TCellType Type = TZirOvararIzaz::GetCellType(ACol, ARow);
+    // The string grid's type is that of the cell's own object; the shared
+    // virtual one this grid hands out does not count.
+    if (ACol < 0 || ARow < 0) return ctEmpty;
+    const TCellGraphic* Own = TZirOvararIzaz::GetCellGraphic(ACol, ARow);
+    const TCellType Type = Own ? Own->CellType() : ctEmpty;
     const TGridColumnItem* Item = ColumnItem(ACol);
     if (Type == ctEmpty && Item && IsBodyCell(ACol, ARow) && Item->Editor() == edDataCheckBox) return ctDataCheckBox;
     return Type;

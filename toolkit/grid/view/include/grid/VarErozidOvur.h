@@ -70,6 +70,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     void ColWidthsChanged() override;
+    // Any change of the column count (also through the string grid's own
+    // operations) brings the items in step.
+    void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
     void ChangeScale(Integer M, Integer D) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void ColumnHeadersChanged(TObject* Sender) override;
@@ -116,6 +119,8 @@ private:
     std::unique_ptr<TGridColumnItem> FSaveCol;
     std::unique_ptr<TCellGraphic> FCellGraphic;
     bool FColMoving = false;
+    // Set while an operation of the grid's own adds or removes items itself.
+    Integer FItemsEditing = 0;
     bool FAutoFilterDisplay = false;
     bool FLoaded = false;
 };

@@ -71,6 +71,23 @@ public:
     void SaveVisualProps(const String& FileName);
     void LoadVisualProps(const String& FileName);
 
+    // ---- Column sizes, positions and the column-state string ----
+    // Widths of the shown columns (at 96 dots per inch) and the column order
+    // under ColumnSize's Key and Section, in the registry (clRegistry) or an
+    // INI file (clIniFile). Nothing happens without Key or Section. Loading
+    // never writes the store; a missing store changes nothing.
+    void SaveColSizes();
+    void LoadColSizes();
+    // Keys "Pos" + position: the column-order list. Loading checks the whole
+    // saved order first and changes nothing when it is not a permutation of
+    // the columns (EListError) or an entry is not a number (EConvertError).
+    void SaveColPositions() override;
+    void LoadColPositions() override;
+    // "n#widths#order#visibility" of all columns. Applying one checks every
+    // field first and changes nothing on an error.
+    String ColumnStatesToString();
+    void StringToColumnStates(const String& Text);
+
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
 
