@@ -20,6 +20,10 @@ String FilterDisplay(const String& Line) {
     const auto At = Line.find(u'=');
     return At == String::npos ? Line : Line.substr(0, At);
 }
+String FilterCondition(const String& Line) {
+    const auto At = Line.find(u'=');
+    return At == String::npos ? Line : Line.substr(At + 1);
+}
 
 } // namespace
 
@@ -278,16 +282,46 @@ void TVarErozidOvur::DoGetFormat(Integer ACol, TSortStyle& AStyle, String& Prefi
 
 // ---- Filtering and sizes ----
 
-bool TVarErozidOvur::DoGetColumnFilter(Integer ACol, TStrings* AList) {
-    if (auto* Sorted = dynamic_cast<TStringList*>(AList)) Sorted->SetSorted(false);
-    const bool Inherited = TZirOvararIzaz::DoGetColumnFilter(ACol, AList);
-    if (FilterDropDownAuto()) return AList && AList->Count() > 0;
-    (void)Inherited;
+bool TVarErozidOvur::DoGetColumnFilter(Integer ACol, bool StopAtFirst, bool IncludeHidden) {
+    TStringList* List = FilterList();
+    List->SetSorted(false);
+    TZirOvararIzaz::DoGetColumnFilter(ACol, StopAtFirst, IncludeHidden);
+    if (FilterDropDownAuto()) return List->Count() > 0;
     const TGridColumnItem* Item = ColumnItem(ACol);
-    if (!Item || !AList || Item->Filter()->Count() == 0) return false;
-    AList->Clear();
-    for (Integer i = 0; i < Item->Filter()->Count(); ++i) AList->Add(FilterDisplay(Item->Filter()->Strings(i)));
+    if (!Item || Item->Filter()->Count() == 0) return false;
+    List->Clear();
+    for (Integer i = 0; i < Item->Filter()->Count(); ++i) List->Add(FilterDisplay(Item->Filter()->Strings(i)));
     return true;
+}
+
+void TVarErozidOvur::DoFilterSelect(Integer ItemIndex) {
+    FocusGrid(this);
+    const Integer Col = FilterCol();
+    TGridColumnItem* Item = ColumnItem(Col);
+    // The picked line is read from the column's own list, and only when the
+    // index lies inside it (the automatic list may be longer).
+    if (Item && ItemIndex >= 0) {
+        DoGetColumnFilter(Col);
+        if (ItemIndex < FilterList()->Count() && ItemIndex < Item->Filter()->Count()) {
+            const String Line = Item->Filter()->Strings(ItemIndex);
+            const String Display = FilterDisplay(Line);
+            String Condition = FilterCondition(Line);
+            if (FAutoFilterDisplay) Item->SetHeader(Display);
+            if (AutoFilterUpdate()) SetFilterActive(false);
+            if (OnFilterSelect) OnFilterSelect(this, Col, ItemIndex, Display, Condition);
+            TFilterData* Data = Filter()->ColumnFilter(Col);
+            Data->SetCondition(Condition);
+            Data->SetCaseSensitive(Item->FilterCaseSensitive());
+            if (AutoFilterUpdate()) {
+                SetFilterActive(true);
+                const bool NoNormalRows = RowCount() == FixedRows();
+                const bool SingleRow = RowCount() == FixedRows() + 1 && FixedRowAlways();
+                if (!NoNormalRows && !SingleRow) SetRow(FixedRows());
+                DoFilterDone();
+            }
+        }
+    }
+    SetFilterCol(-1);
 }
 
 void TVarErozidOvur::LimitWidth(Integer MinSize, Integer MaxSize, Integer& AWidth) {

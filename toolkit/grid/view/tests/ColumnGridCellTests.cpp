@@ -195,19 +195,44 @@ TEST_F(ColumnGridTest, ColumnSettingsForBordersChecksButtonsSortAndSizes) {
     }
 }
 
-TEST_F(ColumnGridTest, AColumnsFilterListFillsTheDropDown) {
+TEST_F(ColumnGridTest, AColumnsFilterListFillsTheDropDownAndFilters) {
     Grid->SetColCount(3);
+    Grid->SetRowCount(5);
+    const String Values[] = {u"5", u"12", u"abc", u"20"};
+    for (Integer r = 1; r < 5; ++r) Grid->SetCells(1, r, Values[r - 1]);
     Item(Grid, 1)->Filter()->Add(u"Over 10=>10");
     Item(Grid, 1)->Filter()->Add(u"abc");
-    TStringList List;
-    ASSERT_TRUE(Grid->DoGetColumnFilter(1, &List));
-    ASSERT_EQ(List.Count(), 2);
-    EXPECT_EQ(List.Strings(0), u"Over 10");
-    EXPECT_EQ(List.Strings(1), u"abc");
-    EXPECT_FALSE(Grid->DoGetColumnFilter(2, &List));
-    // With automatic drop-downs the column's list plays no part.
+    ASSERT_TRUE(Grid->DoGetColumnFilter(1));
+    ASSERT_EQ(Grid->FilterList()->Count(), 2);
+    EXPECT_EQ(Grid->FilterList()->Strings(0), u"Over 10");
+    EXPECT_EQ(Grid->FilterList()->Strings(1), u"abc");
+    EXPECT_FALSE(Grid->DoGetColumnFilter(2));
+
+    Grid->SetAutoFilterDisplay(true);
+    struct Case {
+        Integer Index;
+        String Condition, Header;
+    };
+    for (const Case& C : {Case{0, u">10", u"Over 10"}, Case{1, u"abc", u"abc"}}) {
+        Grid->SetFilterCol(1);
+        Grid->DoFilterSelect(C.Index);
+        EXPECT_EQ(Grid->FilterCol(), -1);
+        ASSERT_GT(Grid->Filter()->Count(), 0);
+        EXPECT_EQ(Grid->Filter()->ColumnFilter(1)->Condition(), C.Condition);
+        EXPECT_EQ(Item(Grid, 1)->Header(), C.Header);
+        EXPECT_TRUE(Grid->FilterActive());
+    }
+
+    // With automatic lists the column's list plays no part in filling, and a
+    // pick beyond the column's own list does nothing.
+    Grid->SetFilterActive(false);
+    Grid->Filter()->Clear();
     Grid->SetFilterDropDownAuto(true);
-    TStringList Auto;
-    Grid->DoGetColumnFilter(1, &Auto);
-    EXPECT_EQ(Auto.IndexOf(u"Over 10"), -1);
+    ASSERT_TRUE(Grid->DoGetColumnFilter(1));
+    EXPECT_EQ(Grid->FilterList()->IndexOf(u"Over 10"), -1);
+    ASSERT_GT(Grid->FilterList()->Count(), 2);
+    Grid->SetFilterCol(1);
+    Grid->DoFilterSelect(3);
+    EXPECT_EQ(Grid->Filter()->Count(), 0);
+    EXPECT_EQ(Grid->FilterCol(), -1);
 }

@@ -181,9 +181,3 @@ TEST_F(ColumnStatesTest, SizesInTheRegistry) {
         unsetenv("VANDREL_REGISTRY_DIR");
 }
 
-// Fontconfig keeps its configuration until the process ends, by design (a
-// grid shown on a scaled screen loads it on Pango's thread). One definition
-// serves the whole test executable.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}

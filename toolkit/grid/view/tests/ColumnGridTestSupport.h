@@ -20,6 +20,7 @@ public:
     using TVarErozidOvur::DoGetCellBorder;
     using TVarErozidOvur::DoGetCellColor;
     using TVarErozidOvur::DoGetColumnFilter;
+    using TVarErozidOvur::DoFilterSelect;
     using TVarErozidOvur::DoGetEditorType;
     using TVarErozidOvur::DoGetFloatFormat;
     using TVarErozidOvur::DoGetFormat;

@@ -100,7 +100,8 @@ protected:
     bool DoHasComboBox(Integer ACol, Integer ARow, TEditorType AEditor) override;
     String DoGetCheckTrue(Integer ACol, Integer ARow) override;
     String DoGetCheckFalse(Integer ACol, Integer ARow) override;
-    bool DoGetColumnFilter(Integer ACol, TStrings* AList) override;
+    bool DoGetColumnFilter(Integer ACol, bool StopAtFirst = false, bool IncludeHidden = false) override;
+    void DoFilterSelect(Integer ItemIndex) override;
 
 public:
     // The item of a column index, null when the index has none.
