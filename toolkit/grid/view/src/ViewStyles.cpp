@@ -5,7 +5,9 @@
 #include "grid/ZirOvararIzaz.h"
 
 #include "ViewStyleTables.h"
+#include "grid/GridUnit.h"
 #include "gridbase/CellPainting.h"
+#include "rtl/Stream.h"
 
 using namespace ZirOvararIzazStyles;
 
@@ -13,6 +15,16 @@ namespace {
 
 void Write(TColor Value, auto&& Setter) {
     if (Value != Keep) Setter(Value);
+}
+
+// A glyph of the grid's resources; a missing one leaves the glyph as it is.
+void LoadGlyph(const Char* Name, TControlLook* CL, void (TControlLook::*Set)(const TBitmap*)) {
+    const TResourceEntry* Entry = GridResourceInstance() ? GridResourceInstance()->Find(Name) : nullptr;
+    if (!Entry) return;
+    TBitmap Glyph;
+    TBytesStream Data(TBytes(Entry->Data.begin(), Entry->Data.end()));
+    Glyph.LoadFromStream(&Data);
+    (CL->*Set)(&Glyph);
 }
 
 } // namespace
@@ -169,6 +181,10 @@ void TZirOvararIzaz::SetColorTones(const TColorTones& ATones) {
     SetGridFixedLineColor(AdjustColorPercent(ATones.Foreground.BrushColor, -20));
     SetBorderStyle(bsNone);
     ControlLook()->SetControlStyle(ZirOvararIzaz::csGlyph);
+    LoadGlyph(u"metrocheckon", ControlLook(), &TControlLook::SetCheckedGlyph);
+    LoadGlyph(u"metrocheckoff", ControlLook(), &TControlLook::SetUnCheckedGlyph);
+    LoadGlyph(u"metroradiooff", ControlLook(), &TControlLook::SetRadioOffGlyph);
+    LoadGlyph(u"metroradioon", ControlLook(), &TControlLook::SetRadioOnGlyph);
     if (!IsDesigning())
         for (Integer i = 0; i < ComponentCount(); ++i)
             if (auto* Editor = dynamic_cast<IKelTones*>(Components(i))) Editor->SetColorTones(ATones);

@@ -123,6 +123,9 @@ TEST_F(ViewStyleTest, AStyleReachesTheEditorsAndEndsTheMetroDressing) {
     EXPECT_EQ(Grid->FixedColor(), 0x202020);
     EXPECT_EQ(Grid->SelectionColor(), 0x0000FF);
     EXPECT_EQ(Grid->SearchFooter()->ColorTo(), 0x202020);
+    EXPECT_EQ(Grid->ControlLook()->ControlStyle(), ZirOvararIzaz::csGlyph);
+    EXPECT_EQ(Grid->ControlLook()->CheckedGlyph()->Width(), 15);
+    EXPECT_EQ(Grid->ControlLook()->RadioOnGlyph()->Height(), 15);
 
     Grid->SetComponentStyle(tsOffice2013Gray);
     EXPECT_EQ(Editor->Style, tsOffice2013Gray);
