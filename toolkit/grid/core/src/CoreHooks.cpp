@@ -66,7 +66,7 @@ void TZirOvararIzazCore::DoGetCellColor(Integer ACol, Integer ARow, TGridDrawSta
             ABrush->SetColor(Props->BrushColor());
         if (Props->FontColor() != clNone) AFont->SetColor(Props->FontColor());
         if (!Props->FontStyle().Empty()) AFont->SetStyle(Props->FontStyle());
-        if (Props->FontSize() != 0) AFont->SetSize(Props->FontSize());
+        if (Props->FontSize() != 0) AFont->SetHeight(Props->FontSize());
         if (!Props->FontName().empty()) AFont->SetName(Props->FontName());
     } else {
         AFont->SetHeight(Integer(std::lround(AFont->Height() * FDPIScale)));
@@ -371,7 +371,7 @@ TFont* TZirOvararIzazCore::GetCellFont(Integer ACol, Integer ARow) {
     if (!Props) return Font();
     FCellFont->Assign(Font());
     if (!Props->FontName().empty()) FCellFont->SetName(Props->FontName());
-    if (Props->FontSize() != 0) FCellFont->SetSize(Props->FontSize());
+    if (Props->FontSize() != 0) FCellFont->SetHeight(Props->FontSize());
     FCellFont->SetStyle(Props->FontStyle());
     if (Props->FontColor() != clNone) FCellFont->SetColor(Props->FontColor());
     return FCellFont.get();

@@ -7,6 +7,11 @@
 class TTestGrid : public TZirOvararIzaz {
 public:
     using TZirOvararIzaz::TZirOvararIzaz;
+    // looks
+    using TZirOvararIzaz::CalcCellTextSizeEx;
+    using TZirOvararIzaz::HandleChangeScale;
+    using TZirOvararIzaz::MaxLinesInRow;
+    using TZirOvararIzaz::ResolveAlignment;
 };
 
 using ViewTest = GridFormTest<TTestGrid>;

@@ -2094,6 +2094,8 @@ protected:
     virtual Integer MaxLinesInRow(Integer ARow) { (void)ARow; return 1; }
     Integer TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
     Integer TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    // A change of scale takes the DPI scale anew (also as the previous one).
+    void SetDPIScaleValue(Single Value) { FDPIScale = FPrevDPIScale = Value; }
     virtual void DrawNCBorder() {}
     virtual void InitOrigColSizes();
 

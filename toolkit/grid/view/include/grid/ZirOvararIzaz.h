@@ -5,6 +5,8 @@
 // new DPI, and reads and writes its look as a small text file.
 
 #include "grid/ZirOvararIzazInput.h"
+#include "grid/CellLooks.h"
+#include "grid/KelGridPopup.h"
 
 class TZirOvararIzaz : public TZirOvararIzazInput {
     RTL_CLASS(TZirOvararIzaz)
@@ -13,6 +15,49 @@ public:
     ~TZirOvararIzaz() override;
 
     // ---- Cell visual properties, alignment and measuring, change of scale ----
+    // The look of the cell at displayed column ACol: font, brush, gradient,
+    // alignment, word wrap and draw state, for the screen or (Print) for
+    // paper; Select lets selection colours in, Remap maps ACol to the real
+    // column before the cell's own settings are read.
+    void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select,
+                             bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                             TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // Only the font (and what the colour hook puts in the brush), for
+    // measuring; RCol is the real column, Remap is not used.
+    void GetFontProperties(Integer ACol, Integer RCol, Integer ARow, TGridDrawState& AState, TFont* AFont,
+                           TBrush* ABrush, bool Remap);
+    TCellGraphicLayout GetCellGraphicLayout(Integer ACol, Integer ARow);
+    // The exported text with the float format applied when OnGetFloatFormat
+    // asks for it; a format that does not fit the value leaves the text as
+    // exported.
+    String GetFormattedCell(Integer ACol, Integer ARow) override;
+    // The text every exporter and the clipboard write; OnSaveCell has the
+    // last word.
+    void SaveCell(Integer ACol, Integer ARow, String& Value) override;
+    // ACol counts hidden columns; VS measures the wrapped height within the
+    // cell's width, SB keeps room for a 17-pixel button at the right.
+    TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
+    // The longest line, in characters, of the column's exported texts.
+    Integer MaxColumnTextLength(Integer ACol);
+    // The cell text as a number; empty is 0. EKelGridError names the
+    // position and the cell when the text is no number.
+    Double CellToReal(Integer ACol, Integer ARow);
+
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+    bool SaveMergedCells() const { return FSaveMergedCells; }
+    void SetSaveMergedCells(bool Value) { FSaveMergedCells = Value; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+    bool SaveWithRTF() const { return FSaveWithRTF; }
+    void SetSaveWithRTF(bool Value) { FSaveWithRTF = Value; }
+    TKelGridPopup* PopupToolBar() const { return FPopupToolBar; }
+    void SetPopupToolBar(TKelGridPopup* Value);
+
+    TGridGradientEvent OnGetCellGradient;
+    TCellSaveLoadEvent OnSaveCell;
+    TChangeScaleEvent OnChangeScale;
 
     // ---- Look and style presets, theme adaptation, visual-properties file ----
 
@@ -90,11 +135,27 @@ public:
 
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
+    void ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
+    TSize CalcCellTextSize(Integer ACol, Integer RealCol, Integer ARow, bool ForWidth, bool WordWrap) override;
+    // The measuring worker: Unbounded lets the text run past the cell's
+    // right edge, SB keeps room for a button.
+    TSize CalcCellTextSizeEx(Integer ACol, Integer DisplayCol, Integer ARow, bool Unbounded, bool VS, bool SB);
+    Integer MaxLinesInRow(Integer ARow) override;
+    void ChangeScale(Integer M, Integer D) override { HandleChangeScale(M, D, true); }
+    virtual void HandleChangeScale(Integer M, Integer D, bool IsDpiChange);
+    // Whether the left mouse button is held down now.
+    virtual bool IsMouseButtonDown();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // ---- Look and style presets, theme adaptation, visual-properties file: protected part ----
 
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
+    bool FSaveVirtCells = true;
+    bool FSaveMergedCells = false;
+    bool FSaveWithHTML = true;
+    bool FSaveWithRTF = true;
+    TKelGridPopup* FPopupToolBar = nullptr;
 
     // ---- Look and style presets, theme adaptation, visual-properties file: state ----
     TColor FDOVGradientHoverMirrorFrom = clNone;
