@@ -12,6 +12,7 @@ public:
     using TZirOvararIzaz::HandleChangeScale;
     using TZirOvararIzaz::MaxLinesInRow;
     using TZirOvararIzaz::ResolveAlignment;
+    using TZirOvararIzaz::SetDPIScaleValue;
 };
 
 using ViewTest = GridFormTest<TTestGrid>;
