@@ -133,7 +133,7 @@ void TZirOvararIzaz::GetVisualProperties(Integer ACol, Integer ARow, TGridDrawSt
         }
         AState.Include(gdFixed);
         const TGridLook L = Look();
-        if (L != glSoft && L != glClassic && L != glListView) {
+        if (L != glStandard && L != glSoft && L != glClassic && L != glListView) {
             ABrush->SetColor(DOVGradientFrom());
             AColorTo = DOVGradientTo();
             AMirrorColor = DOVGradientMirrorFrom();

@@ -98,8 +98,3 @@ TEST_F(ViewTest, AlwaysVisibleDropDownButtonNarrowsTheWrappedText) {
     Grid->SetDPIScaleValue(2.0f);
     EXPECT_LE(Grid->GetCellTextSize(1, 1, true, false).cx, 120 - 6 - 34);
 }
-// fontconfig keeps caches for the life of the process that it never frees
-// (one definition for the whole view test executable).
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
