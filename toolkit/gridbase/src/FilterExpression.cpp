@@ -300,34 +300,87 @@ void Combine(bool& accumulator, bool result, Char pending) {
 
 } // namespace
 
-bool MatchFilterExpression(const String& expression, const String& value, bool caseSensitive) {
+// One term of a prepared expression: a group, or a clause (upper-cased
+// already when case does not count), with the operator that joins it to
+// the terms before it (0 for the first; "(" drops the term's answer).
+struct TFilterExpression::TTerm {
+    std::unique_ptr<TFilterExpression> Group;
+    String Clause;
+    Char Pending = 0;
+};
+
+TFilterExpression::TFilterExpression(const String& expression, bool caseSensitive) : FCaseSensitive(caseSensitive) {
     String rest = StripUnquotedSpaces(Trim(expression));
     if (!rest.empty() && rest.front() == u'=') rest.erase(0, 1);
-    bool accumulator = false;
     Char pending = 0;
     Integer pos = -1;
+    const auto addClause = [&](const String& clause) {
+        TTerm term;
+        term.Clause = caseSensitive || clause == u"\"\"" ? clause : AnsiUpperCase(clause);
+        term.Pending = pending;
+        FTerms.push_back(std::move(term));
+    };
+    const auto addGroup = [&](const String& inner) {
+        TTerm term;
+        term.Group = std::make_unique<TFilterExpression>(inner, caseSensitive);
+        term.Pending = pending;
+        FTerms.push_back(std::move(term));
+    };
     for (Char op; (op = FindUnquotedOperator(ExpressionOperators, rest, pos)) != 0;) {
-        bool result;
         if (rest.front() == u'(') {
             const Integer closing = MatchingParenPos(rest);
             // A group that never closes cannot be consumed: the rest is one term.
             if (closing == 0) break;
-            result = MatchFilterExpression(Copy(rest, 2, closing - 2), value, caseSensitive);
+            addGroup(Copy(rest, 2, closing - 2));
             Delete(rest, 1, closing);
             if (!rest.empty() && IsJoinOperator(rest.front())) {
                 op = rest.front();
                 rest.erase(0, 1);
             }
         } else {
-            result = MatchFilterClause(Copy(rest, 1, pos - 1), value, caseSensitive);
+            addClause(Copy(rest, 1, pos - 1));
             Delete(rest, 1, pos);
         }
-        Combine(accumulator, result, pending);
         pending = op;
     }
-    const bool last = IsWholeGroup(rest)
-                          ? MatchFilterExpression(Copy(rest, 2, Length(rest) - 2), value, caseSensitive)
-                          : MatchFilterClause(rest, value, caseSensitive);
-    Combine(accumulator, last, pending);
+    if (IsWholeGroup(rest))
+        addGroup(Copy(rest, 2, Length(rest) - 2));
+    else
+        addClause(rest);
+}
+
+TFilterExpression::~TFilterExpression() = default;
+TFilterExpression::TFilterExpression(TFilterExpression&&) noexcept = default;
+TFilterExpression& TFilterExpression::operator=(TFilterExpression&&) noexcept = default;
+
+bool TFilterExpression::Evaluate(const String& value, String& upperValue, bool& upperKnown) const {
+    bool accumulator = false;
+    for (const TTerm& term : FTerms) {
+        bool result;
+        if (term.Group) {
+            result = term.Group->Evaluate(value, upperValue, upperKnown);
+        } else if (term.Clause == u"\"\"") {
+            result = value.empty();
+        } else if (FCaseSensitive) {
+            result = MatchCondition(term.Clause.c_str(), value.c_str());
+        } else {
+            if (!upperKnown) {
+                upperValue = AnsiUpperCase(value);
+                upperKnown = true;
+            }
+            result = MatchCondition(term.Clause.c_str(), upperValue.c_str());
+        }
+        Combine(accumulator, result, term.Pending);
+    }
     return accumulator;
+}
+
+bool TFilterExpression::Matches(const String& value) const {
+    String upperValue;
+    bool upperKnown = false;
+    return Evaluate(value, upperValue, upperKnown);
+}
+
+bool MatchFilterExpression(const String& expression, const String& value, bool caseSensitive) {
+    return TFilterExpression(expression, caseSensitive).Matches(value);
 }

@@ -43,6 +43,22 @@ void TFilterData::Assign(const TPersistent* Source) {
     FRemoveAccented = Other->FRemoveAccented;
 }
 
+void TFilterData::BuildCondition(const String& S) {
+    const String T = S.find(u' ') != String::npos ? u"\"" + S + u"\"" : S;
+    switch (FFilterType) {
+    case ftStartsWith: FCondition = T + u"*"; break;
+    case ftEndsWith: FCondition = u"*" + T; break;
+    case ftContains: FCondition = u"*" + T + u"*"; break;
+    case ftNotContains: FCondition = u"!*" + T + u"*"; break;
+    case ftEqual: FCondition = T; break;
+    case ftNotEqual: FCondition = u"!" + T; break;
+    case ftLargerThan: FCondition = u">" + T; break;
+    case ftSmallerThan: FCondition = u"<" + T; break;
+    case ftClear:
+    case ftNone: break;
+    }
+}
+
 // ---- TFilter ----------------------------------------------------------------------
 
 const TClassInfo& TFilter::StaticClassInfo() {

@@ -157,6 +157,30 @@ TEST(DataSettings, FilterListFindsAddsAndRemovesColumnConditions) {
     EXPECT_TRUE(Grid.Take().empty());
 }
 
+TEST(DataSettings, BuildConditionByFilterType) {
+    struct Case {
+        TFilterType Type;
+        const char16_t* Typed;
+        const char16_t* Condition;
+    };
+    const Case Cases[] = {
+        {ftStartsWith, u"ab", u"ab*"},       {ftEndsWith, u"ab", u"*ab"},
+        {ftContains, u"ab", u"*ab*"},        {ftNotContains, u"ab", u"!*ab*"},
+        {ftEqual, u"ab", u"ab"},             {ftNotEqual, u"ab", u"!ab"},
+        {ftLargerThan, u"5", u">5"},         {ftSmallerThan, u"5", u"<5"},
+        {ftContains, u"new york", u"*\"new york\"*"},
+        {ftClear, u"ab", u"old"},            {ftNone, u"ab", u"old"},
+    };
+    TFilter Filter;
+    for (const Case& C : Cases) {
+        TFilterData* Item = Filter.Add();
+        Item->SetCondition(u"old");
+        Item->SetFilterType(C.Type);
+        Item->BuildCondition(C.Typed);
+        EXPECT_EQ(Item->Condition(), C.Condition) << int(C.Type);
+    }
+}
+
 TEST(DataSettings, GridItemOwnsTheRowItHolds) {
     TCollection Hidden(TGridItem::StaticClassInfo());
     auto* Item = static_cast<TGridItem*>(Hidden.Add());

@@ -11,9 +11,31 @@
 
 #include "rtl/Types.h"
 
+#include <memory>
+#include <vector>
+
 // Blanks outside double quotes are ignored, and so is a leading "=". An
 // empty expression matches only the empty value.
 bool MatchFilterExpression(const String& expression, const String& value, bool caseSensitive);
+// An expression taken apart once: split into its terms, each term
+// upper-cased once when case does not count. Matches gives the answer of
+// MatchFilterExpression for every value, and upper-cases a value at most
+// once, so a condition tested against many values is prepared only once.
+class TFilterExpression {
+public:
+    TFilterExpression(const String& expression, bool caseSensitive);
+    ~TFilterExpression();
+    TFilterExpression(TFilterExpression&&) noexcept;
+    TFilterExpression& operator=(TFilterExpression&&) noexcept;
+    bool Matches(const String& value) const;
+
+private:
+    struct TTerm;
+    bool Evaluate(const String& value, String& upperValue, bool& upperKnown) const;
+    std::vector<TTerm> FTerms;
+    bool FCaseSensitive;
+};
+
 // One term: "" matches only the empty value; otherwise MatchCondition, on
 // the upper-cased texts unless caseSensitive.
 bool MatchFilterClause(const String& clause, const String& value, bool caseSensitive);

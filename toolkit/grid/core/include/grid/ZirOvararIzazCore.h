@@ -1314,6 +1314,54 @@ public:
     bool DoAutoEditFilter = false;
 
     // ---- Filtering ----
+    // Filter holds the conditions; ApplyFilter tests every normal row with
+    // MatchFilter and hides (FilterType ftHide: one new row-list level) or
+    // suppresses (ftSuppress) the rows that fail. Levels stack: each
+    // application narrows what the ones before left, RemoveLastFilter
+    // takes the newest off.
+    using TCustomFilterEvent = std::function<void(TObject* Sender, Integer ARow, bool& AcceptRow)>;
+    using TFilterProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+    // Hides (suppresses) the displayed row when it fails; True then.
+    bool FilterRow(Integer ARow);
+    void ApplyFilter();
+    bool FilterActive() const { return FFilterActive; }
+    // True applies Filter as one level, False takes the newest level off.
+    void SetFilterActive(bool Value);
+    // True when more than one level remains.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // The incremental search filter: each call filters on ACondition
+    // anywhere in the column (AColumn -1: anywhere in the row, any case).
+    // A text one character longer narrows the rows left, one shorter takes
+    // the newest level off, an empty text removes what narrowing added and
+    // nothing else.
+    void NarrowDown(const String& ACondition, Integer AColumn = -1) { NarrowDown(ACondition, TNarrowDownOptions{}, AColumn); }
+    void NarrowDown(const String& ACondition, bool DoRemoveAccented, Integer AColumn);
+    void NarrowDown(const String& ACondition, TNarrowDownOptions AOptions, Integer AColumn);
+    bool NarrowDownFromStart() const { return FNarrowDownFromStart; }
+    void SetNarrowDownFromStart(bool Value) { FNarrowDownFromStart = Value; }
+    const String& LastNarrowDown() const { return FLastNarrowDown; }
+    TCustomFilterEvent OnCustomFilter;
+    TFilterProgressEvent OnFilterProgress;
+
+private:
+    struct TPreparedFilter;
+    // The value a condition tests in a displayed row, and the condition's
+    // outcome on it.
+    String FilterValue(const TFilterData* Item, Integer ARow, String& Prefix, String& Suffix, String& Separator);
+    // Takes off the levels the current narrowing added.
+    void RemoveNarrowDownLevels();
+    bool FFilterActive = false;
+    bool FNarrowDownFromStart = false;
+    String FLastNarrowDown;
+    // The level count when the current narrowing began.
+    Integer FNarrowDownBase = 0;
+    // The fixed rows to give back when a level comes off (-1: none kept).
+    Integer FFilterFixedRows = -1;
+    // The conditions prepared for the application under way.
+    const TPreparedFilter* FPreparedFilter = nullptr;
+
+public:
 
     // ---- Cell text tools and search ----
     // Highlighting ("hi") and marking ("e") of a search text inside texts and
@@ -1662,7 +1710,6 @@ public:
     CORE_VALUE(bool, EnableBlink, false)
     CORE_VALUE(bool, EnhTextSize, false)
     CORE_VALUE(bool, ExcelStyleDecimalSeparator, false)
-    CORE_VALUE(bool, FilterActive, false)
     CORE_VALUE(bool, FilterDropDownCheck, false)
     CORE_VALUE(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
     CORE_VALUE(bool, FixedAsButtons, false)
@@ -1994,7 +2041,9 @@ protected:
     }
     virtual void ColumnHeadersChanged(TObject* Sender) { (void)Sender; }
     virtual String DoEllipsClick(const String& Value) { return Value; }
-    virtual bool MatchFilter(Integer ARow) { (void)ARow; return true; }
+    // True when the displayed row passes every enabled condition of Filter
+    // (and OnCustomFilter, which has the last word).
+    virtual bool MatchFilter(Integer ARow);
     virtual void BeginPaste() {}
     virtual void EndPaste() {}
     virtual void CellsPasted(TGridRect ARect) { (void)ARect; }

@@ -32,6 +32,11 @@ public:
     // From another condition: Column, Condition, CaseSensitive, Data,
     // Prefix, Suffix, Operation and RemoveAccented.
     void Assign(const TPersistent* Source) override;
+    // Condition from a text typed in the filter-edit row, by FilterType: a
+    // text with a blank is quoted, then ftStartsWith gives S*, ftEndsWith
+    // *S, ftContains *S*, ftNotContains !*S*, ftEqual S, ftNotEqual !S,
+    // ftLargerThan >S, ftSmallerThan <S; ftClear and ftNone leave it.
+    void BuildCondition(const String& S);
 
     // A real column index; -1 with Data fcRow. Kept as a 16-bit number.
     Integer Column() const { return FColumn; }
