@@ -307,7 +307,47 @@ struct TFilterExpression::TTerm {
     std::unique_ptr<TFilterExpression> Group;
     String Clause;
     Char Pending = 0;
+    // No comparison, negation or quote: the clause is a pattern of plain
+    // characters, "*" and "?" only.
+    bool Plain = false;
 };
+
+namespace {
+
+bool IsPlainPattern(const String& clause) {
+    return clause.find_first_of(u"\"!<>^&") == String::npos;
+}
+
+// The text up to its first character 0, as the condition matcher reads it.
+std::u16string_view UpToNull(const String& text) {
+    return std::u16string_view(text.c_str());
+}
+
+// A plain pattern against a value, as the condition matcher walks it: "?"
+// takes one character, a run of "*" any number; every other character
+// matches itself. Backtracks only to the last "*", so the work stays
+// within the value's length times the pattern's.
+bool MatchPlainPattern(std::u16string_view pattern, std::u16string_view value) {
+    std::size_t p = 0, v = 0, starP = std::u16string_view::npos, starV = 0;
+    while (v < value.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starP = ++p;
+            starV = v;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == value[v])) {
+            ++p, ++v;
+        } else if (starP != std::u16string_view::npos) {
+            p = starP;
+            v = ++starV;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
 
 TFilterExpression::TFilterExpression(const String& expression, bool caseSensitive) : FCaseSensitive(caseSensitive) {
     String rest = StripUnquotedSpaces(Trim(expression));
@@ -317,6 +357,7 @@ TFilterExpression::TFilterExpression(const String& expression, bool caseSensitiv
     const auto addClause = [&](const String& clause) {
         TTerm term;
         term.Clause = caseSensitive || clause == u"\"\"" ? clause : AnsiUpperCase(clause);
+        term.Plain = IsPlainPattern(term.Clause);
         term.Pending = pending;
         FTerms.push_back(std::move(term));
     };
@@ -361,14 +402,14 @@ bool TFilterExpression::Evaluate(const String& value, String& upperValue, bool& 
             result = term.Group->Evaluate(value, upperValue, upperKnown);
         } else if (term.Clause == u"\"\"") {
             result = value.empty();
-        } else if (FCaseSensitive) {
-            result = MatchCondition(term.Clause.c_str(), value.c_str());
         } else {
-            if (!upperKnown) {
+            if (!FCaseSensitive && !upperKnown) {
                 upperValue = AnsiUpperCase(value);
                 upperKnown = true;
             }
-            result = MatchCondition(term.Clause.c_str(), upperValue.c_str());
+            const String& subject = FCaseSensitive ? value : upperValue;
+            result = term.Plain ? MatchPlainPattern(UpToNull(term.Clause), UpToNull(subject))
+                                : MatchCondition(term.Clause.c_str(), subject.c_str());
         }
         Combine(accumulator, result, term.Pending);
     }
