@@ -10,6 +10,7 @@
 #include "gridbase/MarkupText.h"
 #include "gridbase/RarEvad.h"
 #include "rtl/Convert.h"
+#include "rtl/IniFile.h"
 #include "rtl/MathUtils.h"
 #include "rtl/StringUtils.h"
 
@@ -354,4 +355,72 @@ void TZirOvararIzazCore::NarrowDown(const String& ACondition, TNarrowDownOptions
     }
     FLastNarrowDown = ACondition;
     FNarrowDownActive = !ACondition.empty();
+}
+
+// ---- The filter file ----
+
+void TZirOvararIzazCore::SaveFilter(const String& FileName) {
+    // A filter file is a convenience: a file that cannot be written costs
+    // the user nothing but the file, so the failure is not passed on.
+    try {
+        TMemIniFile Ini(FileName);
+        Ini.WriteInteger(u"FILTER", u"COUNT", FFilter->Count());
+        for (Integer i = 0; i < FFilter->Count(); ++i) {
+            const TFilterData* Item = FFilter->Items(i);
+            const String Section = u"ITEM" + IntToStr(i);
+            Ini.WriteString(Section, u"CONDITION", Item->Condition());
+            Ini.WriteInteger(Section, u"COLUMN", Item->Column());
+            Ini.WriteInteger(Section, u"OPERATION", Integer(Item->Operation()));
+            Ini.WriteInteger(Section, u"METHOD", Integer(Item->Method()));
+            Ini.WriteBool(Section, u"CASE", Item->CaseSensitive());
+            Ini.WriteBool(Section, u"ENABLED", Item->Enabled());
+            Ini.WriteBool(Section, u"REMOVEACCENTED", Item->RemoveAccented());
+            Ini.WriteString(Section, u"PREFIX", Item->Prefix());
+            Ini.WriteString(Section, u"SUFFIX", Item->Suffix());
+            Ini.WriteString(Section, u"FRIENDLYNAME", Item->FriendlyName());
+            Ini.WriteInteger(Section, u"TYPE", Integer(Item->FilterType()));
+        }
+        Ini.UpdateFile();
+    } catch (const std::exception&) {
+    }
+}
+
+namespace {
+
+// An enumeration read as its ordinal; out of range reads as Default.
+template <typename T>
+T ReadOrdinal(const TCustomIniFile& Ini, const String& Section, const String& Key, T Last) {
+    const Integer V = Ini.ReadInteger(Section, Key, 0);
+    return V >= 0 && V <= Integer(Last) ? T(V) : T(0);
+}
+
+} // namespace
+
+void TZirOvararIzazCore::LoadFilter(const String& FileName) {
+    // As for saving, a bad file is not an error of the program: what was
+    // read so far stays and nothing is raised.
+    try {
+        const TMemIniFile Ini(FileName);
+        const Integer Count = Ini.ReadInteger(u"FILTER", u"COUNT", -1);
+        if (Count <= 0) return;
+        FFilter->Clear();
+        const bool EditRow = FFilterEdit->Enabled();
+        for (Integer i = 0; i < Count; ++i) {
+            const String Section = u"ITEM" + IntToStr(i);
+            TFilterData* Item = FFilter->Add();
+            Item->SetCondition(Ini.ReadString(Section, u"CONDITION", String()));
+            Item->SetColumn(Ini.ReadInteger(Section, u"COLUMN", 0));
+            Item->SetOperation(ReadOrdinal(Ini, Section, u"OPERATION", foOR));
+            Item->SetMethod(ReadOrdinal(Ini, Section, u"METHOD", fmLiteral));
+            Item->SetCaseSensitive(Ini.ReadBool(Section, u"CASE", false));
+            Item->SetEnabled(Ini.ReadBool(Section, u"ENABLED", true));
+            Item->SetRemoveAccented(Ini.ReadBool(Section, u"REMOVEACCENTED", false));
+            Item->SetPrefix(Ini.ReadString(Section, u"PREFIX", String()));
+            Item->SetSuffix(Ini.ReadString(Section, u"SUFFIX", String()));
+            Item->SetFriendlyName(Ini.ReadString(Section, u"FRIENDLYNAME", String()));
+            Item->SetFilterType(ReadOrdinal(Ini, Section, u"TYPE", ftNone));
+            if (EditRow) SetCells(Item->Column(), FFilterEdit->Row(), Item->Condition());
+        }
+    } catch (const std::exception&) {
+    }
 }

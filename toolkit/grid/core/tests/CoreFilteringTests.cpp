@@ -4,7 +4,13 @@
 
 #include "CoreTestSupport.h"
 #include "rtl/Convert.h"
+#include "rtl/IniFile.h"
 #include "rtl/StringUtils.h"
+#include "rtltesting/TestFiles.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 #include <functional>
 #include <vector>
@@ -242,6 +248,103 @@ TEST_F(FilterTest, TheCurrentRowOnAHiddenLastRowMovesIntoTheGrid) {
     EXPECT_EQ(Grid->Row(), 1);
     EXPECT_EQ(Grid->Col(), 1);
     EXPECT_EQ(Grid->TopRow(), 1);
+}
+
+// Every field but Data, each away from its default.
+void FillFilterFile(TFilter* F) {
+    TFilterData* A = F->Add(2, u"*new york*", foSHORT);
+    A->SetMethod(fmLiteral);
+    A->SetCaseSensitive(false);
+    A->SetEnabled(false);
+    A->SetRemoveAccented(true);
+    A->SetPrefix(u"$");
+    A->SetSuffix(u"EUR");
+    A->SetFriendlyName(u"Café");
+    A->SetFilterType(ftNotEqual);
+    A->SetData(fcRow);
+    F->Add(-1, u">5 & <10", foXOR)->SetFilterType(ftNone);
+}
+
+String Describe(const TFilter* F) {
+    String S;
+    for (Integer i = 0; i < F->Count(); ++i) {
+        const TFilterData* D = F->Items(i);
+        S += D->Condition() + u";" + IntToStr(D->Column()) + u";" + IntToStr(Integer(D->Operation())) + u";" +
+             IntToStr(Integer(D->Method())) + u";" + IntToStr(D->CaseSensitive()) + IntToStr(D->Enabled()) +
+             IntToStr(D->RemoveAccented()) + u";" + D->Prefix() + u";" + D->Suffix() + u";" + D->FriendlyName() +
+             u";" + IntToStr(Integer(D->FilterType())) + u";" + IntToStr(Integer(D->Data())) + u"\n";
+    }
+    return S;
+}
+
+TEST_F(FilterTest, SaveThenLoadKeepsEveryFieldButData) {
+    TTempFolder Folder;
+    FillFilterFile(Grid->Filter());
+    Grid->SaveFilter(Folder / u"f.ini");
+    Grid->Filter()->Clear();
+    Grid->Filter()->Add(0, u"old", foNONE);
+    Grid->LoadFilter(Folder / u"f.ini");
+    EXPECT_EQ(Utf8(Describe(Grid->Filter())),
+              "*new york*;2;0;1;001;$;EUR;Café;5;0\n"
+              ">5 & <10;-1;3;0;110;;;;9;0\n")
+        << "Data comes back as fcVirtual";
+    EXPECT_EQ(Grid->FilterLevel(), 0) << "loading does not apply";
+
+    // A file without COUNT, and one that is missing, change nothing.
+    WriteFileBytes(Folder / u"nocount.ini", "[ITEM0]\nCONDITION=x\n");
+    const String Before = Describe(Grid->Filter());
+    Grid->LoadFilter(Folder / u"nocount.ini");
+    Grid->LoadFilter(Folder / u"missing/f.ini");
+    EXPECT_EQ(Describe(Grid->Filter()), Before);
+    // A file that cannot be written raises nothing.
+    Grid->SaveFilter(Folder / u"missing/f.ini");
+    EXPECT_FALSE(std::ifstream(Folder.Native(u"missing/f.ini")).good());
+}
+
+// The filter file reads the same in another INI reader, Python's
+// configparser (Debian python3), both ways.
+TEST_F(FilterTest, FilterFileAgreesWithPythonsConfigParser) {
+    const char* Python = "/usr/bin/python3";
+    if (::access(Python, X_OK) != 0) {
+        if (std::getenv("CI")) FAIL() << "python3 is missing";
+        GTEST_SKIP() << "python3 is missing";
+    }
+    TTempFolder Folder;
+    FillFilterFile(Grid->Filter());
+    Grid->SaveFilter(Folder / u"ours.ini");
+    // The script prints every section with its keys and values, then writes
+    // a filter file of its own.
+    const std::string Script =
+        "import configparser,sys\n"
+        "p=configparser.RawConfigParser()\n"
+        "p.optionxform=str\n"
+        "p.read(sys.argv[1],encoding='cp1252')\n"
+        "out=''.join('['+s+']'+''.join(k+'='+v+';' for k,v in p.items(s))+'\\n' for s in p.sections())\n"
+        "sys.stdout.buffer.write(out.encode('utf-8'))\n"
+        "w=configparser.RawConfigParser()\n"
+        "w.optionxform=str\n"
+        "w['FILTER']={'COUNT':'1'}\n"
+        "w['ITEM0']={'CONDITION':'a*','COLUMN':'3','OPERATION':'2','METHOD':'1','CASE':'1','ENABLED':'0',"
+        "'REMOVEACCENTED':'1','PREFIX':'#','SUFFIX':'%','FRIENDLYNAME':'Déjà','TYPE':'4'}\n"
+        "with open(sys.argv[2],'w',encoding='cp1252') as f: w.write(f)\n";
+    WriteFileBytes(Folder / u"read.py", Script);
+    const std::string Command = std::string(Python) + " " + Folder.Native(u"read.py") + " " +
+                                Folder.Native(u"ours.ini") + " " + Folder.Native(u"theirs.ini");
+    FILE* Pipe = ::popen(Command.c_str(), "r");
+    ASSERT_NE(Pipe, nullptr);
+    std::string Output;
+    char Buffer[4096];
+    while (size_t Read = std::fread(Buffer, 1, sizeof Buffer, Pipe)) Output.append(Buffer, Read);
+    ASSERT_EQ(::pclose(Pipe), 0) << Output;
+    EXPECT_EQ(Output,
+              "[FILTER]COUNT=2;\n"
+              "[ITEM0]CONDITION=*new york*;COLUMN=2;OPERATION=0;METHOD=1;CASE=0;ENABLED=0;REMOVEACCENTED=1;"
+              "PREFIX=$;SUFFIX=EUR;FRIENDLYNAME=Café;TYPE=5;\n"
+              "[ITEM1]CONDITION=>5 & <10;COLUMN=-1;OPERATION=3;METHOD=0;CASE=1;ENABLED=1;REMOVEACCENTED=0;"
+              "PREFIX=;SUFFIX=;FRIENDLYNAME=;TYPE=9;\n");
+
+    Grid->LoadFilter(Folder / u"theirs.ini");
+    EXPECT_EQ(Utf8(Describe(Grid->Filter())), "a*;3;2;1;101;#;%;Déjà;4;0\n");
 }
 
 } // namespace

@@ -1341,6 +1341,12 @@ public:
     bool NarrowDownFromStart() const { return FNarrowDownFromStart; }
     void SetNarrowDownFromStart(bool Value) { FNarrowDownFromStart = Value; }
     const String& LastNarrowDown() const { return FLastNarrowDown; }
+    // The conditions as an INI file: section FILTER with COUNT, then one
+    // section ITEM<i> per condition (every field but Data). Loading replaces
+    // the conditions without applying them. Neither raises: a file that
+    // cannot be written or read leaves what was done so far.
+    void SaveFilter(const String& FileName);
+    void LoadFilter(const String& FileName);
     TCustomFilterEvent OnCustomFilter;
     TFilterProgressEvent OnFilterProgress;
 
