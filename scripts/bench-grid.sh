@@ -4,7 +4,9 @@
 # columns (integers, decimals, dates, words): fill every cell, 1,000 single
 # row inserts, 1,000 single row deletes, one block delete and one block
 # insert of 100,000 rows, then a sort of the integer column, a sort of a
-# word column (ascending, empty cells last) and the undo of the sorts.
+# word column (ascending, empty cells last) and the undo of the sorts, the
+# search for every cell containing "12345", and the filter of the integer
+# column on "contains 12" without case with its removal.
 # Prints one table of seconds per operation and peak memory, and fails when
 # the grids disagree: on the sorted column after each sort, on every cell
 # after the undo, or on the checksum over all texts at the end. An
@@ -64,13 +66,24 @@ value() { # program output, key
     esac
 }
 printf "%-14s %14s %14s %14s\n" "operation" "ours" "QTableWidget" "wxGrid"
-for op in fill insert-x1000 delete-x1000 delete-block insert-block sort-int sort-word unsort peak-mb; do
+for op in fill insert-x1000 delete-x1000 delete-block insert-block sort-int sort-word unsort find filter unfilter \
+    peak-mb; do
     printf "%-14s %14s %14s %14s\n" "$op" "$(value "$ours" "$op")" "$(value "$qt" "$op")" "$(value "$wx" "$op")"
 done
-for check in check-sort-int check-sort-word check-unsort; do
+for check in check-sort-int check-sort-word check-unsort check-find; do
     got=$(printf "%s\n%s\n%s\n" "$(value "$ours" "$check")" "$(value "$qt" "$check")" "$(value "$wx" "$check")")
     echo "$check: $(tr '\n' ' ' <<<"$got")"
     if [ "$(sort -u <<<"$got" | wc -l)" -ne 1 ] || grep -q -- '^-$' <<<"$got" || grep -q differs <<<"$got"; then
+        echo "the grids disagree after ${check#check-}" >&2
+        exit 1
+    fi
+done
+for check in check-filter check-unfilter; do
+    got=$(printf "%s\n%s\n%s\n" "$(value "$ours" "$check")" "$(value "$qt" "$check")" "$(value "$wx" "$check")")
+    echo "$check: $(tr '\n' ' ' <<<"$got")"
+    timedout=$(printf "%s\n%s\n%s\n" "$ours" "$qt" "$wx" | grep -cE '^(filter|unfilter) timeout' || true)
+    known=$(grep -v -- '^-$' <<<"$got" || true)
+    if [ "$(sort -u <<<"$known" | wc -l)" -ne 1 ] || [ $(($(wc -l <<<"$known") + timedout)) -lt 3 ]; then
         echo "the grids disagree after ${check#check-}" >&2
         exit 1
     fi

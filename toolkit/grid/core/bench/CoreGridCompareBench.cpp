@@ -1,7 +1,8 @@
 // The core string grid in the grid comparison (headless, no window): cells
 // written through Cells, rows inserted and removed through InsertRows and
 // RemoveRows, sorted through Sort (the automatic style finds the numbers)
-// and put back through QUnSort.
+// and put back through QUnSort; found through FindAll, filtered through
+// one condition and ApplyFilter, and unfiltered through RemoveAllFilters.
 
 #include "GridBenchCommon.h"
 #include "grid/ZirOvararIzazCore.h"
@@ -36,6 +37,25 @@ struct TCoreAdapter {
     void SortNumbers(int Col) { Grid->Sort(Col, sdAscending); }
     void SortTexts(int Col) { Grid->Sort(Col, sdAscending); }
     void UnSort() { Grid->QUnSort(); }
+    int FindAll(const char* Text) {
+        Integer Found = 0;
+        Grid->FindAll(FromUtf8(Text), TFindParams{}, Found);
+        return Found;
+    }
+    void PrepareFilter() {}
+    int Filter(int Col, const char* Text) {
+        TFilterData* Item = Grid->Filter()->Add();
+        Item->SetColumn(Col);
+        Item->SetCaseSensitive(false);
+        Item->SetFilterType(ftContains);
+        Item->BuildCondition(FromUtf8(Text));
+        Grid->ApplyFilter();
+        return Grid->RowCount();
+    }
+    int Unfilter() {
+        Grid->RemoveAllFilters();
+        return Grid->RowCount();
+    }
 };
 
 } // namespace

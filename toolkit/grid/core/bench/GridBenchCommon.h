@@ -8,8 +8,14 @@
 // the program with "<operation> timeout". After each sort a line
 //   check-<operation> <hex>
 // hashes the sorted column's texts top to bottom (after the undo: every
-// cell), so that the script can tell whether the grids agree. Only standard C++ and POSIX, so
-// that each library's program includes nothing but its own library.
+// cell), so that the script can tell whether the grids agree. Then the
+// search for every cell containing FindText ("check-find <cells>"), and,
+// after the checksum, the filter of the integer column on "contains
+// FilterText" without case ("check-filter <rows left>") and its removal
+// ("check-unfilter <rows>"); the filter comes last because a grid that
+// hides row by row may run into the time limit. Only standard C++ and
+// POSIX, so that each library's program includes nothing but its own
+// library.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -33,6 +39,11 @@ constexpr int BlockInsertAt = 300000;
 // The integer and the word column of the data file.
 constexpr int IntColumn = 0;
 constexpr int WordColumn = 3;
+// The filter tests the integer column: the words of the data file hold no
+// digits, so a filter of the word column on "12" would leave no row.
+constexpr int FilterColumn = IntColumn;
+constexpr const char* FilterText = "12";
+constexpr const char* FindText = "12345";
 
 struct TData {
     std::vector<std::vector<std::string>> Rows;
@@ -110,7 +121,10 @@ inline uint64_t ColumnHash(int Rows, int Col, const std::function<std::string(in
 // Get(row, col) -> std::string, and the sorts: PrepareSort() (not timed),
 // SortNumbers(col) and SortTexts(col) ascending, empty cells last, rows
 // equal in the column keeping their order, and UnSort() back to the order
-// before the first sort.
+// before the first sort; FindAll(text) -> the cells containing the text,
+// any case; PrepareFilter() (not timed), Filter(col, text) -> the rows left
+// on view when the column must contain the text, any case, and Unfilter()
+// -> the rows on view once the filter is gone.
 template <class G>
 int Run(G& Grid, const char* Path) {
     const TData Data = ReadData(Path);
@@ -145,10 +159,20 @@ int Run(G& Grid, const char* Path) {
     Timed("unsort", [&] { Grid.UnSort(); });
     const uint64_t After = AllCells();
     printf("check-unsort %s\n", After == Before ? "restored" : "differs");
+    int Found = 0;
+    Timed("find", [&] { Found = Grid.FindAll(FindText); });
+    printf("check-find %d\n", Found);
     uint64_t Hash = 14695981039346656037ULL;
     for (int r = 0; r < Grid.RowCount(); ++r)
         for (int c = 0; c < Columns; ++c) Checksum(Hash, Grid.Get(r, c));
     ReportEnd(Hash);
+    fflush(stdout);
+    Grid.PrepareFilter();
+    int Left = 0, Back = 0;
+    Timed("filter", [&] { Left = Grid.Filter(FilterColumn, FilterText); });
+    printf("check-filter %d\n", Left);
+    Timed("unfilter", [&] { Back = Grid.Unfilter(); });
+    printf("check-unfilter %d\n", Back);
     return 0;
 }
 

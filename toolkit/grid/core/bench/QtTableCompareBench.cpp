@@ -2,11 +2,15 @@
 // The integer column is held as numbers, so that sortItems compares values;
 // the undo of the sorts sorts on a hidden column of the first row numbers,
 // made with the table (a column inserted into a full QTableWidget moves
-// every later item once per row) and filled before the first sort.
+// every later item once per row) and filled before the first sort. The
+// search is findItems with Qt::MatchContains (the hidden column's cells
+// left out of the count); the filter a QSortFilterProxyModel on the
+// table's model with a fixed string, removed by an empty one.
 
 #include "GridBenchCommon.h"
 
 #include <QApplication>
+#include <QSortFilterProxyModel>
 #include <QTableWidget>
 
 namespace {
@@ -54,6 +58,28 @@ struct TQtAdapter {
     void SortNumbers(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
     void SortTexts(int Col) { Table->sortItems(Col, Qt::AscendingOrder); }
     void UnSort() { Table->sortItems(Table->columnCount() - 1, Qt::AscendingOrder); }
+    int FindAll(const char* Text) {
+        int Found = 0;
+        for (const QTableWidgetItem* Item : Table->findItems(QString::fromUtf8(Text), Qt::MatchContains))
+            if (Item->column() < gridbench::Columns) ++Found;
+        return Found;
+    }
+    QSortFilterProxyModel* Proxy = nullptr;
+    void PrepareFilter() {
+        Proxy = new QSortFilterProxyModel(Table);
+        Proxy->setSourceModel(Table->model());
+        Proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    }
+    // The proxy builds its row mapping when it is asked for its rows.
+    int Filter(int Col, const char* Text) {
+        Proxy->setFilterKeyColumn(Col);
+        Proxy->setFilterFixedString(QString::fromUtf8(Text));
+        return Proxy->rowCount();
+    }
+    int Unfilter() {
+        Proxy->setFilterFixedString(QString());
+        return Proxy->rowCount();
+    }
 };
 
 } // namespace

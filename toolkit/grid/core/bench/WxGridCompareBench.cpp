@@ -1,7 +1,10 @@
 // wxWidgets' wxGrid over wxGridStringTable in the grid comparison (under
 // xvfb-run). wxGrid has no sort of its own: the program reads the column
 // through the table, orders the rows with std::stable_sort and writes the
-// rows back; it keeps each row's first position for the undo.
+// rows back; it keeps each row's first position for the undo. Nor has it a
+// search or a filter: the search reads every cell with GetCellValue, the
+// filter hides each failing row with HideRow inside BeginBatch/EndBatch
+// and shows them again with ShowRow.
 
 #include "GridBenchCommon.h"
 
@@ -81,6 +84,34 @@ struct TWxAdapter {
         std::vector<int> Order = Identity();
         std::stable_sort(Order.begin(), Order.end(), [&](int a, int b) { return FirstPos[size_t(a)] < FirstPos[size_t(b)]; });
         WriteBack(Order);
+    }
+    int FindAll(const char* Text) {
+        const wxString Key = wxString::FromUTF8(Text).Lower();
+        int Found = 0;
+        for (int r = 0; r < RowCount(); ++r)
+            for (int c = 0; c < gridbench::Columns; ++c)
+                if (Grid->GetCellValue(r, c).Lower().Contains(Key)) ++Found;
+        return Found;
+    }
+    void PrepareFilter() {}
+    int Filter(int Col, const char* Text) {
+        const wxString Key = wxString::FromUTF8(Text).Lower();
+        int Left = 0;
+        Grid->BeginBatch();
+        for (int r = 0; r < RowCount(); ++r)
+            if (Grid->GetCellValue(r, Col).Lower().Contains(Key))
+                ++Left;
+            else
+                Grid->HideRow(r);
+        Grid->EndBatch();
+        return Left;
+    }
+    int Unfilter() {
+        Grid->BeginBatch();
+        for (int r = 0; r < RowCount(); ++r)
+            if (!Grid->IsRowShown(r)) Grid->ShowRow(r);
+        Grid->EndBatch();
+        return RowCount();
     }
 };
 
