@@ -148,6 +148,10 @@ TEST_F(FilterDropDownTest, ValueListStopsEarlyTakesHiddenRowsAndAsksTheHandler) 
 TEST_F(FilterDropDownTest, CheckBoxColumnListsTheCheckTexts) {
     Fill({u"", u"", u""});
     Grid->AddCheckBoxColumn(1, false, true);
+    // The pick below filters on "Y": the ticked rows stay on view, and
+    // they still make a check-box column.
+    Grid->SetCheckBoxState(1, 2, true);
+    Grid->SetCheckBoxState(1, 3, true);
     Grid->SetFilterDropDownAuto(true);
     Grid->FilterDropDown()->SetTextChecked(u"Checked");
     Grid->FilterDropDown()->SetTextUnChecked(u"Unchecked");
