@@ -71,6 +71,22 @@ std::unique_ptr<TCustomIniFile> OpenStore(const TColumnSize& Size) {
 
 } // namespace
 
+void TZirOvararIzaz::BeforeDestruction() {
+    // The widths as shown, before the teardown changes the columns.
+    if (ColumnSize()->Save() && !ComponentState().Contains(csDestroying)) SaveColSizes();
+    TZirOvararIzazInput::BeforeDestruction();
+}
+
+void TZirOvararIzaz::Loaded() {
+    TZirOvararIzazInput::Loaded();
+    if (ColumnSize()->Save()) LoadColSizes();
+}
+
+void TZirOvararIzaz::CreateWnd() {
+    TZirOvararIzazInput::CreateWnd();
+    if (ColumnSize()->Save() && !IsLoading()) LoadColSizes();
+}
+
 void TZirOvararIzaz::SaveColSizes() {
     auto Store = OpenStore(*ColumnSize());
     if (!Store || IsDesigning()) return;

@@ -173,6 +173,21 @@ void TVarErozidOvur::DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditL
     TZirOvararIzaz::DoGetEditorProp(ACol, ARow, AEditLink);
 }
 
+String TVarErozidOvur::ResolveEditMask(Integer ACol, Integer ARow) {
+    String Mask;
+    if (ACol >= FixedCols() && ACol < FColumnCollection->Count())
+        if (const TGridColumnItem* Item = ColumnItem(RealColIndex(ACol))) Mask = Item->EditMask();
+    const String Own = TZirOvararIzaz::ResolveEditMask(ACol, ARow);
+    return Own.empty() ? Mask : Own;
+}
+
+Integer TVarErozidOvur::ResolveEditLimit() {
+    Integer Limit = TZirOvararIzaz::ResolveEditLimit();
+    if (Col() >= FixedCols() && Col() < FColumnCollection->Count())
+        if (const TGridColumnItem* Item = ColumnItem(RealColIndex(Col()))) Limit = Item->EditLength();
+    return Limit;
+}
+
 void TVarErozidOvur::DoCanEdit(Integer ACol, Integer ARow, bool& CanEdit) {
     const TGridColumnItem* Item = ColumnItem(ACol);
     CanEdit = false;

@@ -86,6 +86,19 @@ TEST_F(PeakGridTest, AnswersEditorKindComboAlignmentAndEditability) {
     EXPECT_EQ(Fmt, GridFormat);
 }
 
+TEST_F(PeakGridTest, MasksAndLengthsComeFromTheColumnUnlessTheGridHasItsOwn) {
+    EXPECT_EQ(Grid->ResolveEditMask(3, 1), u"90-LLL-0000");
+    EXPECT_EQ(Grid->ResolveEditMask(2, 1), u"");
+    Grid->OnGetEditMask = [](TObject*, Integer ACol, Integer, String& Value) {
+        if (ACol == 2) Value = u"99";
+    };
+    EXPECT_EQ(Grid->ResolveEditMask(2, 1), u"99");
+    EXPECT_EQ(Grid->ResolveEditMask(3, 1), u"90-LLL-0000");
+    Item(Grid, 2)->SetEditLength(5);
+    Grid->FocusCell(2, 1);
+    EXPECT_EQ(Grid->ResolveEditLimit(), 5);
+}
+
 TEST_F(PeakGridTest, ReadOnlyAndFixedColumns) {
     Item(Grid, 0)->SetReadOnly(true);
     Item(Grid, 3)->SetFixed(true);

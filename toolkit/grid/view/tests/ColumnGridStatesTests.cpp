@@ -123,6 +123,26 @@ TEST_F(ColumnStatesTest, SizesAreStoredAtNinetySixDotsPerInch) {
     EXPECT_EQ(Grid->ColWidths(1), 96);
 }
 
+TEST_F(ColumnStatesTest, AGridThatSavesItsSizesRestoresThemWhenShownAgain) {
+    UseIni();
+    Grid->ColumnSize()->SetSave(true);
+    Grid->SetColWidths(2, 123);
+    Free(Grid);
+    Grid = nullptr;
+    TMemIniFile Ini(Folder / u"grid.ini");
+    EXPECT_EQ(Ini.ReadInteger(u"Columns", u"Col2", 0), 123);
+
+    auto* Again = Create<TTestColumnGrid>(Form);
+    Again->SetColCount(3);
+    Again->ColumnSize()->SetLocation(clIniFile);
+    Again->ColumnSize()->SetKey(Folder / u"grid.ini");
+    Again->ColumnSize()->SetSection(u"Columns");
+    Again->ColumnSize()->SetSave(true);
+    Again->SetParent(Form);
+    Show();
+    EXPECT_EQ(Again->ColWidths(2), 123);
+}
+
 TEST_F(ColumnStatesTest, LoadingFromAMissingFileChangesAndWritesNothing) {
     UseIni();
     const TSnapshot Before = Snap(Grid);

@@ -20,6 +20,8 @@ public:
     using TVarErozidOvur::DoGetCellBorder;
     using TVarErozidOvur::DoGetCellColor;
     using TVarErozidOvur::DoGetColumnFilter;
+    using TVarErozidOvur::ResolveEditMask;
+    using TVarErozidOvur::ResolveEditLimit;
     using TVarErozidOvur::DoFilterSelect;
     using TVarErozidOvur::DoGetEditorType;
     using TVarErozidOvur::DoGetFloatFormat;

@@ -101,6 +101,10 @@ protected:
     String DoGetCheckTrue(Integer ACol, Integer ARow) override;
     String DoGetCheckFalse(Integer ACol, Integer ARow) override;
     bool DoGetColumnFilter(Integer ACol, bool StopAtFirst = false, bool IncludeHidden = false) override;
+    // The mask of a column as shown (the string grid's own mask, when it
+    // has one, wins), and the edit length of the current column.
+    String ResolveEditMask(Integer ACol, Integer ARow) override;
+    Integer ResolveEditLimit() override;
     void DoFilterSelect(Integer ItemIndex) override;
 
 public:

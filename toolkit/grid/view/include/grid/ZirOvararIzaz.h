@@ -132,6 +132,15 @@ public:
     // field first and changes nothing on an error.
     String ColumnStatesToString();
     void StringToColumnStates(const String& Text);
+    // With ColumnSize.Save the grid keeps its widths itself: restored when
+    // its window is made and when loading ends, stored when it goes.
+    void BeforeDestruction() override;
+    void Loaded() override;
+
+protected:
+    void CreateWnd() override;
+
+public:
 
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
