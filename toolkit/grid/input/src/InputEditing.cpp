@@ -151,8 +151,9 @@ void TZirOvararIzazInput::DoneInplaceEdit(Word Key, TShiftState Shift) {
     try {
         if (CanFocus()) SetFocus();
         if (OnEnter) OnEnter(this);
-        // Enter moves on the way the grid's own Enter does.
-        if (Key == VK_RETURN) Perform(WM_CHAR, VK_RETURN, 0);
+        // Enter moves on through the Enter advance of the key handling,
+        // which joins here (AdvanceCell from the current cell, backwards
+        // with Shift).
     } catch (...) {
         Navigation()->PlainSettings().AlwaysEdit = AlwaysEdit;
         throw;

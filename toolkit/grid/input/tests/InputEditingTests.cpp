@@ -202,4 +202,46 @@ TEST_F(EditingTest, EdNoneAndABeforeEditRefusalGrantNoEdit) {
     Edit();
 }
 
+TEST_F(EditingTest, ValidationMarksTheRealRowModified) {
+    Grid->SetColCount(4);
+    Grid->SetRowCount(6);
+    Grid->ShowModified()->SetEnabled(true);
+    Grid->HideRow(1);
+    // Displayed row 2 is real row 3.
+    Grid->FocusCell(1, 2);
+    Pump();
+    for (const bool Wide : {false, true}) {
+        SCOPED_TRACE(Wide ? "wide" : "plain");
+        Grid->ClearModifiedRows();
+        Edit();
+        if (Wide)
+            EXPECT_TRUE(Grid->ValidateCellWide(u"w"));
+        else
+            EXPECT_TRUE(Grid->ValidateCell(u"p"));
+        EXPECT_TRUE(Grid->RowModified(3));
+        EXPECT_FALSE(Grid->RowModified(2));
+        EXPECT_EQ(Grid->Cells(1, 2), Wide ? u"w" : u"p");
+        Key(VK_ESCAPE);
+    }
+}
+
+TEST_F(EditingTest, ShowCellEditAddsEditingForRangeSelectAndEdit) {
+    Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
+    Grid->MouseActions()->PlainSettings().RangeSelectAndEdit = true;
+    Grid->ShowCellEdit();
+    Pump();
+    EXPECT_TRUE(Grid->Options().Contains(goEditing));
+    EXPECT_TRUE(Grid->EditMode());
+}
+
+TEST_F(EditingTest, SimulatedCellClickLeavesTheApplicationsMouseHandlersOut) {
+    Integer Presses = 0;
+    Grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, Integer, Integer) { ++Presses; };
+    Grid->SimulateCellClick(2, 3, true);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Presses, 0);
+    EXPECT_TRUE(static_cast<bool>(Grid->OnMouseDown));
+}
+
 } // namespace
