@@ -38,6 +38,15 @@ protected:
         }
         Pump();
     }
+    // Typed with key-down and key-up, as the lookup completion needs.
+    void TypeKeys(const String& Text) {
+        for (char16_t Ch : Text) {
+            const Integer Vk = Ch >= u'a' && Ch <= u'z' ? Integer(Ch - u'a' + u'A') : Integer(Ch);
+            Input().PressKey(Vk, String(1, Ch));
+            Input().ReleaseKey(Vk);
+            Pump();
+        }
+    }
     void Close() {
         if (Grid->EditMode()) Key(VK_ESCAPE);
     }
@@ -219,6 +228,42 @@ TEST_F(EditorTest, FocusLossToAnotherWindowValidatesAndARefusedFloatGivesWay) {
     EXPECT_EQ(Calls, 2);
     EXPECT_EQ(Grid->Cells(1, 1), u"2.5");
     EXPECT_TRUE(Other->Focused());
+}
+
+TEST_F(EditorTest, LookupCompletesFromTheLookupItems) {
+    Grid->SetLookup(true);
+    Grid->LookupItems()->Add(u"Apple");
+    Grid->LookupItems()->Add(u"Abacus");
+    Open(edNormal, u"", 0, 0);
+    TypeKeys(u"a");
+    EXPECT_EQ(Editor()->Text(), u"apple");
+    EXPECT_EQ(Editor()->SelStart(), 1);
+    EXPECT_EQ(Editor()->SelLength(), 4);
+    TypeKeys(u"b");
+    EXPECT_EQ(Editor()->Text(), u"abacus");
+    EXPECT_EQ(Editor()->SelLength(), 4);
+    // Backspace does not complete again.
+    Key(VK_BACK);
+    EXPECT_EQ(Editor()->Text(), u"ab");
+    // Case-sensitive: "a" is no start of "Apple".
+    Close();
+    Grid->SetLookupCaseSensitive(true);
+    Open(edNormal, u"", 0, 0);
+    TypeKeys(u"a");
+    EXPECT_EQ(Editor()->Text(), u"a");
+}
+
+TEST_F(EditorTest, LookupHistoryKeepsNewTextsWhenTheEditorIsLeft) {
+    Grid->SetLookupHistory(true);
+    Grid->LookupItems()->Add(u"old");
+    Open(edNormal, u"", 0, 0);
+    Type(u"old");
+    Key(VK_RETURN);
+    Open(edNormal, u"", 0, 0);
+    Type(u"new");
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->LookupItems()->Count(), 2);
+    EXPECT_EQ(Grid->LookupItems()->Strings(1), u"new");
 }
 
 } // namespace
