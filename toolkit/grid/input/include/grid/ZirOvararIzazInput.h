@@ -331,6 +331,13 @@ private:
     // One Tab step from the current cell; Repeat is set when the step
     // landed on a cell the next step must leave again.
     bool TabStep(bool Backward, bool& Repeat);
+    // Space (and Enter for cell buttons) on a check box, radio cell or
+    // button; Home and End by HomeEndKey (True when the key was used);
+    // the Insert and Delete keys' rows (False when refused).
+    void ToggleControlCell(Word Key);
+    bool HandleHomeEnd(Word& Key, TShiftState Shift);
+    bool InsertRowByKey();
+    bool DeleteRowByKey();
     // The options with one option switched on or off.
     static TGridOptions WithOption(TGridOptions Options, TGridOption Option, bool On) {
         if (On)
