@@ -145,6 +145,7 @@ void TZirOvararIzazCore::AfterConstruction() {
         FFooterPanel->SetHeight(0);
         FFooterPanel->SetParent(this);
     }
+    CreateSearchPanel();
     CreateFilterDropLists();
     SetRowCount(10);
     TBaseGrid::SetBounds(Left(), Top(), 400, 250);

@@ -55,6 +55,7 @@ class TCustomRichEdit;
 class TRichEdit;
 class TFilePicture;
 class TZirOvararIzazCheck;
+class TSearchPanel;
 
 // A component the application registers with a grid to hear of every
 // changed cell rectangle. The grid does not own it.
@@ -1466,9 +1467,32 @@ public:
                       bool IgnoreHTML, bool AutoGoto);
     Integer FindMultiNext();
 
+    // The search footer's panel (made with the grid, placed by
+    // UpdateSearchPanel) and its events.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TSearchEditChangeEvent OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+    TNotifyEvent OnCreatedSearchFooter;
+    // The search footer's handlers, bound to the panel's controls (the
+    // in-place editor's keys call the previous, next and highlight ones).
+    void SearchFooterEditChanged(TObject* Sender);
+    void SearchFooterFindPrevious(TObject* Sender);
+    void SearchFooterFindNext(TObject* Sender);
+    void SearchFooterClose(TObject* Sender);
+    void SearchFooterHighlightChanged(TObject* Sender);
+    void SearchFooterMatchCaseChanged(TObject* Sender);
+    // Called by the panel once its window exists: the footer's settings are
+    // copied into it, then OnCreatedSearchFooter fires.
+    void SearchPanelCreated();
+
 protected:
     // Filled by printing and preview.
     std::vector<Integer> FPrintColWidths, FPrintColOffsets;
+    // Copies the SearchFooter settings into the search panel; the input
+    // layer fills it in.
+    virtual void ApplySearchFooterSettings(TObject*) {}
+    void SearchFooterBackward(bool Wrapped);
+    void SearchFooterForward(bool Wrapped);
 
 private:
     void HilightCells(const TGridRect& R, const String& Tag, const String& HiText, bool DoCase, bool FullText);
@@ -1490,6 +1514,13 @@ private:
     std::vector<bool> FMultiCase;
     bool FMultiIgnoreHTML = false;
     bool FMultiAutoGoto = false;
+    void CreateSearchPanel();
+    void SearchFooterStep(bool Back, bool Wrapped);
+    TFindParams SearchFooterParams();
+    bool SearchFooterHighlighting() const;
+    void SearchFooterRefreshHighlight();
+    void SearchFooterShowResult();
+    TSearchPanel* FSearchPanel = nullptr;
     TZirOvararIzazCheck* FCellChecker = nullptr;
 
 public:
