@@ -178,6 +178,20 @@ TSize TZirOvararIzaz::CalcCellTextSizeEx(Integer ACol, Integer DisplayCol, Integ
         const Integer NH = std::abs(std::abs(Integer(Trunc(H * Co))) - std::abs(Integer(Trunc(W * S)))) + 12;
         Size = TSize(NW, NH);
     }
+
+    // Rich text needs at least what the rich edit asks for its content.
+    if (Kind == ctRTF) {
+        TRichEdit* Rich = RichEdit();
+        Rich->SetBounds(0, 0, Unbounded ? R.Right - R.Left : 1024, R.Bottom - R.Top);
+        Rich->SetWordWrap(true);
+        Rich->SetWordWrap(false);
+        Rich->SetWordWrap(WordWrap());
+        const TSize Content = Rich->ContentSize();
+        // A wrapping rich edit asks for its whole client width, which says
+        // nothing of the text's own width.
+        if (!Rich->WordWrap()) Size.cx = std::max(Size.cx, Content.cx);
+        Size.cy = std::max(Size.cy, Content.cy + 4);
+    }
     return Size;
 }
 

@@ -2,6 +2,7 @@
 
 #include "graphics/Canvas.h"
 #include "gridbase/MarkupRenderer.h"
+#include "vcl/RichEdit.h"
 
 namespace {
 
@@ -97,4 +98,17 @@ TEST_F(ViewTest, AlwaysVisibleDropDownButtonNarrowsTheWrappedText) {
     // The button grows with the DPI scale.
     Grid->SetDPIScaleValue(2.0f);
     EXPECT_LE(Grid->GetCellTextSize(1, 1, true, false).cx, 120 - 6 - 34);
+}
+
+TEST_F(ViewTest, RichTextMeasuresWithItsOwnFont) {
+    Show();
+    UseTestFont(Grid);
+    Grid->SetCells(1, 1, u"{\\rtf1\\ansi {\\fs16 Small}}");
+    Grid->SetCells(1, 2, u"{\\rtf1\\ansi {\\fs48 Small}}");
+    const TSize Small = Grid->GetCellTextSize(1, 1, false, false);
+    const TSize Big = Grid->GetCellTextSize(1, 2, false, false);
+    EXPECT_GT(Small.cx, 0);
+    EXPECT_GT(Big.cx, Small.cx);
+    EXPECT_GT(Big.cy, Small.cy);
+    EXPECT_GE(Big.cy, Grid->RichEdit()->ContentSize().cy + 4);
 }

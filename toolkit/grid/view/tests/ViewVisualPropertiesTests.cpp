@@ -300,3 +300,10 @@ TEST_F(ViewTest, SavedCellTexts) {
     Grid->SaveCell(1, 3, V);
     EXPECT_EQ(V, u"top@1,3");
 }
+
+TEST_F(ViewTest, WorkbookFormatAppliesToFloats) {
+    Grid->SetFormatType(ftExcel);
+    Grid->OnGetFloatFormat = [](TObject*, Integer, Integer, bool&, String& F) { F = u"0.00"; };
+    Grid->SetCells(1, 1, u"12.5");
+    EXPECT_EQ(Grid->GetFormattedCell(1, 1), u"12.50");
+}
