@@ -285,3 +285,36 @@ void TZirOvararIzazCore::FilterEditEnabledChanged() {
     for (Integer c = 0; c < ColCount(); ++c) SetCells(c, FFilterEdit->Row(), String());
     if (!FFilterEdit->Enabled() && FColumnHeaders->Count() > 0) ShowColumnHeaders();
 }
+
+void TZirOvararIzazCore::ApplyFilterEdit(Integer ACol, TFilterType AFilterType) {
+    SetFilterActive(false);
+    const Integer Row = FFilterEdit->Row();
+    if (AFilterType == ftClear) {
+        SetCells(ACol, Row, String());
+        AFilterType = ftContains;
+    }
+    const bool Existing = FFilter->HasFilter(ACol);
+    TFilterData* Item = FFilter->ColumnFilter(ACol);
+    if (!Existing) Item->SetFilterType(ftContains);
+    Item->SetCaseSensitive(FFilterEdit->CaseSensitive());
+    Item->SetColumn(ACol);
+    if (AFilterType != ftNone) Item->SetFilterType(AFilterType);
+    const String Text = Cells(ACol, Row);
+    Item->BuildCondition(Text);
+    Item->SetEnabled(!Text.empty());
+    DoAutoEditFilter = true;
+    DoFilterEditUpdate(ACol, Text, Item->FilterType());
+    if (DoAutoEditFilter) {
+        DoBeforeFilter();
+        SetFilterActive(true);
+        RepaintRow(0);
+        DoFilterDone();
+        return;
+    }
+    // The handler takes over: the grid reports the edit once the message
+    // comes back.
+    FFilterEditCondition = Text;
+    FFilterEditType = Item->FilterType();
+    FFilterEditCol = ACol;
+    if (HandleAllocated() || Parent()) PostMessage(Handle(), WM_FILTEREDITUPDATE(), 0, 0);
+}

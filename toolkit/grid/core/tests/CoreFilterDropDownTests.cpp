@@ -3,9 +3,11 @@
 // the filter row setting and the filter-edit row's switch.
 
 #include "CoreTestSupport.h"
+#include "grid/GridUnit.h"
 #include "rtl/Convert.h"
 #include "windowing/HeadlessBackend.h"
 #include "windowing/Input.h"
+#include "windowing/MessageQueue.h"
 
 #include <vector>
 
@@ -63,6 +65,12 @@ protected:
             List->SetChecked(i, !List->Checked(i));
             Grid->DoFilterCheck(i);
         }
+    }
+    // Column 2 of the rows left in view.
+    std::vector<String> Shown() {
+        std::vector<String> Out;
+        for (Integer r = Grid->FixedRows(); r < Grid->RowCount(); ++r) Out.push_back(Grid->Cells(2, r));
+        return Out;
     }
     String ColumnCondition(Integer ACol) {
         return Grid->Filter()->HasFilter(ACol) ? Grid->Filter()->ColumnFilter(ACol)->Condition() : u"<none>";
@@ -416,6 +424,125 @@ TEST_F(FilterDropDownTest, SwitchingTheFilterEditRowClearsItAndRestoresTheHeader
     Grid->SetFilterEdit(&Copy);
     EXPECT_TRUE(Grid->FilterEdit()->Enabled());
     EXPECT_EQ(Grid->Cells(1, 0), u"Name");
+}
+
+TEST_F(FilterDropDownTest, PicksAndTicksFilterTheRows) {
+    struct TCase {
+        const char* Name;
+        bool Check;
+        std::initializer_list<const char16_t*> Picks;  // shown texts, in order
+        std::vector<String> Want;                      // rows left
+    };
+    const TCase Cases[] = {
+        {"one value with a blank, exactly", false, {u"New York"}, {u"1", u"4"}},
+        {"an empty cell", false, {u""}, {u"5"}},
+        {"(All) shows every row again", false, {u"Oslo", u"(All)"}, {u"1", u"2", u"3", u"4", u"5"}},
+        {"a new pick replaces the column's", false, {u"Oslo", u"New York City"}, {u"3"}},
+        {"two ticks", true, {u"Oslo", u"New York"}, {u"1", u"2", u"4"}},
+        {"every tick: all rows", true, {u"Oslo", u"New York", u"New York City", u""}, {u"1", u"2", u"3", u"4", u"5"}},
+    };
+    for (const TCase& Case : Cases) {
+        TearDown();
+        SetUp();
+        Fill({u"New York", u"Oslo", u"New York City", u"New York", u""});
+        Grid->SetFilterDropDownAuto(true);
+        Grid->SetFilterDropDownCheck(Case.Check);
+        for (const char16_t* Pick : Case.Picks) {
+            Open(1);
+            if (Case.Check) {
+                Tick({Pick});
+            } else {
+                Grid->DoFilterSelect(Grid->FilterDropList()->Items()->IndexOf(Pick));
+            }
+        }
+        EXPECT_EQ(Shown(), Case.Want) << Case.Name;
+        EXPECT_EQ(Grid->Row(), 1) << Case.Name;
+    }
+}
+
+TEST_F(FilterDropDownTest, CheckBoxColumnFiltersOnTheCheckText) {
+    Fill({u"a", u"b", u"c"});
+    Grid->AddCheckBoxColumn(1, false, true);
+    Grid->SetCheckBoxState(1, 2, true);
+    Grid->SetFilterDropDownAuto(true);
+    Grid->FilterDropDown()->SetTextChecked(u"Checked");
+    Grid->FilterDropDown()->SetTextUnChecked(u"Unchecked");
+    Open(1);
+    Grid->DoFilterSelect(Grid->FilterDropList()->Items()->IndexOf(u"Checked"));
+    EXPECT_EQ(ColumnCondition(1), u"Y");
+    EXPECT_EQ(Shown(), std::vector<String>{u"2"});
+    Open(1);
+    Grid->DoFilterSelect(Grid->FilterDropList()->Items()->IndexOf(u"Unchecked"));
+    EXPECT_EQ(Shown(), (std::vector<String>{u"1", u"3"}));
+}
+
+TEST_F(FilterDropDownTest, FilterEditCellBecomesTheColumnsCondition) {
+    struct TCase {
+        const char* Name;
+        const char16_t* Typed;
+        TFilterType Kind;
+        String WantCondition;
+        TFilterType WantKind;
+        std::vector<String> Want;
+    };
+    const TCase Cases[] = {
+        {"contains for a new condition", u"sl", ftNone, u"*sl*", ftContains, {u"2"}},
+        {"starts with", u"New", ftStartsWith, u"New*", ftStartsWith, {u"1", u"3", u"4"}},
+        {"a blank is quoted", u"New York", ftEqual, u"\"New York\"", ftEqual, {u"1", u"4"}},
+        {"not equal", u"Oslo", ftNotEqual, u"!Oslo", ftNotEqual, {u"1", u"3", u"4", u"5"}},
+        {"clear empties the cell: no filter", u"Oslo", ftClear, u"**", ftContains, {u"1", u"2", u"3", u"4", u"5"}},
+    };
+    for (const TCase& Case : Cases) {
+        TearDown();
+        SetUp();
+        Fill({u"New York", u"Oslo", u"New York City", u"New York", u""});
+        Grid->FilterEdit()->SetEnabled(true);
+        Grid->FilterEdit()->SetCaseSensitive(false);
+        Grid->SetCells(1, 0, Case.Typed);
+        Integer Done = 0;
+        Grid->OnFilterDone = [&](TObject*) { ++Done; };
+        Grid->ApplyFilterEdit(1, Case.Kind);
+        TFilterData* Item = Grid->Filter()->ColumnFilter(1);
+        EXPECT_EQ(Item->Condition(), Case.WantCondition) << Case.Name;
+        EXPECT_EQ(Item->FilterType(), Case.WantKind) << Case.Name;
+        EXPECT_FALSE(Item->CaseSensitive()) << Case.Name;
+        EXPECT_EQ(Shown(), Case.Want) << Case.Name;
+        EXPECT_TRUE(Grid->FilterActive()) << Case.Name;
+        EXPECT_EQ(Done, 1) << Case.Name;
+    }
+    // A later edit keeps the column's kind when none is chosen.
+    Grid->SetCells(1, 0, u"York");
+    Grid->ApplyFilterEdit(1, ftEndsWith);
+    Grid->SetCells(1, 0, u"City");
+    Grid->ApplyFilterEdit(1, ftNone);
+    EXPECT_EQ(Grid->Filter()->ColumnFilter(1)->Condition(), u"*City");
+    EXPECT_EQ(Shown(), std::vector<String>{u"3"});
+}
+
+TEST_F(FilterDropDownTest, FilterEditHandlerDefersTheFilterToAPostedMessage) {
+    Fill({u"New York", u"Oslo"});
+    Grid->FilterEdit()->SetEnabled(true);
+    Show();
+    MSG Stale;
+    while (PeekMessage(Stale, Grid->Handle(), WM_FILTEREDITUPDATE(), WM_FILTEREDITUPDATE(), PM_REMOVE)) {
+    }
+    std::vector<String> Seen;
+    Grid->OnFilterEditUpdate = [&](TObject* Sender, Integer ACol, const String& Condition, TFilterType Kind) {
+        Seen.push_back(IntToStr(ACol) + u" " + Condition + u" " + IntToStr(Integer(Kind)));
+        static_cast<TDropCore*>(Sender)->DoAutoEditFilter = false;
+    };
+    Grid->SetCells(1, 0, u"Oslo");
+    Grid->ApplyFilterEdit(1, ftEqual);
+    EXPECT_EQ(Seen, std::vector<String>{u"1 Oslo 4"});
+    EXPECT_FALSE(Grid->FilterActive());
+    EXPECT_EQ(Shown(), (std::vector<String>{u"1", u"2"}));
+    EXPECT_EQ(Grid->Filter()->ColumnFilter(1)->Condition(), u"Oslo") << "the condition waits in the filter";
+    MSG Posted;
+    ASSERT_TRUE(PeekMessage(Posted, Grid->Handle(), WM_FILTEREDITUPDATE(), WM_FILTEREDITUPDATE(), PM_REMOVE));
+    EXPECT_FALSE(PeekMessage(Posted, Grid->Handle(), WM_FILTEREDITUPDATE(), WM_FILTEREDITUPDATE(), PM_REMOVE));
+    EXPECT_EQ(Grid->FilterEditCol(), 1);
+    EXPECT_EQ(Grid->FilterEditCondition(), u"Oslo");
+    EXPECT_EQ(Grid->FilterEditType(), ftEqual);
 }
 
 } // namespace

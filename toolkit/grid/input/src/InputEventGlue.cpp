@@ -107,7 +107,7 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
         return;
     }
     if (Msg != 0 && Msg == WM_FILTEREDITUPDATE()) {
-        if (OnFilterEditDone) OnFilterEditDone(this, FFilterEditCol, FFilterEditCondition, FFilterEditType);
+        if (OnFilterEditDone) OnFilterEditDone(this, FilterEditCol(), FilterEditCondition(), FilterEditType());
         return;
     }
     switch (Msg) {

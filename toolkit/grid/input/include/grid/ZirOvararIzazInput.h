@@ -307,10 +307,6 @@ private:
     bool FCellSelectorMode = false;
     bool FForceDecimalSeparator = false;
     std::set<Char> FValidCharSet;
-    // The filter-edit cell whose change "FilterEditUpdate" reports.
-    Integer FFilterEditCol = -1;
-    String FFilterEditCondition;
-    TFilterType FFilterEditType = TFilterType(0);
 
     // ---- Current cell, Enter and Tab advance, keys: state ----
 protected:
