@@ -53,6 +53,14 @@ protected:
                                                            : Grid->FilterDropList();
         List->Items()->Clear();
         for (const String& Entry : FilterList()) List->Items()->Add(Entry.substr(0, Entry.find(u'\t')));
+        // The check list shows the column's chosen values ticked.
+        if (!Grid->FilterDropDownCheck() || !Grid->Filter()->HasFilter(ACol)) return;
+        TStringList Names;
+        Names.SetDelimiter(u'|');
+        Names.SetStrictDelimiter(true);
+        Names.SetDelimitedText(Grid->Filter()->ColumnFilter(ACol)->FriendlyName());
+        for (Integer i = 0; i < List->Count(); ++i)
+            if (Names.IndexOf(List->Items()->Strings(i)) >= 0) Grid->FilterDropCheckList()->SetChecked(i, true);
     }
     // Ticks the entries of the open check list by their shown text, each
     // reported as the list reports a click.
@@ -154,12 +162,11 @@ TEST_F(FilterDropDownTest, ValueListStopsEarlyTakesHiddenRowsAndAsksTheHandler) 
 }
 
 TEST_F(FilterDropDownTest, CheckBoxColumnListsTheCheckTexts) {
-    Fill({u"", u"", u""});
+    Fill({u"", u"", u"", u"", u""});
     Grid->AddCheckBoxColumn(1, false, true);
-    // The pick below filters on "Y": the ticked rows stay on view, and
-    // they still make a check-box column.
-    Grid->SetCheckBoxState(1, 2, true);
-    Grid->SetCheckBoxState(1, 3, true);
+    // The picks below filter on "Y": the ticked rows stay in view and
+    // still make a check-box column.
+    for (Integer r : {1, 2, 4}) Grid->SetCheckBoxState(1, r, true);
     Grid->SetFilterDropDownAuto(true);
     Grid->FilterDropDown()->SetTextChecked(u"Checked");
     Grid->FilterDropDown()->SetTextUnChecked(u"Unchecked");
@@ -461,19 +468,20 @@ TEST_F(FilterDropDownTest, PicksAndTicksFilterTheRows) {
 }
 
 TEST_F(FilterDropDownTest, CheckBoxColumnFiltersOnTheCheckText) {
-    Fill({u"a", u"b", u"c"});
+    Fill({u"a", u"b", u"c", u"d", u"e"});
     Grid->AddCheckBoxColumn(1, false, true);
-    Grid->SetCheckBoxState(1, 2, true);
+    for (Integer r : {2, 4}) Grid->SetCheckBoxState(1, r, true);
     Grid->SetFilterDropDownAuto(true);
     Grid->FilterDropDown()->SetTextChecked(u"Checked");
     Grid->FilterDropDown()->SetTextUnChecked(u"Unchecked");
     Open(1);
     Grid->DoFilterSelect(Grid->FilterDropList()->Items()->IndexOf(u"Checked"));
     EXPECT_EQ(ColumnCondition(1), u"Y");
-    EXPECT_EQ(Shown(), std::vector<String>{u"2"});
+    EXPECT_EQ(Shown(), (std::vector<String>{u"2", u"4"}));
     Open(1);
     Grid->DoFilterSelect(Grid->FilterDropList()->Items()->IndexOf(u"Unchecked"));
-    EXPECT_EQ(Shown(), (std::vector<String>{u"1", u"3"}));
+    EXPECT_EQ(ColumnCondition(1), u"N");
+    EXPECT_EQ(Shown(), (std::vector<String>{u"1", u"3", u"5"}));
 }
 
 TEST_F(FilterDropDownTest, FilterEditCellBecomesTheColumnsCondition) {
@@ -492,6 +500,7 @@ TEST_F(FilterDropDownTest, FilterEditCellBecomesTheColumnsCondition) {
         {"not equal", u"Oslo", ftNotEqual, u"!Oslo", ftNotEqual, {u"1", u"3", u"4", u"5"}},
         {"clear empties the cell: no filter", u"Oslo", ftClear, u"**", ftContains, {u"1", u"2", u"3", u"4", u"5"}},
     };
+    Integer Done = 0;
     for (const TCase& Case : Cases) {
         TearDown();
         SetUp();
@@ -499,7 +508,7 @@ TEST_F(FilterDropDownTest, FilterEditCellBecomesTheColumnsCondition) {
         Grid->FilterEdit()->SetEnabled(true);
         Grid->FilterEdit()->SetCaseSensitive(false);
         Grid->SetCells(1, 0, Case.Typed);
-        Integer Done = 0;
+        Done = 0;
         Grid->OnFilterDone = [&](TObject*) { ++Done; };
         Grid->ApplyFilterEdit(1, Case.Kind);
         TFilterData* Item = Grid->Filter()->ColumnFilter(1);
