@@ -122,6 +122,9 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
         if (Message.WParam == VK_RETURN && FEditMode && !Focused() && NormalEdit() && NormalEdit()->Visible() &&
             !Options().Contains(goAlwaysShowEditor) && !FEditing) {
             HideInplaceEdit();
+            // The Enter advance moves on from the committed cell.
+            if (Navigation()->Settings().AdvanceOnEnter)
+                AdvanceCell(Col(), Row(), false, false, GetKeyState(VK_SHIFT) >= 0, false, false);
             Message.Result = 0;
             return;
         }

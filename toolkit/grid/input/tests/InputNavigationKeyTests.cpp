@@ -200,3 +200,20 @@ TEST_F(KeyTest, EnterOnACellThatMayNotBeEditedReachesTheFormOnlyWithKeyPreview) 
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(KeyTest, EnterInTheNormalEditorCommitsAndAdvances) {
+    Grid->SetOptions(TGridOptions{goEditing});
+    Nav().AdvanceOnEnter = true;
+    Grid->FocusCell(1, 1);
+    Grid->ShowInplaceEdit();
+    Pump();
+    ASSERT_TRUE(Grid->EditMode());
+    static_cast<THeadlessBackend&>(Backend()).TypeText(u"7");
+    Press(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), u"7");
+    EXPECT_EQ(At(), TPoint(2, 1));
+}
+
+} // namespace
