@@ -271,6 +271,12 @@ void TZirOvararIzazCore::SearchFooterEditChanged(TObject*) {
     const String Text = Edit->Text();
     bool DefaultSearch = true;
     if (OnSearchEditChange) OnSearchEditChange(this, Text, DefaultSearch);
+    if (SF->SearchType() == stNarrowDown) {
+        TNarrowDownOptions Options{ndRemoveAccented};
+        if (FSearchPanel->MatchCase()->Checked()) Options.Include(ndCaseSensitive);
+        NarrowDown(DoSearchFooterSearch(Text), Options, SF->SearchColumn());
+        return;
+    }
     if (!DefaultSearch || !SF->AutoSearch()) return;
     const TFindParams P = SearchFooterParams();
     SearchFooterRefreshHighlight();
@@ -356,6 +362,7 @@ void TZirOvararIzazCore::SearchFooterStep(bool Back, bool Wrapped) {
 
 void TZirOvararIzazCore::SearchFooterClose(TObject*) {
     if (OnSearchFooterClose) OnSearchFooterClose(this);
+    if (FSearchFooter->SearchType() == stNarrowDown) NarrowDown(String(), TNarrowDownOptions{}, -1);
     FSearchFooter->SetVisible(false);
     FSearchPanel->SetVisible(false);
 }

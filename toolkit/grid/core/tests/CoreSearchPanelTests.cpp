@@ -118,4 +118,20 @@ TEST_F(SearchFooterTest, LayoutAndKeysOfThePanel) {
     EXPECT_EQ(Panel->Edit()->Text(), u"k");
 }
 
+TEST_F(SearchFooterTest, NarrowDownModeFiltersWhileTypingAndCloseShowsAllRows) {
+    Grid->SearchFooter()->SetSearchType(stNarrowDown);
+    Grid->HideRow(3);
+    Type(u"k");
+    // Every shown row holds a k somewhere (kiwi, Kale, leek); only Kale holds ka.
+    EXPECT_EQ(Grid->RowCount(), 4);
+    Type(u"ka");
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), u"Kale");
+    Panel->ExitButton()->Click();
+    EXPECT_FALSE(Grid->SearchFooter()->Visible());
+    // All narrowed rows are back; the row hidden before stays hidden.
+    EXPECT_EQ(Grid->RowCount(), 4);
+    EXPECT_TRUE(Grid->IsHiddenRow(3));
+}
+
 } // namespace
