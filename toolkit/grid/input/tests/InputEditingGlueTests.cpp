@@ -5,6 +5,7 @@
 #include "InputEditingSupport.h"
 
 #include "grid/GridUnit.h"
+#include "rtl/Encoding.h"
 #include "vcl/ControlMessages.h"
 #include "vcl/StdCtrls.h"
 
@@ -126,6 +127,20 @@ TEST_F(FooterTest, CellsChangedTellsNotifiersAndTheHandlerThenRecalculatesEveryC
     EXPECT_EQ(Log, (std::vector<std::string>{"notifier 2", "handler 2"}));
     EXPECT_EQ(Grid->Calculated, (std::vector<Integer>{-1, -1}));
     Grid->UnRegisterNotifier(Notifier);
+}
+
+TEST_F(EditingTest, DeferredFilterEditIsReportedWhenTheMessageComesBack) {
+    Grid->FilterEdit()->SetEnabled(true);
+    Grid->OnFilterEditUpdate = [&](TObject*, Integer, const String&, TFilterType) { Grid->DoAutoEditFilter = false; };
+    Grid->OnFilterEditDone = [&](TObject*, Integer ACol, const String& Condition, TFilterType Kind) {
+        Log.push_back("FilterEditDone " + std::to_string(ACol) + " " + Utf8(Condition) + " " +
+                      std::to_string(Integer(Kind)));
+    };
+    Grid->SetCells(2, 0, u"c2");
+    Grid->ApplyFilterEdit(2, ftEndsWith);
+    EXPECT_TRUE(Log.empty());
+    Pump();
+    EXPECT_EQ(Log, std::vector<std::string>{"FilterEditDone 2 c2 1"});
 }
 
 } // namespace
