@@ -81,9 +81,11 @@ done
 for check in check-filter check-unfilter; do
     got=$(printf "%s\n%s\n%s\n" "$(value "$ours" "$check")" "$(value "$qt" "$check")" "$(value "$wx" "$check")")
     echo "$check: $(tr '\n' ' ' <<<"$got")"
-    timedout=$(printf "%s\n%s\n%s\n" "$ours" "$qt" "$wx" | grep -cE '^(filter|unfilter) timeout' || true)
+    # Only wxWidgets may run out of time here; ours and Qt must answer.
+    wxtimeout=$(grep -cE '^(filter|unfilter) timeout' <<<"$wx" || true)
     known=$(grep -v -- '^-$' <<<"$got" || true)
-    if [ "$(sort -u <<<"$known" | wc -l)" -ne 1 ] || [ $(($(wc -l <<<"$known") + timedout)) -lt 3 ]; then
+    if [ "$(sort -u <<<"$known" | wc -l)" -ne 1 ] || [ $(($(wc -l <<<"$known") + wxtimeout)) -lt 3 ] ||
+        [ "$(value "$ours" "$check")" = "-" ] || [ "$(value "$qt" "$check")" = "-" ]; then
         echo "the grids disagree after ${check#check-}" >&2
         exit 1
     fi

@@ -83,7 +83,8 @@ void TZirOvararIzazCore::AfterRowCountBlock() {
 }
 
 void TZirOvararIzazCore::ParkRow(Integer D, Integer Idx, Integer Level) {
-    auto* Item = static_cast<TGridItem*>(FHiddenRows->Insert(HiddenInsertPos(Idx)));
+    const Integer Pos = HiddenInsertPos(Idx);
+    auto* Item = static_cast<TGridItem*>(FHiddenRows->Insert(Pos));
     Item->SetIdx(Idx);
     Item->SetLevel(Level);
     Item->SetHeight(RowHeights(D));
@@ -93,7 +94,12 @@ void TZirOvararIzazCore::ParkRow(Integer D, Integer Idx, Integer Level) {
         Items->AddObject(TStringGrid::Cells(c, D), TStringGrid::Objects(c, D));
         TStringGrid::SetObjects(c, D, nullptr);
     }
-    DiscardHiddenLookup();
+    // The lookup stays valid with the new index in its place, so that
+    // parking many rows in a row never rebuilds it once per row.
+    if (FHiddenLookupValid && Integer(FHiddenLookup.size()) == NumHiddenRows() - 1)
+        FHiddenLookup.insert(FHiddenLookup.begin() + Pos, Idx);
+    else
+        DiscardHiddenLookup();
 }
 
 void TZirOvararIzazCore::RestoreEntries(const std::vector<Integer>& Positions) {
