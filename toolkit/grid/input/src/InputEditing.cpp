@@ -68,6 +68,10 @@ bool TZirOvararIzazInput::CanShowEditor() {
     bool Result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return Result;
     const TPoint Base = BaseCell(RealColIndex(Col()), Row());
+    // An edit belongs to its cell: a refresh of the editor for another cell
+    // (the current cell moved under a running edit) is a new edit, with that
+    // cell's text as the one a cancel restores.
+    if (Result && FEditMode && !FSpecialEditor && (Col() != FGrantCol || Row() != FGrantRow)) FEditMode = false;
     if (Result && !FEditMode) {
         if (IsControlCell(Base.X, Base.Y)) return false;
         if (EnableHTML() && UpperCase(GridCells(Base.X, Base.Y)).find(u"<CONTROL") != String::npos) return false;
@@ -81,6 +85,8 @@ bool TZirOvararIzazInput::CanShowEditor() {
             return false;
         }
         FEditMode = true;
+        FGrantCol = Col();
+        FGrantRow = Row();
         // Validation compares with the cell's text as the edit starts, also
         // when the program changed it since the cell was entered.
         SaveOldCellText(Col(), Row());

@@ -225,6 +225,21 @@ TEST_F(EditingTest, ValidationMarksTheRealRowModified) {
     }
 }
 
+TEST_F(EditingTest, LeavingByRowKeepsTheValueAndEscapeInTheNextCellRestoresThatCell) {
+    Edit();
+    Type(u"typed");
+    Key(VK_DOWN);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), u"typed");
+    ASSERT_TRUE(Grid->EditMode());
+    EXPECT_EQ(Grid->OriginalCellValue(), u"c1r2");
+    EXPECT_EQ(Editor()->Text(), u"c1r2");
+    Type(u"other");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Grid->Cells(1, 2), u"c1r2");
+    EXPECT_EQ(Grid->Cells(1, 1), u"typed");
+}
+
 TEST_F(EditingTest, ShowCellEditAddsEditingForRangeSelectAndEdit) {
     Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
     Grid->MouseActions()->PlainSettings().RangeSelectAndEdit = true;

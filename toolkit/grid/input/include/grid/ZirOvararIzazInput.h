@@ -276,6 +276,9 @@ private:
     bool FHidingEditor = false;
     bool FDoneEditing = false;
     bool FFinishing = false;
+    // The cell the running edit was granted for.
+    Integer FGrantCol = -1;
+    Integer FGrantRow = -1;
     // Set while a validation runs where the editor cannot stay open (the
     // editor lost the focus to another window): a refusal does not show it.
     bool FQuietRefusal = false;
