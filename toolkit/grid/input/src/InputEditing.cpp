@@ -157,9 +157,7 @@ void TZirOvararIzazInput::DoneInplaceEdit(Word Key, TShiftState Shift) {
     try {
         if (CanFocus()) SetFocus();
         if (OnEnter) OnEnter(this);
-        // Enter moves on through the Enter advance of the key handling,
-        // which joins here (AdvanceCell from the current cell, backwards
-        // with Shift).
+        if (Key == VK_RETURN) AdvanceCell(Col(), Row(), false, false, !Shift.Contains(ssShift), false, false);
     } catch (...) {
         Navigation()->PlainSettings().AlwaysEdit = AlwaysEdit;
         throw;

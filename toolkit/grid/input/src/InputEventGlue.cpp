@@ -117,8 +117,8 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
         return;
     case WM_CHAR:
         // Enter handed on by the normal editor after an accepted value ends
-        // the edit; the grid's own Enter (which would open the editor again)
-        // does not run for it.
+        // the edit and moves on with the Enter advance; the grid's own Enter
+        // (which would open the editor again) does not run for it.
         if (Message.WParam == VK_RETURN && FEditMode && !Focused() && NormalEdit() && NormalEdit()->Visible() &&
             !Options().Contains(goAlwaysShowEditor) && !FEditing) {
             HideInplaceEdit();

@@ -240,6 +240,17 @@ TEST_F(EditingTest, LeavingByRowKeepsTheValueAndEscapeInTheNextCellRestoresThatC
     EXPECT_EQ(Grid->Cells(1, 1), u"typed");
 }
 
+TEST_F(EditingTest, EnterFromTheEditorAdvancesWithAdvanceOnEnter) {
+    Grid->Navigation()->SetAdvanceOnEnter(true);
+    Grid->Navigation()->PlainSettings().AdvanceDirection = adTopBottom;
+    Edit();
+    Type(u"12.5");
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), u"12.5");
+    EXPECT_EQ(Grid->Col(), 1);
+    EXPECT_EQ(Grid->Row(), 2);
+}
+
 TEST_F(EditingTest, ShowCellEditAddsEditingForRangeSelectAndEdit) {
     Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
     Grid->MouseActions()->PlainSettings().RangeSelectAndEdit = true;
