@@ -37,7 +37,7 @@ TCollectionItem::TCollectionItem(TCollection* ACollection) {
 TCollectionItem::~TCollectionItem() {
     // Deleted without Free: leave the collection without notifications,
     // which would reach a half-destroyed item.
-    if (FCollection) FCollection->FItems.Remove(this);
+    if (FCollection) FCollection->DropItem(this);
 }
 
 void TCollectionItem::BeforeDestruction() {
@@ -52,7 +52,7 @@ void TCollectionItem::SetCollection(TCollection* ACollection) {
 }
 
 Integer TCollectionItem::Index() const {
-    return FCollection ? FCollection->FItems.IndexOf(this) : -1;
+    return FCollection ? FCollection->ItemIndex(this) : -1;
 }
 
 void TCollectionItem::SetIndex(Integer Value) {
@@ -196,9 +196,14 @@ void TCollection::InsertItem(TCollectionItem* Item) {
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
     Notify(Item, cnExtracting);
-    FItems.Remove(Item);
+    DropItem(Item);
     Item->FCollection = nullptr;
     Changed();
+}
+
+void TCollection::DropItem(const TCollectionItem* Item) {
+    const Integer Index = ItemIndex(Item);
+    if (Index >= 0) FItems.Delete(Index);
 }
 
 void TCollection::MoveItem(TCollectionItem* Item, Integer NewIndex) {

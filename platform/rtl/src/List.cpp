@@ -68,6 +68,11 @@ Integer TList::IndexOf(const void* Item) const {
     return Found == FItems.end() ? -1 : static_cast<Integer>(Found - FItems.begin());
 }
 
+Integer TList::LastIndexOf(const void* Item) const {
+    const auto Found = std::find(FItems.rbegin(), FItems.rend(), Item);
+    return Found == FItems.rend() ? -1 : static_cast<Integer>(FItems.rend() - Found) - 1;
+}
+
 void TList::Pack() {
     std::erase(FItems, nullptr);
 }

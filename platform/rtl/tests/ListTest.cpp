@@ -28,6 +28,15 @@ std::vector<void*> Entries(const TList& List) {
 
 } // namespace
 
+TEST(List, IndexOfFindsTheFirstAndLastIndexOfTheLastEntry) {
+    TList List;
+    for (void* P : {static_cast<void*>(&A), static_cast<void*>(&B), static_cast<void*>(&A)}) List.Add(P);
+    EXPECT_EQ(List.IndexOf(&A), 0);
+    EXPECT_EQ(List.LastIndexOf(&A), 2);
+    EXPECT_EQ(List.LastIndexOf(&B), 1);
+    EXPECT_EQ(List.LastIndexOf(&C), -1);
+}
+
 TEST(List, InsertDeleteMoveExchangeKeepOrder) {
     TList List;
     EXPECT_EQ(List.Add(&A), 0);

@@ -96,6 +96,13 @@ private:
     friend class TCollectionItem;
     void InsertItem(TCollectionItem* Item);
     void RemoveItem(TCollectionItem* Item);
+    // The item's place in FItems. An item is in a collection once, so the
+    // search starts at the end, where new items are added and from where
+    // collections are emptied: filling or emptying a large collection from
+    // its end stays linear.
+    Integer ItemIndex(const TCollectionItem* Item) const { return FItems.LastIndexOf(Item); }
+    // Takes the item out of FItems (no notification but the list's own).
+    void DropItem(const TCollectionItem* Item);
     void MoveItem(TCollectionItem* Item, Integer NewIndex);
     // The name of the owner's published property that holds this collection.
     String PropName() const;

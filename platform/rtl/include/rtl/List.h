@@ -33,6 +33,8 @@ public:
     void Exchange(Integer Index1, Integer Index2);
     void Move(Integer CurIndex, Integer NewIndex);
     Integer IndexOf(const void* Item) const;
+    // The index of the last entry equal to Item, -1 when there is none.
+    Integer LastIndexOf(const void* Item) const;
     void* First() const { return Items(0); }
     void* Last() const { return Items(Count() - 1); }
     // Removes every null entry.
