@@ -233,6 +233,14 @@ void TZirOvararIzazCore::CreateHandle() {
     if (FDragDropSettings->OleDropTarget()) RegisterDropTarget();
 }
 
+void TZirOvararIzazCore::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const {
+    TBaseGrid::GetChildren(
+        [&](TComponent* Child) {
+            if (Child->Owner() != this) Proc(Child);
+        },
+        Root);
+}
+
 void TZirOvararIzazCore::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     TBaseGrid::CreateWnd();

@@ -3,6 +3,8 @@
 
 #include "CoreTestSupport.h"
 
+#include "rtl/Filer.h"
+#include "rtl/Stream.h"
 #include "windowing/ScrollBar.h"
 #include "windowing/Window.h"
 
@@ -117,6 +119,21 @@ TEST_F(CoreTest, AssignCopiesAnotherGridAndIgnoresOtherSources) {
     Grid->AssignCells(&NotAGrid);
     EXPECT_EQ(Grid->RowCount(), 3);
     EXPECT_EQ(Grid->Cells(1, 2), u"copied");
+}
+
+TEST_F(CoreTest, AStreamedGridReadsBackWithoutItsOwnPanels) {
+    auto* Source = Create<TZirOvararIzazCore>(Form);
+    Source->SetParent(Form);
+    Source->SetBounds(10, 20, 333, 144);
+    TMemoryStream Stream;
+    WriteComponent(Stream, Source);
+    Stream.SetPosition(0);
+    const String Text = ObjectBinaryToText(Stream);
+    EXPECT_EQ(Text.find(u"TFooterPanel"), String::npos);
+    Stream.SetPosition(0);
+    auto* Copy = Create<TZirOvararIzazCore>(Form);
+    ReadComponent(Stream, Copy);
+    EXPECT_EQ(Copy->BoundsRect(), TRect(10, 20, 343, 164));
 }
 
 TEST_F(CoreTest, AMissingFilterGlyphRaisesFromCreate) {

@@ -2186,6 +2186,10 @@ protected:
     virtual void InitOrigColSizes();
 
     // ---- Platform overrides ----
+    // The controls the grid makes and owns itself (footer and search panels,
+    // editors) are parts of the grid, not children to stream: a grid read
+    // back makes its own again.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
     void CreateHandle() override;
     void CreateWnd() override;
     bool KeepScrollBarVisible(bool Vertical) const override;
