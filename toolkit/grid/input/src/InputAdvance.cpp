@@ -14,29 +14,6 @@
 
 using namespace winapi;
 
-namespace {
-
-bool IsNormalKind(TEditorType Kind) {
-    switch (Kind) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edCapital:
-    case edMixedCase:
-    case edPassword:
-    case edLowerCase:
-    case edUpperCase:
-    case edValidChars:
-    case edPositiveFloat:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 // ---- Cells the keyboard may enter ----
 
 bool TZirOvararIzazInput::IsNavigableCell(Integer ACol, Integer ARow) {

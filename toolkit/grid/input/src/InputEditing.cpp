@@ -13,25 +13,6 @@ using namespace winapi;
 
 namespace {
 
-bool IsNormalKind(TEditorType Kind) {
-    switch (Kind) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edCapital:
-    case edMixedCase:
-    case edPassword:
-    case edLowerCase:
-    case edUpperCase:
-    case edValidChars:
-    case edPositiveFloat:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Restores a flag when the scope ends, also through an exception.
 class TFlagScope {
 public:

@@ -196,8 +196,8 @@ void TZirOvararIzazInput::HandleEditorTextChange(TMessage& Message) {
     SetEditText(Col(), Row(), Edit->Text());
 }
 
-bool TZirOvararIzazInput::IsNormalEditorKind() const {
-    switch (FEditControl) {
+bool TZirOvararIzazInput::IsNormalKind(TEditorType Kind) {
+    switch (Kind) {
     case edNormal:
     case edNumeric:
     case edPositiveNumeric:

@@ -233,7 +233,9 @@ protected:
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
     static winapi::HCURSOR SelectionCursor(Integer Id);
-    bool IsNormalEditorKind() const;
+    // The eleven kinds the normal in-place editor serves.
+    static bool IsNormalKind(TEditorType Kind);
+    bool IsNormalEditorKind() const { return IsNormalKind(FEditControl); }
     void HandleGridEditDone(Integer ACol, Integer ARow);
     void HandleGridEditInvalid(Integer ACol, Integer ARow);
     void HandleEditorTextChange(TMessage& Message);
