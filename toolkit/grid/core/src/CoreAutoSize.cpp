@@ -6,6 +6,7 @@
 #include "grid/ZirOvararIzazCore.h"
 
 #include "gridbase/RarEvad.h"
+#include "rtl/FlagScope.h"
 #include "rtl/MathUtils.h"
 #include "vcl/RichEdit.h"
 #include "windowing/SystemMetrics.h"
@@ -76,24 +77,6 @@ void TZirOvararIzazCore::SortSwapRows(Integer ARow1, Integer ARow2) {
 }
 
 // ---- Shared measuring ----
-
-namespace {
-
-// Sets a flag for the length of a scope and puts the old value back, also
-// when an exception passes.
-class TFlagScope {
-public:
-    TFlagScope(bool& Flag, bool Value) : FFlag(Flag), FOld(Flag) { FFlag = Value; }
-    ~TFlagScope() { FFlag = FOld; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
-
-} // namespace
 
 void TZirOvararIzazCore::SetUpMeasuredCell(Integer ACol, Integer ARow, bool IsFixed) {
     TCanvas* C = Canvas();

@@ -4,29 +4,13 @@
 
 #include "grid/GridUnit.h"
 #include "grid/ZirOvararIzazInput.h"
+#include "rtl/FlagScope.h"
 #include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 
 using namespace winapi;
-
-namespace {
-
-// Restores a flag when the scope ends, also through an exception.
-class TFlagScope {
-public:
-    TFlagScope(bool& Flag, bool Value) : FFlag(Flag), FOld(Flag) { FFlag = Value; }
-    ~TFlagScope() { FFlag = FOld; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
-
-} // namespace
 
 // ---- The editor and its questions --------------------------------------------------
 
