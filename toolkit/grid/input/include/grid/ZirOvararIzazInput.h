@@ -140,6 +140,12 @@ public:
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
 
+    // ---- Special editors: combo, check box and button ----
+
+    // ---- Special editors: drop-down editors ----
+
+    // ---- Special editors: spin, date-time and edit-with-button ----
+
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
     friend class TKelInplaceEdit;
@@ -229,6 +235,12 @@ protected:
     // again by "GridEditInvalid".
     bool InvalidSelection() const { return FInvalidSel; }
     void SetInvalidSelection(bool Value) { FInvalidSel = Value; }
+
+    // ---- Special editors: combo, check box and button: protected part ----
+
+    // ---- Special editors: drop-down editors: protected part ----
+
+    // ---- Special editors: spin, date-time and edit-with-button: protected part ----
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -347,4 +359,10 @@ private:
             Options.Exclude(Option);
         return Options;
     }
+
+    // ---- Special editors: combo, check box and button: state ----
+
+    // ---- Special editors: drop-down editors: state ----
+
+    // ---- Special editors: spin, date-time and edit-with-button: state ----
 };

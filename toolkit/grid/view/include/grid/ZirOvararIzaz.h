@@ -141,6 +141,11 @@ protected:
     void CreateWnd() override;
 
 public:
+    // ---- Cell painting and cell text painting ----
+
+    // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window ----
+
+    // ---- Text and file exchange ----
 
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
@@ -158,6 +163,12 @@ protected:
 
     // ---- Look and style presets, theme adaptation, visual-properties file: protected part ----
 
+    // ---- Cell painting and cell text painting: protected part ----
+
+    // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: protected part ----
+
+    // ---- Text and file exchange: protected part ----
+
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
     bool FSaveVirtCells = true;
@@ -174,4 +185,10 @@ private:
     TColor FDOVGradientDownMirrorTo = clNone;
     TColor FDOVGradientDownBorder = clNone;
     TColorTones FColorTones;
+
+    // ---- Cell painting and cell text painting: state ----
+
+    // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: state ----
+
+    // ---- Text and file exchange: state ----
 };
