@@ -10,6 +10,8 @@
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 
+#include <memory>
+
 using namespace winapi;
 
 // ---- The editor and its questions --------------------------------------------------
@@ -169,11 +171,37 @@ void TZirOvararIzazInput::ShowSpecialEditor(Integer ACol, Integer ARow) {
     FEditActive = true;
     FSpecialCol = ACol;
     FSpecialRow = ARow;
+
+    TSpecialEditorPlace Place;
+    Place.R = CellRect(ACol, ARow);
+    if (UseRightToLeftAlignment()) Place.R.Left += 1;
+    Place.W = Place.R.Right - Place.R.Left - 1;
+    Place.H = Place.R.Bottom - Place.R.Top - 1;
+    Place.C = RealColIndex(ACol);
+    Place.Row = ARow;
+
+    // The editor takes the cell's look as the painter draws it.
+    TGridDrawState State;
+    TColor ColorTo = clNone, Mirror = clNone, MirrorTo = clNone;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW = false;
+    TCellGradientDirection GD = GradientVertical;
+    auto Brush = std::make_unique<TBrush>();
+    Brush->SetColor(Color());
+    auto CellFont = std::make_unique<TFont>();
+    CellFont->Assign(Font());
+    GetVisualProperties(ACol, Row(), State, false, false, true, Brush.get(), ColorTo, Mirror, MirrorTo,
+                        CellFont.get(), HA, VA, WW, GD);
+    Place.Colour = Brush->Color();
+    Place.Font = CellFont.get();
+
     SetGridState(gsNormal);
     FEditCtrl = nullptr;
     if (FEditControl != edCustom) FLastValidation = true;
-    // The editor of each special kind is set up by its own layer; until it
-    // is there, the edit is granted and nothing is shown.
+    // Each group of special kinds sets up its own editor; a kind without a
+    // set-up (or whose editor is not available) is granted with nothing shown.
+    if (!SetUpComboFamilyEditor(Place) && !SetUpDropDownEditor(Place)) SetUpPickerEditor(Place);
     FStartEditChar = 0;
 }
 
@@ -188,6 +216,8 @@ void TZirOvararIzazInput::EndSpecialEdit(Integer ACol, Integer ARow) {
     if (FEditControl == edPassword) {
         FEditControl = edNormal;
         if (TKelInplaceEdit* Edit = NormalEdit()) Edit->SetPasswordChar(0);
+    } else if (!WriteBackComboFamilyEditor(C, ARow) && !WriteBackDropDownEditor(C, ARow)) {
+        WriteBackPickerEditor(C, ARow);
     }
     if (FEditControl != edNormal && FEditControl != edCapital && FEditControl != edValidChars && FEditActive) {
         FEditActive = false;

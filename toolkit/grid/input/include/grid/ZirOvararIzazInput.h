@@ -162,6 +162,19 @@ protected:
     // The frame of a special editor's set-up and write-back.
     virtual void ShowSpecialEditor(Integer ACol, Integer ARow);
     virtual void EndSpecialEdit(Integer ACol, Integer ARow);
+    // Where a special editor goes and how it looks: the cell rectangle R,
+    // the editor's width W and height H (one pixel less than R's), the
+    // cell's colour and font as the painter draws the cell, the real column
+    // C and the row of the edited cell.
+    struct TSpecialEditorPlace {
+        TRect R;
+        Integer W = 0;
+        Integer H = 0;
+        TColor Colour = clWindow;
+        const TFont* Font = nullptr;
+        Integer C = 0;
+        Integer Row = 0;
+    };
     virtual void StoreEditValue(Integer ACol, Integer ARow, const String& Value);
     void StoreEditValue(const String& Value) override { StoreEditValue(RealColIndex(Col()), Row(), Value); }
     void RestoreEditCell() override;
@@ -237,10 +250,22 @@ protected:
     void SetInvalidSelection(bool Value) { FInvalidSel = Value; }
 
     // ---- Special editors: combo, check box and button: protected part ----
+    // Set-up and write-back of the combo, check box and button kinds inside the
+    // special-editor frame; each answers False for a kind it does not serve.
+    bool SetUpComboFamilyEditor(const TSpecialEditorPlace& Place);
+    bool WriteBackComboFamilyEditor(Integer C, Integer ARow);
 
     // ---- Special editors: drop-down editors: protected part ----
+    // Set-up and write-back of the drop-down kinds (edTrackbarDropDown to edControlDropDown) inside the
+    // special-editor frame; each answers False for a kind it does not serve.
+    bool SetUpDropDownEditor(const TSpecialEditorPlace& Place);
+    bool WriteBackDropDownEditor(Integer C, Integer ARow);
 
     // ---- Special editors: spin, date-time and edit-with-button: protected part ----
+    // Set-up and write-back of the spin, date, time, edit-with-button and value-with-unit kinds inside the
+    // special-editor frame; each answers False for a kind it does not serve.
+    bool SetUpPickerEditor(const TSpecialEditorPlace& Place);
+    bool WriteBackPickerEditor(Integer C, Integer ARow);
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
