@@ -1,0 +1,38 @@
+#include "ui/About.h"
+#include "ui/CopyProject.h"
+#include "ui/ProjectSummary.h"
+#include "ui/Results.h"
+#include "ui/UiLayouts.h"
+#include "ui/UserInteraction.h"
+#include "vcl/FormLayout.h"
+#include "vcl/RichEdit.h"
+
+#include "grid/VarErozidOvur.h"
+
+namespace {
+
+void Register(const TClassInfo& Class, const String& FileName) {
+    RegisterClass(Class);
+    const char16_t* Text = EmbeddedLayoutText(FileName);
+    if (!Text) throw Exception(u"The program carries no layout " + FileName);
+    RegisterLayoutText(Class, Text, FileName);
+}
+
+} // namespace
+
+void RegisterUiClasses() {
+    static const bool Registered = [] {
+        RegisterStandardClasses();
+        RegisterClass(TVarErozidOvur::StaticClassInfo());
+        RegisterClass(TRichEdit::StaticClassInfo());
+        Register(TfraProjectSummary::StaticClassInfo(), u"ProjectSummary.layout");
+        Register(TfrmResults::StaticClassInfo(), u"Results.layout");
+        Register(TfrmFileView::StaticClassInfo(), u"FileView.layout");
+        Register(TfrmInputFiles::StaticClassInfo(), u"InputFiles.layout");
+        Register(TfrmAbout::StaticClassInfo(), u"About.layout");
+        Register(TfrmSplash::StaticClassInfo(), u"Splash.layout");
+        Register(TfrmCopyProject::StaticClassInfo(), u"CopyProject.layout");
+        return true;
+    }();
+    (void)Registered;
+}
