@@ -1,9 +1,11 @@
 #include "ui/About.h"
 #include "ui/CopyProject.h"
+#include "ui/PecPeak.h"
 #include "ui/ProjectSummary.h"
 #include "ui/Results.h"
 #include "ui/UiLayouts.h"
 #include "ui/UserInteraction.h"
+#include "ui/UserWizard.h"
 #include "vcl/FormLayout.h"
 #include "vcl/RichEdit.h"
 
@@ -32,6 +34,8 @@ void RegisterUiClasses() {
         Register(TfrmAbout::StaticClassInfo(), u"About.layout");
         Register(TfrmSplash::StaticClassInfo(), u"Splash.layout");
         Register(TfrmCopyProject::StaticClassInfo(), u"CopyProject.layout");
+        Register(TfrmUserWizard::StaticClassInfo(), u"UserWizard.layout");
+        Register(TfrmPecPeak::StaticClassInfo(), u"PecPeak.layout");
         return true;
     }();
     (void)Registered;

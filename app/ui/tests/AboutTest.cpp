@@ -9,10 +9,10 @@
 #include "windowing/Input.h"
 
 namespace {
-class About : public UiTest {};
+class UiAbout : public UiTest {};
 } // namespace
 
-TEST_F(About, ActivationShowsVersionAndDateAndEscapeClosesTheBox) {
+TEST_F(UiAbout, ActivationShowsVersionAndDateAndEscapeClosesTheBox) {
     String Caption, Version, Date;
     Integer PictureWidth = 0;
     Steps({[&] {
@@ -33,7 +33,7 @@ TEST_F(About, ActivationShowsVersionAndDateAndEscapeClosesTheBox) {
     EXPECT_EQ(PictureWidth, 300);
 }
 
-TEST_F(About, HideSplashStopsTheTimerAndReleasesTheWindowAndDoesNothingWithoutOne) {
+TEST_F(UiAbout, HideSplashStopsTheTimerAndReleasesTheWindowAndDoesNothingWithoutOne) {
     EXPECT_NO_THROW(HideSplash());
     const Integer Before = Application->ComponentCount();
     frmSplash = Create<TfrmSplash>(Application);

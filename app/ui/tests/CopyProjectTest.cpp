@@ -12,7 +12,7 @@ namespace {
 
 using TKind = TScriptedUserInteraction::TCallKind;
 
-class CopyDialog : public UiTest {
+class UiCopyDialog : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(CopyDialog, ProposesTheFirstFreeNameAndTheDescriptionAndFocusesTheNewName) {
+TEST_F(UiCopyDialog, ProposesTheFirstFreeNameAndTheDescriptionAndFocusesTheNewName) {
     Form->Show();
     Pump();
     EXPECT_EQ(Form->edtNameNew()->Text(), u"Copy2_of_A");
@@ -61,7 +61,7 @@ TEST_F(CopyDialog, ProposesTheFirstFreeNameAndTheDescriptionAndFocusesTheNewName
     EXPECT_EQ(Form->ActiveControl(), Form->edtNameNew());
 }
 
-TEST_F(CopyDialog, ForbiddenCharactersAreRefusedAndAccentsRemovedWhileTyping) {
+TEST_F(UiCopyDialog, ForbiddenCharactersAreRefusedAndAccentsRemovedWhileTyping) {
     struct TCase {
         String Typed;
         String Text;    // the box afterwards
@@ -88,7 +88,7 @@ TEST_F(CopyDialog, ForbiddenCharactersAreRefusedAndAccentsRemovedWhileTyping) {
     EXPECT_EQ(InvalidNameCharsMessage(), u"invalid characters: <space> = / \\ ( ) * : ? \" < > | , . ");
 }
 
-TEST_F(CopyDialog, OKRefusesAnEmptyNameAndAStoredNameOfAnyCaseAndTakesAFreeOne) {
+TEST_F(UiCopyDialog, OKRefusesAnEmptyNameAndAStoredNameOfAnyCaseAndTakesAFreeOne) {
     struct TCase {
         String Name;
         String Error; // empty: the dialog closes with OK

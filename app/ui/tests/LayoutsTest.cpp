@@ -10,7 +10,7 @@
 
 namespace {
 
-class Layouts : public UiTest {};
+class UiLayouts : public UiTest {};
 
 struct TWindowCase {
     std::function<TForm*()> Make;
@@ -22,7 +22,7 @@ struct TWindowCase {
 
 } // namespace
 
-TEST_F(Layouts, EveryWindowHasItsDesignedSizeCaptionAndFont) {
+TEST_F(UiLayouts, EveryWindowHasItsDesignedSizeCaptionAndFont) {
     const TWindowCase Cases[] = {
         {[] { return Create<TfrmResults>(Application); }, u"Summary results", 426, 458, u"Tahoma"},
         {[] { return Create<TfrmCopyProject>(Application); }, u"Copy Project", 426, 277, u"Tahoma"},
@@ -42,7 +42,7 @@ TEST_F(Layouts, EveryWindowHasItsDesignedSizeCaptionAndFont) {
     }
 }
 
-TEST_F(Layouts, TheCopyDialogTabsThroughTheNewNameDescriptionAndButtonsOnly) {
+TEST_F(UiLayouts, TheCopyDialogTabsThroughTheNewNameDescriptionAndButtonsOnly) {
     auto* Form = Create<TfrmCopyProject>(Application);
     EXPECT_FALSE(Form->edtName()->TabStop());
     EXPECT_FALSE(Form->edtDesc()->TabStop());

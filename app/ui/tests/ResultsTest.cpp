@@ -20,7 +20,7 @@ namespace {
 
 using TKind = TScriptedUserInteraction::TCallKind;
 
-class Results : public UiTest {
+class UiResults : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(Results, TenPointsGiveTwelveRowsWithTheLastPointSetApartAndRightAlignedValues) {
+TEST_F(UiResults, TenPointsGiveTwelveRowsWithTheLastPointSetApartAndRightAlignedValues) {
     Calculate();
     Open();
     TVarErozidOvur* Grid = Form->grdAbsPoints();
@@ -77,7 +77,7 @@ TEST_F(Results, TenPointsGiveTwelveRowsWithTheLastPointSetApartAndRightAlignedVa
     EXPECT_EQ(Form->fraProjectSummary1()->txtPath()->Caption(), F->ProjectDir());
 }
 
-TEST_F(Results, ARemarkShowsTheWarningAtOnceAndKeepsItsButton) {
+TEST_F(UiResults, ARemarkShowsTheWarningAtOnceAndKeepsItsButton) {
     F->UseSubstance({{u"SubstanceCode", u"Strongly sorbing"}, {u"KomSed", u"25000"}});
     Calculate();
     Open();
@@ -94,7 +94,7 @@ TEST_F(Results, ARemarkShowsTheWarningAtOnceAndKeepsItsButton) {
     EXPECT_EQ(Lines.Strings(1), u"Therefore, they have been replaced by \u201C< calculated value \u00B5g/L\u201D.");
 }
 
-TEST_F(Results, ColumnsFollowTheScaleFactor) {
+TEST_F(UiResults, ColumnsFollowTheScaleFactor) {
     Calculate();
     ScaleFactor = 1.5;
     Open();
@@ -102,7 +102,7 @@ TEST_F(Results, ColumnsFollowTheScaleFactor) {
     EXPECT_EQ(Form->grdAbsPoints()->ColWidths(1), 285);
 }
 
-TEST_F(Results, AMissingSummaryRaisesWithTheFolderAndTheWindowShowsNothing) {
+TEST_F(UiResults, AMissingSummaryRaisesWithTheFolderAndTheWindowShowsNothing) {
     Form = Create<TfrmResults>(Application);
     try {
         Form->AssignProject(&F->Project());
@@ -112,7 +112,7 @@ TEST_F(Results, AMissingSummaryRaisesWithTheFolderAndTheWindowShowsNothing) {
     }
 }
 
-TEST_F(Results, NoAbstractionPointsShowTheHeaderOnly) {
+TEST_F(UiResults, NoAbstractionPointsShowTheHeaderOnly) {
     Calculate();
     SetNumberOfAbstractionPoints(0);
     Open();
@@ -123,7 +123,7 @@ TEST_F(Results, NoAbstractionPointsShowTheHeaderOnly) {
         EXPECT_EQ(Cell(0, Row) + Cell(1, Row), u"") << Row;
 }
 
-TEST_F(Results, ShowReportOpensTheSummaryInTheViewerAndNothingWhenItIsGone) {
+TEST_F(UiResults, ShowReportOpensTheSummaryInTheViewerAndNothingWhenItIsGone) {
     Calculate();
     Open();
     Form->Show();
@@ -151,7 +151,7 @@ TEST_F(Results, ShowReportOpensTheSummaryInTheViewerAndNothingWhenItIsGone) {
     EXPECT_TRUE(User.Calls().empty());
 }
 
-TEST_F(Results, TheViewerGivenAMissingFileSaysSoAndStaysEmpty) {
+TEST_F(UiResults, TheViewerGivenAMissingFileSaysSoAndStaysEmpty) {
     auto* Viewer = Create<TfrmFileView>(Application);
     Viewer->setFileName(F->DataPath() + u"nothing.txt");
     EXPECT_EQ(User.Texts(TKind::Message),

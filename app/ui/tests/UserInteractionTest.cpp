@@ -16,7 +16,7 @@ using namespace winapi;
 
 namespace {
 
-class UserInteractionWindows : public UiTest {
+class UiUserInteraction : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
@@ -37,7 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(UserInteractionWindows, BoxesShowTheirKindAndButtonsAndConfirmAnswersYesOnly) {
+TEST_F(UiUserInteraction, BoxesShowTheirKindAndButtonsAndConfirmAnswersYesOnly) {
     Windows.ShowMessage(u"plain");
     Windows.ShowWarning(u"careful");
     Windows.ShowError(u"wrong");
@@ -52,7 +52,7 @@ TEST_F(UserInteractionWindows, BoxesShowTheirKindAndButtonsAndConfirmAnswersYesO
                                         {u"sure?", MB_YESNO | MB_ICONQUESTION}}));
 }
 
-TEST_F(UserInteractionWindows, TheOpenDialogAsksWhatTheCoreAsksAndOnlyAnExistingFileIsChosen) {
+TEST_F(UiUserInteraction, TheOpenDialogAsksWhatTheCoreAsksAndOnlyAnExistingFileIsChosen) {
     TTestFolder Folder;
     TStringList{}.SaveToFile(Folder / u"travo.fdb");
     TFileDialogRequest Seen;
@@ -77,7 +77,7 @@ TEST_F(UserInteractionWindows, TheOpenDialogAsksWhatTheCoreAsksAndOnlyAnExisting
     SetFileDialogHandler(nullptr);
 }
 
-TEST_F(UserInteractionWindows, TheViewerShowsOnePagePerFileTheFirstActiveAndEscapeClosesIt) {
+TEST_F(UiUserInteraction, TheViewerShowsOnePagePerFileTheFirstActiveAndEscapeClosesIt) {
     TTestFolder Folder;
     TStringList First;
     First.Add(u"* CropPEC");
