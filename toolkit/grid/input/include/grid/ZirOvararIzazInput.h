@@ -145,6 +145,29 @@ public:
     // ---- Special editors: drop-down editors ----
 
     // ---- Special editors: spin, date-time and edit-with-button ----
+    // The editors of the typed kinds, made (owned by the grid, invisible) on
+    // the first call; the date pickers' handlers are bound to the grid.
+    class TGridSpin* SpinEdit();
+    class TGridDatePicker* DateTimePicker();
+    class TGridDateTimePicker* DateAndTimePicker();
+    class TGridEditBtn* BtnEdit();
+    class TGridUnitEditBtn* BtnUnitEdit();
+    using TFloatSpinClickEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, Double AValue, bool UpDown)>;
+    using TDateTimeSpinClickEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime AValue, bool UpDown)>;
+    using TDateTimeChangeEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime ADateTime)>;
+    using TDatePickerEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol)>;
+    using TCustomStrToDateEvent = std::function<void(TObject* Sender, const String& Value, TDateTime& ADate)>;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TDatePickerEvent OnDatePickerDropDown;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TCustomStrToDateEvent OnCustomStrToDate;
 
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
@@ -266,6 +289,16 @@ protected:
     // special-editor frame; each answers False for a kind it does not serve.
     bool SetUpPickerEditor(const TSpecialEditorPlace& Place);
     bool WriteBackPickerEditor(Integer C, Integer ARow);
+    friend class TGridSpin;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    // The handlers bound to the date pickers.
+    void DatePickerChange(TObject* Sender);
+    void DatePickerDropDown(TObject* Sender);
+    void DatePickerCloseUp(TObject* Sender);
+    void DateTimePickerTimeChange(TObject* Sender);
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -390,4 +423,20 @@ private:
     // ---- Special editors: drop-down editors: state ----
 
     // ---- Special editors: spin, date-time and edit-with-button: state ----
+    TGridSpin* FEditSpin = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    // Set by the mouse when a click on a cell's spin button started the edit.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    // The date and time the cell held when the date-and-time editor opened.
+    TDateTime FOriginalDateTime = 0;
+    // The picker's value as set up, and whether the cell was empty then: an
+    // empty cell left without a change stays empty.
+    TDateTime FPickerStartValue = 0;
+    bool FPickerStartEmpty = false;
+    // Escape in a typed editor: the cell keeps its text from before the edit.
+    bool FPickerCancelled = false;
 };

@@ -1,0 +1,193 @@
+// The typed in-place editors: spin, date and time pickers, date and time,
+// edit with a button and value with a unit. Each is opened on a cell with
+// F2, driven with keys through the headless backend, and written back.
+
+#include "InputEditingSupport.h"
+
+#include "grid/GridPickerEditors.h"
+#include "gridbase/SpinEdit.h"
+#include "rtl/DateTime.h"
+#include "vcl/Clipbrd.h"
+
+#include <cmath>
+
+using namespace winapi;
+
+namespace {
+
+std::string Narrow(const String& S) {
+    return std::string(S.begin(), S.end());
+}
+
+class PickerTest : public EditingTest {
+protected:
+    // Opens the editor of Kind on cell (1, 1) holding Text.
+    void Open(TEditorType Kind, const String& Text) {
+        Grid->OnGetEditorType = [Kind](TObject*, Integer, Integer, TEditorType& E) { E = Kind; };
+        Grid->SetCells(1, 1, Text);
+        Key(VK_F2);
+        ASSERT_TRUE(Grid->EditMode());
+    }
+    String Cell() { return Grid->Cells(1, 1); }
+    static TDateTime Day(Word Y, Word M, Word D) { return EncodeDate(Y, M, D); }
+    static TDateTime Today() { return std::floor(Now()); }
+};
+
+// ---- One row per kind: set up from the cell, changed, written back ----------------
+
+TEST_F(PickerTest, EachKindSetsUpChangesAndWritesBack) {
+    struct Case {
+        TEditorType Kind;
+        const char16_t* Start;
+        const char16_t* Typed; // typed after selecting all
+        const char16_t* Stored;
+    } Cases[] = {
+        {edSpinEdit, u"7", u"42", u"42"},
+        {edFloatSpinEdit, u"1.5", u"2.25", u"2.25"},
+        {edTimeSpinEdit, u"10:15:00", nullptr, u"10:15:00"},
+        {edEditBtn, u"abc", u"xyz", u"xyz"},
+        {edNumericEditBtn, u"12", u"34", u"34"},
+        {edFloatEditBtn, u"1.5", u"2.5", u"2.5"},
+        {edUnitEditBtn, u"5", u"8", u"8"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(int(C.Kind));
+        Open(C.Kind, C.Start);
+        auto* Edit = dynamic_cast<TCustomEdit*>(Grid->EditCtrl());
+        ASSERT_NE(Edit, nullptr);
+        EXPECT_TRUE(Edit->Visible());
+        EXPECT_TRUE(Edit->Focused());
+        if (C.Typed) {
+            Edit->SelectAll();
+            Type(C.Typed);
+        }
+        Key(VK_RETURN);
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_FALSE(Edit->Visible());
+        EXPECT_EQ(Cell(), String(C.Stored));
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
+TEST_F(PickerTest, DatePickersSetUpFromTheCellAndWriteBack) {
+    const String Start = DateToStr(Day(2024, 3, 5));
+    Open(edDateEdit, Start);
+    TGridDatePicker* P = Grid->DateTimePicker();
+    ASSERT_EQ(Grid->EditCtrl(), P);
+    EXPECT_EQ(P->Date(), Day(2024, 3, 5));
+    Key(VK_UP); // the field under the caret steps
+    EXPECT_NE(P->Date(), Day(2024, 3, 5));
+    const TDateTime Changed = P->Date();
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Cell(), DateToStr(Changed));
+
+    Grid->FocusCell(1, 1);
+    Pump();
+    const String Both = DateToStr(Day(2024, 3, 5)) + u" " + TimeToStr(EncodeTime(10, 30, 0, 0));
+    Open(edDateTimeEdit, Both);
+    TGridDateTimePicker* DT = Grid->DateAndTimePicker();
+    ASSERT_EQ(Grid->EditCtrl(), DT);
+    EXPECT_EQ(DT->Date(), Day(2024, 3, 5));
+    DT->SetDate(Day(2024, 3, 6));
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Cell(), DateToStr(Day(2024, 3, 6)) + u" " + TimeToStr(EncodeTime(10, 30, 0, 0)));
+}
+
+// ---- Spin ----------------------------------------------------------------------------
+
+TEST_F(PickerTest, SpinPageAndEndKeysKeepToTheLimits) {
+    // Limits 0 to 100, step 1: End gives the minimum, Home the maximum.
+    struct Case {
+        const char16_t* Start;
+        Integer Key;
+        Integer Value;
+    } Cases[] = {
+        {u"100", VK_PRIOR, 100}, {u"99", VK_PRIOR, 100}, {u"0", VK_NEXT, 0},
+        {u"5", VK_NEXT, 4},      {u"50", VK_END, 0},     {u"50", VK_HOME, 100},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(Narrow(C.Start) + " key " + std::to_string(C.Key));
+        Open(edSpinEdit, C.Start);
+        Key(C.Key);
+        EXPECT_TRUE(Grid->EditMode());
+        EXPECT_EQ(Grid->SpinEdit()->Value(), C.Value);
+        Key(VK_RETURN);
+        EXPECT_EQ(Cell(), IntToStr(C.Value));
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
+TEST_F(PickerTest, SpinClampsAtCommitAndWithAlwaysValidate) {
+    TGridSpin* S = Grid->SpinEdit();
+    S->SetMinValue(10);
+    S->SetMaxValue(20);
+    Open(edSpinEdit, u"15");
+    S->SetText(u"35");
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), u"20");
+
+    // Equal limits mean no limit, unless AlwaysValidate asks for the clamp.
+    Grid->FocusCell(1, 1);
+    S->SetMinValue(0);
+    S->SetMaxValue(0);
+    Open(edSpinEdit, u"15");
+    S->SetText(u"35");
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), u"35");
+
+    Grid->FocusCell(1, 1);
+    S->SetAlwaysValidate(true);
+    Open(edSpinEdit, u"15");
+    S->SetText(u"35");
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), u"0");
+}
+
+TEST_F(PickerTest, SpinClickEventsByType) {
+    std::vector<std::string> Events;
+    Grid->OnSpinClick = [&](TObject* Sender, Integer ACol, Integer ARow, Integer V, bool Up) {
+        EXPECT_EQ(Sender, Grid);
+        EXPECT_EQ(ACol, 1);
+        EXPECT_EQ(ARow, 1);
+        Events.push_back("int " + std::to_string(V) + (Up ? " up" : " down"));
+    };
+    Grid->OnFloatSpinClick = [&](TObject*, Integer, Integer, Double V, bool Up) {
+        Events.push_back("float " + std::to_string(int(V * 10)) + (Up ? " up" : " down"));
+    };
+    Open(edSpinEdit, u"5");
+    Key(VK_PRIOR);
+    Key(VK_NEXT);
+    Grid->SpinEdit()->UpButtonClick(nullptr);
+    Key(VK_ESCAPE);
+    Grid->FocusCell(1, 1);
+    Open(edFloatSpinEdit, u"1.5");
+    Grid->SpinEdit()->UpButtonClick(nullptr);
+    Grid->SpinEdit()->DownButtonClick(nullptr);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Events, (std::vector<std::string>{"int 6 up", "int 5 down", "int 6 up", "float 16 up",
+                                                "float 15 down"}));
+}
+
+TEST_F(PickerTest, EscapeLeavesTheCellAsItWas) {
+    const TEditorType Kinds[] = {edSpinEdit, edFloatSpinEdit, edDateSpinEdit, edDateEdit, edTimeEdit,
+                                 edDateTimeEdit};
+    const char16_t* Texts[] = {u"", u"abc", u"31.31.31 99"};
+    for (TEditorType Kind : Kinds) {
+        for (const char16_t* Text : Texts) {
+            SCOPED_TRACE(std::to_string(int(Kind)) + " '" + Narrow(Text) + "'");
+            Open(Kind, Text);
+            if (auto* S = dynamic_cast<TGridSpin*>(Grid->EditCtrl())) S->SetText(u"12");
+            Key(VK_ESCAPE);
+            EXPECT_FALSE(Grid->EditMode());
+            EXPECT_EQ(Cell(), String(Text));
+            Grid->FocusCell(1, 1);
+            Pump();
+        }
+    }
+}
+
+} // namespace
