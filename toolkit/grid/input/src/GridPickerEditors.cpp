@@ -388,14 +388,22 @@ TGridDateTimePicker::TGridDateTimePicker(TComponent* AOwner) : TKelDateTimePicke
     SetGridTabHandling(true);
 }
 
+void TGridDateTimePicker::HookTimePart() {
+    if (TCustomDateTimePicker* Part = TimePicker()) {
+        Part->SetGridTabHandling(true);
+        Part->OnKeyDown = [this](TObject*, Word& Key, TShiftState Shift) { GridKeyDown(Key, Shift); };
+    }
+}
+
 void TGridDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
+    if (!GridKeyDown(Key, Shift)) TKelDateTimePicker::KeyDown(Key, Shift);
+}
+
+bool TGridDateTimePicker::GridKeyDown(Word& Key, TShiftState Shift) {
     TZirOvararIzazInput* G = FGrid;
     const bool GridKey = Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR ||
                          Key == VK_NEXT || Key == VK_END;
-    if (!G || !GridKey) {
-        TKelDateTimePicker::KeyDown(Key, Shift);
-        return;
-    }
+    if (!G || !GridKey) return false;
     const bool TimeFocused = TimePicker() && TimePicker()->Focused();
     const bool NoModifier = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
     const bool OnlyShift = Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
@@ -410,7 +418,7 @@ void TGridDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
         G->HideInplaceEdit();
         FocusGrid(G);
         Key = 0;
-        return;
+        return true;
     }
     if (Key == VK_RETURN) {
         // Validated like every other editor's value.
@@ -419,14 +427,14 @@ void TGridDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
         if (!G->ValidateCell(Value)) {
             Invalidate();
             Key = 0;
-            return;
+            return true;
         }
         G->HideInplaceEdit();
         FocusGrid(G);
         if (G->Navigation()->AdvanceOnEnter())
             G->AdvanceCell(G->Col(), G->Row(), false, false, !Shift.Contains(ssShift), false, false);
         Key = 0;
-        return;
+        return true;
     }
     if ((G->EditorWantsTab() && Key == VK_TAB && TimeFocused && NoModifier) || (!TimeFocused && OnlyShift)) {
         const TDateTime Value = DateTime();
@@ -435,9 +443,9 @@ void TGridDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
         G->SetCurrentCell(DateToStr(Value) + u" " + TimeToStr(Value));
         G->NavigateByKey(Shift.Contains(ssShift));
         Key = 0;
-        return;
+        return true;
     }
-    TKelDateTimePicker::KeyDown(Key, Shift);
+    return false;
 }
 
 void TGridDateTimePicker::WndProc(TMessage& Message) {

@@ -266,7 +266,7 @@ bool TZirOvararIzazInput::SetUpPickerEditor(const TSpecialEditorPlace& Place) {
             TDateTime V = 0;
             if (T.empty() || !TryStrToTime(T, V)) V = Now();
             P->SetKind(dtkTime);
-            P->SetDateTime(TimeOfDay(V) + (P->MinDate() != 0 ? P->MinDate() : WholeDay(Now())));
+            P->SetTime(V);
         } else {
             const TDateTime Min = P->MinDate(), Max = P->MaxDate();
             TDateTime D = Now();
@@ -321,6 +321,7 @@ bool TZirOvararIzazInput::SetUpPickerEditor(const TSpecialEditorPlace& Place) {
         // Outside the picker's limits: it keeps its value.
     }
     P->SetBorderStyle(bsNone);
+    P->HookTimePart();
     Integer Left = R.Left, Width = Place.W;
     if (P->MinimumWidth() >= 0 && Place.W < P->MinimumWidth()) {
         Width = P->MinimumWidth();

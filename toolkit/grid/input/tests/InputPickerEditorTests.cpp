@@ -190,4 +190,226 @@ TEST_F(PickerTest, EscapeLeavesTheCellAsItWas) {
     }
 }
 
+// ---- Date pickers --------------------------------------------------------------------
+
+TEST_F(PickerTest, DatePickerStartsInsideItsLimits) {
+    const TDateTime T = Today();
+    struct Case {
+        TDateTime Min, Max;
+        TDateTime Cell; // 0: an empty cell
+        TDateTime Start;
+    } Cases[] = {
+        {0, T - 10, 0, T - 10},            // a maximum before today
+        {T + 10, 0, 0, T + 10},            // a minimum after today
+        {T - 10, 0, 0, T},                 // a minimum before today
+        {T - 10, T + 10, T - 10, T - 10},  // on the minimum: unchanged
+        {T - 10, T + 10, T + 10, T + 10},  // on the maximum: unchanged
+        {T - 10, T + 10, T - 20, T - 10},  // before the minimum
+        {T - 10, T + 10, T + 20, T + 10},  // after the maximum
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(std::to_string(C.Min - T) + " .. " + std::to_string(C.Max - T) + " cell " +
+                     std::to_string(C.Cell ? C.Cell - T : 0));
+        TGridDatePicker* P = Grid->DateTimePicker();
+        P->SetMinDate(0);
+        P->SetMaxDate(0);
+        P->SetDateTime(T);
+        P->SetMinDate(C.Min);
+        P->SetMaxDate(C.Max);
+        Open(edDateEdit, C.Cell ? DateToStr(C.Cell) : String());
+        EXPECT_EQ(P->Date(), C.Start);
+        Key(VK_ESCAPE);
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
+TEST_F(PickerTest, DatePickerMovesOnWhenADayOrMonthIsComplete) {
+    Grid->DateTimePicker()->SetFormat(u"dd-MM-yyyy");
+    Open(edDateEdit, DateToStr(Day(2026, 1, 1)));
+    TGridDatePicker* P = Grid->DateTimePicker();
+    ASSERT_EQ(P->CurrentField(), 0);
+    Type(u"0");
+    EXPECT_EQ(P->CurrentField(), 0); // nothing changed yet
+    Type(u"5");
+    EXPECT_EQ(P->CurrentField(), 1); // the day is complete
+    Type(u"03");
+    EXPECT_EQ(P->CurrentField(), 2); // the month is complete
+    Type(u"2027");
+    EXPECT_EQ(P->CurrentField(), 2); // the year is the last field
+    EXPECT_EQ(P->Date(), Day(2027, 3, 5));
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), DateToStr(Day(2027, 3, 5)));
+}
+
+TEST_F(PickerTest, DatePickerOnAnEmptyCellWritesOnlyAChange) {
+    Open(edDateEdit, u"");
+    Grid->SetFocus();
+    Pump();
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Cell(), u"");
+
+    Grid->FocusCell(1, 1);
+    Open(edDateEdit, u"");
+    Key(VK_UP);
+    const TDateTime Changed = Grid->DateTimePicker()->Date();
+    Grid->SetFocus();
+    Pump();
+    EXPECT_EQ(Cell(), DateToStr(Changed));
+}
+
+TEST_F(PickerTest, DateAndTimeTabFromTheTimePartCommitsAndMovesOn) {
+    TGridOptions Opts = Grid->Options();
+    Opts.Include(goTabs);
+    Grid->SetOptions(Opts);
+    const TDateTime Start = Day(2024, 3, 5) + EncodeTime(10, 30, 0, 0);
+    Open(edDateTimeEdit, DateToStr(Start) + u" " + TimeToStr(Start));
+    TGridDateTimePicker* P = Grid->DateAndTimePicker();
+    ASSERT_NE(P->TimePicker(), nullptr);
+    Key(VK_TAB); // from the date part: on to the time part
+    EXPECT_TRUE(Grid->EditMode());
+    EXPECT_TRUE(P->TimePicker()->Focused());
+    P->SetDate(Day(2024, 3, 9));
+    Key(VK_TAB);
+    EXPECT_EQ(Cell(), DateToStr(Day(2024, 3, 9)) + u" " + TimeToStr(Start));
+    EXPECT_EQ(Grid->Col(), 2);
+}
+
+TEST_F(PickerTest, DateAndTimeEscapeRestoresTheCellsValue) {
+    const TDateTime Start = Day(2024, 3, 5) + EncodeTime(10, 30, 0, 0);
+    const String Text = DateToStr(Start) + u" " + TimeToStr(Start);
+    Open(edDateTimeEdit, Text);
+    TGridDateTimePicker* P = Grid->DateAndTimePicker();
+    P->SetDateTime(Day(2025, 1, 1) + EncodeTime(8, 0, 0, 0));
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Cell(), Text);
+    EXPECT_EQ(P->Date(), Day(2024, 3, 5));
+    EXPECT_NEAR(P->Time(), EncodeTime(10, 30, 0, 0), 1e-6);
+}
+
+TEST_F(PickerTest, DateAndTimeEnterValidates) {
+    bool Refuse = true;
+    std::vector<String> Seen;
+    Grid->OnCellValidate = [&](TObject*, Integer, Integer, String& Value, bool& Valid) {
+        Seen.push_back(Value);
+        Valid = !Refuse;
+    };
+    const TDateTime Start = Day(2024, 3, 5) + EncodeTime(10, 30, 0, 0);
+    Open(edDateTimeEdit, DateToStr(Start) + u" " + TimeToStr(Start));
+    Grid->DateAndTimePicker()->SetDate(Day(2024, 3, 7));
+    const String Expected = DateToStr(Day(2024, 3, 7)) + u" " + TimeToStr(Start);
+    Key(VK_RETURN);
+    EXPECT_TRUE(Grid->EditMode());
+    Refuse = false;
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Seen, (std::vector<String>{Expected, Expected}));
+    EXPECT_EQ(Cell(), Expected);
+}
+
+// ---- Edit with a button, value with a unit ------------------------------------------
+
+TEST_F(PickerTest, NumericEditButtonTakesOneLeadingMinus) {
+    struct Case {
+        const char16_t* Start;
+        Integer Caret;
+        char16_t Ch;
+        const char16_t* Result;
+        bool Beeps;
+    } Cases[] = {
+        {u"12", 1, u'-', u"12", true}, {u"12", 0, u'-', u"-12", false}, {u"-12", 0, u'-', u"-12", true},
+        {u"12", 2, u'x', u"12", true}, {u"12", 2, u'3', u"123", false},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(Narrow(C.Start) + " at " + std::to_string(C.Caret));
+        Open(edNumericEditBtn, C.Start);
+        TGridEditBtn* E = Grid->BtnEdit();
+        E->SetSelStart(C.Caret);
+        const Integer Beeps = EditorBeepCount();
+        SendMessage(E->Handle(), WM_CHAR, WPARAM(C.Ch), 0);
+        Pump();
+        EXPECT_EQ(E->Text(), String(C.Result));
+        EXPECT_EQ(EditorBeepCount() - Beeps, C.Beeps ? 1 : 0);
+        Key(VK_ESCAPE);
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
+TEST_F(PickerTest, PasteIntoEditButtonCutsOneTrailingLineBreak) {
+    struct Case {
+        const char16_t* Clip;
+        bool Allow;
+        const char16_t* Result;
+    } Cases[] = {
+        {u"abc\r\n", true, u"xabc"},
+        {u"a\r\nb", true, u"xa\r\nb"},
+        {u"abc", false, u"x"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(Narrow(C.Clip));
+        Grid->OnClipboardPaste = [&](TObject*, bool& Allow) { Allow = C.Allow; };
+        Clipboard()->SetAsText(C.Clip);
+        Open(edEditBtn, u"x");
+        TGridEditBtn* E = Grid->BtnEdit();
+        E->SetSelStart(1);
+        SendMessage(E->Handle(), WM_PASTE, 0, 0);
+        EXPECT_EQ(E->Text(), String(C.Result));
+        Key(VK_ESCAPE);
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
+TEST_F(PickerTest, EditButtonClickTakesTheEllipsisTextAndMayStop) {
+    Integer Clicks = 0;
+    Grid->OnEllipsClick = [&](TObject* Sender, Integer ACol, Integer ARow, String& S) {
+        EXPECT_EQ(Sender, Grid);
+        EXPECT_EQ(ACol, 1);
+        EXPECT_EQ(ARow, 1);
+        ++Clicks;
+        S = u"picked " + S;
+    };
+    Open(edEditBtn, u"a");
+    TGridEditBtn* E = Grid->BtnEdit();
+    E->DoClickBtn(E);
+    EXPECT_TRUE(Grid->EditMode());
+    EXPECT_EQ(E->Text(), u"picked a");
+    EXPECT_EQ(E->SelLength(), 8);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Cell(), u"a");
+
+    Grid->FocusCell(1, 1);
+    E->SetStopEditAfterClick(true);
+    Open(edEditBtn, u"b");
+    E->DoClickBtn(E);
+    Pump();
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Cell(), u"picked b");
+    EXPECT_EQ(Clicks, 2);
+}
+
+TEST_F(PickerTest, UnitEditSplitsTheCellAndEscapeRestoresIt) {
+    TGridUnitEditBtn* U = Grid->BtnUnitEdit();
+    U->Units()->Add(u"kg");
+    U->Units()->Add(u"g");
+    Open(edUnitEditBtn, u"5kg");
+    EXPECT_EQ(U->Text(), u"5");
+    EXPECT_EQ(U->UnitID(), u"kg");
+    U->SetText(u"7");
+    U->SetUnitID(u"g");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(U->UnitID(), u"");
+    EXPECT_EQ(Cell(), u"5kg");
+
+    Grid->FocusCell(1, 1);
+    Open(edUnitEditBtn, u"5kg");
+    U->SetText(u"7");
+    U->SetUnitID(u"g");
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), u"7g");
+}
+
 } // namespace

@@ -87,6 +87,8 @@ public:
     // The editing cycle widens the editor to at least this width (-1: none).
     Integer MinimumWidth() const { return FMinimumWidth; }
     void SetMinimumWidth(Integer Value) { FMinimumWidth = Value; }
+    // The keys of the time part reach this editor's grid keys too.
+    void HookTimePart();
 
     void WndProc(TMessage& Message) override;
 
@@ -95,6 +97,9 @@ protected:
     void DoExit() override;
 
 private:
+    // True when the key was one of the grid's and has been handled.
+    bool GridKeyDown(Word& Key, TShiftState Shift);
+
     TZirOvararIzazInput* FGrid = nullptr;
     Integer FMinimumWidth = -1;
 };
