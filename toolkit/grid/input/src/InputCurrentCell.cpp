@@ -158,7 +158,10 @@ bool TZirOvararIzazInput::AllowSelectCell(Integer ACol, Integer ARow) {
         if (!Result && !InvalidEntryTitle().empty()) {
             FInvalidCache = CurText;
             FInvalidSel = true;
-            if (HandleAllocated()) PostMessage(Handle(), WM_GRIDEDITINVALID(), WPARAM(ACol), LPARAM(ARow));
+            // The message names the cell whose value was refused: its
+            // handler puts the refused text back there, not into the cell
+            // the move aimed at.
+            if (HandleAllocated()) PostMessage(Handle(), WM_GRIDEDITINVALID(), WPARAM(OldCol), LPARAM(OldRow));
         }
         if (!Result) NewText = Saved;
     } else {

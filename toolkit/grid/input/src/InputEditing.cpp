@@ -114,7 +114,7 @@ void TZirOvararIzazInput::DoneInplaceEdit(Word Key, TShiftState Shift) {
     TFlagScope Block(FBlockFocus, true);
     FEditing = false;
     HideInplaceEdit();
-    if (Navigation()->Settings().AppendOnArrowDown && Key == VK_DOWN && Row() == RowCount() - 1) AppendRow();
+    if (Navigation()->Settings().AppendOnArrowDown && Key == VK_DOWN && IsAtLastRow()) AutoAppendRow();
     if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) {
         Word K = Key;
         KeyDown(K, Shift);

@@ -251,6 +251,33 @@ TEST_F(EditingTest, EnterFromTheEditorAdvancesWithAdvanceOnEnter) {
     EXPECT_EQ(Grid->Row(), 2);
 }
 
+TEST_F(EditingTest, AnEditorEndedWithDownOnTheLastRowAppendsAnEmptyRowUnlessRefused) {
+    Grid->Navigation()->PlainSettings().AppendOnArrowDown = true;
+    Grid->SetCells(1, 5, u"left over");
+    Integer Added = -1;
+    Grid->OnAutoAddRow = [&](TObject*, Integer ARow) { Added = ARow; };
+    bool CanAdd = false;
+    Grid->OnCanAddRow = [&](TObject*, bool& Allow) { Allow = CanAdd; };
+    struct Case {
+        bool CanAdd;
+        Integer Rows, Row, Added;
+    };
+    const Case Cases[] = {{false, 5, 4, -1}, {true, 6, 5, 5}};
+    for (const Case& C : Cases) {
+        CanAdd = C.CanAdd;
+        Grid->FocusCell(1, 4);
+        Edit();
+        Grid->DoneInplaceEdit(VK_DOWN, TShiftState());
+        Pump();
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_EQ(Grid->RowCount(), C.Rows);
+        EXPECT_EQ(Grid->Row(), C.Row);
+        EXPECT_EQ(Added, C.Added);
+    }
+    // The appended row starts empty, whatever the store held beyond the rows.
+    EXPECT_EQ(Grid->Cells(1, 5), u"");
+}
+
 TEST_F(EditingTest, ShowCellEditAddsEditingForRangeSelectAndEdit) {
     Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
     Grid->MouseActions()->PlainSettings().RangeSelectAndEdit = true;

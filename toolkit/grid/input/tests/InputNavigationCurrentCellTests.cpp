@@ -205,6 +205,44 @@ TEST_F(CurrentCellTest, ARunningEditIsValidatedBeforeTheCellIsLeft) {
     }
 }
 
+TEST_F(CurrentCellTest, ARefusedValueOutsideTheNormalEditorIsShownAgainOnceTheMessageIsHandled) {
+    Grid->SetOptions(TGridOptions{goEditing});
+    Grid->SetInvalidEntryTitle(u"Invalid entry");
+    Grid->Accept = false;
+    // An editor other than the normal one has written its value into the cell.
+    Grid->FEditing = true;
+    Grid->SetCells(1, 1, u"typed");
+    Grid->SetRow(3);
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_TRUE(Grid->InvalidSelection());
+    // Until the posted message is handled, every move is refused.
+    Grid->SetCells(1, 1, u"11");
+    Grid->SetCol(2);
+    EXPECT_EQ(Grid->Col(), 1);
+    EXPECT_EQ(Grid->Row(), 1);
+
+    // The handler puts the refused text back into its own cell, not into
+    // the cell the refused move aimed at.
+    Pump();
+    EXPECT_FALSE(Grid->InvalidSelection());
+    EXPECT_EQ(Grid->Cells(1, 3), u"13");
+    EXPECT_EQ(Grid->Col(), 1);
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(Grid->Cells(1, 1), u"typed");
+    EXPECT_EQ(Grid->Validations, 2);
+    ASSERT_NE(Grid->NormalEdit(), nullptr);
+    EXPECT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->NormalEdit()->Text(), u"typed");
+    EXPECT_EQ(Grid->NormalEdit()->SelLength(), 5);
+
+    // Once the value is accepted, the cell may be left again.
+    Grid->Accept = true;
+    Grid->HideInplaceEdit();
+    Grid->FEditing = false;
+    Grid->SetRow(3);
+    EXPECT_EQ(Grid->Row(), 3);
+}
+
 TEST_F(CurrentCellTest, EditPermissionFollowsTheTargetCell) {
     Grid->SetOptions(TGridOptions{goEditing});
     Grid->OnCanEditCell = [](TObject*, Integer ARow, Integer, bool& CanEdit) { CanEdit = ARow != 3; };

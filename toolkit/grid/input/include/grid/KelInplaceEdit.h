@@ -9,6 +9,7 @@
 //
 // Also the events of the editing cycle that the grid and the editor fire.
 
+#include "grid/GridEvents.h"
 #include "gridbase/GridTypes.h"
 #include "vcl/Grids.h"
 
@@ -26,7 +27,6 @@ using TGetEditorPropEvent = std::function<void(TObject* Sender, Integer ACol, In
 // The column comes in the first parameter, the row in the second.
 using TGetEditorPropIntEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, TRect R)>;
-using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TClipboardPasteCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent =
