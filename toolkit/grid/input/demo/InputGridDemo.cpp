@@ -1,0 +1,107 @@
+// A string grid with the input layer on a form, on whichever backend is
+// chosen: column 1 takes floating-point numbers, column 2 a date through
+// the edit mask "90-LLL-0000", column 3 plain text; Enter validates and
+// moves to the next row. A validation refuses a number above 100.
+//
+// It prints "cell C R X Y", the screen point in the middle of each cell of
+// row 1, then "ready", and from then on a "state" line whenever the current
+// cell, the edit or a text of row 1 changes:
+//   state <col> <row> <edit 0|1> [<editor text>] [<cell 1,1>|<cell 2,1>|<cell 3,1>|<cell 1,2>]
+// It ends when its time (argument 1, seconds; default 30) is up. The
+// screenshot test of the input layer runs it under Xvfb.
+
+#include "grid/ZirOvararIzazInput.h"
+#include "rtl/Convert.h"
+#include "rtl/Encoding.h"
+#include "vcl/Forms.h"
+#include "vcl/Timer.h"
+#include "windowing/Backend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string StateLine(TZirOvararIzazInput* Grid) {
+    const bool Editing = Grid->EditMode();
+    const String Editor = Editing && Grid->NormalEdit() ? Grid->NormalEdit()->Text() : String();
+    return "state " + std::to_string(Grid->Col()) + " " + std::to_string(Grid->Row()) + " " +
+           (Editing ? "1" : "0") + " [" + Utf8(Editor) + "] [" + Utf8(Grid->Cells(1, 1)) + "|" +
+           Utf8(Grid->Cells(2, 1)) + "|" + Utf8(Grid->Cells(3, 1)) + "|" + Utf8(Grid->Cells(1, 2)) + "]";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    std::printf("backend %s\n", Utf8(Backend().Name()).c_str());
+    std::fflush(stdout);
+    Application->Initialize();
+    TForm* Form = nullptr;
+    Application->CreateForm(Form);
+    Form->SetCaption(u"Input grid demo");
+    Form->SetBounds(40, 40, 420, 200);
+
+    auto* Grid = Create<TZirOvararIzazInput>(Form);
+    Grid->SetParent(Form);
+    Grid->SetBorderStyle(bsNone);
+    Grid->SetScrollBars(ssNone);
+    Grid->SetBounds(0, 0, 420, 200);
+    Grid->SetAlign(alClient);
+    Grid->SetColCount(4);
+    Grid->SetRowCount(5);
+    for (Integer c = 0; c < 4; ++c) Grid->SetColWidths(c, c == 0 ? 40 : 110);
+    TGridOptions Options = Grid->Options();
+    Options.Include(goEditing);
+    Grid->SetOptions(Options);
+    TNavigationSettings& Nav = Grid->Navigation()->PlainSettings();
+    Nav.AdvanceOnEnter = true;
+    Nav.AdvanceDirection = adTopBottom;
+    Nav.AdvanceAutoEdit = false;
+    Grid->SetCells(1, 0, u"Amount");
+    Grid->SetCells(2, 0, u"Date");
+    Grid->SetCells(3, 0, u"Note");
+    Grid->SetCells(1, 1, u"1.5");
+    Grid->SetCells(3, 1, u"keep");
+    Grid->OnGetEditorType = [](TObject*, Integer ACol, Integer, TEditorType& Kind) {
+        if (ACol == 1) Kind = edFloat;
+    };
+    Grid->OnGetEditMask = [](TObject*, Integer ACol, Integer, String& Value) {
+        if (ACol == 2) Value = u"90-LLL-0000";
+    };
+    Grid->OnCellValidate = [](TObject*, Integer ACol, Integer, String& Value, bool& Valid) {
+        if (ACol != 1) return;
+        double Number = 0;
+        Valid = TryStrToFloat(Value, Number) && Number <= 100;
+    };
+
+    auto* Quit = Create<TTimer>(Form);
+    Quit->SetInterval(Cardinal(Seconds) * 1000);
+    Quit->OnTimer = [](TObject*) { Application->Terminate(); };
+    Quit->SetEnabled(true);
+
+    Form->Show();
+    Application->ProcessMessages();
+    for (Integer c = 1; c < 4; ++c) {
+        const TRect R = Grid->CellRect(c, 1);
+        const TPoint P = Grid->ClientToScreen(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
+        std::printf("cell %d 1 %d %d\n", int(c), int(P.X), int(P.Y));
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    std::string Last;
+    auto* Watch = Create<TTimer>(Form);
+    Watch->SetInterval(50);
+    Watch->OnTimer = [&](TObject*) {
+        const std::string Line = StateLine(Grid);
+        if (Line == Last) return;
+        Last = Line;
+        std::printf("%s\n", Line.c_str());
+        std::fflush(stdout);
+    };
+    Watch->SetEnabled(true);
+    Application->Run();
+    return 0;
+}

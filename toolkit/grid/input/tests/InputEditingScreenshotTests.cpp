@@ -1,0 +1,93 @@
+// The editing cycle on a real window (SDL2 under Xvfb): xdotool types into
+// a floating-point cell, a masked date cell and a text cell, and the grid
+// demo reports each state it passes through.
+
+#include "windowing_testing/Xvfb.h"
+
+#include <cairo.h>
+#include <chrono>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+
+namespace {
+
+class InputGridScreenshot : public xvfb::TXvfbTest {
+protected:
+    // Reads state lines until one equals `Wanted`; answers the last line
+    // read when it never came.
+    std::string WaitFor(xvfb::TChildProcess& Demo, const std::string& Wanted) {
+        std::string Line;
+        for (std::string Next = Demo.ReadLine(); !Next.empty(); Next = Demo.ReadLine()) {
+            Line = Next;
+            if (Line == Wanted) return Line;
+        }
+        return Line;
+    }
+};
+
+TEST_F(InputGridScreenshot, TypedValuesAreFilteredMaskedValidatedAndEscapeRestores) {
+    auto Demo = StartOnDisplay({INPUT_GRID_DEMO, "120"}, {"VANDREL_BACKEND=sdl", "ASAN_OPTIONS=detect_leaks=0"});
+    ASSERT_TRUE(Demo.Started());
+    EXPECT_EQ(Demo.ReadLine(), "backend sdl");
+    std::map<int, std::pair<int, int>> Cells;
+    std::string Line = Demo.ReadLine();
+    for (; Line.rfind("cell ", 0) == 0; Line = Demo.ReadLine()) {
+        int C = 0, R = 0, X = 0, Y = 0;
+        ASSERT_EQ(std::sscanf(Line.c_str(), "cell %d %d %d %d", &C, &R, &X, &Y), 4) << Line;
+        Cells[C] = {X, Y};
+    }
+    ASSERT_EQ(Line, "ready");
+    ASSERT_EQ(Cells.size(), 3u);
+    ASSERT_EQ(Tool({"xdotool", "search", "--name", "Input grid demo", "windowfocus", "--sync"}), 0);
+    auto Click = [&](int Col) {
+        const auto [X, Y] = Cells[Col];
+        return Tool({"xdotool", "mousemove", std::to_string(X), std::to_string(Y), "click", "1"});
+    };
+
+    // The float cell: the "x" is refused by the editor, Enter keeps 12.5 and
+    // moves to the next row.
+    ASSERT_EQ(Click(1), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 1 1 0 [] [1.5||keep|]"), "state 1 1 0 [] [1.5||keep|]");
+    ASSERT_EQ(Tool({"xdotool", "type", "--delay", "50", "12.5x"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 1 1 1 [12.5] [12.5||keep|]"), "state 1 1 1 [12.5] [12.5||keep|]");
+    ASSERT_EQ(Tool({"xdotool", "key", "Return"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 1 2 0 [] [12.5||keep|]"), "state 1 2 0 [] [12.5||keep|]");
+
+    // The masked date: the literals come from the mask.
+    ASSERT_EQ(Click(2), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 2 1 0 [] [12.5||keep|]"), "state 2 1 0 [] [12.5||keep|]");
+    ASSERT_EQ(Tool({"xdotool", "type", "--delay", "50", "12JAN2020"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 2 1 1 [12-JAN-2020] [12.5|12-JAN-2020|keep|]"),
+              "state 2 1 1 [12-JAN-2020] [12.5|12-JAN-2020|keep|]");
+    // The editor on screen: text pixels in the cell, saved for people to see.
+    const auto [MaskX, MaskY] = Cells[2];
+    int Dark = 0;
+    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(xvfb::ReadinessMilliseconds);
+    while (Dark < 30 && std::chrono::steady_clock::now() < Deadline) {
+        auto Shot = Screenshot();
+        ASSERT_TRUE(Shot->Valid());
+        Dark = 0;
+        for (int Y = MaskY - 8; Y <= MaskY + 8; ++Y)
+            for (int X = MaskX - 50; X <= MaskX + 50; ++X) {
+                const xvfb::TRgb P = Shot->Pixel(X, Y);
+                if (P.R < 110 && P.G < 110 && P.B < 110) ++Dark;
+            }
+        if (Dark >= 30) cairo_surface_write_to_png(Shot->Image(), INPUT_GRID_SHOT);
+    }
+    EXPECT_GE(Dark, 30) << "no text of the editor in the cell";
+    ASSERT_EQ(Tool({"xdotool", "key", "Return"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 2 2 0 [] [12.5|12-JAN-2020|keep|]"), "state 2 2 0 [] [12.5|12-JAN-2020|keep|]");
+
+    // Escape in a third cell restores its text.
+    ASSERT_EQ(Click(3), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 3 1 0 [] [12.5|12-JAN-2020|keep|]"), "state 3 1 0 [] [12.5|12-JAN-2020|keep|]");
+    ASSERT_EQ(Tool({"xdotool", "type", "--delay", "50", "zz"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 3 1 1 [zz] [12.5|12-JAN-2020|zz|]"), "state 3 1 1 [zz] [12.5|12-JAN-2020|zz|]");
+    ASSERT_EQ(Tool({"xdotool", "key", "Escape"}), 0);
+    ASSERT_EQ(WaitFor(Demo, "state 3 1 0 [] [12.5|12-JAN-2020|keep|]"), "state 3 1 0 [] [12.5|12-JAN-2020|keep|]");
+    Demo.Stop();
+}
+
+} // namespace
