@@ -13,6 +13,35 @@ namespace {
 
 bool IsEmptySearch(const String& S) { return S.empty() || S == u"\"\""; }
 
+bool IsAsciiText(std::u16string_view S) {
+    for (Char C : S)
+        if (C >= 0x80) return false;
+    return true;
+}
+
+Char AsciiUpper(Char C) { return C >= u'a' && C <= u'z' ? Char(C - 32) : C; }
+
+// Whether the upper-cased ASCII Key lies in the ASCII Text at At, case
+// ignored.
+bool AsciiMatchAt(std::u16string_view Text, std::u16string_view Key, size_t At) {
+    for (size_t i = 0; i < Key.size(); ++i)
+        if (AsciiUpper(Text[At + i]) != Key[i]) return false;
+    return true;
+}
+
+// The search of a case-blind find in a text of ASCII characters, without an
+// upper-cased copy: the first place of Key (upper-cased) in Text, as the
+// find over the upper-cased text would answer.
+size_t AsciiFindNoCase(std::u16string_view Text, std::u16string_view Key) {
+    if (Key.size() > Text.size()) return String::npos;
+    if (Key.empty()) return 0;
+    const Char First = Key[0];
+    const Char FirstLower = First >= u'A' && First <= u'Z' ? Char(First + 32) : First;
+    for (size_t i = 0, Last = Text.size() - Key.size(); i <= Last; ++i)
+        if ((Text[i] == First || Text[i] == FirstLower) && AsciiMatchAt(Text, Key, i)) return i;
+    return String::npos;
+}
+
 } // namespace
 
 bool TZirOvararIzazCore::MatchFindCell(Integer ACol, Integer ARow, bool Wide) {
@@ -28,8 +57,21 @@ bool TZirOvararIzazCore::MatchFindCell(Integer ACol, Integer ARow, bool Wide) {
     }
     if (IsEmptySearch(FFindText)) return Text.empty();
     if (P.Contains(fnMatchRegular)) return MatchFilterExpression(FFindText, Text, P.Contains(fnMatchCase));
-    if (!P.Contains(fnMatchCase)) Text = AnsiUpperCase(Text);
-    const size_t Pos = Text.find(FFindText);
+    size_t Pos;
+    if (P.Contains(fnMatchCase)) {
+        Pos = Text.find(FFindText);
+    } else if (IsAsciiText(FFindText) && IsAsciiText(Text)) {
+        // ASCII on both sides folds through a table. A text with other
+        // characters takes the full upper-casing: some of them (the dotless
+        // i, the long s) have ASCII capitals.
+        Pos = AsciiFindNoCase(Text, FFindText);
+        if (Pos == String::npos) return false;
+        if (P.Contains(fnMatchStart) && Pos != 0) return false;
+        return !P.Contains(fnMatchFull) || Text.size() == FFindText.size();
+    } else {
+        Text = AnsiUpperCase(Text);
+        Pos = Text.find(FFindText);
+    }
     if (Pos == String::npos) return false;
     if (P.Contains(fnMatchStart) && Pos != 0) return false;
     if (P.Contains(fnMatchFull) && Text != FFindText) return false;

@@ -39,6 +39,28 @@ TEST_F(SearchTest, FindUnderOptions) {
     }
 }
 
+TEST_F(SearchTest, CaseIsIgnoredBeyondAscii) {
+    struct TCase {
+        String Cell, Text;
+        TFindParams Params;
+        bool Found;
+    } Cases[] = {
+        {u"Grüne Wiese", u"GRÜN", {}, true},
+        {u"GRÜNE", u"grüne", {fnMatchFull}, true},
+        {u"grüne", u"RÜNE", {fnMatchStart}, false},
+        // A dotless i and a long s have ASCII capitals.
+        {u"\u0131n", u"IN", {}, true},
+        {u"a\u017Fk", u"ask", {fnMatchFull}, true},
+        {u"\u0131n", u"in", {fnMatchCase}, false},
+        {u"Ströme", u"strom", {}, false},
+    };
+    for (const TCase& C : Cases) {
+        Grid->SetCells(2, 2, C.Cell);
+        const TPoint P = Grid->Find(TPoint{-1, -1}, C.Text, C.Params);
+        EXPECT_EQ(Same(P, TPoint{2, 2}), C.Found) << Utf8(C.Cell) << " / " << Utf8(C.Text);
+    }
+}
+
 TEST_F(SearchTest, ScanOrderNextAndCount) {
     Grid->SetCells(3, 1, u"k");
     Grid->SetCells(1, 2, u"k");
