@@ -34,7 +34,11 @@ using TGetDropDownPosEvent = std::function<void(TObject* Sender, TPoint& Pos)>;
 using TDrawBackGroundEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect)>;
 using TGetTextEvent = std::function<void(TObject* Sender, String& Text)>;
 using TDropDownButtonItemClick = std::function<void(TObject* Sender, Integer ButtonIndex)>;
+namespace KelDropDown {
+// The drop-down's own clipboard event (the text, and whether to allow it);
+// kept in this namespace so it does not clash with the grid's event of that name.
 using TClipboardEvent = std::function<void(TObject* Sender, const String& value, bool& allow)>;
+} // namespace KelDropDown
 
 class TKelCustomDropDown : public TCustomMaskEdit, public IKelStyle, public IKelTones {
     RTL_CLASS(TKelCustomDropDown)
@@ -231,9 +235,9 @@ public:
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;
     TGetDropDownPosEvent OnGetDropDownPos;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardPaste;
-    TClipboardEvent OnClipboardCut;
+    KelDropDown::TClipboardEvent OnClipboardCopy;
+    KelDropDown::TClipboardEvent OnClipboardPaste;
+    KelDropDown::TClipboardEvent OnClipboardCut;
 
 protected:
     // ---- Virtual operations, in slot order ----
