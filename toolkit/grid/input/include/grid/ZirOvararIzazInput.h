@@ -143,6 +143,34 @@ public:
     // ---- Special editors: combo, check box and button ----
 
     // ---- Special editors: drop-down editors ----
+    // The drop-down editors, each made on first use (owner and parent the
+    // grid, hidden) and freed with the grid. KelGridDropDown is made by the
+    // maker its library registers (RegisterKelGridDropDownFactory); null
+    // without one. The classes are in grid/GridDropDownEditors.h.
+    class TGridTrackbarDropDown* TrackbarDropDown();
+    class TGridMemoDropDown* MemoDropDown();
+    class TGridCalculatorDropDown* CalculatorDropDown();
+    class TGridTimepickerDropDown* TimePickerDropDown();
+    class TGridDetailPickerDropDown* DetailPickerDropDown();
+    class TGridGridDropDown* GridDropDown();
+    class TGridColorDropDown* ColorPickerDropDown();
+    class TGridImageDropDown* ImagePickerDropDown();
+    class TKelCustomDropDown* KelGridDropDown();
+    class TGridControlDropDown* ControlDropDown();
+    // A header or footer button of a drop-down editor's pop-up was clicked
+    // (Sender the editor, the current cell, the button's index).
+    using TDropDownButtonClickEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer ButtonIndex)>;
+    // The colour picker's value on its way into cell (ACol, ARow): the
+    // handler may change the colour and the text.
+    using TColorSelectedEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor& Color, String& Text)>;
+    // The image picker's index on its way into cell (ACol, ARow).
+    using TImageSelectedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& Index)>;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectedEvent OnImageSelected;
 
     // ---- Special editors: spin, date-time and edit-with-button ----
     // The editors of the typed kinds, made (owned by the grid, invisible) on
@@ -283,6 +311,12 @@ protected:
     // special-editor frame; each answers False for a kind it does not serve.
     bool SetUpDropDownEditor(const TSpecialEditorPlace& Place);
     bool WriteBackDropDownEditor(Integer C, Integer ARow);
+    friend class TGridDropDownKeys;
+    // The pop-up buttons' clicks, for the current cell.
+    void DropDownHeaderButtonClicked(TObject* Sender, Integer ButtonIndex);
+    void DropDownFooterButtonClicked(TObject* Sender, Integer ButtonIndex);
+    // The memo editor's change: its text becomes the current cell's edit text.
+    void MemoEditorChanged(TObject* Sender);
 
     // ---- Special editors: spin, date-time and edit-with-button: protected part ----
     // Set-up and write-back of the spin, date, time, edit-with-button and value-with-unit kinds inside the
@@ -421,6 +455,20 @@ private:
     // ---- Special editors: combo, check box and button: state ----
 
     // ---- Special editors: drop-down editors: state ----
+    // The editor of a drop-down kind (made on first use), null for the other kinds.
+    class TKelCustomDropDown* DropDownEditorOf(TEditorType Kind);
+    // What the set-up of every drop-down kind does around the kind's own start.
+    void StartDropDownEditor(TKelCustomDropDown* Editor, const TSpecialEditorPlace& Place);
+    class TGridTrackbarDropDown* FEditTrackBar = nullptr;
+    class TGridMemoDropDown* FEditMemo = nullptr;
+    class TGridCalculatorDropDown* FEditCalculator = nullptr;
+    class TGridTimepickerDropDown* FEditTimePicker = nullptr;
+    class TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
+    class TGridGridDropDown* FEditGridPicker = nullptr;
+    class TGridColorDropDown* FEditColorPicker = nullptr;
+    class TGridImageDropDown* FEditImagePicker = nullptr;
+    class TKelCustomDropDown* FEditKelGridPicker = nullptr;
+    class TGridControlDropDown* FEditControlPicker = nullptr;
 
     // ---- Special editors: spin, date-time and edit-with-button: state ----
     TGridSpin* FEditSpin = nullptr;
