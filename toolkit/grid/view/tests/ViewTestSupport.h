@@ -16,3 +16,31 @@ public:
 };
 
 using ViewTest = GridFormTest<TTestGrid>;
+
+// cell painting
+#include "graphics/Graphic.h"
+
+// A final grid that keeps what the text step of the cell painter got.
+class TCellPaintGrid : public TZirOvararIzaz {
+public:
+    using TZirOvararIzaz::TZirOvararIzaz;
+    using TZirOvararIzaz::SearchHighlightCell;
+    void DrawCellText(TCellPaintContext& C) override {
+        Seen = C;
+        SeenBrushColor = C.Canvas->Brush()->Color();
+        SeenFontSize = C.Canvas->Font()->Size();
+        TZirOvararIzaz::DrawCellText(C);
+    }
+    TCellPaintContext Seen;
+    TColor SeenBrushColor = clNone;
+    Integer SeenFontSize = 0;
+};
+
+// A white bitmap to paint a cell on (the caller frees it).
+inline TBitmap* WhiteCanvasBitmap(Integer W, Integer H) {
+    auto* Bmp = Create<TBitmap>();
+    Bmp->SetSize(W, H);
+    Bmp->Canvas()->Brush()->SetColor(clWhite);
+    Bmp->Canvas()->FillRect(TRect(0, 0, W, H));
+    return Bmp;
+}

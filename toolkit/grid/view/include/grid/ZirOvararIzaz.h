@@ -6,6 +6,7 @@
 
 #include "grid/ZirOvararIzazInput.h"
 #include "grid/CellLooks.h"
+#include "grid/CellPainting.h"
 #include "grid/KelGridPopup.h"
 
 class TZirOvararIzaz : public TZirOvararIzazInput {
@@ -142,6 +143,39 @@ protected:
 
 public:
     // ---- Cell painting and cell text painting ----
+    // Paints everything of a cell the base grid leaves: the fixed-cell face
+    // of the look, the row indicator, the modified mark, always-visible
+    // editor buttons, the text, custom borders, fixed-cell edges, tree
+    // lines, the painting events and the focus rectangle.
+    void DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) override;
+    // A rich-text cell (real column) drawn through the grid's rich edit into
+    // R of any canvas; the canvas's resolution sets the twips rectangle, so
+    // printing draws with the same call.
+    void DrawRichTextCell(Integer ACol, Integer ARow, TCanvas* Canvas, const TRect& R);
+    // Whether a fixed cell lights up under the mouse (HoverFixedCells, then
+    // OnIsFixedHoverCell).
+    bool IsFixedHoverCell(Integer ACol, Integer ARow);
+    // The fixed cell under the mouse ((-1, -1) for none), whether the mouse
+    // is held down on it and on its drop-down part; the mouse handling
+    // writes it, the painter reads it.
+    void SetFixedHover(Integer ACol, Integer ARow, bool Down, bool DropDownDown);
+    // With OnDrawCell or OnCustomCellDraw assigned, the grid draws no text.
+    bool NoDefaultDraw() const { return FNoDefaultDraw; }
+    void SetNoDefaultDraw(bool Value) { FNoDefaultDraw = Value; }
+    // A cell with an object draws no text.
+    bool NoImageAndText() const { return FNoImageAndText; }
+    void SetNoImageAndText(bool Value) { FNoImageAndText = Value; }
+    // The pen of the selection rectangle and its resize handle.
+    TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(TColor Value) {
+        FSelectionRectangleColor = Value;
+        Invalidate();
+    }
+
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TIsFixedCellEvent OnIsFixedHoverCell;
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window ----
 
@@ -164,6 +198,24 @@ protected:
     // ---- Look and style presets, theme adaptation, visual-properties file: protected part ----
 
     // ---- Cell painting and cell text painting: protected part ----
+    // The steps of the cell painter, each on the shared cell context.
+    virtual void DrawCellText(TCellPaintContext& C);
+    virtual void DrawCellBorders(TCellPaintContext& C);
+    void DrawFixedFace(TCellPaintContext& C);
+    void DrawFixedEdges(TCellPaintContext& C);
+    void DrawAlwaysVisibleButtons(TCellPaintContext& C);
+    void DrawTreeLines(TCellPaintContext& C);
+    void PaintCellScrollBar(TCellPaintContext& C);
+    void DrawSelectionRectangle(TCellPaintContext& C, const TRect& R);
+    // The caption of an always-visible edit button.
+    virtual String EditButtonCaption();
+    // The three painters of a cell's part of the grid's background.
+    void DrawBackgroundFixed(const TRect& R, TCellPaintContext& C);
+    void DrawBackgroundTiled(const TRect& R, TCellPaintContext& C);
+    void DrawBackgroundGradient(const TRect& R, TCellPaintContext& C);
+    // Whether the search highlight may mark a cell: normal rows only, the
+    // search column or else the normal columns.
+    bool SearchHighlightCell(Integer RealCol, Integer ARow);
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: protected part ----
 
@@ -187,6 +239,13 @@ private:
     TColorTones FColorTones;
 
     // ---- Cell painting and cell text painting: state ----
+    bool FNoDefaultDraw = false;
+    bool FNoImageAndText = false;
+    TColor FSelectionRectangleColor = clBlack;
+    Integer FFixedHoverCol = -1;
+    Integer FFixedHoverRow = -1;
+    bool FFixedHoverDown = false;
+    bool FFixedDropDownDown = false;
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: state ----
 
