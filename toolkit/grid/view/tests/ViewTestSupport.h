@@ -44,3 +44,17 @@ inline TBitmap* WhiteCanvasBitmap(Integer W, Integer H) {
     Bmp->Canvas()->FillRect(TRect(0, 0, W, H));
     return Bmp;
 }
+
+// The box of the pixels that are not white (Left > Right when none is).
+inline TRect CellInkBox(TBitmap* Bmp) {
+    TRect Box(Bmp->Width(), Bmp->Height(), -1, -1);
+    for (Integer y = 0; y < Bmp->Height(); ++y)
+        for (Integer x = 0; x < Bmp->Width(); ++x)
+            if (Bmp->Canvas()->Pixels(x, y) != clWhite) {
+                Box.Left = std::min(Box.Left, x);
+                Box.Top = std::min(Box.Top, y);
+                Box.Right = std::max(Box.Right, x);
+                Box.Bottom = std::max(Box.Bottom, y);
+            }
+    return Box;
+}
