@@ -162,6 +162,12 @@ void TZirOvararIzaz::DrawCellText(TCellPaintContext& C) {
         }
     }
 
+    // 7. A merged cell that reaches the sort row keeps room for the sort
+    // indicator.
+    if (SortSettings()->Show() && C.RealCol == SortSettings()->Column() && IsMergedCell(C.RealCol, C.Row) &&
+        IsSortIndicatorCell(C.RealCol, C.Row))
+        TR.Right -= 12;
+
     // 8. Disjunct selections: cells outside them take the grid's colours.
     TMouseActions* MA = MouseActions();
     if (!C.Fixed && !IsMouseButtonDown() &&
