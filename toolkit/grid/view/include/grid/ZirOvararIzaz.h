@@ -5,6 +5,7 @@
 // new DPI, and reads and writes its look as a small text file.
 
 #include "grid/ZirOvararIzazInput.h"
+#include "grid/CellGlyphs.h"
 #include "grid/CellLooks.h"
 #include "grid/CellPainting.h"
 #include "grid/KelGridPopup.h"
@@ -178,6 +179,20 @@ public:
     TIsFixedCellEvent OnIsFixedHoverCell;
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window ----
+    // A check box in R on the grid's canvas (or on ACanvas) in the given
+    // control style; State counts only for a three-state box, where it
+    // decides checked and mixed. csTheme draws the classic glyph.
+    void DrawCheck(TRect R, bool Checked, bool Enabled, bool Mixed, ZirOvararIzaz::TControlStyle Style,
+                   bool ThreeState, TCheckBoxState State);
+    void DrawCheck(TCanvas* ACanvas, TRect R, bool Checked, bool Enabled, bool Mixed,
+                   ZirOvararIzaz::TControlStyle Style, bool ThreeState, TCheckBoxState State);
+    // Count radio items with their labels (Items may be null), horizontally
+    // or stacked (upwards with Upward). CheckedIndex is 0-based; -1 checks
+    // the item whose label is the text of cell (ACol, ARow). Scale enlarges
+    // the classic glyphs and their label offsets (printing).
+    void DrawRadio(TCanvas* ACanvas, TRect R, Integer Count, Integer CheckedIndex, bool Horizontal, bool Disabled,
+                   TStrings* Items, bool Selected, Integer ACol, Integer ARow, ZirOvararIzaz::TControlStyle Style,
+                   Double Scale, bool Upward);
 
     // ---- Text and file exchange ----
 
@@ -248,6 +263,9 @@ private:
     bool FFixedDropDownDown = false;
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: state ----
+    // The check and radio pictures, loaded once from the resources by name.
+    TBitmap* GlyphBitmap(const String& Name);
+    std::map<String, std::unique_ptr<TBitmap>> FGlyphCache;
 
     // ---- Text and file exchange: state ----
 };
