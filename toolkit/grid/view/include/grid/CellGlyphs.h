@@ -9,6 +9,10 @@
 #include <map>
 #include <memory>
 
+class TGridAlphaMask;
+class TGridFocusWindow;
+class TWinControl;
+
 struct TCellObjectContext {
     TCanvas* Canvas = nullptr;
     Integer Col = 0;      // displayed column
@@ -22,3 +26,11 @@ struct TCellObjectContext {
     TAlignment HAlign = taLeftJustify;
     TVAlignment VAlign = vtaTop;  // the cell's vertical text alignment
 };
+
+// The start point of a text turned by Angle degrees (counter-clockwise)
+// whose turned box has the projections A = |sin x height|, B = |cos x
+// width|, S1 = |sin x width| and C2 = |cos x height|: the box is placed in
+// R by the alignments, and the point is where the unturned text's top-left
+// corner lands.
+TPoint PositionRotatedText(const TRect& R, TAlignment HA, TVAlignment VA, Integer A, Integer B, Integer S1,
+                           Integer C2, Integer Angle);

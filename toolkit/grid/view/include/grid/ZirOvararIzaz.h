@@ -193,6 +193,54 @@ public:
     void DrawRadio(TCanvas* ACanvas, TRect R, Integer Count, Integer CheckedIndex, bool Horizontal, bool Disabled,
                    TStrings* Items, bool Selected, Integer ACol, Integer ARow, ZirOvararIzaz::TControlStyle Style,
                    Double Scale, bool Upward);
+    // Places the cell's object in R by its alignments and draws it by its
+    // kind; VA is the cell's vertical text alignment. A button object keeps
+    // its offset in the cell in CellValue (dy x 65536 + dx).
+    void DrawCellObject(TRect R, TCellGraphic* Graphic, TVAlignment VA, const TCellObjectContext& Ctx);
+    // A percentage held within 0 .. 100.
+    static Double ClampPercent(Double Value) { return Value < 0 ? 0 : Value > 100 ? 100 : Value; }
+    // The start point of Text turned by Angle degrees in R (shrunk by 2),
+    // measured (with a trailing "w") in the canvas font into Size.
+    TPoint PlaceRotatedText(TRect R, TSize& Size, TVAlignment VA, TAlignment HA, const String& Text, Integer Angle);
+
+    // Dotted lines drawn in exclusive-or: drawn twice at one place, they
+    // leave the screen as it was. The column line spans the control's
+    // height, the row line its width (or the cells, when they reach further).
+    void DrawColDragLine(Integer X);
+    void DrawRowDragLine(Integer Y);
+    // The one-pixel frame in BorderColor around the whole window, for the
+    // looks that have one (all but the standard and classic looks, and
+    // with Flat only for the custom look).
+    void DrawNCBorder() override;
+    // The background where no cell is, from the BackGround settings.
+    void PaintEmptyArea();
+
+    // The focus window around a cell rectangle (client coordinates): 9
+    // pixels larger, a frame 4 pixels wide (5 at the right and bottom).
+    void ShowFocusWindow(TRect R);
+    // Moves the focus window to the current cell while it is edited and
+    // visible; hides it otherwise.
+    void UpdateFocusWindow() override;
+    void HideFocusWindow();
+    // Makes Window layered, sized to the mask and shown with its opacity.
+    void ApplyFocusWindowMask(TWinControl* Window, TGridAlphaMask* Mask);
+    // Null until a focus window is first needed.
+    TGridFocusWindow* FocusWindowIfAny() const { return FFocusWindow; }
+    TGridFocusWindow* FocusWindow();
+
+    void HideHoverButtons() override;
+    void HideInplaceEdit() override;
+    // Raises EKelGridError "Cannot start fixed inplace editor in non-fixed
+    // cell" for a normal cell.
+    void ShowFixedInplaceEdit(Integer ACol, Integer ARow);
+    void HideFixedInplaceEdit();
+
+    // No form designer exists: no design panel, so every point answers -1.
+    Integer DesignHelperHitTest(Integer X, Integer Y);
+    // Whether the style background applies (never: no visual styles).
+    bool StyleBkg() const { return FStyleBkg; }
+    // After every paint of the grid.
+    TNotifyEvent OnPainted;
 
     // ---- Text and file exchange ----
 
@@ -233,6 +281,20 @@ protected:
     bool SearchHighlightCell(Integer RealCol, Integer ARow);
 
     // ---- Cell objects, check and radio glyphs, paint, border, drag lines and focus window: protected part ----
+    // The kinds of cell object with more than a few lines of drawing.
+    void DrawRotatedObject(TCanvas* Cv, TRect R, TCellGraphic* Graphic, const TCellObjectContext& Ctx);
+    void DrawNodeObject(TCanvas* Cv, TRect R, TCellGraphic* Graphic, const TCellObjectContext& Ctx);
+    void DrawProgressObject(TCanvas* Cv, TRect R, TCellGraphic* Graphic, const TCellObjectContext& Ctx);
+    void DrawButtonObject(TCanvas* Cv, TRect R, TRect O, TCellGraphic* Graphic, const TCellObjectContext& Ctx);
+    void Paint() override;
+    void TopLeftChanged() override;
+    // Opens the editor of a fixed cell (the filter row's with FilterRow);
+    // the fixed-cell editors override it.
+    virtual void StartFixedCellEdit(Integer ACol, Integer ARow, bool FilterRow) { (void)ACol, (void)ARow, (void)FilterRow; }
+    bool DrawsNCBorder();
+    void DrawDragLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
+    bool FocusWindowShown() const;
+    bool CurrentCellVisible() const;
 
     // ---- Text and file exchange: protected part ----
 
@@ -266,6 +328,9 @@ private:
     // The check and radio pictures, loaded once from the resources by name.
     TBitmap* GlyphBitmap(const String& Name);
     std::map<String, std::unique_ptr<TBitmap>> FGlyphCache;
+    TGridFocusWindow* FFocusWindow = nullptr; // owned as a component
+    bool FMovingFocusWindow = false;
+    bool FStyleBkg = false;
 
     // ---- Text and file exchange: state ----
 };
