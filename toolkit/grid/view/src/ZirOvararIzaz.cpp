@@ -9,6 +9,9 @@ const TClassInfo& TZirOvararIzaz::StaticClassInfo() {
     return Info;
 }
 
-TZirOvararIzaz::TZirOvararIzaz(TComponent* AOwner) : TZirOvararIzazInput(AOwner) {}
+TZirOvararIzaz::TZirOvararIzaz(TComponent* AOwner) : TZirOvararIzazInput(AOwner) {
+    // The exporters write the fixed cells too unless told otherwise.
+    SaveFixedCells = true;
+}
 
 TZirOvararIzaz::~TZirOvararIzaz() = default;

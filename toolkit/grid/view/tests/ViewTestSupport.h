@@ -4,6 +4,9 @@
 #include "grid/ZirOvararIzaz.h"
 #include "grid_testing/GridFormTest.h"
 
+#include <utility>
+#include <vector>
+
 class TTestGrid : public TZirOvararIzaz {
 public:
     using TZirOvararIzaz::TZirOvararIzaz;
@@ -13,6 +16,9 @@ public:
     using TZirOvararIzaz::MaxLinesInRow;
     using TZirOvararIzaz::ResolveAlignment;
     using TZirOvararIzaz::SetDPIScaleValue;
+    // exchange
+    std::vector<std::pair<Integer, Integer>> ExportCalls;
+    void ExportNotification(Integer AState, Integer ARow) override { ExportCalls.emplace_back(AState, ARow); }
 };
 
 using ViewTest = GridFormTest<TTestGrid>;

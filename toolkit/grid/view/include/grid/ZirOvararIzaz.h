@@ -9,6 +9,8 @@
 #include "grid/CellLooks.h"
 #include "grid/CellPainting.h"
 #include "grid/KelGridPopup.h"
+#include "rtl/Encoding.h"
+#include "rtl/Stream.h"
 
 class TZirOvararIzaz : public TZirOvararIzazInput {
     RTL_CLASS(TZirOvararIzaz)
@@ -243,6 +245,90 @@ public:
     TNotifyEvent OnPainted;
 
     // ---- Text and file exchange ----
+    // Every exporter takes its texts from SaveCell and calls
+    // ExportNotification; every importer stores through DoLoadCell. Long
+    // operations report a percentage through OnFileProgress when it changes.
+    using TGridProgressEvent = std::function<void(TObject* Sender, SmallInt Progress)>;
+    TGridProgressEvent OnFileProgress;
+
+    // The grid's own text format: a "cols,rows" size line, "cw c,width"
+    // lines and "c,r,text" lines with line breaks as characters 9 and 8.
+    // The file form uses absolute indexes and writes UTF-8 with its mark
+    // (Unicode) or Windows-1252; the stream form uses indexes relative to the
+    // save range and UTF-16LE, so a grid can sit inside a larger stream.
+    void SaveToFile(const String& FileName, bool Unicode = true);
+    // EKelGridError "File contains no data or corrupt file <name>" for a
+    // size line without columns or rows.
+    void LoadFromFile(const String& FileName);
+    void SaveToStream(TStream& Stream);
+    // Stops before the first line that is neither a width nor a cell line
+    // and leaves the stream at that line's start.
+    void LoadFromStream(TStream& Stream);
+    // A plain-text table, columns padded with blanks to their widest text
+    // and aligned as the cells are; in Encoding (Unicode) or Windows-1252.
+    void SaveToASCII(const String& FileName, bool Unicode = true);
+    void AppendToASCII(const String& FileName, bool Unicode = true);
+
+    // The encoding of Unicode text files (UTF-8 by default).
+    const TEncoding& Encoding() const { return *FEncoding; }
+    void SetEncoding(const TEncoding& Value) { FEncoding = &Value; }
+
+    // CSV options. Delimiter character 0 writes "," and detects the
+    // delimiter when reading.
+    Char Delimiter() const { return FDelimiter; }
+    void SetDelimiter(Char Value) { FDelimiter = Value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+    bool QuoteQuoteCells() const { return FQuoteQuoteCells; }
+    void SetQuoteQuoteCells(bool Value) { FQuoteQuoteCells = Value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    bool JavaCSV() const { return FJavaCSV; }
+    void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+    bool CSVMultilineCellImport() const { return FCSVMultilineCellImport; }
+    void SetCSVMultilineCellImport(bool Value) { FCSVMultilineCellImport = Value; }
+    bool CSVTrimSpaces() const { return FCSVTrimSpaces; }
+    void SetCSVTrimSpaces(bool Value) { FCSVTrimSpaces = Value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+
+    // CSV writing: the save range or a rectangle; Unicode writes UTF-8 with
+    // its mark, else 7-bit ASCII ("?" for other characters); an encoding
+    // object writes that encoding with its mark. The Append forms keep the
+    // lines of an existing file.
+    void SaveToCSV(const String& FileName, bool Unicode = true);
+    void SaveToCSV(const String& FileName, const TGridRect& ARect, bool Unicode = true);
+    void SaveToCSV(const String& FileName, const TEncoding& AEncoding);
+    void SaveToCSV(const String& FileName, const TGridRect& ARect, const TEncoding& AEncoding);
+    void AppendToCSV(const String& FileName, bool Unicode = true);
+    void AppendToCSV(const String& FileName, const TEncoding& AEncoding);
+    // CSV reading from the first save row on (Insert: after the last row).
+    // Text without a byte-order mark is UTF-8 when it is valid UTF-8, else
+    // Windows-1252. MaxRows > 0 limits the lines read; IgnoreRows lines are
+    // dropped first. "File is empty" when no line remains.
+    void LoadFromCSV(const String& FileName, Integer MaxRows = 0, Integer IgnoreRows = 0);
+    void LoadFromCSV(const String& FileName, const TEncoding& AEncoding, Integer MaxRows = 0, Integer IgnoreRows = 0);
+    void LoadFromCSVStream(TStream& AStream, Integer MaxRows = 0, Integer IgnoreRows = 0);
+    void InsertFromCSV(const String& FileName, Integer MaxRows = 0, Integer IgnoreRows = 0);
+    void InsertFromCSV(const String& FileName, const TEncoding& AEncoding, Integer MaxRows = 0,
+                       Integer IgnoreRows = 0);
+
+    // Fixed-width text: Positions holds the written columns' widths (missing
+    // ones are appended from the widest texts) or, for reading, the 1-based
+    // start positions of the columns and the end of the last one.
+    void SaveToFixed(const String& FileName, TIntList* Positions);
+    void LoadFromFixed(const String& FileName, TIntList* Positions, bool DoTrim = true, Integer MaxRows = -1);
+
+    // XML: a list element, one record element per row, one field element per
+    // cell, in the encoding XMLEncoding names. Reading maps leaf elements and
+    // attributes to cells in document order and never loads a DTD.
+    void SaveToXML(const String& FileName, const String& ListDescr, const String& RecordDescr,
+                   TStrings* FieldDescr, bool ExportEmptyCells = false);
+    void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // JSON: {"grid":[rows]}, each row an array of texts or, with field
+    // names, of one-member objects; UTF-8.
+    void SaveToJSON(const String& RecordDescr, TStrings* FieldDescr, String& JSON);
+    void SaveToJSON(const String& FileName, const String& RecordDescr, TStrings* FieldDescr);
 
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
@@ -297,6 +383,11 @@ protected:
     bool CurrentCellVisible() const;
 
     // ---- Text and file exchange: protected part ----
+    virtual void SaveCSVWorker(const String& FileName, const TGridRect& ARect, const TEncoding& AEncoding, bool Append);
+    virtual void LoadCSVWorker(const String& Text, bool Insert, Integer MaxRows, Integer IgnoreRows);
+    // Fires OnFileProgress when the percentage differs from the last one.
+    void FireFileProgress(Integer Percent);
+    Integer SaveColumnIndex(Integer ACol) const { return SaveHiddenCells() ? ACol : RealColIndex(ACol); }
 
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
@@ -333,4 +424,15 @@ private:
     bool FStyleBkg = false;
 
     // ---- Text and file exchange: state ----
+    const TEncoding* FEncoding = &TEncoding::UTF8();
+    Char FDelimiter = 0;
+    bool FAlwaysQuotes = false;
+    bool FQuoteQuoteCells = true;
+    bool FQuoteEmptyCells = true;
+    bool FJavaCSV = false;
+    bool FCSVMultilineCellImport = true;
+    bool FCSVTrimSpaces = true;
+    bool FLoadFirstRow = true;
+    Integer FLastFileProgress = -1;
+    bool FAppendASCII = false;
 };
