@@ -193,7 +193,7 @@ TEST_F(ExchangeCSVTest, SavedCellsReadBackEqual) {
 
 // Python's csv module reads the file field for field.
 TEST_F(ExchangeCSVTest, PythonCsvReadsTheFile) {
-    if (std::system("python3 -c 'import csv' >/dev/null 2>&1") != 0)
+    if (std::system((PythonCommand() + " -c 'import csv' >/dev/null 2>&1").c_str()) != 0)
         GTEST_SKIP() << "python3 with its csv module is not installed";
     Grid->SetMultilinecells(true);
     const char16_t* Texts[] = {u"a,b", u"say \"hi\"", u"  lead", u"one\r\ntwo", u"\u00e9\u4e2d", u""};
@@ -204,7 +204,7 @@ TEST_F(ExchangeCSVTest, PythonCsvReadsTheFile) {
                                "rows=list(csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline='')))\n"
                                "open(sys.argv[2],'w',encoding='utf-8').write(json.dumps(rows))\n";
     WriteFileBytes(Folder / u"read.py", Script);
-    const std::string Cmd = "python3 " + Folder.Native(u"read.py") + " " + Folder.Native(u"py.csv") + " " +
+    const std::string Cmd = PythonCommand() + " " + Folder.Native(u"read.py") + " " + Folder.Native(u"py.csv") + " " +
                             Folder.Native(u"py.json");
     ASSERT_EQ(std::system(Cmd.c_str()), 0);
     EXPECT_EQ(ReadFileBytes(Folder / u"py.json"),

@@ -4,6 +4,8 @@
 #include "grid/ZirOvararIzaz.h"
 #include "grid_testing/GridFormTest.h"
 
+#include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -63,4 +65,10 @@ inline TRect CellInkBox(TBitmap* Bmp) {
                 Box.Bottom = std::max(Box.Bottom, y);
             }
     return Box;
+}
+
+// exchange: the system's Python (a version manager's wrapper in the path
+// only slows every start).
+inline std::string PythonCommand() {
+    return ::access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
 }
