@@ -8,6 +8,7 @@
 #include "rtl/Convert.h"
 #include "rtl/Encoding.h"
 #include "rtl/Stream.h"
+#include "vcl/Forms.h"
 #include "rtl/StringList.h"
 #include "rtl/StringUtils.h"
 
@@ -213,6 +214,15 @@ String AlignForASCII(const String& Text, Integer Width, TAlignment HA) {
 } // namespace
 
 void TZirOvararIzaz::SaveToASCII(const String& FileName, bool Unicode) {
+    // The hourglass shows while the table is built and written.
+    const TCursor OldCursor = Screen ? Screen->Cursor() : TCursor(crDefault);
+    if (Screen) Screen->SetCursor(crHourGlass);
+    struct TRestore {
+        TCursor Cursor;
+        ~TRestore() {
+            if (Screen) Screen->SetCursor(Cursor);
+        }
+    } Restore{OldCursor};
     TStringList Lines;
     const Integer StartCol = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
     const Integer StartRow = SaveFixedCells || SaveFixedRows ? 0 : FixedRows();

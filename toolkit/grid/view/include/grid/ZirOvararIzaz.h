@@ -330,6 +330,17 @@ public:
     void SaveToJSON(const String& RecordDescr, TStrings* FieldDescr, String& JSON);
     void SaveToJSON(const String& FileName, const String& RecordDescr, TStrings* FieldDescr);
 
+    // HTML: a table with one style class per distinct cell look, links for
+    // addresses (URLShow) and cell pictures as JPEG files in dir +
+    // HTMLSettings.ImageFolder. Plain cell texts are escaped, markup passes
+    // through; with XHTML the document is well-formed XML.
+    String SaveRectToHTMLString(const TGridRect& ARect, const String& dir);
+    String SaveToHTMLString(const String& dir);
+    // The file in Encoding (Unicode) or 7-bit ASCII, opened afterwards with
+    // Show or HTMLSettings.AutoPreview.
+    void SaveToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+    void AppendToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
     void ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
@@ -388,6 +399,9 @@ protected:
     // Fires OnFileProgress when the percentage differs from the last one.
     void FireFileProgress(Integer Percent);
     Integer SaveColumnIndex(Integer ACol) const { return SaveHiddenCells() ? ACol : RealColIndex(ACol); }
+    // A saved text as HTML cell content: escaped, blanks, line breaks, links.
+    String HTMLCellText(const String& Saved);
+    void WriteHTMLFile(const String& FileName, bool Show, bool Unicode, bool Append);
 
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
