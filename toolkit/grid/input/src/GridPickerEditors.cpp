@@ -577,8 +577,45 @@ void TGridEditBtn::KeyPress(Char& Key) {
 
 void TGridEditBtn::KeyUp(Word& Key, TShiftState Shift) {
     if (FGrid->OnKeyUp) FGrid->OnKeyUp(FGrid, Key, Shift);
+    CursorWalk(Key, Shift);
     if (Key != VK_RETURN) TVazEditBtn::KeyUp(Key, Shift);
     LookupCompletion();
+}
+
+void TGridEditBtn::CursorWalk(Word& Key, TShiftState Shift) {
+    TZirOvararIzazInput* G = FGrid;
+    if (!G->Navigation()->Settings().CursorWalkEditor || SelLength() != 0) return;
+    if (Shift.Contains(ssShift) || Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return;
+    const bool Right = Key == VK_RIGHT && SelStart() == Integer(EditText().size());
+    // Left walks only when the caret already stood at the start as the key
+    // went down.
+    const bool Left = Key == VK_LEFT && SelStart() == 0 && FSelKeyDown == 0;
+    if (!Right && !Left) return;
+    Key = 0;
+    const Integer Col = G->Col(), Row = G->Row();
+    const Integer Next = Right ? Col + G->CellSpan(G->RealColIndex(Col), Row).X + 1 : Col - 1;
+    const bool Inside = Right ? Col < G->ColCount() - G->FixedRightCols() - 1 : Col > G->FixedCols();
+    if (Inside && G->IsControlCell(G->RealColIndex(Next), Row)) {
+        // No editor opens on a control cell.
+        if (G->ValidateCell(Text())) {
+            G->HideInplaceEdit();
+            G->SetCol(Next);
+        }
+        return;
+    }
+    if (Right && !G->ValidateCell(Text())) return;
+    FocusGrid(G);
+    TNavigationSettings& Nav = G->Navigation()->PlainSettings();
+    const TAdvanceDirection Direction = Nav.AdvanceDirection;
+    if (Direction != adLeftRight && Direction != adLeftRightInRow) Nav.AdvanceDirection = adLeftRight;
+    try {
+        G->AdvanceCell(G->Col(), G->Row(), true, false, Right, false, false);
+    } catch (...) {
+        Nav.AdvanceDirection = Direction;
+        throw;
+    }
+    Nav.AdvanceDirection = Direction;
+    if (Nav.CursorWalkAlwaysEdit) G->ShowInplaceEdit();
 }
 
 void TGridEditBtn::LookupCompletion() {
@@ -659,6 +696,11 @@ void TGridEditBtn::WndProc(TMessage& Message) {
     case WM_SETFOCUS:
         TVazEditBtn::WndProc(Message);
         if (!FGrid->Navigation()->Settings().EditSelectAll) SetSelStart(Integer(EditText().size()));
+        if (FGrid->FocusHelper()->Enabled()) FGrid->UpdateFocusWindow();
+        return;
+    case WM_KILLFOCUS:
+        TVazEditBtn::WndProc(Message);
+        if (FGrid->FocusHelper()->Enabled()) FGrid->UpdateFocusWindow();
         return;
     default: break;
     }

@@ -412,4 +412,84 @@ TEST_F(PickerTest, UnitEditSplitsTheCellAndEscapeRestoresIt) {
     EXPECT_EQ(Cell(), u"7g");
 }
 
+TEST_F(PickerTest, EditButtonWalksToTheNeighbourCellAtTheTextsEdges) {
+    Grid->Navigation()->PlainSettings().CursorWalkEditor = true;
+    Grid->Navigation()->PlainSettings().CursorWalkAlwaysEdit = false;
+    Open(edEditBtn, u"ab");
+    TGridEditBtn* E = Grid->BtnEdit();
+    E->SetSelStart(0);
+    Type(u"c");
+    Key(VK_RIGHT); // not yet at the end
+    EXPECT_TRUE(Grid->EditMode());
+    Key(VK_RIGHT); // the caret reaches the end: on to the next cell
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Cell(), u"cab");
+
+    Grid->FocusCell(2, 1);
+    Pump();
+    Grid->SetCells(2, 1, u"xy");
+    Key(VK_F2);
+    ASSERT_TRUE(Grid->EditMode());
+    E->SetSelStart(1);
+    Key(VK_LEFT); // the caret was not at the start when the key went down
+    EXPECT_TRUE(Grid->EditMode());
+    Key(VK_LEFT);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Col(), 1);
+}
+
+TEST_F(PickerTest, EditorsReportTheirChangesToTheGrid) {
+    std::vector<String> Changes;
+    Grid->OnEditChange = [&](TObject* Sender, Integer ACol, Integer ARow, const String& Value) {
+        EXPECT_EQ(Sender, Grid);
+        EXPECT_EQ(ACol, 1);
+        EXPECT_EQ(ARow, 1);
+        Changes.push_back(Value);
+    };
+    Open(edSpinEdit, u"5");
+    Key(VK_PRIOR);
+    Key(VK_ESCAPE);
+    Grid->FocusCell(1, 1);
+    Open(edEditBtn, u"a");
+    Type(u"b");
+    Key(VK_ESCAPE);
+    Grid->FocusCell(1, 1);
+    Open(edDateEdit, DateToStr(Day(2024, 3, 5)));
+    Changes.clear();
+    Key(VK_UP);
+    EXPECT_EQ(Changes, std::vector<String>{DateToStr(Grid->DateTimePicker()->Date())});
+    Key(VK_ESCAPE);
+
+    std::vector<TDateTime> Times;
+    Grid->OnDateTimeChange = [&](TObject*, Integer, Integer, TDateTime Value) { Times.push_back(Value); };
+    Grid->FocusCell(1, 1);
+    const TDateTime Start = Day(2024, 3, 5) + EncodeTime(10, 30, 0, 0);
+    Open(edDateTimeEdit, DateToStr(Start) + u" " + TimeToStr(Start));
+    Grid->DateAndTimePicker()->TimePicker()->SetFocus();
+    Pump();
+    Key(VK_UP);
+    ASSERT_EQ(Times.size(), 1u);
+    EXPECT_NE(Times[0], Start);
+    Key(VK_ESCAPE);
+}
+
+TEST_F(PickerTest, DirectDateCloseEndsTheEditWhenTheCalendarCloses) {
+    std::vector<std::string> Events;
+    Grid->OnDatePickerDropDown = [&](TObject*, Integer ARow, Integer ACol) {
+        Events.push_back("drop " + std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    Grid->OnDatePickerCloseUp = [&](TObject*, Integer, Integer) { Events.push_back("close"); };
+    Grid->MouseActions()->PlainSettings().DirectDateClose = true;
+    Open(edDateEdit, DateToStr(Day(2024, 3, 5)));
+    TGridDatePicker* P = Grid->DateTimePicker();
+    P->SetDroppedDown(true);
+    Pump();
+    EXPECT_TRUE(Grid->EditMode());
+    P->SetDroppedDown(false);
+    Pump();
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Events, (std::vector<std::string>{"drop 1,1", "close"}));
+}
+
 } // namespace

@@ -133,6 +133,9 @@ private:
     void ButtonClicked(TObject* Sender);
     void HandlePaste();
     void LookupCompletion();
+    // Left at the start or Right at the end of the text moves on to the
+    // neighbour cell.
+    void CursorWalk(Word& Key, TShiftState Shift);
 
     TZirOvararIzazInput* FGrid = nullptr;
     bool FStopEditAfterClick = false;
