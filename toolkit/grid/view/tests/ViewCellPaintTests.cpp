@@ -46,6 +46,20 @@ TEST_F(CellPaintTest, FixedFacesPerLook) {
     }
 }
 
+TEST_F(CellPaintTest, TheHoverRowPaintsItsFixedCellsWithoutAFace) {
+    Grid->SetFixedCols(1);
+    Grid->SetDOVGradientFrom(clRed);
+    Grid->SetDOVGradientTo(clRed);
+    Grid->SetHoverRowIdx(1);
+    Grid->SetHoverRowCells(THoverRowCells({hcFixed}));
+    TBitmap* Bmp = WhiteCanvasBitmap(40, 20);
+    Grid->DrawCellContent(Bmp->Canvas(), 0, 1, HeaderRect, TGridDrawState({gdFixed}));
+    EXPECT_EQ(Bmp->Canvas()->Pixels(20, 10), clWhite);
+    Grid->DrawCellContent(Bmp->Canvas(), 0, 2, HeaderRect, TGridDrawState({gdFixed}));
+    EXPECT_EQ(Bmp->Canvas()->Pixels(20, 10), clRed);
+    Free(Bmp);
+}
+
 TEST_F(CellPaintTest, HoveredHeaderWithDropDownButtonLosesSixteenPixels) {
     Grid->SetFixedRows(1);
     Grid->SetLook(glXP);

@@ -38,6 +38,33 @@ TEST_F(CellTextTest, ALineBreakShowsOnlyTheFirstLineUnlessMultilineOrWordWrap) {
     EXPECT_GT(PaintedInk(1, 1, TRect(0, 0, 80, 60)).Bottom, One.Bottom + (One.Bottom - One.Top) / 2);
 }
 
+TEST_F(CellTextTest, EnhTextSizeEndsATooWideLeftAlignedTextWithAnEllipsis) {
+    Grid->SetWordWrap(false);
+    Grid->SetCells(1, 1, u"HHHHHHHHHHHHHHHHHHHHHHHH");
+    const TRect Cell(0, 0, 80, 30);
+    // The rightmost ink in the upper half of the letters: an ellipsis has
+    // its dots on the base line only.
+    auto UpperRight = [&]() {
+        TBitmap* Bmp = WhiteCanvasBitmap(90, 40);
+        Bmp->Canvas()->Font()->Assign(Grid->Font());
+        Grid->DrawCellContent(Bmp->Canvas(), 1, 1, Cell, TGridDrawState());
+        const TRect Ink = CellInkBox(Bmp);
+        Integer Right = -1;
+        for (Integer y = Ink.Top; y < Ink.Top + (Ink.Bottom - Ink.Top) / 2; ++y)
+            for (Integer x = 0; x < 90; ++x)
+                if (Bmp->Canvas()->Pixels(x, y) != clWhite) Right = std::max(Right, x);
+        Free(Bmp);
+        return std::pair{Right, Ink.Right};
+    };
+    const auto [CutUpper, CutRight] = UpperRight();
+    EXPECT_GE(CutUpper, CutRight - 3);
+    EXPECT_LT(CutRight, Cell.Right);
+    Grid->SetEnhTextSize(true);
+    const auto [EllipsisUpper, EllipsisRight] = UpperRight();
+    EXPECT_LT(EllipsisUpper, EllipsisRight - 4);
+    EXPECT_LT(EllipsisRight, Cell.Right);
+}
+
 TEST_F(CellTextTest, AnEmptyFilterEditCellShowsTheTypeNameInGrey) {
     Grid->SetFixedRows(1);
     Grid->FilterEdit()->SetEnabled(true);
