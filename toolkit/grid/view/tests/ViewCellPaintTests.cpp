@@ -5,6 +5,9 @@
 #include "ViewTestSupport.h"
 
 #include "graphics/Graphic.h"
+#include "windowing/SystemMetrics.h"
+
+#include <tuple>
 
 namespace {
 
@@ -146,4 +149,20 @@ TEST_F(CellPaintTest, FocusRectangleOnlyOnTheFocusedCurrentNormalCell) {
     Other->SetFocus();
     Pump();
     EXPECT_FALSE(FrameDrawn(1, 1));
+}
+
+TEST_F(CellPaintTest, ACellScrollBarShowsOnlyWhenThePageIsBelowTheRange) {
+    Grid->AddScrollBar(1, 1, false);
+    const TRect Cell(0, 0, 60, 40);
+    for (auto [Page, Range, Shown] : {std::tuple{40, 100, true}, {100, 100, false}}) {
+        SCOPED_TRACE(Page);
+        TBitmap* Bmp = WhiteCanvasBitmap(60, 40);
+        Grid->SetScrollProp(1, 1, TScrollProp{Page, Range});
+        Grid->DrawCellContent(Bmp->Canvas(), 1, 1, Cell, TGridDrawState());
+        const Integer BarWidth = winapi::GetSystemMetrics(winapi::SM_CXVSCROLL);
+        EXPECT_EQ(Grid->Seen.R.Right, Shown ? Cell.Right - BarWidth : Cell.Right);
+        // The bar's track at the right edge.
+        EXPECT_EQ(Bmp->Canvas()->Pixels(59, 39) != clWhite, Shown);
+        Free(Bmp);
+    }
 }
