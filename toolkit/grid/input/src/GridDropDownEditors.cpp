@@ -126,6 +126,19 @@ void TGridDropDownKeys::GridExit() {
     FGrid->HideInplaceEdit();
 }
 
+void TGridDropDownKeys::GridFocused() {
+    if (!PlacesCaretAtClick() || !FGrid->FLeftClickEdit || !FSelf->HandleAllocated()) return;
+    TPoint P;
+    GetCursorPos(P);
+    P = FSelf->ScreenToClient(P);
+    if (P.X < 0 || P.Y < 0 || P.X > FSelf->Width() || P.Y > FSelf->Height()) return;
+    const LRESULT At = SendMessage(FSelf->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(P.X, P.Y));
+    if (At == -1) return;
+    FSelf->SetSelStart(Integer(LOWORD(NativeUInt(At))));
+    FSelf->SetSelLength(0);
+    FGrid->FLeftClickEdit = false;
+}
+
 void TGridDropDownKeys::GridChange() {
     if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), FSelf->Text());
 }
@@ -199,6 +212,22 @@ const TClassInfo& TGridColorDropDown::StaticClassInfo() {
 bool TGridColorDropDown::IsGridKey(Word Key, TShiftState Shift) const {
     if (DroppedDown()) return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
     return Key == VK_HOME || TGridDropDownKeys::IsGridKey(Key, Shift);
+}
+
+void TGridColorDropDown::WndProc(TMessage& Message) {
+    Word Key = Word(Message.WParam);
+    if (Message.Msg == WM_KEYDOWN && !DroppedDown() && (IsArrowOrPageKey(Key) || Key == VK_HOME || Key == VK_END)) {
+        TShiftState Shift;
+        if (GetKeyState(VK_SHIFT) < 0) Shift.Include(ssShift);
+        if (GetKeyState(VK_CONTROL) < 0) Shift.Include(ssCtrl);
+        if (GetKeyState(VK_MENU) < 0) Shift.Include(ssAlt);
+        if (IsGridKey(Key, Shift)) {
+            GridKeyDown(Key, Shift);
+            Message.Result = 0;
+            return;
+        }
+    }
+    TGridDropDownEditor::WndProc(Message);
 }
 
 void TGridColorDropDown::AfterHideDropDown() {

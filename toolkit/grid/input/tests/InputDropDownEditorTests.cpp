@@ -297,3 +297,20 @@ TEST_F(DropDownEditorTest, TheKelGridKindOpensOnlyWithARegisteredMaker) {
     Key(VK_RETURN);
     EXPECT_EQ(Grid->Cells(1, 1), u"[k]");
 }
+
+TEST_F(DropDownEditorTest, TheColourEditorValidatesOnlyOnEnter) {
+    Integer Validations = 0;
+    Grid->OnCellValidate = [&](TObject*, Integer, Integer, String&, bool&) { ++Validations; };
+    Grid->SetAlwaysValidate(true);
+    Open(edColorPickerDropDown, u"");
+    Key(VK_DOWN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Validations, 0);
+    Grid->FocusCell(1, 1);
+    Pump();
+    Open(edColorPickerDropDown, u"");
+    Key(VK_RETURN);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_EQ(Validations, 1);
+}

@@ -44,6 +44,9 @@ protected:
     void GridWantSpecialKey(TMessage& Message);
     void GridExit();
     void GridChange();
+    // After the focus came: an edit the left button started puts the caret
+    // under the mouse (for the editors that place it).
+    void GridFocused();
 
     // ---- What an editor may change ----
     virtual void BaseKeyDown(Word& Key, TShiftState Shift) = 0;
@@ -63,6 +66,8 @@ protected:
     virtual void ReopenAfterAdvance();
     // Whether the special-key query claims Enter and Esc as well as Tab.
     virtual bool ClaimsEnterAndEscape() const { return false; }
+    // Whether an edit started by a click puts the caret under the mouse.
+    virtual bool PlacesCaretAtClick() const { return false; }
 
     TKelCustomDropDown* FSelf;
     TZirOvararIzazInput* FGrid;
@@ -77,6 +82,7 @@ public:
     void WndProc(TMessage& Message) override {
         TPicker::WndProc(Message);
         if (Message.Msg == CM_WANTSPECIALKEY) GridWantSpecialKey(Message);
+        if (Message.Msg == winapi::WM_SETFOCUS) GridFocused();
     }
 
 protected:
@@ -106,6 +112,7 @@ public:
 protected:
     void ShowText(const String& Value) override { SetText(Value); }
     bool ClaimsEnterAndEscape() const override { return true; }
+    bool PlacesCaretAtClick() const override { return true; }
 };
 
 class TGridMemoDropDown : public TGridDropDownEditor<TKelMemoDropDown> {
@@ -121,6 +128,7 @@ protected:
     // the validation or Esc put back.
     String CommitText(Word Key) override { (void)Key; return MemoValue(); }
     void ShowText(const String& Value) override { SetMemoValue(Value); }
+    bool PlacesCaretAtClick() const override { return true; }
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TKelCalculatorDropdown> {
@@ -131,6 +139,7 @@ public:
 protected:
     // Enter first finishes the pending calculation.
     String CommitText(Word Key) override;
+    bool PlacesCaretAtClick() const override { return true; }
 };
 
 class TGridTimepickerDropDown : public TGridDropDownEditor<TKelTimePickerDropDown> {
@@ -161,6 +170,9 @@ class TGridColorDropDown : public TGridDropDownEditor<TKelColorPickerDropDown> {
     RTL_CLASS(TGridColorDropDown)
 public:
     explicit TGridColorDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner) {}
+    // The picker steps its colours with the cursor and page keys before a
+    // key-down is made of them; with the pop-up closed they are the grid's.
+    void WndProc(TMessage& Message) override;
 
 protected:
     // Pop-up closed: the usual keys and Home; open: Tab, Enter and Esc.
