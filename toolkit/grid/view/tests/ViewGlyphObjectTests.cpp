@@ -162,3 +162,25 @@ TEST(ViewRotatedText, TheStartPointLiesWhereTheTurnedTextBegins) {
         EXPECT_EQ(PositionRotatedText(R, taLeftJustify, vtaTop, C.A, C.B, C.S1, C.C2, C.Angle), TPoint(C.X, C.Y))
             << C.Angle;
 }
+
+TEST_F(ViewTest, NodeGlyphsShowTheirStateInEveryPictureType) {
+    Grid->SetRowCount(6);
+    Grid->AddNode(1, 3);
+    TCellGraphic* G = Grid->GetCellGraphic(0, 1);
+    ASSERT_NE(G, nullptr);
+    for (TNodeType Type : {cnXP, cnLeaf, cnFlat, cn3D}) {
+        Grid->CellNode()->SetNodeType(Type);
+        auto Draw = [&](bool Contracted) {
+            G->SetCellBoolean(Contracted);
+            auto Shot = std::make_unique<TCanvasShot>();
+            Grid->DrawCellObject(Cell, G, vtaTop, ContextFor(Shot->Cv(), 0, 1, 0, 0));
+            std::vector<TColor> Px;
+            for (Integer y = 0; y < 80; ++y)
+                for (Integer x = 0; x < 100; ++x) Px.push_back(Shot->At(x, y));
+            return Px;
+        };
+        const auto Open = Draw(false), Closed = Draw(true);
+        EXPECT_NE(Open, Closed) << Type;
+        EXPECT_NE(std::count(Closed.begin(), Closed.end(), clFuchsia), Integer(Closed.size())) << Type;
+    }
+}
