@@ -70,6 +70,31 @@ TEST_F(PickerTest, EachKindSetsUpChangesAndWritesBack) {
     }
 }
 
+TEST_F(PickerTest, DateAndTimeKindsSetUpFromTheCell) {
+    const TDateTime D = Day(2024, 3, 5), T = EncodeTime(10, 30, 0, 0);
+    Open(edDateSpinEdit, DateToStr(D));
+    EXPECT_EQ(std::floor(Grid->SpinEdit()->DateValue()), D);
+    EXPECT_EQ(Grid->SpinEdit()->SpinType(), sptDate);
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->Dates(1, 1), D);
+
+    Grid->FocusCell(1, 1);
+    Open(edTimeEdit, TimeToStr(T));
+    TGridDatePicker* P = Grid->DateTimePicker();
+    EXPECT_EQ(P->Kind(), dtkTime);
+    EXPECT_NEAR(P->Time(), T, 1e-6);
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), TimeToStr(T));
+
+    Grid->FocusCell(1, 1);
+    Open(edDateEditUpDown, DateToStr(D));
+    EXPECT_EQ(P->Kind(), dtkDate);
+    EXPECT_EQ(P->DateMode(), dmUpDown);
+    EXPECT_EQ(P->Date(), D);
+    Key(VK_RETURN);
+    EXPECT_EQ(Cell(), DateToStr(D));
+}
+
 TEST_F(PickerTest, DatePickersSetUpFromTheCellAndWriteBack) {
     const String Start = DateToStr(Day(2024, 3, 5));
     Open(edDateEdit, Start);
