@@ -2,12 +2,14 @@
 // size and character messages.
 
 #include "grid/GridUnit.h"
+#include "grid/SearchPanel.h"
 #include "grid/ZirOvararIzazCore.h"
 #include "kel/ThemeNotifier.h"
 #include "rtl/StringUtils.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Paint.h"
+#include "windowing/SystemMetrics.h"
 #include "windowing/Window.h"
 
 using namespace winapi;
@@ -234,8 +236,16 @@ void TZirOvararIzazCore::HandleWMChar(TMessage& Message) {
 // ---- Search panel and sizes ---------------------------------------------------------
 
 void TZirOvararIzazCore::UpdateSearchPanel() {
-    // The search panel arrives with the search layer; without it there is
-    // nothing to lay out.
+    if (!HandleAllocated() || !FSearchPanel || !FSearchPanel->Visible()) return;
+    // The panel lies along the bottom of the grid, above the horizontal
+    // scroll bar when the columns are wider than the client area or the bar
+    // is always shown.
+    Integer W = 0;
+    for (Integer c = 0; c < ColCount(); ++c) W += ColWidths(c);
+    const TScrollBarAlways Always = ScrollBarAlways();
+    Integer Top = Height() - GetSearchFooterHeight();
+    if (W > ClientWidth() || Always == saHorz || Always == saBoth) Top -= GetSystemMetrics(SM_CYHSCROLL);
+    FSearchPanel->SetBounds(ClientRect().Left, Top, ClientWidth(), FSearchPanel->Height());
 }
 
 void TZirOvararIzazCore::InitOrigColSizes() {

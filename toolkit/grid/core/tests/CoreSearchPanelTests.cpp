@@ -4,6 +4,7 @@
 #include "CoreTestSupport.h"
 #include "grid/SearchPanel.h"
 #include "windowing/Input.h"
+#include "windowing/SystemMetrics.h"
 
 namespace {
 
@@ -60,6 +61,38 @@ TEST_F(SearchFooterTest, TypingFindsAndCountsAndNextWrapsToTheFirst) {
     EXPECT_EQ(Ends, 1);
     EXPECT_EQ(Grid->Col(), 3);
     EXPECT_EQ(Grid->Row(), 1);
+}
+
+TEST_F(SearchFooterTest, ThePanelLiesAlongTheBottomAboveAHorizontalScrollBar) {
+    Grid->SetBounds(0, 0, 400, 200);
+    Show();
+    const Integer Footer = 34; // the footer height at 96 DPI
+    const Integer Bar = winapi::GetSystemMetrics(winapi::SM_CYHSCROLL);
+    Panel->SetBounds(7, 7, 10, Footer);
+    // Hidden, the panel stays where it is.
+    Panel->SetVisible(false);
+    Grid->UpdateSearchPanel();
+    EXPECT_EQ(Panel->Top(), 7);
+    Panel->SetVisible(true);
+    struct Case {
+        Integer ColWidth;
+        TScrollBarAlways Always;
+        Integer Top;
+    };
+    const Case Cases[] = {
+        {50, saNone, 200 - Footer},
+        {50, saVert, 200 - Footer},
+        {50, saBoth, 200 - Footer - Bar},
+        {150, saNone, 200 - Footer - Bar},
+    };
+    for (const Case& C : Cases) {
+        for (Integer c = 0; c < Grid->ColCount(); ++c) Grid->SetColWidths(c, C.ColWidth);
+        Grid->SetScrollBarAlways(C.Always);
+        Grid->UpdateSearchPanel();
+        EXPECT_EQ(Panel->Top(), C.Top) << C.ColWidth << " " << int(C.Always);
+        EXPECT_EQ(Panel->Left(), Grid->ClientRect().Left);
+        EXPECT_EQ(Panel->Width(), Grid->ClientWidth());
+    }
 }
 
 TEST_F(SearchFooterTest, AFailedSearchShowsTheErrorColours) {
