@@ -138,6 +138,10 @@ TEST_F(UiWizard, RunsFromTheFirstPageToFinishAndStoresTheProject) {
             TVarErozidOvur& Crops = *W()->grdCrops();
             // Three runs with three, one and two applications.
             EXPECT_EQ(Crops.RowCount(), 7);
+            EXPECT_EQ(Crops.Cells(0, 0), u"FOCUS D3 Crop");
+            EXPECT_EQ(Crops.Cells(3, 0), u"Appl. rate [kg/ha]");
+            EXPECT_EQ(Crops.ColWidths(1), 187);
+            EXPECT_EQ(Crops.Cells(3, 1), u"0.7500");
             EXPECT_EQ(Crops.Cells(0, 4), u"Vegetables, leafy_2");
             EXPECT_EQ(Crops.Cells(1, 4), u"<select Korvalis crop>");
             EXPECT_EQ(Crops.Cells(0, 2) + Crops.Cells(1, 2) + Crops.Cells(2, 2), u"");
@@ -148,6 +152,10 @@ TEST_F(UiWizard, RunsFromTheFirstPageToFinishAndStoresTheProject) {
         [&] {
             Captions.push_back(W()->Caption());
             EXPECT_EQ(W()->grdPec()->RowCount(), 4);
+            EXPECT_EQ(W()->grdPec()->Cells(2, 0), u"PEC_FOCUS_NL,D3 [ug/l] *");
+            String Hint;
+            W()->grdPecGridHint(W()->grdPec(), 1, PeakColDate, Hint);
+            EXPECT_EQ(Hint, u"Fill in correct date ([dd-mon-yyyy], e.g. 12-apr-2008)");
             EXPECT_EQ(W()->grdPec()->Cells(1, 3), u"Cabbages");
             FillPeaks();
             ClickLater(*W()->btnNext());
