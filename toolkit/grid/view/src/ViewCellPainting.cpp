@@ -186,7 +186,24 @@ void TZirOvararIzaz::DrawCellContent(TCanvas* ACanvas, Integer ACol, Integer ARo
     if (HasNodes() && C.RealCol == CellNode()->NodeColumn() && !C.Fixed && CellNode()->ShowTree())
         DrawTreeLines(C);
 
-    // 18. The cell object (painted by the object painter).
+    // 18. The cell object, one pixel lower in fixed cells.
+    if (C.Object.Graphic) {
+        TCellObjectContext O;
+        O.Canvas = ACanvas;
+        O.Col = ACol;
+        O.RealCol = C.RealCol;
+        O.Row = ARow;
+        O.State = C.State;
+        O.CellRect = ARect;
+        O.ObjectWidth = C.Object.Width;
+        O.ObjectHeight = C.Object.Height;
+        O.TextWidth = C.TextWidth;
+        O.HAlign = C.HAlign;
+        O.VAlign = C.VAlign;
+        TRect ObjectRect = C.R;
+        if (C.Fixed && C.Object.Graphic->CellType() != ctInterface) ++ObjectRect.Top;
+        DrawCellObject(ObjectRect, C.Object.Graphic, C.VAlign, O);
+    }
 
     // 19. The painting events, with the real column.
     if (OnDrawCell) {

@@ -166,3 +166,13 @@ TEST_F(CellPaintTest, ACellScrollBarShowsOnlyWhenThePageIsBelowTheRange) {
         Free(Bmp);
     }
 }
+
+TEST_F(CellPaintTest, TheCellObjectIsPaintedWithTheCell) {
+    TBitmap* Bmp = WhiteCanvasBitmap(60, 40);
+    Grid->DrawCellContent(Bmp->Canvas(), 1, 1, TRect(0, 0, 60, 40), TGridDrawState());
+    EXPECT_LT(CellInkBox(Bmp).Right, 0);
+    Grid->AddCheckBox(1, 1, true, false);
+    Grid->DrawCellContent(Bmp->Canvas(), 1, 1, TRect(0, 0, 60, 40), TGridDrawState());
+    EXPECT_GE(CellInkBox(Bmp).Right, 0);
+    Free(Bmp);
+}
