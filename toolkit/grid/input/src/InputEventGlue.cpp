@@ -114,6 +114,7 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
     case WM_COMMAND:
         TZirOvararIzazCore::WndProc(Message);
         if (HIWORD(Message.WParam) == EN_CHANGE) HandleEditorTextChange(Message);
+        HandleComboCommand(Message);
         return;
     case WM_CHAR:
         // Enter handed on by the normal editor after an accepted value ends

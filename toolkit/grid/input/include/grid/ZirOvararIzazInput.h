@@ -141,6 +141,40 @@ public:
     TRadioButtonClickEvent OnRadioButtonClick;
 
     // ---- Special editors: combo, check box and button ----
+    // What the combo editor tells while its selected item changes: the
+    // real column, the row, the item's index and text (and its object).
+    using TComboChangeEvent =
+        std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex, const String& ASelection)>;
+    using TComboObjectChangeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex,
+                                                       const String& ASelection, TObject* AObject)>;
+    // The editors made with the grid (after the core's own objects).
+    void AfterConstruction() override;
+    void BeforeDestruction() override;
+    // The combo editor of edComboList and edComboEdit (null in a designer).
+    class TGridCombo* Combobox() const { return FEditCombo; }
+    class TGridCombo* UniCombo() const { return FEditCombo; }
+    // The control of the running edit: null unless an edit runs, else the
+    // special editor showing, else the normal editor.
+    TWinControl* CellEditor() const;
+    // The combo editor's items, for OnGetEditorProp and for code outside an
+    // edit. The list's own search is exact and case-insensitive.
+    void ClearComboString();
+    void AddComboString(const String& S);
+    void AddComboStringObject(const String& S, TObject* AObject);
+    // False when S is not in the list.
+    bool RemoveComboString(const String& S);
+    // The item the next combo edit selects when the cell's text names none;
+    // False (and no change) when S is not in the list.
+    bool SetComboSelectionString(const String& S);
+    // The item the next combo edit selects, whatever the cell's text names.
+    void SetComboSelection(Integer Index);
+    // The cell's list (through DoGetEditorProp), then the cell := item Index.
+    void SetComboIndex(Integer ACol, Integer ARow, Integer Index);
+    // The index of the cell's text in the cell's list; -1 when absent.
+    Integer GetComboIndex(Integer ACol, Integer ARow);
+    Integer GetComboCount();
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
 
     // ---- Special editors: drop-down editors ----
     // The drop-down editors, each made on first use (owner and parent the
@@ -305,6 +339,15 @@ protected:
     // special-editor frame; each answers False for a kind it does not serve.
     bool SetUpComboFamilyEditor(const TSpecialEditorPlace& Place);
     bool WriteBackComboFamilyEditor(Integer C, Integer ARow);
+    // The editors reach the editing state through the one link of the family.
+    friend class TGridEditorLink;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    // Fires OnComboChange and OnComboObjectChange for the combo's selection.
+    void ComboSelectionChanged();
+    // The combo's selection and edit changes reach the grid as WM_COMMAND.
+    void HandleComboCommand(const TMessage& Message);
 
     // ---- Special editors: drop-down editors: protected part ----
     // Set-up and write-back of the drop-down kinds (edTrackbarDropDown to edControlDropDown) inside the
@@ -453,6 +496,18 @@ private:
     }
 
     // ---- Special editors: combo, check box and button: state ----
+    void SetUpComboList(const TSpecialEditorPlace& Place, const String& StartText);
+    void SetUpComboEdit(const TSpecialEditorPlace& Place, const String& StartText);
+    void PlaceCombo(const TSpecialEditorPlace& Place);
+    class TGridCombo* FEditCombo = nullptr;
+    class TGridCheckBox* FEditCheck = nullptr;
+    class TGridButton* FGridButton = nullptr;
+    // The item the next combo edit selects (-1: none), and whether it wins
+    // over the item the cell's text names. One edit uses them.
+    Integer FComboIdx = -1;
+    bool FForceComboSel = false;
+    // A refused commit holds the Enter advance back until the next key-up.
+    bool FNoAutoAdvance = false;
 
     // ---- Special editors: drop-down editors: state ----
     // The editor of a drop-down kind (made on first use), null for the other kinds.
