@@ -122,6 +122,11 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
         BaseKeyDown(Key, Shift);
         return;
     }
+    if (Open && (Key == VK_RETURN || (Key == VK_TAB && FLink.GridWantsTab()))) {
+        // The item highlighted in the open list is the one chosen.
+        Word Choose = VK_RETURN;
+        BaseKeyDown(Choose, TShiftState());
+    }
     G->FNewCellText = Text();
 
     if (Key == VK_ESCAPE) {

@@ -143,6 +143,19 @@ TEST_F(ComboEditorTest, EnterStoresTheChosenItemAndEndsTheEdit) {
     EXPECT_EQ(Grid->CellEditor(), nullptr);
 }
 
+TEST_F(ComboEditorTest, EnterChoosesTheItemHighlightedInTheOpenList) {
+    Grid->SetCells(1, 2, u"one");
+    Grid->FocusCell(1, 2);
+    Open();
+    Key(VK_DOWN, {VK_MENU});
+    EXPECT_TRUE(Combo()->DroppedDown());
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), u"two");
+    EXPECT_FALSE(Combo()->DroppedDown());
+    EXPECT_FALSE(Grid->EditMode());
+}
+
 TEST_F(ComboEditorTest, RefusedEnterKeepsTheComboOpenWithoutAdvance) {
     Grid->Navigation()->SetAdvanceOnEnter(true);
     Grid->SetCells(1, 1, u"one");
@@ -304,6 +317,58 @@ TEST_F(ComboEditorTest, LookupHistoryKeepsNewTextsOnly) {
         EXPECT_FALSE(Grid->EditMode());
         EXPECT_EQ(Grid->GetComboCount(), Count);
     }
+}
+
+TEST_F(ComboEditorTest, SelectionChangesAreToldOnce) {
+    Grid->SetCells(1, 1, u"one");
+    Open();
+    std::vector<std::pair<Integer, String>> Changes;
+    std::vector<TObject*> Objects;
+    Grid->OnComboChange = [&](TObject*, Integer, Integer, Integer Index, const String& S) {
+        Changes.emplace_back(Index, S);
+    };
+    Grid->OnComboObjectChange = [&](TObject*, Integer, Integer, Integer, const String&, TObject* O) {
+        Objects.push_back(O);
+    };
+    Key(VK_DOWN);
+    Letter('T', u"t");
+    EXPECT_EQ(Changes, (std::vector<std::pair<Integer, String>>{{1, u"two"}, {2, u"three"}}));
+    EXPECT_EQ(Objects.size(), 2u);
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), u"three");
+}
+
+TEST_F(ComboEditorTest, CursorWalkLeavesTheEditableComboAtItsEdge) {
+    Kind1 = edComboEdit;
+    Grid->Navigation()->PlainSettings().CursorWalkEditor = true;
+    Grid->Navigation()->PlainSettings().CursorWalkAlwaysEdit = false;
+    Grid->SetCells(1, 1, u"ab");
+    Open();
+    Key(VK_END);
+    Key(VK_RIGHT);
+    EXPECT_FALSE(Combo()->Visible());
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), u"ab");
+    // A check box to the right: the cursor moves onto it and no editor opens.
+    Grid->AddCheckBox(2, 2, false, false);
+    Grid->FocusCell(1, 2);
+    Open();
+    Key(VK_END);
+    Key(VK_RIGHT);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_FALSE(Grid->EditMode());
+    EXPECT_FALSE(Combo()->Visible());
+}
+
+TEST_F(ComboEditorTest, AutoDropSizeFitsTheLongestItem) {
+    Items = {u"a", u"a rather long item that is much wider than the cell"};
+    Grid->Navigation()->PlainSettings().AutoComboDropSize = true;
+    Open();
+    const Integer Wanted = Grid->Canvas()->TextWidth(Items[1]) + 8;
+    EXPECT_EQ(Combo()->DroppedWidth(), Wanted);
+    EXPECT_GT(Wanted, Combo()->Width());
+    Key(VK_ESCAPE);
 }
 
 TEST_F(ComboEditorTest, CheckBoxStoresCheckTrueOrCheckFalse) {
