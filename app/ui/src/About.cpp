@@ -15,13 +15,6 @@
 TfrmSplash* frmSplash = nullptr;
 
 namespace {
-template <class T>
-T* Part(const TComponent* Owner, const String& Name) {
-    auto* Found = dynamic_cast<T*>(Owner->FindComponent(Name));
-    if (!Found) throw Exception(u"The layout lacks " + Name);
-    return Found;
-}
-
 TColor RGBColor(Integer R, Integer G, Integer B) { return TColor(R | (G << 8) | (B << 16)); }
 } // namespace
 
@@ -75,12 +68,12 @@ void TfrmAbout::Loaded() {
     TForm::Loaded();
     DrawProductPicture(*imgProduct()->Picture(), 300);
     for (const Char* Name : {u"mmoDesigners1", u"mmoDesigners2"})
-        Part<TMemo>(this, Name)->SetBorderStyle(bsNone);
+        LayoutPart<TMemo>(this, Name)->SetBorderStyle(bsNone);
 }
 
-TLabel* TfrmAbout::lblVersion() const { return Part<TLabel>(this, u"lblVersion"); }
-TLabel* TfrmAbout::lblDate() const { return Part<TLabel>(this, u"lblDate"); }
-TImage* TfrmAbout::imgProduct() const { return Part<TImage>(this, u"imgProduct"); }
+TLabel* TfrmAbout::lblVersion() const { return LayoutPart<TLabel>(this, u"lblVersion"); }
+TLabel* TfrmAbout::lblDate() const { return LayoutPart<TLabel>(this, u"lblDate"); }
+TImage* TfrmAbout::imgProduct() const { return LayoutPart<TImage>(this, u"imgProduct"); }
 
 void TfrmAbout::FormActivate(TObject*) {
     AutoScrollOff(*this);
@@ -108,10 +101,10 @@ TfrmSplash::TfrmSplash(TComponent* AOwner) : TForm(AOwner) { RegisterUiClasses()
 
 void TfrmSplash::Loaded() {
     TForm::Loaded();
-    DrawProductPicture(*Part<TImage>(this, u"imgProduct")->Picture(), 300);
+    DrawProductPicture(*LayoutPart<TImage>(this, u"imgProduct")->Picture(), 300);
 }
 
-TTimer* TfrmSplash::Timer1() const { return Part<TTimer>(this, u"Timer1"); }
+TTimer* TfrmSplash::Timer1() const { return LayoutPart<TTimer>(this, u"Timer1"); }
 
 void TfrmSplash::SetTimerEnabled(bool Value) { Timer1()->SetEnabled(Value); }
 

@@ -10,15 +10,6 @@
 #include "ui/UiLayouts.h"
 #include "vcl/StdCtrls.h"
 
-namespace {
-template <class T>
-T* Part(const TComponent* Owner, const String& Name) {
-    auto* Found = dynamic_cast<T*>(Owner->FindComponent(Name));
-    if (!Found) throw Exception(u"The layout lacks " + Name);
-    return Found;
-}
-} // namespace
-
 String InvalidNameCharsMessage() {
     return String(u"invalid characters: <space> = / \\ ( ) * : ? ") + u"\"" + u" < > | , . ";
 }
@@ -35,10 +26,10 @@ const TClassInfo& TfrmCopyProject::StaticClassInfo() {
 
 TfrmCopyProject::TfrmCopyProject(TComponent* AOwner) : TForm(AOwner) { RegisterUiClasses(); }
 
-TEdit* TfrmCopyProject::edtName() const { return Part<TEdit>(this, u"edtName"); }
-TEdit* TfrmCopyProject::edtDesc() const { return Part<TEdit>(this, u"edtDesc"); }
-TEdit* TfrmCopyProject::edtNameNew() const { return Part<TEdit>(this, u"edtNameNew"); }
-TEdit* TfrmCopyProject::edtDescNew() const { return Part<TEdit>(this, u"edtDescNew"); }
+TEdit* TfrmCopyProject::edtName() const { return LayoutPart<TEdit>(this, u"edtName"); }
+TEdit* TfrmCopyProject::edtDesc() const { return LayoutPart<TEdit>(this, u"edtDesc"); }
+TEdit* TfrmCopyProject::edtNameNew() const { return LayoutPart<TEdit>(this, u"edtNameNew"); }
+TEdit* TfrmCopyProject::edtDescNew() const { return LayoutPart<TEdit>(this, u"edtDescNew"); }
 
 String TfrmCopyProject::FreeCopyName(const String& SourceName) {
     String Proposal = u"Copy_of_" + SourceName;

@@ -14,15 +14,6 @@
 
 #include <algorithm>
 
-namespace {
-template <class T>
-T* Part(const TComponent* Owner, const String& Name) {
-    auto* Found = dynamic_cast<T*>(Owner->FindComponent(Name));
-    if (!Found) throw Exception(u"The layout lacks " + Name);
-    return Found;
-}
-} // namespace
-
 const TClassInfo& TfrmPecPeak::StaticClassInfo() {
     using C = TfrmPecPeak;
     static const TClassInfo Info = TClassBuilder<C, TForm>()
@@ -35,9 +26,9 @@ const TClassInfo& TfrmPecPeak::StaticClassInfo() {
 
 TfrmPecPeak::TfrmPecPeak(TComponent* AOwner) : TForm(AOwner) { RegisterUiClasses(); }
 
-TVarErozidOvur* TfrmPecPeak::grdPec() const { return Part<TVarErozidOvur>(this, u"grdPec"); }
-TButton* TfrmPecPeak::btnOK() const { return Part<TButton>(this, u"btnOK"); }
-TButton* TfrmPecPeak::btnCancel() const { return Part<TButton>(this, u"btnCancel"); }
+TVarErozidOvur* TfrmPecPeak::grdPec() const { return LayoutPart<TVarErozidOvur>(this, u"grdPec"); }
+TButton* TfrmPecPeak::btnOK() const { return LayoutPart<TButton>(this, u"btnOK"); }
+TButton* TfrmPecPeak::btnCancel() const { return LayoutPart<TButton>(this, u"btnCancel"); }
 
 void TfrmPecPeak::Loaded() {
     TForm::Loaded();

@@ -18,15 +18,6 @@
 
 #include <algorithm>
 
-namespace {
-template <class T>
-T* Part(const TComponent* Owner, const String& Name) {
-    auto* Found = dynamic_cast<T*>(Owner->FindComponent(Name));
-    if (!Found) throw Exception(u"The layout lacks " + Name);
-    return Found;
-}
-} // namespace
-
 const TClassInfo& TfrmResults::StaticClassInfo() {
     static const TClassInfo Info = TClassBuilder<TfrmResults, TForm>()
                                        .Method(u"FormActivate", &TfrmResults::FormActivate)
@@ -53,12 +44,12 @@ void TfrmResults::Loaded() {
 }
 
 TfraProjectSummary* TfrmResults::fraProjectSummary1() const {
-    return Part<TfraProjectSummary>(this, u"fraProjectSummary1");
+    return LayoutPart<TfraProjectSummary>(this, u"fraProjectSummary1");
 }
-TVarErozidOvur* TfrmResults::grdAbsPoints() const { return Part<TVarErozidOvur>(this, u"grdAbsPoints"); }
-TButton* TfrmResults::btnShowReport() const { return Part<TButton>(this, u"btnShowReport"); }
-TButton* TfrmResults::btnKOMwarning() const { return Part<TButton>(this, u"btnKOMwarning"); }
-TButton* TfrmResults::btnClose() const { return Part<TButton>(this, u"btnClose"); }
+TVarErozidOvur* TfrmResults::grdAbsPoints() const { return LayoutPart<TVarErozidOvur>(this, u"grdAbsPoints"); }
+TButton* TfrmResults::btnShowReport() const { return LayoutPart<TButton>(this, u"btnShowReport"); }
+TButton* TfrmResults::btnKOMwarning() const { return LayoutPart<TButton>(this, u"btnKOMwarning"); }
+TButton* TfrmResults::btnClose() const { return LayoutPart<TButton>(this, u"btnClose"); }
 
 String TfrmResults::SummaryFile() const { return FProject->Path() + u"Summary.out"; }
 
@@ -150,7 +141,7 @@ const TClassInfo& TfrmFileView::StaticClassInfo() {
 
 TfrmFileView::TfrmFileView(TComponent* AOwner) : TForm(AOwner) { RegisterUiClasses(); }
 
-TRichEdit* TfrmFileView::reFile() const { return Part<TRichEdit>(this, u"reFile"); }
+TRichEdit* TfrmFileView::reFile() const { return LayoutPart<TRichEdit>(this, u"reFile"); }
 
 void TfrmFileView::setFileName(const String& FileName) {
     if (FileExists(FileName)) {

@@ -25,13 +25,6 @@
 
 namespace {
 
-template <class T>
-T* Part(const TComponent* Owner, const String& Name) {
-    auto* Found = dynamic_cast<T*>(Owner->FindComponent(Name));
-    if (!Found) throw Exception(u"The layout lacks " + Name);
-    return Found;
-}
-
 const Char* const SelectKorvalisCrop = u"<select Korvalis crop>";
 
 // The crop grid's columns.
@@ -70,18 +63,18 @@ TfrmUserWizard::TfrmUserWizard(TComponent* AOwner) : TForm(AOwner) { RegisterUiC
 
 TfrmUserWizard::~TfrmUserWizard() = default;
 
-TPageControl* TfrmUserWizard::pagPages() const { return Part<TPageControl>(this, u"pagPages"); }
-TComboBox* TfrmUserWizard::cmbTravoProjects() const { return Part<TComboBox>(this, u"cmbTravoProjects"); }
-TVarErozidOvur* TfrmUserWizard::grdCrops() const { return Part<TVarErozidOvur>(this, u"grdCrops"); }
-TVarErozidOvur* TfrmUserWizard::grdPec() const { return Part<TVarErozidOvur>(this, u"grdPec"); }
-TEdit* TfrmUserWizard::edtName() const { return Part<TEdit>(this, u"edtName"); }
-TEdit* TfrmUserWizard::edtDescription() const { return Part<TEdit>(this, u"edtDescription"); }
-TButton* TfrmUserWizard::btnBack() const { return Part<TButton>(this, u"btnBack"); }
-TButton* TfrmUserWizard::btnNext() const { return Part<TButton>(this, u"btnNext"); }
-TButton* TfrmUserWizard::btnFinish() const { return Part<TButton>(this, u"btnFinish"); }
-TButton* TfrmUserWizard::btnCancel() const { return Part<TButton>(this, u"btnCancel"); }
+TPageControl* TfrmUserWizard::pagPages() const { return LayoutPart<TPageControl>(this, u"pagPages"); }
+TComboBox* TfrmUserWizard::cmbTravoProjects() const { return LayoutPart<TComboBox>(this, u"cmbTravoProjects"); }
+TVarErozidOvur* TfrmUserWizard::grdCrops() const { return LayoutPart<TVarErozidOvur>(this, u"grdCrops"); }
+TVarErozidOvur* TfrmUserWizard::grdPec() const { return LayoutPart<TVarErozidOvur>(this, u"grdPec"); }
+TEdit* TfrmUserWizard::edtName() const { return LayoutPart<TEdit>(this, u"edtName"); }
+TEdit* TfrmUserWizard::edtDescription() const { return LayoutPart<TEdit>(this, u"edtDescription"); }
+TButton* TfrmUserWizard::btnBack() const { return LayoutPart<TButton>(this, u"btnBack"); }
+TButton* TfrmUserWizard::btnNext() const { return LayoutPart<TButton>(this, u"btnNext"); }
+TButton* TfrmUserWizard::btnFinish() const { return LayoutPart<TButton>(this, u"btnFinish"); }
+TButton* TfrmUserWizard::btnCancel() const { return LayoutPart<TButton>(this, u"btnCancel"); }
 TfraProjectSummary* TfrmUserWizard::Frame(Integer Page) const {
-    return Part<TfraProjectSummary>(this, u"fraTRAVOProject" + IntToStr(Page));
+    return LayoutPart<TfraProjectSummary>(this, u"fraTRAVOProject" + IntToStr(Page));
 }
 
 Integer TfrmUserWizard::Execute() {
