@@ -29,6 +29,8 @@ void TZirOvararIzazInput::AfterConstruction() {
     FGridButton->SetParent(this);
     FGridButton->SetEnabled(false);
     FGridButton->SetVisible(false);
+    BtnEdit();
+    BtnUnitEdit();
 }
 
 void TZirOvararIzazInput::BeforeDestruction() {

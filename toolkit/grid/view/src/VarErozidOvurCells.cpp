@@ -5,6 +5,8 @@
 // grid's own answer runs.
 
 #include "grid/VarErozidOvur.h"
+#include "grid/GridCombo.h"
+#include "grid/GridPickerEditors.h"
 
 #include "gridbase/RarEvad.h"
 #include "kel/KelStyle.h"
@@ -168,9 +170,37 @@ void TVarErozidOvur::DoGetEditorType(Integer ACol, Integer ARow, TEditorType& AE
 }
 
 void TVarErozidOvur::DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditLink) {
-    if (const TGridColumnItem* Item = ColumnItem(ACol); Item && IsNormalCell(ACol, ARow))
+    const TGridColumnItem* Item = ColumnItem(ACol);
+    if (Item && IsNormalCell(ACol, ARow)) {
+        if (!ComponentState().Contains(csDesigning)) ApplyColumnEditorSettings(*Item);
         ControlLook()->SetDropDownCount(Item->DropDownCount());
+    }
     TZirOvararIzaz::DoGetEditorProp(ACol, ARow, AEditLink);
+}
+
+void TVarErozidOvur::ApplyColumnEditorSettings(const TGridColumnItem& Item) {
+    // Only editors the grid has made are touched; a combo column fills the
+    // combo's list, any other column empties it.
+    const TEditorType Kind = Item.Editor();
+    if (TGridCombo* Combo = Combobox()) {
+        if (Kind == edComboEdit || Kind == edComboList) {
+            Combo->Items()->Assign(Item.ComboItems());
+            Combo->SetDropDownCount(Item.DropDownCount());
+        } else {
+            Combo->Items()->Clear();
+        }
+    }
+    if (TGridSpin* Spin = MadeSpinEdit();
+        Spin && (Kind == edSpinEdit || Kind == edFloatSpinEdit || Kind == edTimeSpinEdit || Kind == edDateSpinEdit)) {
+        Spin->SetMinValue(Item.SpinMin());
+        Spin->SetMaxValue(Item.SpinMax());
+        Spin->SetIncrement(Item.SpinStep());
+    }
+    if (Kind == edEditBtn || Kind == edMaskEditBtn) {
+        TGridEditBtn* Button = BtnEdit();
+        Button->SetButtonWidth(Item.ButtonWidth());
+        Button->SetButtonCaption(Item.ButtonCaption());
+    }
 }
 
 String TVarErozidOvur::ResolveEditMask(Integer ACol, Integer ARow) {

@@ -249,3 +249,16 @@ TEST_F(ColumnGridTest, AColumnsFilterListFillsTheDropDownAndFilters) {
     EXPECT_EQ(Grid->Filter()->Count(), 0);
     EXPECT_EQ(Grid->FilterCol(), -1);
 }
+
+// A list column hands its items to the grid's combo editor, so the cell's
+// text is found in the column's own list; a plain column empties the list.
+TEST_F(PeakGridTest, ListColumnsFillTheComboEditorWithTheirItems) {
+    Grid->SetCells(4, 2, u"drainage");
+    EXPECT_EQ(Grid->GetComboIndex(4, 2), 1);
+    EXPECT_EQ(Grid->GetComboCount(), 2);
+    Grid->SetCells(1, 2, u"drainage");
+    EXPECT_EQ(Grid->GetComboIndex(1, 2), -1);
+    EXPECT_EQ(Grid->GetComboCount(), 1);
+    Grid->GetComboIndex(0, 2);
+    EXPECT_EQ(Grid->GetComboCount(), 0);
+}

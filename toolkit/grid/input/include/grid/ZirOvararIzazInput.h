@@ -210,6 +210,8 @@ public:
     // The editors of the typed kinds, made (owned by the grid, invisible) on
     // the first call; the date pickers' handlers are bound to the grid.
     class TGridSpin* SpinEdit();
+    // The spin editor once made; null before its first use (nothing is made).
+    class TGridSpin* MadeSpinEdit() const { return FEditSpin; }
     class TGridDatePicker* DateTimePicker();
     class TGridDateTimePicker* DateAndTimePicker();
     class TGridEditBtn* BtnEdit();

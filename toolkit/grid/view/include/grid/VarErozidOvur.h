@@ -84,6 +84,10 @@ protected:
     bool HasColumnAlignment() override { return true; }
     void DoGetFloatFormat(Integer ACol, Integer ARow, String& AFloatFormat) override;
     void DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditLink) override;
+    // The column's editor settings into the editors the grid has made:
+    // combo items and drop-down count, spin limits and step, button width
+    // and caption.
+    void ApplyColumnEditorSettings(const TGridColumnItem& Item);
     void DoUpdateColumnSize(Integer ACol, Integer& AWidth) override;
     void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) override;
     void DoGetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
