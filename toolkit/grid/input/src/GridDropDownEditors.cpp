@@ -14,10 +14,6 @@ using namespace winapi;
 
 namespace {
 
-bool ShiftHeld() {
-    return GetKeyState(VK_SHIFT) < 0;
-}
-
 bool IsArrowOrPageKey(Word Key) {
     return Key == VK_PRIOR || Key == VK_NEXT || (Key >= VK_LEFT && Key <= VK_DOWN);
 }
@@ -27,98 +23,30 @@ bool IsArrowOrPageKey(Word Key) {
 // ---- The key protocol ----------------------------------------------------------------
 
 TGridDropDownKeys::TGridDropDownKeys(TKelCustomDropDown* Self, TComponent* AOwner)
-    : FSelf(Self), FGrid(dynamic_cast<TZirOvararIzazInput*>(AOwner)) {
-    if (!FGrid) throw EInvalidCast(u"Invalid class typecast");
-}
-
-bool TGridDropDownKeys::IsGridKey(Word Key, TShiftState Shift) const {
-    switch (Key) {
-    case VK_DOWN:
-        return !Shift.Contains(ssAlt);
-    case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_PRIOR: case VK_NEXT: case VK_END: case VK_UP:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TGridDropDownKeys::ReopenAfterAdvance() {
-    FGrid->ShowInplaceEdit();
-}
+    : FLink(AOwner), FSelf(Self), FGrid(FLink.Grid()) {}
 
 void TGridDropDownKeys::GridKeyDown(Word& Key, TShiftState Shift) {
-    TZirOvararIzazInput* G = FGrid;
     if (FSelf->DroppedDown() && KeepsKey(Key)) {
         Key = 0;
         BaseKeyDown(Key, Shift);
         return;
     }
-    if (!IsGridKey(Key, Shift)) {
-        BaseKeyDown(Key, Shift);
-        return;
-    }
-    if (Key == VK_ESCAPE) {
-        BeforeCancel();
-        FCancelled = true;
-        // The text from before the edit: the memo editor hands its text to
-        // the cell while it changes, so the cell may no longer hold it.
-        ShowText(G->OriginalCellValue());
-        G->HideInplaceEdit();
-        if (G->CanFocus()) G->SetFocus();
-        return;
-    }
-    if (IsCommitKey(Key)) {
-        const String Value = CommitText(Key);
-        G->SetCurrentCell(Value);
-        if (!G->ValidateCell(Value)) {
-            ShowText(G->FNewCellText);
-            FSelf->SelectAll();
-            FSelf->Invalidate();
-            Key = 0;
-            return;
-        }
-        ShowText(G->CurrentCell());
-    }
-    if (Key == VK_TAB && G->EditorWantsTab()) {
-        const String Value = CommitText(Key);
-        G->SetCurrentCell(Value);
-        if (!G->ValidateCell(Value)) {
-            ShowText(G->FNewCellText);
-            FSelf->SetSelStart(Integer(FSelf->EditText().size()));
-            FSelf->Invalidate();
-            Key = 0;
-            return;
-        }
-        if (G->Options().Contains(goTabs)) {
-            G->HideInplaceEdit();
-            if (G->CanFocus()) G->SetFocus();
-            G->NavigateByKey(ShiftHeld());
-            return;
-        }
-        if (G->HandleAllocated()) PostMessage(G->Handle(), WM_KEYDOWN, VK_TAB, 0);
-    }
-    if (FSelf->DroppedDown()) {
-        G->HideInplaceEdit();
-        if (IsArrowOrPageKey(Key)) Key = 0;
-    } else if (Key == VK_END) {
-        BaseKeyDown(Key, Shift);
-        return;
-    }
-    G->DoneInplaceEdit(Key, Shift);
-    const TNavigationSettings& Nav = G->Navigation()->Settings();
-    if (Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit) ReopenAfterAdvance();
-    Key = 0;
-    BaseKeyDown(Key, Shift);
+    // Esc cancels: the pickers whose value is not their text write nothing.
+    if (Key == VK_ESCAPE && IsGridKey(Key, Shift)) FCancelled = true;
+    FLink.KeyDown(*this, Key, Shift);
 }
 
-void TGridDropDownKeys::GridKeyPress(Char& Key) {
-    if (FGrid->OnKeyPress) FGrid->OnKeyPress(FSelf, Key);
-    if (Key == VK_ESCAPE || Key == VK_RETURN || Key == VK_TAB) Key = 0;
+void TGridDropDownKeys::ShowEditorText(const String& Value, bool SelectAll) {
+    ShowText(Value);
+    if (SelectAll)
+        FSelf->SelectAll();
+    else
+        FSelf->SetSelStart(Integer(FSelf->EditText().size()));
 }
 
 void TGridDropDownKeys::GridWantSpecialKey(TMessage& Message) {
     const Word Key = Word(Message.WParam);
-    if (Key == VK_TAB && FGrid->EditorWantsTab()) Message.Result = 1;
+    if (FLink.ClaimsTab(Key)) Message.Result = 1;
     if ((Key == VK_RETURN || Key == VK_ESCAPE) && ClaimsEnterAndEscape()) Message.Result = 1;
 }
 
@@ -127,20 +55,11 @@ void TGridDropDownKeys::GridExit() {
 }
 
 void TGridDropDownKeys::GridFocused() {
-    if (!PlacesCaretAtClick() || !FGrid->FLeftClickEdit || !FSelf->HandleAllocated()) return;
-    TPoint P;
-    GetCursorPos(P);
-    P = FSelf->ScreenToClient(P);
-    if (P.X < 0 || P.Y < 0 || P.X > FSelf->Width() || P.Y > FSelf->Height()) return;
-    const LRESULT At = SendMessage(FSelf->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(P.X, P.Y));
-    if (At == -1) return;
-    FSelf->SetSelStart(Integer(LOWORD(NativeUInt(At))));
+    if (!PlacesCaretAtClick() || !FSelf->HandleAllocated()) return;
+    const Integer Caret = FLink.CaretAtClick(FSelf, FSelf->Handle());
+    if (Caret < 0) return;
+    FSelf->SetSelStart(Caret);
     FSelf->SetSelLength(0);
-    FGrid->FLeftClickEdit = false;
-}
-
-void TGridDropDownKeys::GridChange() {
-    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), FSelf->Text());
 }
 
 // ---- The editors ---------------------------------------------------------------------
@@ -172,7 +91,7 @@ const TClassInfo& TGridCalculatorDropDown::StaticClassInfo() {
     return Info;
 }
 
-String TGridCalculatorDropDown::CommitText(Word Key) {
+String TGridCalculatorDropDown::CommitValue(Word Key) {
     if (Key == VK_RETURN) CalcResult();
     return Text();
 }
@@ -200,8 +119,8 @@ void TGridGridDropDown::BeforeCancel() {
     if (DroppedDown()) HideDropDown(true);
 }
 
-void TGridGridDropDown::ReopenAfterAdvance() {
-    if (FGrid->HandleAllocated()) PostMessage(FGrid->Handle(), WM_GRIDEDITSHOW(), 0, 0);
+void TGridGridDropDown::ReopenAfterDone(TGridEditorLink& Link) {
+    Link.PostShow();
 }
 
 const TClassInfo& TGridColorDropDown::StaticClassInfo() {
@@ -209,7 +128,7 @@ const TClassInfo& TGridColorDropDown::StaticClassInfo() {
     return Info;
 }
 
-bool TGridColorDropDown::IsGridKey(Word Key, TShiftState Shift) const {
+bool TGridColorDropDown::IsGridKey(Word Key, TShiftState Shift) {
     if (DroppedDown()) return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
     return Key == VK_HOME || TGridDropDownKeys::IsGridKey(Key, Shift);
 }

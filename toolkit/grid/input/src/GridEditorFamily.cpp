@@ -65,12 +65,14 @@ void TGridEditorLink::KeyDown(IGridKeyEditor& Editor, Word& Key, TShiftState Shi
     }
     if (Key == VK_ESCAPE) {
         Editor.BeforeCancel();
-        Editor.ShowEditorText(CellText(), true);
+        // The text from before the edit: an editor that hands its text to
+        // the cell while it changes has already changed the cell.
+        Editor.ShowEditorText(OriginalText(), true);
         Cancel();
         return;
     }
     if (Editor.CommitsOn(Key)) {
-        if (!Commit(Editor.CommitValue(), Key)) {
+        if (!Commit(Editor.CommitValue(Key), Key)) {
             Editor.ShowEditorText(RefusedText(), true);
             Editor.RepaintEditor();
             return;
@@ -79,7 +81,7 @@ void TGridEditorLink::KeyDown(IGridKeyEditor& Editor, Word& Key, TShiftState Shi
         Editor.ShowEditorText(CellText(), true);
     }
     if (Key == VK_TAB && GridWantsTab()) {
-        if (!CommitTab(Editor.CommitValue(), Key)) {
+        if (!CommitTab(Editor.CommitValue(Key), Key)) {
             Editor.ShowEditorText(RefusedText(), false);
             Editor.RepaintEditor();
             return;

@@ -16,6 +16,7 @@
 #include "dropdown/KelPickerDropDowns.h"
 #include "dropdown/KelTimePickerDropDown.h"
 #include "dropdown/ZuvEdiraRareriVavuRaze.h"
+#include "grid/GridEditorFamily.h"
 #include "windowing/Input.h"
 
 class TZirOvararIzazInput;
@@ -23,9 +24,8 @@ class TZirOvararIzazInput;
 // The grid side of a drop-down editor. The editor class (TGridDropDownEditor
 // below) routes its key-down, key-press, special-key query, exit and change
 // here; the hooks say where one editor differs from the others.
-class TGridDropDownKeys {
+class TGridDropDownKeys : public IGridKeyEditor {
 public:
-    virtual ~TGridDropDownKeys() = default;
     // The grid that owns the editor.
     TZirOvararIzazInput* Grid() const { return FGrid; }
     // Set by Esc, cleared by each set-up: the edit was cancelled, so the
@@ -38,37 +38,33 @@ protected:
     // platform's invalid-cast error.
     TGridDropDownKeys(TKelCustomDropDown* Self, TComponent* AOwner);
 
-    // The family's key protocol; BaseKeyDown is the picker's own handling.
+    // The key protocol; BaseKeyDown is the picker's own handling.
     void GridKeyDown(Word& Key, TShiftState Shift);
-    void GridKeyPress(Char& Key);
+    void GridKeyPress(Char& Key) { FLink.KeyPress(FSelf, Key); }
     void GridWantSpecialKey(TMessage& Message);
     void GridExit();
-    void GridChange();
+    void GridChange() { FLink.TextChanged(FSelf->Text()); }
     // After the focus came: an edit the left button started puts the caret
     // under the mouse (for the editors that place it).
     void GridFocused();
 
-    // ---- What an editor may change ----
-    virtual void BaseKeyDown(Word& Key, TShiftState Shift) = 0;
-    // Whether the key hands control back to the grid (Alt+Down never does).
-    virtual bool IsGridKey(Word Key, TShiftState Shift) const;
-    // Whether the key validates the value before the edit ends.
-    virtual bool IsCommitKey(Word Key) const { return Key == winapi::VK_RETURN || Key == winapi::VK_UP || Key == winapi::VK_DOWN; }
-    // The text validated by Enter and Tab.
-    virtual String CommitText(Word Key) { (void)Key; return FSelf->Text(); }
+    // ---- The protocol's view of a drop-down editor ----
+    String EditorText() override { return FSelf->Text(); }
+    void ShowEditorText(const String& Value, bool SelectAll) override;
+    void RepaintEditor() override { FSelf->Invalidate(); }
+    bool PopupOpen() override { return FSelf->DroppedDown(); }
+
+    // ---- What an editor may change (besides the protocol's own hooks) ----
     // Shows a text in the editor without the edit type's formatting.
     virtual void ShowText(const String& Value) { FSelf->SetTextUnformatted(Value); }
-    // The first step of Esc, before the cell's text goes back.
-    virtual void BeforeCancel() {}
     // A key that stays with the hosted control while the pop-up is open.
     virtual bool KeepsKey(Word Key) const { (void)Key; return false; }
-    // Opens the editor of the cell the Enter advance reached.
-    virtual void ReopenAfterAdvance();
     // Whether the special-key query claims Enter and Esc as well as Tab.
     virtual bool ClaimsEnterAndEscape() const { return false; }
     // Whether an edit started by a click puts the caret under the mouse.
     virtual bool PlacesCaretAtClick() const { return false; }
 
+    TGridEditorLink FLink;
     TKelCustomDropDown* FSelf;
     TZirOvararIzazInput* FGrid;
     bool FCancelled = false;
@@ -126,7 +122,7 @@ public:
 protected:
     // The memo's whole text is validated, and its lines follow the text
     // the validation or Esc put back.
-    String CommitText(Word Key) override { (void)Key; return MemoValue(); }
+    String CommitValue(Word Key) override { (void)Key; return MemoValue(); }
     void ShowText(const String& Value) override { SetMemoValue(Value); }
     bool PlacesCaretAtClick() const override { return true; }
 };
@@ -138,7 +134,7 @@ public:
 
 protected:
     // Enter first finishes the pending calculation.
-    String CommitText(Word Key) override;
+    String CommitValue(Word Key) override;
     bool PlacesCaretAtClick() const override { return true; }
 };
 
@@ -163,7 +159,7 @@ protected:
     // Esc first closes the pop-up as cancelled.
     void BeforeCancel() override;
     // The next cell's editor opens from the grid's message queue.
-    void ReopenAfterAdvance() override;
+    void ReopenAfterDone(TGridEditorLink& Link) override;
 };
 
 class TGridColorDropDown : public TGridDropDownEditor<TKelColorPickerDropDown> {
@@ -176,10 +172,10 @@ public:
 
 protected:
     // Pop-up closed: the usual keys and Home; open: Tab, Enter and Esc.
-    bool IsGridKey(Word Key, TShiftState Shift) const override;
+    bool IsGridKey(Word Key, TShiftState Shift) override;
     // Only Enter validates, and it validates the text of the chosen colour.
-    bool IsCommitKey(Word Key) const override { return Key == winapi::VK_RETURN; }
-    String CommitText(Word Key) override { (void)Key; return GetSelectedColorText(); }
+    bool CommitsOn(Word Key) override { return Key == winapi::VK_RETURN; }
+    String CommitValue(Word Key) override { (void)Key; return GetSelectedColorText(); }
     bool ClaimsEnterAndEscape() const override { return true; }
     // With DirectComboClose a colour picked with the mouse ends the edit.
     void AfterHideDropDown() override;

@@ -45,8 +45,11 @@ public:
     virtual bool IsGridKey(Word Key, TShiftState Shift);
     // Whether Key commits the value (by default Enter, Up and Down).
     virtual bool CommitsOn(Word Key);
-    // The value Enter, Up, Down and Tab validate (by default the text).
-    virtual String CommitValue() { return EditorText(); }
+    // The value Enter, Up, Down and Tab (Key) validate (by default the text).
+    virtual String CommitValue(Word Key) {
+        (void)Key;
+        return EditorText();
+    }
     // Runs before Esc puts the cell's text back (e.g. closing a pop-up).
     virtual void BeforeCancel() {}
     // After the edit ended with a key and the Enter advance with automatic
