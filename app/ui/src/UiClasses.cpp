@@ -36,6 +36,8 @@ void RegisterUiClasses() {
         Register(TfrmCopyProject::StaticClassInfo(), u"CopyProject.layout");
         Register(TfrmUserWizard::StaticClassInfo(), u"UserWizard.layout");
         Register(TfrmPecPeak::StaticClassInfo(), u"PecPeak.layout");
+        // The main window, the project list and the information windows.
+        // The refinements window and its frames.
         return true;
     }();
     (void)Registered;

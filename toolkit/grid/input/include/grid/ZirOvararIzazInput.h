@@ -233,6 +233,10 @@ public:
     TDatePickerEvent OnDatePickerCloseUp;
     TCustomStrToDateEvent OnCustomStrToDate;
 
+    // ---- Scroll bars and notifications ----
+
+    // ---- Window procedure, keys, wheel, panning and fixed-cell editors ----
+
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
     friend class TKelInplaceEdit;
@@ -378,6 +382,10 @@ protected:
     void DatePickerDropDown(TObject* Sender);
     void DatePickerCloseUp(TObject* Sender);
     void DateTimePickerTimeChange(TObject* Sender);
+
+    // ---- Scroll bars and notifications: protected part ----
+
+    // ---- Window procedure, keys, wheel, panning and fixed-cell editors: protected part ----
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -544,4 +552,8 @@ private:
     bool FPickerStartEmpty = false;
     // Escape in a typed editor: the cell keeps its text from before the edit.
     bool FPickerCancelled = false;
+
+    // ---- Scroll bars and notifications: state ----
+
+    // ---- Window procedure, keys, wheel, panning and fixed-cell editors: state ----
 };

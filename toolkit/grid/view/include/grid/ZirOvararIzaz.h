@@ -341,6 +341,10 @@ public:
     void SaveToHTML(const String& FileName, bool Show = false, bool Unicode = true);
     void AppendToHTML(const String& FileName, bool Show = false, bool Unicode = true);
 
+    // ---- Printing and preview ----
+
+    // ---- Binary cell stream, clipboard and drag and drop ----
+
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
     void ResolveAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
@@ -403,6 +407,10 @@ protected:
     String HTMLCellText(const String& Saved);
     void WriteHTMLFile(const String& FileName, bool Show, bool Unicode, bool Append);
 
+    // ---- Printing and preview: protected part ----
+
+    // ---- Binary cell stream, clipboard and drag and drop: protected part ----
+
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
     bool FSaveVirtCells = true;
@@ -449,4 +457,8 @@ private:
     bool FLoadFirstRow = true;
     Integer FLastFileProgress = -1;
     bool FAppendASCII = false;
+
+    // ---- Printing and preview: state ----
+
+    // ---- Binary cell stream, clipboard and drag and drop: state ----
 };
