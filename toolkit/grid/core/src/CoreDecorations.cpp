@@ -34,19 +34,6 @@ TFooterPanel::TFooterPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
     FGrid = dynamic_cast<TZirOvararIzazCore*>(AOwner);
 }
 
-const TClassInfo& TScrollControl::StaticClassInfo() {
-    static const TClassInfo Info = TClassBuilder<TScrollControl, TCustomControl>().Build();
-    return Info;
-}
-
-TScrollControl::TScrollControl(TComponent* AOwner) : TCustomControl(AOwner) {}
-
-void TScrollControl::SetThumbColor(TColor Value) {
-    if (FThumbColor == Value) return;
-    FThumbColor = Value;
-    Invalidate();
-}
-
 TFooterPanel* TZirOvararIzazCore::CreateFooterPanel() {
     return Create<TFooterPanel>(this);
 }
@@ -70,6 +57,13 @@ void TZirOvararIzazCore::CreateScrollControls() {
     };
     if ((Bars == ssVertical || Bars == ssBoth) && !FVScrollControl) FVScrollControl = Make(sdVertical);
     if ((Bars == ssHorizontal || Bars == ssBoth) && !FHScrollControl) FHScrollControl = Make(sdHorizontal);
+}
+
+void TZirOvararIzazCore::FreeScrollControls() {
+    Free(FVScrollControl);
+    Free(FHScrollControl);
+    FVScrollControl = nullptr;
+    FHScrollControl = nullptr;
 }
 
 // ---- Helpers -------------------------------------------------------------------------------------------

@@ -23,8 +23,11 @@ private:
 };
 
 // A thin scroll bar the grid paints itself, vertical at the right edge or
-// horizontal at the bottom. It keeps its look here; the thumb follows the
-// grid's view through the grid's mouse and paint handling.
+// horizontal at the bottom. The thumb follows the grid it lies on (its
+// parent): the track is the control's length less the fixed rows and footer
+// rows (fixed and right fixed columns), the thumb stands for the visible rows
+// (columns), at least 20 pixels long. A press before or after the thumb pages,
+// a press on it drags the view. On anything but a string grid it does nothing.
 class TScrollControl : public TCustomControl {
     RTL_CLASS(TScrollControl)
 public:
@@ -38,8 +41,34 @@ public:
     TScrollDirection Direction() const { return FDirection; }
     void SetDirection(TScrollDirection Value) { FDirection = Value; }
 
+    // The thumb along the control: its start (never before 0) and length;
+    // both 0 when the control lies on no string grid.
+    Integer TrackLength() const;
+    Integer ThumbPos() const;
+    Integer ThumbSize() const;
+    // Whether the grid has more normal rows (columns) than it shows: only
+    // then is a thumb drawn.
+    bool ThumbShown() const;
+    bool Dragging() const { return FDownOnScroller; }
+
+protected:
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
 private:
+    TZirOvararIzazCore* Grid() const;
+    bool Vertical() const { return FDirection == sdVertical; }
+    Integer Length() const { return Vertical() ? Height() : Width(); }
+    // The thumb's start and length before the start is kept inside the control.
+    void Thumb(Integer& Pos, Integer& Size) const;
+
     TColor FThumbColor = 0xC0C0C0;
     Integer FScrollWidth = 4;
     TScrollDirection FDirection = sdVertical;
+    bool FDownOnScroller = false;
+    Integer FDownPos = 0;
+    Integer FDownRow = 0;
 };

@@ -841,6 +841,8 @@ public:
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     // Makes the painted scroll controls ScrollBars asks for, when missing.
     void CreateScrollControls();
+    // Frees the painted scroll controls there are.
+    void FreeScrollControls();
     TScrollControl* VScrollControl() const { return FVScrollControl; }
     TScrollControl* HScrollControl() const { return FHScrollControl; }
 
