@@ -48,6 +48,17 @@ void CheckWord(Integer runIndex, const TRun& run, const String& field, const Str
                 Format(u"the %s \"%s\" of %s holds a blank", {field, value, RunDescription(runIndex, run)}));
 }
 
+// The market-share rows of CropPEC.inp hold the grouping name in a column of
+// 40 characters; a longer name runs into the first share and the engine
+// stops on a read error.
+constexpr Integer GroupingNameWidth = 40;
+
+void CheckGroupingNameWidth(Integer runIndex, const TRun& run, const String& name) {
+    if (Integer(name.size()) > GroupingNameWidth)
+        RaiseUnreadable(Format(u"the crop grouping name \"%s\" of %s is longer than %d characters",
+                               {name, RunDescription(runIndex, run), GroupingNameWidth}));
+}
+
 void CheckGroupingCode(Integer runIndex, const TRun& run, const String& code) {
     Integer value = 0;
     if (!TryStrToInt(code, value) || value < FirstGroupingCode || value > LastGroupingCode)
@@ -80,6 +91,7 @@ void CheckEngineCanRead(const TDWProject& project) {
         const TKorvalisCrop* grouping = run.KorvalisCrop();
         CheckGroupingCode(i, run, grouping ? grouping->ID : String());
         CheckWord(i, run, u"crop grouping name", grouping ? grouping->KV_NameDWT : String());
+        CheckGroupingNameWidth(i, run, grouping->KV_NameDWT);
         CheckWord(i, run, u"peak date", run.Date_peak);
         CheckApplications(i, run);
     }

@@ -125,6 +125,9 @@ TEST(EngineInputFileChecks, AProjectTheEngineCannotReadIsRefusedBeforeAnyFileIsW
          u"Cannot write the engine's input files: the crop grouping name \"Winter granen\" of run 3 "
          u"(cereals_winter) "
          u"holds a blank"},
+        {[](TEngineTestProject& f) { f.Run(2).KorvalisCrop()->KV_NameDWT = String(41, u'g'); },
+         u"Cannot write the engine's input files: the crop grouping name \"ggggggggggggggggggggggggggggggggggggggggg\" "
+         u"of run 3 (cereals_winter) is longer than 40 characters"},
         {[](TEngineTestProject& f) { f.Run(0).FOCUS_D3_Crop()->SetCropCodeDWT(u""); },
          u"Cannot write the engine's input files: run 1 has no FOCUS crop code"},
         {[](TEngineTestProject& f) { f.Run(0).KorvalisCrop()->ID = u"27"; },
@@ -171,4 +174,15 @@ TEST_F(EngineInputFiles, AFailedWriteLeavesNoInputFilesInTheEngineFolder) {
     ASSERT_TRUE(CreateDir(F.ProjectDir() + CompoundPropertiesFileName));
     EXPECT_THROW(F.Project().CreateInputFiles(), EFCreateError);
     EXPECT_FALSE(AnyInputFileIn(F.EngineDir()));
+}
+
+TEST_F(EngineInputFiles, AGroupingNameOfFortyCharactersFillsItsColumn) {
+    F.Run(2).KorvalisCrop()->KV_NameDWT = String(40, u'g');
+    ASSERT_NO_THROW(F.Project().CreateInputFiles());
+    TStringList cropPEC;
+    cropPEC.LoadFromFile(F.ProjectDir() + CropPECFileName);
+    bool Found = false;
+    for (Integer i = 0; i < cropPEC.Count(); ++i)
+        Found = Found || cropPEC.Strings(i).find(String(40, u'g') + u" ") != String::npos;
+    EXPECT_TRUE(Found);
 }

@@ -1,11 +1,13 @@
 #include "ui/About.h"
 #include "ui/CopyProject.h"
 #include "ui/PecPeak.h"
+#include "ui/ProjectList.h"
 #include "ui/ProjectSummary.h"
 #include "ui/Results.h"
 #include "ui/UiLayouts.h"
 #include "ui/UserInteraction.h"
 #include "ui/UserWizard.h"
+#include "dbctrls/DBGrid.h"
 #include "vcl/FormLayout.h"
 #include "vcl/RichEdit.h"
 
@@ -37,6 +39,8 @@ void RegisterUiClasses() {
         Register(TfrmUserWizard::StaticClassInfo(), u"UserWizard.layout");
         Register(TfrmPecPeak::StaticClassInfo(), u"PecPeak.layout");
         // The main window, the project list and the information windows.
+        RegisterDBControlClasses();
+        Register(TfrmDWProjects::StaticClassInfo(), u"ProjectList.layout");
         // The refinements window and its frames.
         return true;
     }();
