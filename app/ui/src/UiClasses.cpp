@@ -1,5 +1,6 @@
 #include "ui/About.h"
 #include "ui/CopyProject.h"
+#include "ui/MainWindow.h"
 #include "ui/PecPeak.h"
 #include "ui/ProjectList.h"
 #include "ui/ProjectSummary.h"
@@ -41,6 +42,7 @@ void RegisterUiClasses() {
         // The main window, the project list and the information windows.
         RegisterDBControlClasses();
         Register(TfrmDWProjects::StaticClassInfo(), u"ProjectList.layout");
+        Register(TfrmMain::StaticClassInfo(), u"Main.layout");
         // The refinements window and its frames.
         return true;
     }();

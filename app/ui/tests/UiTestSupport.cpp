@@ -64,7 +64,10 @@ std::string Narrow(const String& Text) { return Utf8(Text); }
 // fontconfig keeps caches for the life of the process that it never frees;
 // the embedded Firebird engine keeps its converters and the loader the
 // records of its plugins; glib keeps per-thread data, which LeakSanitizer
-// sees as leaked once it does not scan thread-local storage (WizardTest.cpp).
+// sees as leaked once it does not scan thread-local storage (WizardTest.cpp);
+// the C library keeps the text of the last failed library load per thread
+// there too.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\nleak:libfbclient.so\nleak:_dl_map_object_deps\nleak:libglib-2.0.so\n";
+    return "leak:libfontconfig.so\nleak:libfbclient.so\nleak:_dl_map_object_deps\nleak:libglib-2.0.so\n"
+           "leak:_dlerror_run\n";
 }
