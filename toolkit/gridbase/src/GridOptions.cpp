@@ -479,7 +479,11 @@ void TMouseActions::SetFixedComboValues(const TStrings* Value) {
 
 void TSyncGrid::SetGrid(TStringGrid* Value) {
     if (Value && Value == FOwner) return;
+    if (FGrid == Value) return;
+    // The owner hears of the followed grid's removal and clears the link.
+    if (FGrid && FOwner) FGrid->RemoveFreeNotification(FOwner);
     FGrid = Value;
+    if (FGrid && FOwner) FGrid->FreeNotification(FOwner);
 }
 
 void TSyncGrid::Assign(const TPersistent* Source) {

@@ -111,6 +111,18 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
         return;
     }
     switch (Msg) {
+    case WM_HSCROLL:
+        HandleWMHScroll(Message);
+        return;
+    case WM_VSCROLL:
+        HandleWMVScroll(Message);
+        return;
+    case WM_NOTIFY:
+        HandleWMNotify(Message);
+        return;
+    case WM_GETDLGCODE:
+        HandleWMGetDlgCode(Message);
+        return;
     case WM_COMMAND:
         TZirOvararIzazCore::WndProc(Message);
         if (HIWORD(Message.WParam) == EN_CHANGE) HandleEditorTextChange(Message);

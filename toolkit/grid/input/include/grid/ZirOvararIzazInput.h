@@ -15,6 +15,16 @@
 // What a press over the grid selects, as the mouse cursor shows it.
 RTL_ENUM(TMouseSelectMode, msNormal, msColumn, msRow, msAll, msURL, msResize)
 
+// Where a drag over the grid stands: entering, leaving or moving over it.
+RTL_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+// The directions a drag held near the grid's edges scrolls in.
+RTL_ENUM(TDragScrollDirectionItem, dsdUp, dsdDown, dsdLeft, dsdRight)
+using TDragScrollDirection = TSet<TDragScrollDirectionItem>;
+
+class TCustomHintWindow;
+class TScrollBar;
+class TTimer;
+
 class TZirOvararIzazInput : public TZirOvararIzazCore {
     RTL_CLASS(TZirOvararIzazInput)
 public:
@@ -234,6 +244,52 @@ public:
     TCustomStrToDateEvent OnCustomStrToDate;
 
     // ---- Scroll bars and notifications ----
+    // The look of the bars. ssFlat and ssEncarta keep the normal bars (the
+    // flat scroll-bar functions are not available); ssMetro makes the thin
+    // painted controls for the bars ScrollBars includes and turns the
+    // normal bars off, leaving it frees them and turns both bars on.
+    void SetScrollType(TScrollType Value);
+    // A change to a hint kind makes the scroll hint window once the grid has
+    // its window.
+    void SetScrollHints(TScrollHintType Value);
+    // On: the thumbs take the size of the visible share at once.
+    void SetScrollProportional(bool Value);
+    // True only once the flat scroll bars were set up (never here).
+    bool FlatScrollBarsActive() const { return FFlatScrollActive; }
+    // The thumb sizes on the platform grid's 0 to 127 scale.
+    void UpdateProportionalVScroll();
+    void UpdateProportionalHScroll();
+    // The hint window of thumb drags (null until made), and whether it shows.
+    TCustomHintWindow* ScrollHintWindow() const { return FScrollHint; }
+    bool ScrollHintShowing() const { return FScrollHintShowing; }
+    // The scroll bar that cell scroll bars use, made on first use, and the
+    // cell it serves.
+    TScrollBar* CellScrollBar();
+    Integer ScrollCellCol() const { return FScrollCol; }
+    Integer ScrollCellRow() const { return FScrollRow; }
+    void SetScrollCell(Integer ACol, Integer ARow);
+    // A drag over the grid: held within a margin of an edge it scrolls
+    // towards that edge, first after the initial delay, then at the repeat
+    // delay.
+    void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+    TTimer* DragScrollTimer() const { return FDragScrollTimer; }
+    TDragScrollDirection DragScrollDirection() const { return FDragScrollDir; }
+    // The short scroll after a flick: Steps ticks of 10 ms, each moving the
+    // top row (Rows) or the left column by Step (+1 or -1), never past the
+    // first normal or the last full view.
+    void StartSmoothScroll(Integer Steps, Integer Step, bool Rows);
+    TTimer* SmoothScrollTimer() const { return FSmoothTimer; }
+    bool SmoothScrollEnded() const { return FScrollEnd; }
+    using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, String& hintstr)>;
+    using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Integer LeftCol,
+                                                TDragScrollDirection& DragScrollDir, bool& CanScroll)>;
+    using TGridBalloonEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& ATitle,
+                                                 String& AText, Integer& AIcon)>;
+    TScrollHintEvent OnScrollHint;
+    TDragScrollEvent OnDragScroll;
+    TGridBalloonEvent OnCellBalloon;
+    // The displayed column and row of the last balloon text given out.
+    TPoint LastBalloonCell() const { return FLastBalloonCell; }
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors ----
 
@@ -384,6 +440,17 @@ protected:
     void DateTimePickerTimeChange(TObject* Sender);
 
     // ---- Scroll bars and notifications: protected part ----
+    void CreateWnd() override;
+    void TopLeftChanged() override;
+    // Forgets a removed image list, container, cell checker or the grid
+    // this one follows.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The hint window of thumb drags.
+    TCustomHintWindow* CreateScrollHintWindow();
+    void HandleWMHScroll(TMessage& Message);
+    void HandleWMVScroll(TMessage& Message);
+    void HandleWMNotify(TMessage& Message);
+    void HandleWMGetDlgCode(TMessage& Message);
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: protected part ----
 
@@ -554,6 +621,31 @@ private:
     bool FPickerCancelled = false;
 
     // ---- Scroll bars and notifications: state ----
+    void ShowScrollHint(bool Vertical, Integer Index);
+    void HideScrollHint();
+    // The fixed background picture's corner cells, for its repaint.
+    bool FixedBackGround() const;
+    TRect BackGroundCells() const;
+    void DragScrollTick(TObject* Sender);
+    void SmoothScrollTick(TObject* Sender);
+    void StopDragScroll();
+    String BalloonCellText(Integer ACol, Integer ARow);
+    bool FFlatScrollActive = false;
+    TCustomHintWindow* FScrollHint = nullptr;
+    bool FScrollHintShowing = false;
+    TScrollBar* FCellScrollBar = nullptr;
+    Integer FScrollCol = -1;
+    Integer FScrollRow = -1;
+    TTimer* FDragScrollTimer = nullptr;
+    TDragScrollDirection FDragScrollDir;
+    TTimer* FSmoothTimer = nullptr;
+    Integer FSmoothSteps = 0;
+    Integer FSmoothStep = 0;
+    bool FSmoothRows = true;
+    bool FScrollEnd = false;
+    TPoint FLastBalloonCell{-1, -1};
+    // The balloon text while the tool tip shows it.
+    std::u16string FToolTipBuffer;
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: state ----
 };
