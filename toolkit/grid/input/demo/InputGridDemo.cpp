@@ -3,14 +3,24 @@
 // the edit mask "90-LLL-0000", column 3 plain text; Enter validates and
 // moves to the next row. Cell (3, 3) is current at the start.
 //
+// Column 4 is a list combo of "Apple", "Banana" and "Cherry" (starting at
+// "Apple"), column 5 a date picker showing "dd-MM-yyyy" (starting at
+// 1 January 2026).
+//
 // It prints "cell C R X Y", the screen point in the middle of each cell of
-// row 1, then "ready", and from then on a "state" line whenever the current
-// cell, the edit or a text of row 1 changes:
+// row 1, "march5 <text>", the cell text 5 March 2026 is stored as, then
+// "ready", and from then on a "state" line whenever the current cell, the
+// edit or a text of row 1 changes, and a "special" line whenever the
+// special editors' cells, the open editor or the combo's list change:
 //   state <col> <row> <edit 0|1> [<editor text>] [<cell 1,1>|<cell 2,1>|<cell 3,1>|<cell 1,2>]
+//   special <col> <row> <edit 0|1> <list open 0|1> [<cell 4,1>|<cell 5,1>]
 // It ends when its time (argument 1, seconds; default 30) is up. The
 // screenshot test of the input layer runs it under Xvfb.
 
+#include "grid/GridCombo.h"
+#include "grid/GridPickerEditors.h"
 #include "grid/ZirOvararIzazInput.h"
+#include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 #include "vcl/Forms.h"
 #include "vcl/Timer.h"
@@ -30,6 +40,14 @@ std::string StateLine(TZirOvararIzazInput* Grid) {
            Utf8(Grid->Cells(2, 1)) + "|" + Utf8(Grid->Cells(3, 1)) + "|" + Utf8(Grid->Cells(1, 2)) + "]";
 }
 
+std::string SpecialLine(TZirOvararIzazInput* Grid) {
+    TGridCombo* Combo = Grid->Combobox();
+    const bool Open = Combo && Combo->DroppedDown();
+    return "special " + std::to_string(Grid->Col()) + " " + std::to_string(Grid->Row()) + " " +
+           (Grid->EditMode() ? "1" : "0") + " " + (Open ? "1" : "0") + " [" + Utf8(Grid->Cells(4, 1)) + "|" +
+           Utf8(Grid->Cells(5, 1)) + "]";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,17 +58,17 @@ int main(int argc, char** argv) {
     TForm* Form = nullptr;
     Application->CreateForm(Form);
     Form->SetCaption(u"Input grid demo");
-    Form->SetBounds(40, 40, 420, 200);
+    Form->SetBounds(40, 40, 640, 260);
 
     auto* Grid = Create<TZirOvararIzazInput>(Form);
     Grid->SetParent(Form);
     Grid->SetBorderStyle(bsNone);
     Grid->SetScrollBars(ssNone);
-    Grid->SetBounds(0, 0, 420, 200);
+    Grid->SetBounds(0, 0, 640, 260);
     Grid->SetAlign(alClient);
-    Grid->SetColCount(4);
+    Grid->SetColCount(6);
     Grid->SetRowCount(5);
-    for (Integer c = 0; c < 4; ++c) Grid->SetColWidths(c, c == 0 ? 40 : 110);
+    for (Integer c = 0; c < 6; ++c) Grid->SetColWidths(c, c == 0 ? 40 : 110);
     TGridOptions Options = Grid->Options();
     Options.Include(goEditing);
     Grid->SetOptions(Options);
@@ -63,9 +81,21 @@ int main(int argc, char** argv) {
     Grid->SetCells(3, 0, u"Note");
     Grid->SetCells(1, 1, u"1.5");
     Grid->SetCells(3, 1, u"keep");
+    Grid->SetCells(4, 0, u"Fruit");
+    Grid->SetCells(5, 0, u"Day");
+    Grid->SetCells(4, 1, u"Apple");
+    Grid->SetCells(5, 1, DateToStr(EncodeDate(2026, 1, 1)));
     Grid->OnGetEditorType = [](TObject*, Integer ACol, Integer, TEditorType& Kind) {
         if (ACol == 1) Kind = edFloat;
+        if (ACol == 4) Kind = edComboList;
+        if (ACol == 5) Kind = edDateEdit;
     };
+    Grid->OnGetEditorProp = [Grid](TObject*, Integer ACol, Integer, TObject*) {
+        if (ACol != 4) return;
+        Grid->ClearComboString();
+        for (const char16_t* Item : {u"Apple", u"Banana", u"Cherry"}) Grid->AddComboString(Item);
+    };
+    Grid->DateTimePicker()->SetFormat(u"dd-MM-yyyy");
     Grid->OnGetEditMask = [](TObject*, Integer ACol, Integer, String& Value) {
         if (ACol == 2) Value = u"90-LLL-0000";
     };
@@ -82,22 +112,29 @@ int main(int argc, char** argv) {
     Grid->SetFocus();
     Grid->FocusCell(3, 3);
     Application->ProcessMessages();
-    for (Integer c = 1; c < 4; ++c) {
+    for (Integer c = 1; c < 6; ++c) {
         const TRect R = Grid->CellRect(c, 1);
         const TPoint P = Grid->ClientToScreen(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
         std::printf("cell %d 1 %d %d\n", int(c), int(P.X), int(P.Y));
     }
+    std::printf("march5 %s\n", Utf8(DateToStr(EncodeDate(2026, 3, 5))).c_str());
     std::printf("ready\n");
     std::fflush(stdout);
 
-    std::string Last;
+    std::string Last, LastSpecial;
     auto* Watch = Create<TTimer>(Form);
     Watch->SetInterval(50);
     Watch->OnTimer = [&](TObject*) {
         const std::string Line = StateLine(Grid);
-        if (Line == Last) return;
-        Last = Line;
-        std::printf("%s\n", Line.c_str());
+        if (Line != Last) {
+            Last = Line;
+            std::printf("%s\n", Line.c_str());
+        }
+        const std::string Special = SpecialLine(Grid);
+        if (Special != LastSpecial) {
+            LastSpecial = Special;
+            std::printf("%s\n", Special.c_str());
+        }
         std::fflush(stdout);
     };
     Watch->SetEnabled(true);
