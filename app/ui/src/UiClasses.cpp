@@ -1,9 +1,12 @@
 #include "ui/About.h"
 #include "ui/CopyProject.h"
+#include "ui/CropAreas.h"
 #include "ui/MainWindow.h"
 #include "ui/PecPeak.h"
 #include "ui/ProjectList.h"
 #include "ui/ProjectSummary.h"
+#include "ui/RCA.h"
+#include "ui/Refinements.h"
 #include "ui/Results.h"
 #include "ui/UiLayouts.h"
 #include "ui/UserInteraction.h"
@@ -44,6 +47,9 @@ void RegisterUiClasses() {
         Register(TfrmDWProjects::StaticClassInfo(), u"ProjectList.layout");
         Register(TfrmMain::StaticClassInfo(), u"Main.layout");
         // The refinements window and its frames.
+        Register(TfraCropAreas::StaticClassInfo(), u"CropAreas.layout");
+        Register(TfraRCA::StaticClassInfo(), u"RCA.layout");
+        Register(TfrmRefinements::StaticClassInfo(), u"Refinements.layout");
         return true;
     }();
     (void)Registered;
