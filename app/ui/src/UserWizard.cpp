@@ -226,7 +226,12 @@ void TfrmUserWizard::grdCropsRowChanging(TObject*, Integer OldRow, Integer NewRo
         for (Integer Row = NewRow; Row >= 1 && Target < 0; --Row)
             if (!Grid.Cells(CropColFocus, Row).empty()) Target = Row;
     }
-    if (Target >= 0) Grid.SetRow(Target);
+    // The list of the row the cursor goes to is in place before it gets
+    // there: its grouping editor opens as the cursor arrives.
+    if (Target >= 0) {
+        SetGroupingChoices(Grid, Target);
+        Grid.SetRow(Target);
+    }
     SetGroupingChoices(Grid, Grid.Row());
     changing = false;
 }

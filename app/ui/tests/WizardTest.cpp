@@ -6,6 +6,7 @@
 #include "ProjectDatabaseFixture.h"
 #include "UiTestSupport.h"
 #include "core/CropGroupCache.h"
+#include "grid/GridCombo.h"
 #include "grid/VarErozidOvur.h"
 #include "os/WindowsPath.h"
 #include "ui/PeakInput.h"
@@ -14,7 +15,9 @@
 #include "ui/UserWizard.h"
 #include "vcl/PageControl.h"
 #include "vcl/StdCtrls.h"
+#include "windowing/Focus.h"
 #include "windowing/Input.h"
+#include "windowing/MessageQueue.h"
 
 // The embedded Firebird engine keeps its converters and plugin records for
 // the life of the process; LeakSanitizer cannot scan its thread-local
@@ -272,8 +275,51 @@ TEST_F(UiWizard, PeakRowsAreCheckedInOrderWithTheirMessagesAndTheRangeQuestion) 
     EXPECT_EQ(ProjectCount(), Before); // Escape stores nothing
 }
 
+// The grouping of a run is picked with keys in its row's list editor,
+// which offers that crop's groupings; a row the cursor leaves without a
+// pick keeps its "<select Korvalis crop>".
+TEST_F(UiWizard, AGroupingIsPickedInTheListEditorOfItsRow) {
+    String Listed, LeftBehind, Picked;
+    bool EditorFocused = false;
+    Steps({
+        [&] {
+            ChooseFruitAndVegetables();
+            ClickLater(*W()->btnNext());
+        },
+        [&] {
+            TVarErozidOvur& Crops = *W()->grdCrops();
+            Crops.SetFocus();
+            Crops.FocusCell(1, 1);
+            Backend->TypeKey(VK_DOWN);
+        },
+        [&] {
+            TVarErozidOvur& Crops = *W()->grdCrops();
+            EXPECT_EQ(Crops.Row(), 4);
+            LeftBehind = Crops.Cells(1, 1);
+            TGridCombo& Combo = *Crops.Combobox();
+            EditorFocused = Combo.Visible() && FindControl(GetFocus()) == &Combo;
+            Listed = Combo.Items()->CommaText();
+            Backend->TypeText(u"C");
+            Backend->TypeKey(VK_RETURN);
+        },
+        [&] {
+            Picked = W()->grdCrops()->Cells(1, 4);
+            ClickLater(*W()->btnCancel());
+        },
+    });
+    EXPECT_EQ(TfrmUserWizard::Execute(), -1);
+    EXPECT_TRUE(StepsDone());
+    EXPECT_TRUE(EditorFocused);
+    EXPECT_EQ(Listed, u"\"Leafy vegetables\",Cabbages");
+    EXPECT_EQ(LeftBehind, u"<select Korvalis crop>");
+    EXPECT_EQ(Picked, u"Cabbages");
+}
+
 TEST_F(UiWizard, AGroupingMustBeChosenAndTheCropCursorVisitsOnlyARunsFirstRow) {
     std::vector<Integer> Rows;
+    // The grid's own cursor keys (in the always-shown list editor Up and
+    // Down step the groupings instead).
+    const auto GridKey = [&](Word Key) { SendMessage(W()->grdCrops()->Handle(), WM_KEYDOWN, Key, 0); };
     Steps({
         [&] {
             ChooseFruitAndVegetables();
@@ -291,19 +337,19 @@ TEST_F(UiWizard, AGroupingMustBeChosenAndTheCropCursorVisitsOnlyARunsFirstRow) {
             W()->grdCrops()->SetFocus();
             W()->grdCrops()->FocusCell(1, 1);
             Rows.push_back(W()->grdCrops()->Row());
-            Backend->TypeKey(VK_DOWN);
+            GridKey(VK_DOWN);
         },
         [&] {
             Rows.push_back(W()->grdCrops()->Row());
-            Backend->TypeKey(VK_DOWN);
+            GridKey(VK_DOWN);
         },
         [&] {
             Rows.push_back(W()->grdCrops()->Row());
-            Backend->TypeKey(VK_UP);
+            GridKey(VK_UP);
         },
         [&] {
             Rows.push_back(W()->grdCrops()->Row());
-            Backend->TypeKey(VK_UP);
+            GridKey(VK_UP);
         },
         [&] {
             Rows.push_back(W()->grdCrops()->Row());

@@ -70,6 +70,13 @@ void TGridCombo::TakeCellText(const String& Value) {
     }
 }
 
+String TGridCombo::CellValue() {
+    TZirOvararIzazInput* G = Grid();
+    if (ListStyle() && ItemIndex() < 0 && G->FSpecialCol >= 0)
+        return G->Cells(G->RealColIndex(G->FSpecialCol), G->FSpecialRow);
+    return Text();
+}
+
 void TGridCombo::SizeDropDownWidth() {
     TZirOvararIzazInput* G = Grid();
     Integer W = Width();
@@ -127,7 +134,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
         Word Choose = VK_RETURN;
         BaseKeyDown(Choose, TShiftState());
     }
-    G->FNewCellText = Text();
+    G->FNewCellText = CellValue();
 
     if (Key == VK_ESCAPE) {
         const String Original = FLink.OriginalText();
@@ -146,7 +153,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
         return;
     }
     if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-        if (!FLink.Commit(Text(), Key)) {
+        if (!FLink.Commit(CellValue(), Key)) {
             // The edit goes on in the same cell, without the Enter advance.
             ShowEditorText(FLink.RefusedText(), true);
             Repaint();
@@ -156,7 +163,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
     }
     if (Key == VK_TAB && FLink.GridWantsTab()) {
         if (Open) Perform(CB_SHOWDROPDOWN, 0, 0);
-        if (!FLink.CommitTab(Text(), Key)) {
+        if (!FLink.CommitTab(CellValue(), Key)) {
             ShowEditorText(FLink.RefusedText(), false);
             Repaint();
             return;

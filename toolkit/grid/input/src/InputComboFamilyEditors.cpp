@@ -271,7 +271,7 @@ bool TZirOvararIzazInput::WriteBackComboFamilyEditor(Integer C, Integer ARow) {
     case edComboEdit:
         if (FEditCombo && FEditMode) {
             FEditMode = false;
-            StoreEditValue(C, ARow, FEditCombo->Text());
+            StoreEditValue(C, ARow, FEditCombo->CellValue());
             FEditCombo->SetDroppedDown(false);
             FEditCombo->SetVisible(false);
             FEditCombo->SetEnabled(false);

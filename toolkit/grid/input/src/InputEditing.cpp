@@ -35,6 +35,18 @@ bool TZirOvararIzazInput::CanShowEditor() {
     bool Result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return Result;
     const TPoint Base = BaseCell(RealColIndex(Col()), Row());
+    if (Result && FEditMode && FSpecialEditor) {
+        // A special editor already shows its cell: the normal editor must
+        // not come up over it (it would take the focus, and its focus loss
+        // ends the special edit). The current cell moved away from it: that
+        // edit ends with its value written back into its own cell (the new
+        // cell's text is not validated in its place), and the new cell's
+        // edit starts.
+        if (RealToDisplColumn(Base.X) == FSpecialCol && Base.Y == FSpecialRow) return false;
+        FEditing = false;
+        TFlagScope Done(FDoneEditing, true);
+        HideInplaceEdit();
+    }
     // An edit belongs to its cell: a refresh of the editor for another cell
     // (the current cell moved under a running edit) is a new edit, with that
     // cell's text as the one a cancel restores.

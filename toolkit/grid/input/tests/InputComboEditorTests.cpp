@@ -215,6 +215,43 @@ TEST_F(ComboEditorTest, UpAndDownStepTheItemsOrMoveTheGrid) {
     EXPECT_EQ(Grid->Cells(1, 2), u"c1r2");
 }
 
+// With the editor always shown, the list editor that comes up on a cell is
+// the one with the focus (the normal editor must not come up over it); the
+// cursor leaving a cell whose text is no item, by key or by the program,
+// keeps that text; a typed letter picks an item.
+TEST_F(ComboEditorTest, AlwaysShownListEditorHoldsTheFocusAndKeepsAnUnlistedText) {
+    Grid->Navigation()->PlainSettings().ComboGetUpDown = false;
+    Grid->Navigation()->PlainSettings().AutoComboSelect = false;
+    TGridOptions Opts = Grid->Options();
+    Opts.Include(goAlwaysShowEditor);
+    Grid->SetOptions(Opts);
+    Grid->SetCells(1, 1, u"<choose>");
+    Grid->SetCells(1, 2, u"<choose>");
+    Grid->FocusCell(2, 1);
+    Grid->SetFocus();
+    Pump();
+    Grid->FocusCell(1, 1);
+    Pump();
+    ASSERT_TRUE(ComboShowing());
+    EXPECT_EQ(Combo()->ItemIndex(), -1);
+    EXPECT_EQ(FindControl(GetFocus()), Combo());
+    EXPECT_FALSE(Editor() && Editor()->Visible());
+
+    Key(VK_DOWN);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), u"<choose>");
+    ASSERT_TRUE(ComboShowing());
+    EXPECT_EQ(FindControl(GetFocus()), Combo());
+
+    Grid->FocusCell(1, 3);
+    Pump();
+    EXPECT_EQ(Grid->Cells(1, 2), u"<choose>");
+    ASSERT_TRUE(ComboShowing());
+    Letter('T', u"t");
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 3), u"two");
+}
+
 TEST_F(ComboEditorTest, WheelStopsAtBothEndsWithoutScrollingTheGrid) {
     Grid->SetRowCount(60);
     Grid->SetCells(1, 1, u"one");

@@ -24,6 +24,10 @@ public:
     // Widens the dropped list to the widest item (measured with the grid's
     // font), with room for a scroll bar when the list will scroll.
     void SizeDropDownWidth();
+    // The value the cell takes from the editor: its text, except that a
+    // list-only combo with no item chosen leaves the cell's text as it is
+    // (a text the list cannot show is not wiped out by visiting the cell).
+    String CellValue();
     // Fired with the combo as Sender when Enter is typed.
     TNotifyEvent OnReturnKey;
 
