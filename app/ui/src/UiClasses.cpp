@@ -1,7 +1,11 @@
 #include "ui/About.h"
 #include "ui/CopyProject.h"
 #include "ui/CropAreas.h"
+#include "ui/CropGroupingInfo.h"
+#include "ui/InfoSurfaceAreas.h"
 #include "ui/MainWindow.h"
+#include "ui/MapD3Scenario.h"
+#include "ui/MapsIntake.h"
 #include "ui/PecPeak.h"
 #include "ui/ProjectList.h"
 #include "ui/ProjectSummary.h"
@@ -11,6 +15,7 @@
 #include "ui/UiLayouts.h"
 #include "ui/UserInteraction.h"
 #include "ui/UserWizard.h"
+#include "data/DataSource.h"
 #include "dbctrls/DBGrid.h"
 #include "vcl/FormLayout.h"
 #include "vcl/RichEdit.h"
@@ -50,6 +55,12 @@ void RegisterUiClasses() {
         Register(TfraCropAreas::StaticClassInfo(), u"CropAreas.layout");
         Register(TfraRCA::StaticClassInfo(), u"RCA.layout");
         Register(TfrmRefinements::StaticClassInfo(), u"Refinements.layout");
+        // The information windows.
+        RegisterClass(TDataSource::StaticClassInfo());
+        Register(TfrmCropGroupingInfo::StaticClassInfo(), u"CropGroupingInfo.layout");
+        Register(TfrmMapsIntake::StaticClassInfo(), u"MapsIntake.layout");
+        Register(TfrmInfoSurfaceAreas::StaticClassInfo(), u"InfoSurfaceAreas.layout");
+        Register(TfrmMapD3Scenario::StaticClassInfo(), u"MapD3Scenario.layout");
         return true;
     }();
     (void)Registered;
