@@ -16,6 +16,8 @@
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiGlobals.h"
+#include "graphics/Graphic.h"
+#include "vcl/Buttons.h"
 #include "vcl/Menus.h"
 #include "vcl/PageControl.h"
 
@@ -93,6 +95,21 @@ TEST_F(UiProgram, StartsWithItsTitleAndSettingsOpensTheDatabasesAndReleasesAllAt
         EXPECT_TRUE(dmDataObjects->ADOConnectionDWT->Connected());
         EXPECT_TRUE(dmDataObjects->ADOConnectionTRAVO->Connected());
         EXPECT_GT(ScaleFactor, 0.0);
+        EXPECT_EQ(frmMain->BorderStyle(), bsSingle); // not resizable
+        const std::pair<TSpeedButton*, const Char*> Buttons[] = {
+            {frmMain->btnUserWizard(), u"Wizard"},
+            {frmMain->btnProjects(), u"View Projects "},
+            {frmMain->btnExit(), u"Exit"},
+            {frmMain->btmMaps(), u"Maps intake areas"},
+            {frmMain->btnAbstractInfo(), u"Surface areas of intake areas"},
+            {frmMain->btnCropGrouping(), u"Crop groupings"},
+            {frmMain->btnMapD3(), u"Map D3 scenario"},
+        };
+        for (const auto& [Button, Caption] : Buttons) {
+            EXPECT_EQ(Button->Caption(), Caption);
+            EXPECT_FALSE(Button->Glyph()->Empty()) << Narrow(Caption);
+        }
+        EXPECT_EQ(frmMain->PageControl1()->Pages(1)->Caption(), u" Information ");
         // Every help link goes through the opener.
         for (const Char* Item : {u"UserManual", u"Emailadress1", u"VANDRELwebsite1", u"FOCUSwebsite1", u"TRAVOwebsite1"})
             static_cast<TMenuItem*>(frmMain->FindComponent(Item))->Click();

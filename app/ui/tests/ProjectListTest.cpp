@@ -105,6 +105,8 @@ TEST_F(UiProjectList, ShowsTheLastProjectWithItsFolderScenarioAndSubstanceAndEna
     const Integer CopyID = StoreCopy(u"Second");
     Open();
     EXPECT_EQ(Form->Caption(), u"Overview of VANDREL projects");
+    EXPECT_EQ(Form->Width(), 796);
+    EXPECT_EQ(Form->Height(), 591);
     EXPECT_EQ(Current().ID, CopyID);
     EXPECT_EQ(Form->txtName()->Caption(), u"Second");
     EXPECT_EQ(Form->txtPath()->Caption(), GetProjectsDir() + u"Second" + u"/");
