@@ -341,6 +341,39 @@ public:
     void SaveToHTML(const String& FileName, bool Show = false, bool Unicode = true);
     void AppendToHTML(const String& FileName, bool Show = false, bool Unicode = true);
 
+    // Workbooks: .xlsx files are written and read directly (no spreadsheet
+    // program is driven); legacy .xls files are read. The kind of file is
+    // told by its content. Reading loads the sheet's used range (the cells
+    // that hold values) at the save offsets; numbers and dates come as texts
+    // in the program's format settings, error cells are left unchanged.
+    // "Excel worksheet <name> not found" (EKelGridError) for a missing sheet,
+    // "Incorrect Excel file" (Exception) for a file that is not a workbook.
+    // A workbook column's letters: 1 "A" .. 26 "Z", 27 "AA" .. 702 "ZZ",
+    // 703 "AAA" and on; 0 for a text that is not column letters.
+    static String WorkbookColumnName(Integer Col);
+    static Integer WorkbookColumnNumber(const String& Letters);
+    TStringList* GetXLSSheets(const String& FileName); // the caller owns the list
+    void LoadFromXLS(const String& FileName);           // the active sheet
+    void LoadFromXLSSheet(const String& FileName, const String& SheetName);
+    // Writing: a new workbook with CreateNewSheet or when the file does not
+    // exist; else the workbook's active sheet from its active cell's row on.
+    // The sheet form writes into the named sheet of an existing workbook
+    // (added when missing) from row 1, keeping every other part of the file.
+    // Texts that are numbers are written as numbers.
+    void SaveToXLS(const String& FileName, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const String& FileName, const String& SheetName);
+    // Documents: the grid as a table in a .docx file. SaveToDOC puts it at
+    // the start of a new document (or of the existing file without
+    // CreateNewDocument); AppendToDoc puts it at the paragraph of Bookmark in
+    // the existing file, else at its end.
+    void SaveToDOC(const String& FileName, bool CreateNewDocument = true);
+    void AppendToDoc(const String& FileName, const String& Bookmark = String());
+    // A table or query of an SQLite database file; field names go into the
+    // last fixed row. An Access file raises EKelGridError "Access database
+    // files are not supported"; the database's own errors pass unchanged.
+    void LoadFromMDBTable(const String& FileName, const String& Table);
+    void LoadFromMDBSQL(const String& FileName, const String& SQL);
+
     // ---- Printing and preview ----
 
     // ---- Binary cell stream, clipboard and drag and drop ----
@@ -406,6 +439,12 @@ protected:
     // A saved text as HTML cell content: escaped, blanks, line breaks, links.
     String HTMLCellText(const String& Saved);
     void WriteHTMLFile(const String& FileName, bool Show, bool Unicode, bool Append);
+    // The workbook exchange's shared steps.
+    void LoadWorkbookSheet(const String& FileName, const String* SheetName);
+    void SaveWorkbookSheet(const String& FileName, const String* SheetName, bool CreateNew);
+    // The saved texts of the save range, carriage returns removed.
+    std::vector<std::vector<String>> WorkbookRows();
+    void WriteDocument(const String& FileName, bool Append, bool CreateNew, const String& Bookmark);
 
     // ---- Printing and preview: protected part ----
 
