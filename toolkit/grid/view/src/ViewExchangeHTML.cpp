@@ -78,6 +78,46 @@ String StyleText(TBrush* Brush, TFont* Font, TAlignment HA, TVAlignment VA, TCol
     return Out;
 }
 
+// Named entities of the markup table as character references ("&eacute;"
+// as "&#233;"); the ones XML defines stay.
+String NamedEntitiesAsReferences(const String& Text) {
+    if (Text.find(u'&') == String::npos) return Text;
+    String Out;
+    Out.reserve(Text.size());
+    size_t i = 0;
+    while (i < Text.size()) {
+        const size_t Semi = Text[i] == u'&' ? Text.find(u';', i) : String::npos;
+        if (Semi != String::npos && Semi - i <= 10) {
+            const String Name = Text.substr(i, Semi - i + 1);
+            const bool XMLOwn = Name == u"&amp;" || Name == u"&lt;" || Name == u"&gt;" || Name == u"&quot;" || Name == u"&apos;";
+            const TMarkupEntity* Found = nullptr;
+            if (!XMLOwn)
+                for (const TMarkupEntity& E : MarkupEntities())
+                    if (Name == E.Name) {
+                        Found = &E;
+                        break;
+                    }
+            if (Name == u"&nbsp;") {
+                // The markup draws it as a blank; in HTML it is the non-breaking space.
+                Out += u"&#160;";
+                i = Semi + 1;
+                continue;
+            }
+            if (Found) {
+                const String Ch = Found->Character;
+                Cardinal Code = Ch.empty() ? 0 : Ch[0];
+                if (Ch.size() == 2 && Ch[0] >= 0xD800 && Ch[0] <= 0xDBFF)
+                    Code = 0x10000 + ((Cardinal(Ch[0]) - 0xD800) << 10) + (Cardinal(Ch[1]) - 0xDC00);
+                Out += u"&#" + IntToStr(Int64(Code)) + u";";
+                i = Semi + 1;
+                continue;
+            }
+        }
+        Out += Text[i++];
+    }
+    return Out;
+}
+
 } // namespace
 
 String TZirOvararIzaz::HTMLCellText(const String& Saved) {
@@ -100,8 +140,8 @@ String TZirOvararIzaz::HTMLCellText(const String& Saved) {
         const String Label = URLFull() ? Text : Text.substr(Text.find(u"mailto:") + 7, 255);
         Result = u"<a href=" + Quoted(StringReplace(Text, u"\"", u"&quot;", {rfReplaceAll})) + u">" + Label + u"</a>";
     }
-    // XML knows no "&nbsp;".
-    if (S->XHTML()) Result = StringReplace(Result, u"&nbsp;", u"&#160;", {rfReplaceAll});
+    // XML knows no named entities beyond its own five.
+    if (S->XHTML()) Result = NamedEntitiesAsReferences(Result);
     return Result;
 }
 

@@ -118,6 +118,23 @@ public:
     // own when it has one, else the grid's.
     String ColumnFloatFormat(Integer ACol) const;
 
+    // ---- Column persistence ----
+    // The column order in an INI file: key "CP" + position holds the DefIdx
+    // of the item there. Loading restores that order onto the grid; a
+    // section whose values are not a permutation of the items (a key
+    // missing, a value repeated or out of range) changes nothing.
+    void SaveColumnPositions(const String& Key, const String& Section);
+    void LoadColumnPositions(const String& Key, const String& Section);
+    // With ColumnSize.Location clIniFile the string grid's column-position
+    // save and load use the "CP" keys above.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
+    // The column items as a component stream ("TPF0", one TVarErozidOvurIO)
+    // at the stream's position. Loading replaces the items only when the
+    // whole stream reads; ColCount is not changed.
+    void SaveColumnsToStream(TStream& Stream);
+    void LoadColumnsFromStream(TStream& Stream);
+
 private:
     bool IsNormalCell(Integer ACol, Integer ARow) const;
     bool IsBodyCell(Integer ACol, Integer ARow) const;
@@ -132,4 +149,18 @@ private:
     Integer FItemsEditing = 0;
     bool FAutoFilterDisplay = false;
     bool FLoaded = false;
+};
+
+// The component the column stream holds: the items of a column grid (its
+// owner, whose font and colour new items take).
+class TVarErozidOvurIO : public TComponent {
+    RTL_CLASS(TVarErozidOvurIO)
+public:
+    explicit TVarErozidOvurIO(TComponent* AOwner);
+    ~TVarErozidOvurIO() override;
+    TGridColumnCollection* Items() const { return FItems.get(); }
+    void SetItems(const TGridColumnCollection* Value) { FItems->Assign(Value); }
+
+private:
+    std::unique_ptr<TGridColumnCollection> FItems;
 };
