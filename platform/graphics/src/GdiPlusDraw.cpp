@@ -3,6 +3,7 @@
 #include "graphics/GdiPlusGraphics.h"
 
 #include "GdiPlusNative.h"
+#include "GdiPlusConvert.h"
 
 #include <cmath>
 #include <vector>
@@ -10,17 +11,6 @@
 using detail::GpGraphics;
 
 namespace {
-
-std::vector<TGPPointF> ToF(const TGPPoint* points, Integer count) {
-    std::vector<TGPPointF> f;
-    for (Integer i = 0; i < count; ++i)
-        f.push_back({Single(points[i].X), Single(points[i].Y)});
-    return f;
-}
-
-TGPRectF ToF(const TGPRect& r) {
-    return {Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)};
-}
 
 template <class Build>
 Status Stroke(GpGraphics* g, const TGPPen* pen, Build build) {

@@ -3,6 +3,7 @@
 #include "graphics/GdiPlusGraphics.h"
 
 #include "GdiPlusNative.h"
+#include "GdiPlusConvert.h"
 
 #include <cmath>
 #include <vector>
@@ -80,13 +81,6 @@ Status PaintImage(GpGraphics* g, cairo_surface_t* surface, const TGPPointF dest[
 
 cairo_surface_t* SurfaceOf(TGPImage* image) {
     return image && image->nativeImage ? image->nativeImage->Surface() : nullptr;
-}
-
-std::vector<TGPPointF> ToF(const TGPPoint* points, Integer count) {
-    std::vector<TGPPointF> f;
-    for (Integer i = 0; i < count; ++i)
-        f.push_back({Single(points[i].X), Single(points[i].Y)});
-    return f;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "graphics/GdiPlusGraphics.h"
 
 #include "GdiPlusNative.h"
+#include "GdiPlusConvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -396,10 +397,6 @@ Status TGPGraphics::RotateTransform(Single angle, MatrixOrder order) {
 // ---- Clip ----
 
 namespace {
-
-TGPRectF ToF(const TGPRect& r) {
-    return {Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)};
-}
 
 // A world-unit region fixed in surface pixels.
 GpRegionTree ToSurface(const GpGraphics& g, const GpRegionTree& world) {

@@ -6,6 +6,7 @@
 #include "graphics/GdiPlusGeometry.h"
 
 #include "GdiPlusNative.h"
+#include "GdiPlusConvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,17 +16,6 @@
 using detail::GpPath;
 
 namespace {
-
-std::vector<TGPPointF> ToF(const TGPPoint* points, Integer count) {
-    std::vector<TGPPointF> f;
-    for (Integer i = 0; i < count; ++i)
-        f.push_back({Single(points[i].X), Single(points[i].Y)});
-    return f;
-}
-
-TGPRectF ToF(const TGPRect& r) {
-    return {Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)};
-}
 
 cairo_matrix_t MatrixOf(const TGPMatrix* matrix) {
     cairo_matrix_t m;

@@ -2,6 +2,7 @@
 #include "graphics/GdiPlusRegion.h"
 
 #include "GdiPlusNative.h"
+#include "GdiPlusConvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -561,10 +562,6 @@ Status CombineInto(GpRegion* region, GpRegionTree other, CombineMode mode) {
     if (!region) return InvalidParameter;
     region->Root = detail::RegionCombine(region->Root, std::move(other), mode);
     return Ok;
-}
-
-TGPRectF ToF(const TGPRect& r) {
-    return {Single(r.X), Single(r.Y), Single(r.Width), Single(r.Height)};
 }
 
 } // namespace

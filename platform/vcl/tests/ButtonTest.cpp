@@ -1,20 +1,13 @@
 // Push buttons, check boxes and radio buttons: Enter and Escape in modal
 // forms, toggling and its events, radio groups, the look.
 
+#include "StandardTestSupport.h"
 #include "VclTestSupport.h"
 #include "vcl/StdCtrls.h"
 #include "windowing/Input.h"
 #include "windowing/Paint.h"
 
 using namespace winapi;
-
-namespace {
-
-TPoint Centre(const TControl* Control) {
-    return Control->ClientToScreen({Control->Width() / 2, Control->Height() / 2});
-}
-
-} // namespace
 
 TEST_F(VclTest, EnterAndEscapePressTheDefaultAndCancelButtonsOfAModalForm) {
     struct TCase {

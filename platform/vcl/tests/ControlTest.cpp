@@ -2,6 +2,7 @@
 // property changes, alignment, painting of graphic children, focus and tab
 // order, mouse and keyboard events.
 
+#include "StandardTestSupport.h"
 #include "VclTestSupport.h"
 #include "windowing/Focus.h"
 #include "windowing/Input.h"
@@ -10,10 +11,6 @@
 using namespace winapi;
 
 namespace {
-
-TPoint Centre(const TControl* Control) {
-    return Control->ClientToScreen({Control->Width() / 2, Control->Height() / 2});
-}
 
 TLog Only(const TLog& Log, const std::string& Part) {
     TLog Result;

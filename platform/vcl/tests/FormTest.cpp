@@ -1,6 +1,7 @@
 // Forms and the application: modal loops, closing, the message loop,
 // exceptions escaping events, placement; the screen, the mouse, timers and hints.
 
+#include "StandardTestSupport.h"
 #include "VclTestSupport.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Menus.h"
@@ -10,14 +11,6 @@
 #include "windowing/MessageQueue.h"
 
 using namespace winapi;
-
-namespace {
-
-TPoint Centre(const TControl* Control) {
-    return Control->ClientToScreen({Control->Width() / 2, Control->Height() / 2});
-}
-
-} // namespace
 
 // ---- Modal forms ----
 

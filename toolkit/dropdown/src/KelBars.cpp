@@ -4,6 +4,7 @@
 #include "gridbase/MarkupRenderer.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
+#include "rtl/MathUtils.h"
 #include "windowing/Input.h"
 #include "windowing/MessageQueue.h"
 #include "windowing/Paint.h"
@@ -13,10 +14,6 @@
 using namespace winapi;
 
 namespace {
-
-Integer RoundEven(double Value) {
-    return Integer(std::nearbyint(Value));
-}
 
 // The modal results that close a footer button's drop-down, and those of
 // them that cancel.
@@ -559,7 +556,7 @@ void TKelBar::Paint() {
         if (FButtonList.Count() > 0)
             Content.Right = static_cast<TKelButton*>(FButtonList.Items(FButtonList.Count() - 1))->Left() - 2;
         C->Font()->Assign(Look.Font());
-        if (IsFooter()) C->Font()->SetHeight(RoundEven(C->Font()->Height() * Factor));
+        if (IsFooter()) C->Font()->SetHeight(RoundToInt(C->Font()->Height() * Factor));
         TMarkupDrawParams Params;
         Params.Canvas = C;
         Params.Text = Text;

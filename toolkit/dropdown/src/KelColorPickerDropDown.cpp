@@ -11,21 +11,11 @@
 #include "windowing/Input.h"
 #include "windowing/Paint.h"
 #include "windowing/SystemMetrics.h"
+#include "DropDownScopes.h"
 
 using namespace winapi;
 
 namespace {
-
-bool KeyHeld(Integer VirtualKey) {
-    return GetKeyState(VirtualKey) < 0;
-}
-
-struct TFlagSet {
-    explicit TFlagSet(bool& AFlag) : Flag(AFlag), Old(AFlag) { Flag = true; }
-    ~TFlagSet() { Flag = Old; }
-    bool& Flag;
-    bool Old;
-};
 
 Integer RedOf(TColor C) {
     return C & 0xFF;

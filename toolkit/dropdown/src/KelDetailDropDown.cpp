@@ -7,24 +7,13 @@
 #include "vcl/Forms.h"
 #include "windowing/Input.h"
 #include "windowing/SystemMetrics.h"
+#include "DropDownScopes.h"
 
 #include <cmath>
 
 using namespace winapi;
 
 namespace {
-
-bool KeyHeld(Integer VirtualKey) {
-    return GetKeyState(VirtualKey) < 0;
-}
-
-// Sets a flag for the life of a scope and puts the old value back.
-struct TFlagSet {
-    explicit TFlagSet(bool& AFlag) : Flag(AFlag), Old(AFlag) { Flag = true; }
-    ~TFlagSet() { Flag = Old; }
-    bool& Flag;
-    bool Old;
-};
 
 bool StartsWith(const String& Text, const String& Prefix) {
     return Text.size() >= Prefix.size() && Text.compare(0, Prefix.size(), Prefix) == 0;

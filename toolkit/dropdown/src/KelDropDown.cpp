@@ -31,10 +31,6 @@ using namespace KelDropDown;
 
 namespace {
 
-Integer Rnd(double Value) {
-    return Integer(Round(Value));
-}
-
 void FrameWindowRect(HDC DC, const TRect& Rect, TColor Color) {
     TCanvas Canvas;
     Canvas.SetHandle(DC);
@@ -540,11 +536,11 @@ void TKelCustomDropDown::UpdateEditRect() {
     // The button window's own width (it keeps 16 until DropDownButtonWidth changes).
     const Integer ButtonWidth = FButton ? FButton->Width() : FButtonWidth;
     TRect Rect;
-    Rect.Left = Rect.Top = Rnd(Inset * FDPIScale);
-    Rect.Right = ClientWidth() - Rnd(ButtonWidth * FDPIScale) - 3;
+    Rect.Left = Rect.Top = RoundToInt(Inset * FDPIScale);
+    Rect.Right = ClientWidth() - RoundToInt(ButtonWidth * FDPIScale) - 3;
     Rect.Bottom = ClientHeight() + 1;
     FEditRect = Rect;
-    if (!Ctl3D()) Rect.Left += Rnd(FDPIScale);
+    if (!Ctl3D()) Rect.Left += RoundToInt(FDPIScale);
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&Rect));
 }
 
@@ -572,11 +568,11 @@ void TKelCustomDropDown::ChangeScale(Integer M, Integer D) {
     // One factor for the whole control: the form's monitor's.
     FDPIScale = GetDPIScale(this);
     if (FButton) {
-        FButton->SetButtonWidth(Rnd(FButtonWidth * FDPIScale));
+        FButton->SetButtonWidth(RoundToInt(FButtonWidth * FDPIScale));
         AlignDropDownButton();
     }
     FLblUpdate = true;
-    FLabelFont->SetHeight(Rnd(FLblFntHeight * FDPIScale));
+    FLabelFont->SetHeight(RoundToInt(FLblFntHeight * FDPIScale));
     FLblUpdate = false;
 }
 
@@ -620,7 +616,7 @@ void TKelCustomDropDown::PaintFocusRect() {
     TCanvas Canvas;
     Canvas.SetHandle(DC);
     const Integer ButtonWidth = FButton ? FButton->Width() : FButtonWidth;
-    TRect Rect(2, 2, Width() - Rnd(ButtonWidth * FDPIScale) - 1, Height() - 2);
+    TRect Rect(2, 2, Width() - RoundToInt(ButtonWidth * FDPIScale) - 1, Height() - 2);
     Canvas.Brush()->SetColor(clHighlight);
     Canvas.Pen()->SetColor(clBlack);
     Canvas.Rectangle(Rect);

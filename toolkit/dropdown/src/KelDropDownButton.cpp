@@ -19,10 +19,6 @@ bool CommonControlsAboveVersion5() {
     return Major != 0xFFFFFFFFu && Major > 5;
 }
 
-Integer Rnd(double Value) {
-    return Integer(Round(Value));
-}
-
 } // namespace
 
 // ---- TKelDropDownSpeedButton ----
@@ -121,12 +117,12 @@ void TKelDropDownSpeedButton::PaintArrow() {
         C->Pen()->SetWidth(std::max(1, Integer(S)));
         const Integer Cx = Client.Left + Client.Width() / 2;
         const Integer Cy = Client.Top + Client.Height() / 2;
-        if (Rnd(S) % 2 == 1)
-            C->Polyline({{Cx - Rnd(3 * S), Cy - Rnd(S)}, {Cx, Cy + Rnd(2 * S)}, {Cx + Rnd(3 * S) + 1, Cy - Rnd(S) - 1}});
+        if (RoundToInt(S) % 2 == 1)
+            C->Polyline({{Cx - RoundToInt(3 * S), Cy - RoundToInt(S)}, {Cx, Cy + RoundToInt(2 * S)}, {Cx + RoundToInt(3 * S) + 1, Cy - RoundToInt(S) - 1}});
         else
-            C->Polyline({{Cx - Rnd(4 * S), Cy - Rnd(2 * S)},
-                         {Cx, Cy + Rnd(S) + 1},
-                         {Cx + Rnd(4 * S) + 1, Cy - Rnd(2 * S) - 1}});
+            C->Polyline({{Cx - RoundToInt(4 * S), Cy - RoundToInt(2 * S)},
+                         {Cx, Cy + RoundToInt(S) + 1},
+                         {Cx + RoundToInt(4 * S) + 1, Cy - RoundToInt(2 * S) - 1}});
         C->Pen()->SetWidth(1);
         return;
     }

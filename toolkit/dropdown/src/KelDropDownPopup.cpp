@@ -11,16 +11,13 @@
 #include "windowing/MessageQueue.h"
 #include "windowing/SystemMetrics.h"
 #include "windowing/Timers.h"
+#include "DropDownScopes.h"
 
 #include <algorithm>
 
 using namespace winapi;
 
 namespace {
-
-Integer Rnd(double Value) {
-    return Integer(Round(Value));
-}
 
 // Clears a flag on every way out of a scope.
 struct TClearOnExit {
@@ -71,10 +68,10 @@ void TKelCustomDropDown::SetControl(TControl* Value) {
     if (!Value) return;
     Value->FreeNotification(this);
     const Single Factor = FDPIScale > 0 ? FDPIScale : 1.0f;
-    FOrigCtrlW = Rnd(Value->Width() / Factor);
-    FOrigCtrlH = Rnd(Value->Height() / Factor);
+    FOrigCtrlW = RoundToInt(Value->Width() / Factor);
+    FOrigCtrlH = RoundToInt(Value->Height() / Factor);
     if (FDropDownWidth == 0 && FOrigCtrlW < Width())
-        FOrigCtrlW = Rnd((Width() - GetSystemMetrics(SM_CXVSCROLL)) / Factor);
+        FOrigCtrlW = RoundToInt((Width() - GetSystemMetrics(SM_CXVSCROLL)) / Factor);
     if (!IsDesigning()) Value->SetVisible(false);
 }
 
@@ -92,19 +89,19 @@ void TKelCustomDropDown::AdaptDropDownSize() {
     const bool Hosted = FControl && FControl->Visible();
     Integer W;
     if (FDropDownWidth > 0)
-        W = Rnd(FDropDownWidth * F);
+        W = RoundToInt(FDropDownWidth * F);
     else if (Hosted)
-        W = Rnd(FOrigCtrlW * F);
+        W = RoundToInt(FOrigCtrlW * F);
     else
         W = Width();
     Integer H;
     if (FDropDownHeight > 0) {
-        H = Rnd(FDropDownHeight * F);
+        H = RoundToInt(FDropDownHeight * F);
     } else {
         H = 2 * FDropDownBorderWidth;
-        if (FDropDownHeader->Visible()) H += Rnd(FDropDownHeader->Height() * F);
-        if (FDropDownFooter->Visible()) H += Rnd(FDropDownFooter->Height() * F);
-        if (Hosted) H += Rnd(FOrigCtrlH * F);
+        if (FDropDownHeader->Visible()) H += RoundToInt(FDropDownHeader->Height() * F);
+        if (FDropDownFooter->Visible()) H += RoundToInt(FDropDownFooter->Height() * F);
+        if (Hosted) H += RoundToInt(FOrigCtrlH * F);
     }
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), W, H);
 }
@@ -156,7 +153,7 @@ void TKelCustomDropDown::DoShowDropDown() {
     }
     TPoint P = Parent() ? Parent()->ClientToScreen({Left(), Top()}) : ClientToScreen({0, 0});
     const Integer Q = BorderStyle() == bsNone ? 2 : 0;
-    if (FUserDropDownHeight >= 0) Form->SetHeight(Rnd(FUserDropDownHeight * FDPIScale));
+    if (FUserDropDownHeight >= 0) Form->SetHeight(RoundToInt(FUserDropDownHeight * FDPIScale));
     const Integer W = Form->Width();
     const Integer H = Form->Height();
 
@@ -194,7 +191,7 @@ void TKelCustomDropDown::DoShowDropDown() {
     if (OnDropDown) OnDropDown(this, Accept);
     if (!Accept) return;
 
-    if (FUserDropDownWidth >= 0) Form->SetWidth(Rnd(FUserDropDownWidth * FDPIScale));
+    if (FUserDropDownWidth >= 0) Form->SetWidth(RoundToInt(FUserDropDownWidth * FDPIScale));
     // Kept between the work area's left and right edges.
     Integer Left = Form->Left();
     if (Left + Form->Width() > Work.Right) Left = Work.Right - Form->Width();
@@ -220,8 +217,8 @@ void TKelCustomDropDown::DoHideDropDown(bool Cancel) {
     if (IsDesigning() || !Form || !Form->Visible()) return;
     if (OnBeforeDropUp) OnBeforeDropUp(this);
     const Single F = FDPIScale > 0 ? FDPIScale : 1.0f;
-    FUserDropDownWidth = Rnd(Form->Width() / F);
-    FUserDropDownHeight = Rnd(Form->Height() / F);
+    FUserDropDownWidth = RoundToInt(Form->Width() / F);
+    FUserDropDownHeight = RoundToInt(Form->Height() / F);
     Form->Hide();
     if (Application) Application->CancelHint();
     if (Cancel) WriteText(FOldText);
@@ -281,22 +278,6 @@ void TKelCustomDropDown::ForwardControlKeyPress(TObject*, Char& Key) {
 }
 
 // ---- The list of the list pickers ----
-
-namespace {
-
-bool KeyHeld(Integer VirtualKey) {
-    return GetKeyState(VirtualKey) < 0;
-}
-
-// Sets a flag for the life of a scope and puts the old value back.
-struct TFlagSet {
-    explicit TFlagSet(bool& AFlag) : Flag(AFlag), Old(AFlag) { Flag = true; }
-    ~TFlagSet() { Flag = Old; }
-    bool& Flag;
-    bool Old;
-};
-
-} // namespace
 
 TKelCustomItemSelector* TKelCustomDropDown::CreateListSelector(TSelectorType AType) {
     if (!FDropDownForm) return FItemSelector;

@@ -5,6 +5,7 @@
 #include "gridbase/MarkupText.h"
 #include "rtl/ClassBuilder.h"
 #include "rtl/Exception.h"
+#include "rtl/MathUtils.h"
 #include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "windowing/Paint.h"
@@ -13,14 +14,6 @@
 #include <cmath>
 
 using namespace winapi;
-
-namespace {
-
-Integer RoundEven(double Value) {
-    return Integer(std::nearbyint(Value));
-}
-
-} // namespace
 
 // ---- TSelectorItem ----
 
@@ -382,8 +375,8 @@ void TCustomItemSelector::GetItemsArea(TRect& R) const {
 
 TSize TCustomItemSelector::ContentSize(Integer Index, Single Factor) const {
     if (FKelItemSelector->SelectorType() == stColor)
-        return {RoundEven(FKelItemSelector->ColorBoxWidth() * Factor),
-                RoundEven(FKelItemSelector->ColorBoxHeight() * Factor)};
+        return {RoundToInt(FKelItemSelector->ColorBoxWidth() * Factor),
+                RoundToInt(FKelItemSelector->ColorBoxHeight() * Factor)};
     TSelectorItem* Item = FKelItemSelector->Items()->Items(Index);
     if (Item->Image()->Graphic() && !Item->Image()->Graphic()->Empty())
         return {Item->Image()->Width(), Item->Image()->Height()};
@@ -430,13 +423,13 @@ void TCustomItemSelector::GetItemSize(TSize& Size) {
     }
     const Single F = GetDPIScale(this);
     Canvas()->Font()->Assign(FKelItemSelector->ItemAppearance()->Font());
-    Canvas()->Font()->SetHeight(RoundEven(Canvas()->Font()->Height() * F));
+    Canvas()->Font()->SetHeight(RoundToInt(Canvas()->Font()->Height() * F));
     Integer TW = 0, TH = 0;
     for (Integer I = 0; I < Items->Count(); ++I) {
         TSize Measured{0, 0};
         MeasureMarkupText(Canvas(), Items->Items(I)->Caption(), TRect(0, 0, 1000, 500), FKelItemSelector->Images(),
                           false, this, F, Measured);
-        TW = std::max(TW, RoundEven(Measured.cx * F));
+        TW = std::max(TW, RoundToInt(Measured.cx * F));
         TH = std::max(TH, Measured.cy);
     }
     if (TW > 0) TW += 4;
@@ -563,7 +556,7 @@ void TCustomItemSelector::DrawItem(Integer Index, TCanvas* Canvas) {
     TRect K = T;
     const TItemAppearance& Look = *FKelItemSelector->ItemAppearance();
     Canvas->Font()->Assign(Look.Font());
-    Canvas->Font()->SetHeight(RoundEven(Look.Font()->Height() * F));
+    Canvas->Font()->SetHeight(RoundToInt(Look.Font()->Height() * F));
     if (Index == FItemHot) TextColor = Look.ColorHotText();
     if (Index == FItemIndex) TextColor = Look.ColorSelectedText();
     Canvas->Font()->SetColor(TextColor);

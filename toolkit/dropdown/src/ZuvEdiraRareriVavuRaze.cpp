@@ -7,6 +7,7 @@
 #include "graphics/GdiText.h"
 #include "graphics/ImageList.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/MathUtils.h"
 #include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "windowing/Input.h"
@@ -14,6 +15,7 @@
 #include "windowing/Messages.h"
 #include "windowing/Paint.h"
 #include "windowing/SystemMetrics.h"
+#include "DropDownScopes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,24 +26,9 @@ namespace ZuvEdiraRareriVavuRaze {
 
 namespace {
 
-bool KeyHeld(Integer VirtualKey) { return GetKeyState(VirtualKey) < 0; }
-
-// Sets a flag for the life of a scope and puts back its former value.
-struct TFlagSet {
-    explicit TFlagSet(bool& AFlag) : Flag(AFlag), Old(AFlag) { Flag = true; }
-    ~TFlagSet() { Flag = Old; }
-    TFlagSet(const TFlagSet&) = delete;
-    TFlagSet& operator=(const TFlagSet&) = delete;
-    bool& Flag;
-    bool Old;
-};
-
 bool StartsWith(const String& Text, const String& Prefix) {
     return !Prefix.empty() && Text.size() >= Prefix.size() && Text.compare(0, Prefix.size(), Prefix) == 0;
 }
-
-// Rounding half to even, as the column sharing asks.
-Integer RoundEven(Double Value) { return Integer(std::nearbyint(Value)); }
 
 } // namespace
 
@@ -1004,7 +991,7 @@ void TZuvEdiraRareriVavuRaze::SizeColumns() {
     Double Carry = 0;
     for (Integer I = 0; I < FZazUruDava->ColCount() && I < Columns->Count(); ++I) {
         const Double Share = F * Columns->Items(I)->Width();
-        const Integer W = RoundEven(Share);
+        const Integer W = RoundToInt(Share);
         Carry += Share - W;
         if (Carry > 1) {
             FZazUruDava->SetColWidths(I, W + 1);

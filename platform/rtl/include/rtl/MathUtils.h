@@ -21,6 +21,10 @@ public:
 // Raises EInvalidOp "Invalid floating point operation" for NaN, infinities and
 // values beyond Int64.
 Int64 Round(double value);
+// Round for sizes and positions in pixels, as an Integer.
+inline Integer RoundToInt(double value) {
+    return Integer(Round(value));
+}
 // Toward zero; the same failures as Round.
 Int64 Trunc(double value);
 // The part after the decimal point, with the value's sign.

@@ -5,18 +5,10 @@
 #include "gridbase/FileHelpers.h"
 #include "graphics/Picture.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/MathUtils.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Nearest integer, halves to the even neighbour.
-Integer RoundEven(Double Value) {
-    return Integer(std::nearbyint(Value));
-}
-
-} // namespace
 
 const TClassInfo& TBaseCellGraphic::StaticClassInfo() {
     using P = TBaseCellGraphic;
@@ -304,8 +296,8 @@ TPoint TBaseCellGraphic::GetPictureSize(Integer cw, Integer rh, bool HasText) co
         Double rw = W > 0 ? Double(cw) / W : 1.0;
         Double rr = H > 0 ? Double(rh) / H : 1.0;
         if (Limit) rw = std::min(rw, 1.0), rr = std::min(rr, 1.0);
-        if (rr > rw) return TPoint(cw, RoundEven(H * rw));
-        return TPoint(RoundEven(W * rr), rh);
+        if (rr > rw) return TPoint(cw, RoundToInt(H * rw));
+        return TPoint(RoundToInt(W * rr), rh);
     };
     switch (TStretchMode(FCellAngle)) {
     case Stretch:

@@ -11,17 +11,10 @@
 #include "kel/PictureContainer.h"
 #include "rtl/Convert.h"
 #include "rtl/Format.h"
+#include "rtl/MathUtils.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-Integer RoundEven(Double Value) {
-    return Integer(std::nearbyint(Value));
-}
-
-} // namespace
 
 TCellGraphic* TZirOvararIzazCore::CreateCellGraphic(Integer ACol, Integer ARow) {
     if (!InGrid(ACol, ARow)) return nullptr;
@@ -193,7 +186,7 @@ TPoint TZirOvararIzazCore::CalcCellGraphicSize(TCanvas* ACanvas, Integer ACol, I
         Integer W = 12;
         for (Integer i = 0; i < Count; ++i) W = std::max(W, TextSizeOf(ACanvas, Items->Strings(i)).X + 12);
         if (ForPrint) return TPoint(W, LineH * Count);
-        return TPoint(W, std::max(16, RoundEven((LineH + 3) * Count / Scale)));
+        return TPoint(W, std::max(16, RoundToInt((LineH + 3) * Count / Scale)));
     };
     TPoint R(0, 0);
     bool Exempt = false;
@@ -230,17 +223,17 @@ TPoint TZirOvararIzazCore::CalcCellGraphicSize(TCanvas* ACanvas, Integer ACol, I
     case ctVirtButton: {
         const Integer bw = G->CellIndex() & 0xFFFF;
         const Integer bh = Integer(uint32_t(G->CellIndex()) >> 16);
-        R = TPoint(RoundEven(bw * Dpi), RoundEven(bh * Dpi));
+        R = TPoint(RoundToInt(bw * Dpi), RoundToInt(bh * Dpi));
         const bool VText = G->CellVAlign() == vaUnderText || G->CellVAlign() == vaAboveText;
         const bool HText = G->CellHAlign() == haBeforeText || G->CellHAlign() == haAfterText;
         if (!NoText) {
             if (G->CellHAlign() == haCenter) R.X = 0;
-            if (G->CellHAlign() == haFull) R.X = RoundEven((TextSizeOf(ACanvas, G->CellText()).X + 4) / Scale);
+            if (G->CellHAlign() == haFull) R.X = RoundToInt((TextSizeOf(ACanvas, G->CellText()).X + 4) / Scale);
             if (!VText && !HText) R.Y = 0;
             if (VText) R.X = 0;
         } else if (G->CellHAlign() == haFull) {
             AssignCellFont(ACol, ARow, ACanvas->Font());
-            R.X = RoundEven((TextSizeOf(ACanvas, G->CellText()).X + 8) / Scale);
+            R.X = RoundToInt((TextSizeOf(ACanvas, G->CellText()).X + 8) / Scale);
             Exempt = !G->CellText().empty();
         }
         break;
@@ -263,7 +256,7 @@ TPoint TZirOvararIzazCore::CalcCellGraphicSize(TCanvas* ACanvas, Integer ACol, I
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox: {
-        const Integer S = RoundEven(FControlLook->CheckSize() * Dpi);
+        const Integer S = RoundToInt(FControlLook->CheckSize() * Dpi);
         R = TPoint(S, S);
         break;
     }
@@ -309,7 +302,7 @@ TPoint TZirOvararIzazCore::CalcPrintGraphicSize(Integer ACol, Integer ARow, Inte
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox: {
-        const Integer S = RoundEven(FControlLook->CheckSize() * Double(FDPIScale));
+        const Integer S = RoundToInt(FControlLook->CheckSize() * Double(FDPIScale));
         return TPoint(S, S);
     }
     case ctNode:

@@ -7,16 +7,9 @@
 
 #include "gridbase/UndoRedo.h"
 #include "rtl/Convert.h"
+#include "rtl/MathUtils.h"
 
 #include <cmath>
-
-namespace {
-
-Integer RoundEven(Double Value) {
-    return Integer(std::nearbyint(Value));
-}
-
-} // namespace
 
 // ---- Helpers -------------------------------------------------------------------------------------------
 
@@ -197,8 +190,8 @@ bool TZirOvararIzazCore::IsInCheckBox(Integer ACol, Integer ARow, Integer XPos, 
     const TRect R = CellRect(RealToDisplColumn(ACol), ARow);
     const Integer S = FControlLook->CheckSize();
     const Double D = FDPIScale;
-    const Integer m = RoundEven(2 * D);
-    const Integer Size = RoundEven(S * D);
+    const Integer m = RoundToInt(2 * D);
+    const Integer Size = RoundToInt(S * D);
     TAlignment HAlign = taLeftJustify;
     TVAlignment VAlign = vtaTop;
     switch (G->CellVAlign()) {

@@ -8,14 +8,11 @@
 #include "gridbase/FileHelpers.h"
 #include "graphics/Picture.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/MathUtils.h"
 
 #include <cmath>
 
 namespace {
-
-Integer RoundEven(Double Value) {
-    return Integer(std::nearbyint(Value));
-}
 
 bool CarriesBalloon(TCellType Kind) {
     return Kind == ctIcon || Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadioButton;
@@ -665,14 +662,14 @@ TRect TZirOvararIzazCore::GetCellGraphicRect(Integer ACol, Integer ARow) {
     const TCellGraphic* G = GetCellGraphic(RealColIndex(ACol), ARow);
     if (!G) return TRect(0, 0, 0, 0);
     const TRect Cell = CellRect(ACol, ARow);
-    const auto P = uint32_t(RoundEven(G->CellValue()));
+    const auto P = uint32_t(RoundToInt(G->CellValue()));
     const auto Size = uint32_t(G->CellIndex());
     const Double Dpi = FDPIScale;
     TRect R;
     R.Left = Cell.Left + Integer(P & 0xFFFF);
     R.Top = Cell.Top + Integer(P >> 16);
-    R.Right = R.Left + RoundEven((Size & 0xFFFF) * Dpi);
-    R.Bottom = R.Top + RoundEven((Size >> 16) * Dpi);
+    R.Right = R.Left + RoundToInt((Size & 0xFFFF) * Dpi);
+    R.Bottom = R.Top + RoundToInt((Size >> 16) * Dpi);
     if (G->CellVAlign() == vaFull) R.Top = Cell.Top, R.Bottom = Cell.Bottom;
     if (G->CellHAlign() == haFull) R.Left = Cell.Left, R.Right = Cell.Right;
     return R;

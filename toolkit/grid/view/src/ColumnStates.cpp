@@ -7,6 +7,7 @@
 #include "os/RegistryIniFile.h"
 #include "rtl/Convert.h"
 #include "rtl/IniFile.h"
+#include "rtl/MathUtils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +16,6 @@
 namespace {
 
 constexpr Integer MaxStateColumns = 100000;
-
-Integer RoundEven(Double Value) { return Integer(std::nearbyint(Value)); }
 
 // Splits at every Separator; an empty text gives no entries.
 std::vector<String> Split(const String& Text, Char Separator) {
@@ -93,7 +92,7 @@ void TZirOvararIzaz::SaveColSizes() {
     Single Scale = DPIScale();
     if (Scale == 0) Scale = 1;
     for (Integer i = 0; i < ColCount(); ++i)
-        Store->WriteInteger(ColumnSize()->Section(), u"Col" + IntToStr(i), RoundEven(Double(ColWidths(i)) / Scale));
+        Store->WriteInteger(ColumnSize()->Section(), u"Col" + IntToStr(i), RoundToInt(Double(ColWidths(i)) / Scale));
     Store->UpdateFile();
 }
 
@@ -105,7 +104,7 @@ void TZirOvararIzaz::LoadColSizes() {
     for (Integer i = 0; i < ColCount(); ++i) {
         const String Key = u"Col" + IntToStr(i);
         if (!Store->ValueExists(Section, Key)) continue;
-        const Integer W = RoundEven(Double(Store->ReadInteger(Section, Key, ColWidths(i))) * Scale);
+        const Integer W = RoundToInt(Double(Store->ReadInteger(Section, Key, ColWidths(i))) * Scale);
         if (W != ColWidths(i)) SetColWidths(i, W);
     }
 }

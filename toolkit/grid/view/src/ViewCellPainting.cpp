@@ -20,10 +20,6 @@
 
 namespace {
 
-Integer RoundToInt(Double Value) {
-    return Integer(Round(Value));
-}
-
 // A vertical gradient fill as the fixed-cell faces use it: mirrored when a
 // mirror colour is set, a plain gradient with a second colour, else solid.
 void FillFace(TCanvas* Canvas, const TRect& R, TColor From, TColor To, TColor Mirror, TColor MirrorTo,

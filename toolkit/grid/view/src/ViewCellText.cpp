@@ -32,10 +32,6 @@ using namespace winapi;
 
 namespace {
 
-Integer RoundToInt(Double Value) {
-    return Integer(Round(Value));
-}
-
 // The longest text handed to the text drawing of one single-line cell.
 constexpr size_t MaxSingleLineText = 4096;
 

@@ -18,10 +18,6 @@
 
 namespace {
 
-Integer RoundToInt(Double Value) {
-    return Integer(Round(Value));
-}
-
 // Kinds whose record brush marks the cell as coloured by its own settings;
 // the other kinds take the record brush as it is, none included.
 bool IsTextCellKind(TCellType Kind) {

@@ -21,12 +21,14 @@ RTL_ENUM(THTMLTextVAlignment, tvaTop, tvaCenter, tvaBottom)
 RTL_ENUM(TAutoSizeType, asVertical, asHorizontal, asBoth)
 
 using TAnchorClick = std::function<void(TObject* Sender, const String& Anchor)>;
-using TAnchorHintEvent = std::function<void(TObject* Sender, String& Anchor)>;
 using TOnNewSize = std::function<void(TObject* Sender, Integer NewWidth, Integer NewHeight)>;
 
 class THTMLStaticText : public TCustomStaticText {
     RTL_CLASS(THTMLStaticText)
 public:
+    // The anchor under the mouse, which a handler may change into the hint
+    // (the grids' event of the same name also names the cell).
+    using TAnchorHintEvent = std::function<void(TObject* Sender, String& Anchor)>;
     explicit THTMLStaticText(TComponent* AOwner);
     ~THTMLStaticText() override;
 
