@@ -23,6 +23,22 @@ function(vandrel_compile_options target)
       -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(VANDREL_UNITY_BUILD)
+    # Batches of sources compiled as one: the large headers are parsed once
+    # per batch. Test fixtures in anonymous namespaces then live in an included
+    # file, which GCC would report as a subobject-linkage problem.
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+    endif()
+  endif()
+endfunction()
+
+# vandrel_compile_apart(<sources>...): in a unity build these sources are
+# compiled on their own, because file-local names in them clash with those of
+# a neighbour in the same batch.
+function(vandrel_compile_apart)
+  set_source_files_properties(${ARGN} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
 endfunction()
 
 # vandrel_library(<target> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
