@@ -6,6 +6,7 @@
 #include "grid/GridUnit.h"
 #include "grid/ZirOvararIzazCore.h"
 #include "rtl/ClassBuilder.h"
+#include "rtl/FlagScope.h"
 #include "rtl/Format.h"
 #include "rtl/Stream.h"
 #include "windowing/Input.h"
@@ -192,6 +193,11 @@ void TSearchPanel::CreateWnd() {
     if (FGrid) FGrid->SearchPanelCreated();
 }
 
+void TSearchPanel::Resize() {
+    TCustomPanel::Resize();
+    if (FGrid && HandleAllocated()) FGrid->SearchPanelResized();
+}
+
 void TSearchPanel::Paint() {
     TCanvas* C = Canvas();
     const TRect R = ClientRect();
@@ -220,6 +226,134 @@ void TZirOvararIzazCore::CreateSearchPanel() {
     FSearchPanel->OnHighLightClick = [this](TObject* Sender) { SearchFooterHighlightChanged(Sender); };
     FSearchPanel->OnMatchCaseClick = [this](TObject* Sender) { SearchFooterMatchCaseChanged(Sender); };
 }
+
+void TZirOvararIzazCore::ParentSearchPanel() {
+    if (!FSearchPanel) return;
+    const bool Show = FSearchFooter->Visible();
+    FSearchPanel->SetVisible(Show);
+    FSearchPanel->Edit()->SetColor(FSearchFooter->SearchColor());
+    FSearchPanel->Edit()->Font()->SetColor(FSearchFooter->SearchTextColor());
+    FSearchPanel->SetHeight(Show ? GetSearchFooterHeight() : 0);
+    FSearchPanel->SetParent(this);
+}
+
+void TZirOvararIzazCore::ApplySearchFooterSettings(TObject*) {
+    // The panel's own window creation comes back here; once is enough.
+    if (IsLoading() || !FSearchPanel || FApplyingSearchFooter || ComponentState().Contains(csDestroying)) return;
+    TFlagScope Applying(FApplyingSearchFooter, true);
+    TSearchFooter* SF = FSearchFooter.get();
+    TSearchPanel* P = FSearchPanel;
+    // Highlights on view go when the footer is hidden with the highlight
+    // button down, and follow AlwaysHighLight.
+    const bool Repaint = (P->HighlightButton()->Down() && P->Visible() && !SF->Visible()) || SF->AlwaysHighLight();
+    P->SetVisible(SF->Visible());
+    if (!P->HandleAllocated()) return;
+    if (Repaint && !IsUpdating()) Invalidate();
+
+    P->SetColor(SF->Color());
+    P->SetColorTo(SF->ColorTo());
+    P->Font()->Assign(SF->Font());
+    P->Font()->SetHeight(Integer(std::lround(SF->Font()->Height() * Double(FDPIScale > 0 ? FDPIScale : 1.0f))));
+    P->SetFindNextCaption(SF->FindNextCaption());
+    P->SetFindPrevCaption(SF->FindPrevCaption());
+    P->SetMatchCaseCaption(SF->MatchCaseCaption());
+    P->SetHighLightCaption(SF->HighLightCaption());
+    P->Edit()->SetColor(SF->SearchColor());
+    P->Edit()->Font()->SetColor(SF->SearchTextColor());
+    P->SetHintFindNext(SF->HintFindNext());
+    P->SetHintFindPrev(SF->HintFindPrev());
+    P->SetHintClose(SF->HintClose());
+    P->SetHintHighlight(SF->HintHighlight());
+
+    for (TKelGridButton* B : {P->ForwardButton(), P->BackwardButton(), P->HighlightButton()}) {
+        if (AutoThemeAdapt()) {
+            B->SetAutoThemeAdapt(true);
+            B->SetFlat(true);
+            continue;
+        }
+        switch (FControlLook->ControlStyle()) {
+        case ZirOvararIzaz::csFlat:
+            B->SetFlat(true);
+            break;
+        case ZirOvararIzaz::csWinXP:
+        case ZirOvararIzaz::csTheme:
+            B->SetAutoXPStyle(true);
+            B->SetFlat(false);
+            break;
+        case ZirOvararIzaz::csClassic:
+            B->SetAutoXPStyle(false);
+            B->SetFlat(false);
+            break;
+        default:
+            break;
+        }
+    }
+
+    const bool Search = SF->SearchType() == stSearch;
+    P->HighlightButton()->SetVisible(Search && SF->ShowHighLight());
+    P->BackwardButton()->SetVisible(Search && SF->ShowFindPrev());
+    P->ForwardButton()->SetVisible(Search && SF->ShowFindNext());
+    P->ExitButton()->SetVisible(SF->ShowClose());
+    P->MatchCase()->SetVisible(SF->ShowMatchCase());
+    P->ResultLabel()->SetVisible(SF->ShowResults());
+    LayoutSearchFooterControls();
+
+    if (SF->Visible()) {
+        P->SetHeight(GetSearchFooterHeight());
+        UpdateSearchPanel();
+        NotifySearchPanel();
+    } else {
+        P->SetHeight(0);
+    }
+}
+
+// The buttons, the match-case box and the result label in a row from the
+// forward button on, each visible one followed by a gap; right to left the
+// row runs leftwards from the close button and the edit at the right edge.
+void TZirOvararIzazCore::LayoutSearchFooterControls() {
+    TSearchPanel* P = FSearchPanel;
+    const Double Factor = std::max(Double(FDPIScale), 0.01);
+    auto S = [Factor](Integer V) { return Integer(std::lround(V * Factor)); };
+    const Integer Gap = 8;
+    const Integer ButtonHeight = P->Edit()->Height() + 2;
+    TKelGridButton* const Buttons[] = {P->ForwardButton(), P->BackwardButton(), P->HighlightButton()};
+    for (TKelGridButton* B : Buttons) B->SetHeight(B->Visible() ? ButtonHeight : 0);
+    TKelCheckBox* Box = P->MatchCase();
+    P->Canvas()->Font()->Assign(Box->Font());
+    Box->SetWidth(P->Canvas()->TextWidth(Box->Caption()) + S(20));
+    Box->SetHeight(Box->Visible() ? S(18) : 0);
+    TLabel* Label = P->ResultLabel();
+    if (P->UseRightToLeftAlignment()) {
+        TKelGridButton* Exit = P->ExitButton();
+        Exit->SetLeft(P->ClientWidth() - S(5) - Exit->Width());
+        P->Edit()->SetLeft(Exit->Left() - Gap - P->Edit()->Width());
+        Integer X = P->Edit()->Left() - Gap;
+        for (TKelGridButton* B : Buttons) {
+            if (!B->Visible()) continue;
+            B->SetLeft(X - B->Width());
+            X = B->Left() - Gap;
+        }
+        if (Box->Visible()) {
+            Box->SetLeft(X - Box->Width());
+            X = Box->Left() - S(10);
+        }
+        Label->SetLeft(X - Label->Width());
+        return;
+    }
+    Integer X = P->ForwardButton()->Left();
+    for (TKelGridButton* B : Buttons) {
+        if (!B->Visible()) continue;
+        B->SetLeft(X);
+        X += B->Width() + Gap;
+    }
+    if (Box->Visible()) {
+        Box->SetLeft(X);
+        X += Box->Width() + S(10);
+    }
+    Label->SetLeft(X);
+}
+
+void TZirOvararIzazCore::SearchPanelResized() { ApplySearchFooterSettings(FSearchPanel); }
 
 void TZirOvararIzazCore::SearchPanelCreated() {
     ApplySearchFooterSettings(this);

@@ -2,6 +2,7 @@
 // creation, loading, copying, resizing and destruction.
 
 #include "grid/ZirOvararIzazCore.h"
+#include "grid/SearchPanel.h"
 
 #include "grid/GridUnit.h"
 #include "gridbase/CellCheck.h"
@@ -46,6 +47,7 @@ void TZirOvararIzazCore::CreateOwnedObjects() {
     FCellFont = std::make_unique<TFont>();
     FFocusHelper = std::make_unique<TFocusHelper>(this);
     FSearchFooter = std::make_unique<TSearchFooter>(this, false);
+    FSearchFooter->OnChange = [this](TObject* Sender) { ApplySearchFooterSettings(Sender); };
     FFloatingFooter = std::make_unique<TFloatingFooter>(this);
     FPrintSettings = std::make_unique<TPrintSettings>(this);
     FHTMLSettings = std::make_unique<THTMLSettings>();
@@ -246,6 +248,7 @@ void TZirOvararIzazCore::CreateWnd() {
     TBaseGrid::CreateWnd();
     if (Parent()) FDPIScale = Single(GetDpiForWindow(Handle())) / 96.0f;
     if (FDPIScale <= 0) FDPIScale = 1.0f;
+    ParentSearchPanel();
     FGridTimerID = Integer(SetTimer(Handle(), GridTimerID, 500, nullptr));
     if (FScrollType == ssMetro) CreateScrollControls();
     InitWheelScroll(true);
@@ -277,6 +280,7 @@ void TZirOvararIzazCore::Loaded() {
     }
     if (FControlLook->ControlStyle() == ZirOvararIzaz::csTheme) FControlLook->SetControlStyle(ZirOvararIzaz::csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    ApplySearchFooterSettings(this);
     ApplyScrollBarAlways(false);
     if (FAutoThemeAdapt && !IsDesigning()) {
         AdaptToOfficeTheme();
@@ -284,6 +288,7 @@ void TZirOvararIzazCore::Loaded() {
     }
     FDisjunctSelection = MakeGridRect(-1, -1, -1, -1);
     InitOrigColSizes();
+    if (FSearchFooter->Visible() && HandleAllocated() && FSearchPanel) FSearchPanel->SetVisible(true);
 }
 
 void TZirOvararIzazCore::Assign(const TPersistent* Source) {
@@ -430,6 +435,7 @@ void TZirOvararIzazCore::Resize() {
     ApplyScrollBarAlways(false);
     CellControlsUpdate(false);
     InitWheelScroll(false);
+    ApplySearchFooterSettings(this);
 }
 
 bool TZirOvararIzazCore::ScrollBarFits(bool Vertical) const {

@@ -70,10 +70,9 @@ TEST_F(SearchFooterTest, ThePanelLiesAlongTheBottomAboveAHorizontalScrollBar) {
     const Integer Bar = winapi::GetSystemMetrics(winapi::SM_CYHSCROLL);
     Panel->SetBounds(7, 7, 10, Footer);
     // Hidden, the panel stays where it is.
-    Panel->SetVisible(false);
     Grid->UpdateSearchPanel();
     EXPECT_EQ(Panel->Top(), 7);
-    Panel->SetVisible(true);
+    Grid->SearchFooter()->SetVisible(true);
     struct Case {
         Integer ColWidth;
         TScrollBarAlways Always;
@@ -122,6 +121,9 @@ TEST_F(SearchFooterTest, LayoutAndKeysOfThePanel) {
     Panel->SetBounds(0, 300, 600, 34);
     Panel->HandleNeeded();
     EXPECT_EQ(Created, 1);
+    // The fixed positions of a new panel (the footer's settings then line
+    // the shown controls up, tested below).
+    Panel->LayoutControls();
     struct TCase {
         TControl* Control;
         Integer Left, Top, Width;
@@ -165,6 +167,106 @@ TEST_F(SearchFooterTest, NarrowDownModeFiltersWhileTypingAndCloseShowsAllRows) {
     // All narrowed rows are back; the row hidden before stays hidden.
     EXPECT_EQ(Grid->RowCount(), 4);
     EXPECT_TRUE(Grid->IsHiddenRow(3));
+}
+
+TEST_F(SearchFooterTest, TheFooterSettingsShowPlaceAndLineUpThePanel) {
+    Integer Created = 0;
+    Grid->OnCreatedSearchFooter = [&](TObject*) { ++Created; };
+    Grid->SetBounds(0, 0, 400, 200);
+    Show();
+    // The grid's window takes the panel in, out of sight while the footer is.
+    EXPECT_EQ(Panel->Parent(), Grid);
+    EXPECT_FALSE(Panel->Visible());
+    EXPECT_EQ(Panel->Height(), 0);
+    TSearchFooter* SF = Grid->SearchFooter();
+    SF->SetSearchColor(0x00E0FF);
+    SF->SetSearchTextColor(0x800000);
+    SF->SetFindNextCaption(u"Onward");
+    SF->SetHintFindNext(u"");
+    SF->SetHintFindPrev(u"Back again");
+    SF->SetColor(0x102030);
+    SF->SetVisible(true);
+    Pump();
+    EXPECT_EQ(Created, 1);
+    ASSERT_TRUE(Panel->Visible());
+    ASSERT_TRUE(Panel->HandleAllocated());
+    EXPECT_EQ(Panel->Height(), 34);
+    EXPECT_EQ(Panel->Top(), 200 - 34);
+    EXPECT_EQ(Panel->Width(), Grid->ClientWidth());
+    EXPECT_EQ(Panel->Color(), 0x102030);
+    EXPECT_EQ(Panel->Edit()->Color(), 0x00E0FF);
+    EXPECT_EQ(Panel->Edit()->Font()->Color(), 0x800000);
+    EXPECT_EQ(Panel->ForwardButton()->Caption(), u"Onward");
+    EXPECT_FALSE(Panel->ForwardButton()->ShowHint());
+    EXPECT_TRUE(Panel->BackwardButton()->ShowHint());
+    // The shown controls in a row from the forward button on: 8 pixels
+    // after each button, 10 after the box; a hidden control leaves no gap.
+    auto Right = [](TControl* C) { return C->Left() + C->Width(); };
+    EXPECT_EQ(Panel->ForwardButton()->Left(), 140);
+    EXPECT_EQ(Panel->BackwardButton()->Left(), 238);
+    EXPECT_EQ(Panel->HighlightButton()->Left(), 336);
+    EXPECT_EQ(Panel->MatchCase()->Left(), Right(Panel->HighlightButton()) + 8);
+    EXPECT_EQ(Panel->ResultLabel()->Left(), Right(Panel->MatchCase()) + 10);
+    EXPECT_EQ(Panel->ForwardButton()->Height(), Panel->Edit()->Height() + 2);
+    EXPECT_EQ(Panel->MatchCase()->Height(), 18);
+    SF->SetShowFindPrev(false);
+    EXPECT_FALSE(Panel->BackwardButton()->Visible());
+    EXPECT_EQ(Panel->BackwardButton()->Height(), 0);
+    EXPECT_EQ(Panel->HighlightButton()->Left(), 238);
+    // Narrowing down shows only the edit, the close button, the box and the
+    // result label.
+    SF->SetSearchType(stNarrowDown);
+    for (TControl* C : std::initializer_list<TControl*>{Panel->ForwardButton(), Panel->BackwardButton(),
+                                                        Panel->HighlightButton()})
+        EXPECT_FALSE(C->Visible());
+    for (TControl* C : std::initializer_list<TControl*>{Panel->Edit(), Panel->ExitButton(), Panel->MatchCase(),
+                                                        Panel->ResultLabel()})
+        EXPECT_TRUE(C->Visible());
+    EXPECT_EQ(Panel->MatchCase()->Left(), 140);
+    // Right to left the row runs leftwards from the close button.
+    SF->SetSearchType(stSearch);
+    SF->SetShowFindPrev(true);
+    Panel->SetBiDiMode(bdRightToLeft);
+    Grid->SearchPanelResized();
+    const Integer Exit = Panel->ClientWidth() - 5 - 14;
+    EXPECT_EQ(Panel->ExitButton()->Left(), Exit);
+    EXPECT_EQ(Panel->Edit()->Left(), Exit - 8 - 110);
+    EXPECT_EQ(Panel->ForwardButton()->Left(), Exit - 8 - 110 - 8 - 90);
+    EXPECT_EQ(Panel->BackwardButton()->Left(), Exit - 8 - 110 - 2 * (8 + 90));
+    // Hidden again: no height, not shown.
+    SF->SetVisible(false);
+    EXPECT_FALSE(Panel->Visible());
+    EXPECT_EQ(Panel->Height(), 0);
+}
+
+TEST_F(SearchFooterTest, TheButtonsFollowTheControlStyle) {
+    Show();
+    Grid->SearchFooter()->SetVisible(true);
+    struct Case {
+        ZirOvararIzaz::TControlStyle Style;
+        bool ThemeAdapt, Flat, XP;
+    };
+    const Case Cases[] = {
+        {ZirOvararIzaz::csFlat, false, true, false},   {ZirOvararIzaz::csWinXP, false, false, true},
+        {ZirOvararIzaz::csClassic, false, false, false}, {ZirOvararIzaz::csClassic, true, true, false},
+    };
+    for (const Case& C : Cases) {
+        for (TKelGridButton* B : {Panel->ForwardButton(), Panel->BackwardButton(), Panel->HighlightButton()}) {
+            B->SetFlat(!C.Flat);
+            B->SetAutoXPStyle(false);
+        }
+        Grid->ControlLook()->SetControlStyle(C.Style);
+        Grid->SetAutoThemeAdapt(C.ThemeAdapt);
+        Grid->SearchPanelResized();
+        for (TKelGridButton* B : {Panel->ForwardButton(), Panel->BackwardButton(), Panel->HighlightButton()}) {
+            EXPECT_EQ(B->Flat(), C.Flat) << int(C.Style) << C.ThemeAdapt;
+            EXPECT_EQ(B->AutoXPStyle(), C.XP) << int(C.Style) << C.ThemeAdapt;
+            EXPECT_EQ(B->AutoThemeAdapt(), C.ThemeAdapt) << int(C.Style);
+        }
+        Grid->SetAutoThemeAdapt(false);
+        for (TKelGridButton* B : {Panel->ForwardButton(), Panel->BackwardButton(), Panel->HighlightButton()})
+            B->SetAutoThemeAdapt(false);
+    }
 }
 
 } // namespace

@@ -16,9 +16,17 @@
 //   special <col> <row> <edit 0|1> <list open 0|1> [<cell 4,1>|<cell 5,1>]
 // It ends when its time (argument 1, seconds; default 30) is up. The
 // screenshot test of the input layer runs it under Xvfb.
+//
+// With "search" as argument 2 it shows a grid of fruit names with the search
+// footer instead. It prints "label X Y W H", the screen rectangle from the
+// footer's result label to the footer's right edge, then "ready", and from
+// then on a "search" line whenever the current cell, the focus, the footer's
+// edit text or its result label changes:
+//   search <col> <row> <edit focused 0|1> [<edit text>] [<result label>]
 
 #include "grid/GridCombo.h"
 #include "grid/GridPickerEditors.h"
+#include "grid/SearchPanel.h"
 #include "grid/ZirOvararIzazInput.h"
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
@@ -48,10 +56,38 @@ std::string SpecialLine(TZirOvararIzazInput* Grid) {
            Utf8(Grid->Cells(5, 1)) + "]";
 }
 
+std::string SearchLine(TZirOvararIzazInput* Grid) {
+    TSearchPanel* Panel = Grid->SearchPanel();
+    return "search " + std::to_string(Grid->Col()) + " " + std::to_string(Grid->Row()) + " " +
+           (Panel->Edit()->Focused() ? "1" : "0") + " [" + Utf8(Panel->Edit()->Text()) + "] [" +
+           Utf8(Panel->ResultLabel()->Caption()) + "]";
+}
+
+// The fruit grid with the search footer shown.
+void SetUpSearch(TZirOvararIzazInput* Grid) {
+    Grid->SetColCount(4);
+    Grid->SetRowCount(6);
+    const char16_t* const Rows[][3] = {{u"apple", u"plum", u"fig"},
+                                       {u"cherry", u"lime", u"date"},
+                                       {u"kiwi", u"pear", u"melon"},
+                                       {u"mango", u"grape", u"prickly pear"},
+                                       {u"lemon", u"quince", u"peach"}};
+    for (Integer r = 0; r < 5; ++r)
+        for (Integer c = 0; c < 3; ++c) Grid->SetCells(c + 1, r + 1, Rows[r][c]);
+    TSearchFooter* Footer = Grid->SearchFooter();
+    Footer->SetShowResults(true);
+    Footer->SetFindNextCaption(u"Next");
+    Footer->SetFindPrevCaption(u"Previous");
+    Footer->SetHighLightCaption(u"Highlight");
+    Footer->SetMatchCaseCaption(u"Match case");
+    Footer->SetVisible(true);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    const bool Search = argc > 2 && std::string(argv[2]) == "search";
     std::printf("backend %s\n", Utf8(Backend().Name()).c_str());
     std::fflush(stdout);
     Application->Initialize();
@@ -99,6 +135,7 @@ int main(int argc, char** argv) {
     Grid->OnGetEditMask = [](TObject*, Integer ACol, Integer, String& Value) {
         if (ACol == 2) Value = u"90-LLL-0000";
     };
+    if (Search) SetUpSearch(Grid);
 
     auto* Quit = Create<TTimer>(Form);
     Quit->SetInterval(Cardinal(Seconds) * 1000);
@@ -110,14 +147,21 @@ int main(int argc, char** argv) {
     // The grid has the focus and another cell is current, so that a click
     // on a cell of row 1 moves there without opening its editor.
     Grid->SetFocus();
-    Grid->FocusCell(3, 3);
+    Grid->FocusCell(Search ? 1 : 3, Search ? 1 : 3);
     Application->ProcessMessages();
-    for (Integer c = 1; c < 6; ++c) {
+    if (Search) {
+        TSearchPanel* Panel = Grid->SearchPanel();
+        TLabel* Label = Panel->ResultLabel();
+        const TPoint P = Panel->ClientToScreen(TPoint(Label->Left(), 0));
+        std::printf("label %d %d %d %d\n", int(P.X), int(P.Y), int(Panel->Width() - Label->Left()),
+                    int(Panel->Height()));
+    }
+    for (Integer c = 1; c < 6 && !Search; ++c) {
         const TRect R = Grid->CellRect(c, 1);
         const TPoint P = Grid->ClientToScreen(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
         std::printf("cell %d 1 %d %d\n", int(c), int(P.X), int(P.Y));
     }
-    std::printf("march5 %s\n", Utf8(DateToStr(EncodeDate(2026, 3, 5))).c_str());
+    if (!Search) std::printf("march5 %s\n", Utf8(DateToStr(EncodeDate(2026, 3, 5))).c_str());
     std::printf("ready\n");
     std::fflush(stdout);
 
@@ -125,6 +169,14 @@ int main(int argc, char** argv) {
     auto* Watch = Create<TTimer>(Form);
     Watch->SetInterval(50);
     Watch->OnTimer = [&](TObject*) {
+        if (Search) {
+            const std::string Line = SearchLine(Grid);
+            if (Line == Last) return;
+            Last = Line;
+            std::printf("%s\n", Line.c_str());
+            std::fflush(stdout);
+            return;
+        }
         const std::string Line = StateLine(Grid);
         if (Line != Last) {
             Last = Line;

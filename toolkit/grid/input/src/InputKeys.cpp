@@ -5,6 +5,7 @@
 // and the key-down step that moves the cursor.
 
 #include "grid/ZirOvararIzazInput.h"
+#include "grid/SearchPanel.h"
 #include "rtl/StringUtils.h"
 #include "vcl/Forms.h"
 #include "windowing/Input.h"
@@ -100,6 +101,10 @@ void TZirOvararIzazInput::HandleWMKeyDown(TMessage& Message) {
         Swallow();
         return;
     }
+    // Ctrl+F goes to the search footer's edit; the key goes on.
+    TSearchPanel* Footer = SearchFooter()->Visible() ? SearchPanel() : nullptr;
+    if (Footer && Ctrl && Key == 'F' && Footer->Edit()->CanFocus()) Footer->Edit()->SetFocus();
+
     if (EnterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
             FireKeyDown();
@@ -197,15 +202,44 @@ void TZirOvararIzazInput::HandleWMKeyDown(TMessage& Message) {
         FMoveSelection = Selection();
     }
 
+    // With the search footer shown and the grid scrolled to its end, the
+    // last row must not slide under the footer: moves out of the last row's
+    // ends stop, and the view is held while the key is processed.
+    const bool AtEnd = Footer && TopRow() >= RowCount() - VisibleRowCount();
+    const bool InLastRow = Row() == RowCount() - 1;
+    const bool ModifierOrNavigation = Key == VK_SHIFT || Key == VK_MENU || IsNavigationKey(Key);
+    const bool EndKey = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+    const Integer TopBefore = TopRow();
+    bool FooterLock = false;
+    if (AtEnd) {
+        if (InLastRow && ((Key == VK_DOWN) || (Key == VK_RIGHT && Col() == ColCount() - 1) ||
+                          (Key == VK_LEFT && Col() == FixedCols()))) {
+            FireKeyDown();
+            Swallow();
+            return;
+        }
+        FooterLock = (InLastRow && EndKey) || !ModifierOrNavigation;
+        if (FooterLock) BeginUpdate();
+    }
+
     if (KeepLeft) BeginUpdate();
+    const Word PassedKey = Key;
     Message.WParam = Key;
     try {
         TZirOvararIzazCore::HandleWMKeyDown(Message);
     } catch (...) {
         if (KeepLeft) EndUpdate();
+        if (FooterLock) EndUpdate();
         throw;
     }
     Key = Word(Message.WParam);
+    if (Footer) {
+        if (AtEnd && !ModifierOrNavigation) SetTopRow(TopBefore);
+        if (FooterLock) EndUpdate();
+        const bool MovedToEnd = PassedKey == VK_NEXT || PassedKey == VK_END || PassedKey == VK_LEFT ||
+                                PassedKey == VK_RIGHT || PassedKey == VK_DOWN;
+        if (MovedToEnd && Row() == RowCount() - 1) KeepRowAboveSearchFooter();
+    }
     if (KeepLeft) {
         SetLeftCol(SavedLeftCol);
         EndUpdate();
@@ -304,6 +338,26 @@ void TZirOvararIzazInput::HandleWMKeyDown(TMessage& Message) {
         if (Key == VK_F2) ReservedHook();
     }
     CheckSelectionMoved();
+}
+
+// Scrolls a row at a time until the current row's bottom edge lies above
+// the search footer, the view stops moving or the row is passed.
+void TZirOvararIzazInput::KeepRowAboveSearchFooter() {
+    TSearchPanel* Footer = SearchPanel();
+    if (!Footer || !Footer->Visible()) return;
+    const Integer Limit = std::min(ClientHeight(), Footer->Top());
+    auto RowBottom = [this]() {
+        const Integer Line = GridLineWidth();
+        Integer Y = 0;
+        for (Integer r = 0; r < FixedRows(); ++r) Y += RowHeights(r) + Line;
+        for (Integer r = TopRow(); r <= Row(); ++r) Y += RowHeights(r) + Line;
+        return Y - Line;
+    };
+    while (Row() >= TopRow() && RowBottom() > Limit) {
+        const Integer Top = TopRow();
+        SetTopRow(Top + 1);
+        if (TopRow() == Top) break;
+    }
 }
 
 void TZirOvararIzazInput::ToggleControlCell(Word Key) {

@@ -3,11 +3,13 @@
 // Enter on a grid that may not be edited.
 
 #include "InputTestSupport.h"
+#include "grid/SearchPanel.h"
 #include "windowing/HeadlessBackend.h"
 #include "windowing/Input.h"
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 using namespace winapi;
 
@@ -197,6 +199,42 @@ TEST_F(KeyTest, EnterOnACellThatMayNotBeEditedReachesTheFormOnlyWithKeyPreview) 
     Form->SetKeyPreview(true);
     Press(VK_RETURN);
     EXPECT_EQ(FormSaw, 1);
+}
+
+TEST_F(KeyTest, TheSearchFooterTakesCtrlFAndStopsMovesOutOfTheLastRow) {
+    TSearchPanel* Panel = Grid->SearchPanel();
+    // Hidden, the footer takes nothing.
+    Press('F', {VK_CONTROL});
+    EXPECT_TRUE(Grid->Focused());
+    Grid->SearchFooter()->SetVisible(true);
+    Pump();
+    Press('F', {VK_CONTROL});
+    EXPECT_TRUE(Panel->Edit()->Focused());
+    Grid->SetFocus();
+    Pump();
+
+    // The grid shows all its rows, so it is scrolled to its end. (Skipping
+    // fixed cells would take Left in the first normal cell first.)
+    Nav().SkipFixedCells = false;
+    std::vector<Word> Seen;
+    Grid->OnKeyDown = [&](TObject*, Word& Key, TShiftState) { Seen.push_back(Key); };
+    struct Case {
+        Word Key;
+        Integer FromCol, FromRow;
+        TPoint To;
+    };
+    const Case Cases[] = {
+        {VK_DOWN, 2, 4, {2, 4}}, {VK_RIGHT, 4, 4, {4, 4}}, {VK_LEFT, 1, 4, {1, 4}},
+        // Other moves in the last row, and moves into it, go through.
+        {VK_RIGHT, 2, 4, {3, 4}}, {VK_DOWN, 2, 3, {2, 4}},
+    };
+    for (const Case& C : Cases) {
+        Grid->FocusCell(C.FromCol, C.FromRow);
+        Seen.clear();
+        Press(C.Key);
+        EXPECT_EQ(At(), C.To) << C.Key << " from " << C.FromCol << "," << C.FromRow;
+        EXPECT_EQ(Seen, std::vector<Word>{C.Key}) << C.Key;
+    }
 }
 
 } // namespace

@@ -85,6 +85,7 @@ public:
 protected:
     void CreateWnd() override;
     void Paint() override;
+    void Resize() override;
 
 private:
     static void SetButtonHint(TKelGridButton* Button, const String& Value);

@@ -1486,13 +1486,18 @@ public:
     // Called by the panel once its window exists: the footer's settings are
     // copied into it, then OnCreatedSearchFooter fires.
     void SearchPanelCreated();
+    // Called by the panel when its size changed: the settings and the
+    // layout are applied again.
+    void SearchPanelResized();
 
 protected:
     // Filled by printing and preview.
     std::vector<Integer> FPrintColWidths, FPrintColOffsets;
-    // Copies the SearchFooter settings into the search panel; the input
-    // layer fills it in.
-    virtual void ApplySearchFooterSettings(TObject*) {}
+    // Copies the SearchFooter settings into the search panel (visibility,
+    // colours, captions, hints, font, button looks, which controls show) and
+    // lays it out; bound to the footer's change notification. Not while
+    // loading.
+    virtual void ApplySearchFooterSettings(TObject* Sender);
     void SearchFooterBackward(bool Wrapped);
     void SearchFooterForward(bool Wrapped);
 
@@ -1517,6 +1522,11 @@ private:
     bool FMultiIgnoreHTML = false;
     bool FMultiAutoGoto = false;
     void CreateSearchPanel();
+    // The window-creation step: the panel goes into the grid, shown while
+    // the footer is visible.
+    void ParentSearchPanel();
+    void LayoutSearchFooterControls();
+    bool FApplyingSearchFooter = false;
     void SearchFooterStep(bool Back, bool Wrapped);
     TFindParams SearchFooterParams();
     bool SearchFooterHighlighting() const;

@@ -563,6 +563,9 @@ private:
     bool HandleHomeEnd(Word& Key, TShiftState Shift);
     bool InsertRowByKey();
     bool DeleteRowByKey();
+    // After a move into the last row, the view scrolls until that row lies
+    // above the search footer.
+    void KeepRowAboveSearchFooter();
     // The options with one option switched on or off.
     static TGridOptions WithOption(TGridOptions Options, TGridOption Option, bool On) {
         if (On)
