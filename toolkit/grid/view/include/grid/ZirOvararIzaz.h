@@ -11,6 +11,9 @@
 #include "grid/KelGridPopup.h"
 #include "rtl/Encoding.h"
 #include "rtl/Stream.h"
+#include "rtl/DateTime.h"
+
+#include <array>
 
 class TZirOvararIzaz : public TZirOvararIzazInput {
     RTL_CLASS(TZirOvararIzaz)
@@ -375,6 +378,23 @@ public:
     void LoadFromMDBSQL(const String& FileName, const String& SQL);
 
     // ---- Printing and preview ----
+    // A font's height on a page in the metric mapping (0.1 mm per unit,
+    // negative: a character height), scaled by the run's font factor, and
+    // its inverse in points without the factor.
+    Integer MapFontHeight(Integer PointSize) const;
+    Integer MapFontSize(Integer Height) const;
+    // The rotation of the printer's landscape mode in degrees. The platform's
+    // only printer writes PDF and turns landscape pages by 270 degrees, so
+    // PrinterDriverFix never turns printed text.
+    Integer GetLandscapeRotation() const { return 270; }
+    bool FastPrint() const { return FFastPrint; }
+    void SetFastPrint(bool Value) { FFastPrint = Value; }
+    bool PrinterDriverFix() const { return FPrinterdriverfix; }
+    void SetPrinterDriverFix(bool Value) { FPrinterdriverfix = Value; }
+    // May replace the number text of a printed page (PageNum within the
+    // column page when there are several, else over the whole print).
+    std::function<void(TObject* Sender, Integer PageNum, Integer PageColNum, String& PageNumString)>
+        OnPrintGetPageNum;
 
     // ---- Binary cell stream, clipboard and drag and drop ----
 
@@ -447,6 +467,30 @@ protected:
     void WriteDocument(const String& FileName, bool Append, bool CreateNew, const String& Bookmark);
 
     // ---- Printing and preview: protected part ----
+    // What the page numbers and the header and footer read of the print run
+    // in progress: pages are counted from 0 over all column pages, RowPage
+    // within the column page, ColPage from 1; Total is the page total handed
+    // to the run (-1: not counted).
+    struct TPrintRunState {
+        Integer PageNr = 0;
+        Integer RowPage = 0;
+        Integer ColPage = 1;
+        Integer Total = -1;
+        bool MultiColPages = false;
+    };
+    // The texts of the six header and footer slots (ppTopLeft .. ppBottomCenter)
+    // of the current page at the time ANow, and a title made of markup, which
+    // is drawn apart from the slots.
+    struct THeaderFooterTexts {
+        std::array<String, 6> Slots;
+        String MarkupTitle;
+    };
+    TPrintRunState& PrintRun() { return FPrintRun; }
+    THeaderFooterTexts BuildHeaderFooterTexts(TDateTime ANow);
+    // The page number of the current page as printed, after OnPrintGetPageNum.
+    String GetPageNumberText();
+    // The two texts with one blank between them; one alone when the other is empty.
+    static String JoinWithSpace(const String& A, const String& B);
 
     // ---- Binary cell stream, clipboard and drag and drop: protected part ----
 
@@ -498,6 +542,11 @@ private:
     bool FAppendASCII = false;
 
     // ---- Printing and preview: state ----
+    TPrintRunState FPrintRun;
+    // The factor MapFontHeight applies while a print run draws; 1 otherwise.
+    Double Fontscalefactor = 1.0;
+    bool FFastPrint = false;
+    bool FPrinterdriverfix = false;
 
     // ---- Binary cell stream, clipboard and drag and drop: state ----
 };
