@@ -21,8 +21,6 @@ constexpr zip_uint64_t MaxPartSize = 256u * 1024u * 1024u;
 
 [[noreturn]] void Fail(const std::string& What) { throw EOfficePackageError(FromUtf8(What)); }
 
-const xmlChar* X(const char* Text) { return reinterpret_cast<const xmlChar*>(Text); }
-
 } // namespace
 
 TOfficePackage::TOfficePackage(const std::string& Path, bool Create) {

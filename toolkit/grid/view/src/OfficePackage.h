@@ -16,6 +16,10 @@ struct zip;
 
 namespace detail {
 
+// Texts as libxml2 takes them (UTF-8 bytes).
+inline const xmlChar* X(const char* Text) { return reinterpret_cast<const xmlChar*>(Text); }
+inline const xmlChar* X(const std::string& Text) { return X(Text.c_str()); }
+
 // A package that cannot be opened or read, or a part that is not XML.
 class EOfficePackageError : public Exception {
 public:

@@ -1,6 +1,7 @@
 // Document and database exchange: the grid as a table in a .docx file, and
 // the result of a query on an SQLite database file loaded into the grid.
 
+#include "Hourglass.h"
 #include "OfficePackage.h"
 #include "grid/GridError.h"
 #include "grid/ZirOvararIzaz.h"
@@ -26,20 +27,7 @@ namespace {
 
 constexpr const char* WordNamespace = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
-const xmlChar* X(const char* Text) { return reinterpret_cast<const xmlChar*>(Text); }
-const xmlChar* X(const std::string& Text) { return X(Text.c_str()); }
-
 [[noreturn]] void IncorrectDocument() { throw Exception(u"Incorrect Word file"); }
-
-struct THourglass {
-    TCursor Old = Screen ? Screen->Cursor() : TCursor(crDefault);
-    THourglass() {
-        if (Screen) Screen->SetCursor(crHourGlass);
-    }
-    ~THourglass() {
-        if (Screen) Screen->SetCursor(Old);
-    }
-};
 
 // The parts of a new, empty document package.
 void WriteEmptyDocument(TOfficePackage& Package) {

@@ -1,6 +1,7 @@
 // The grid's own text format (file and stream forms) and the plain-text
 // ASCII table.
 
+#include "Hourglass.h"
 #include "grid/ZirOvararIzaz.h"
 #include "grid/GridError.h"
 #include "gridbase/RarEvad.h"
@@ -215,14 +216,7 @@ String AlignForASCII(const String& Text, Integer Width, TAlignment HA) {
 
 void TZirOvararIzaz::SaveToASCII(const String& FileName, bool Unicode) {
     // The hourglass shows while the table is built and written.
-    const TCursor OldCursor = Screen ? Screen->Cursor() : TCursor(crDefault);
-    if (Screen) Screen->SetCursor(crHourGlass);
-    struct TRestore {
-        TCursor Cursor;
-        ~TRestore() {
-            if (Screen) Screen->SetCursor(Cursor);
-        }
-    } Restore{OldCursor};
+    THourglass Hourglass;
     TStringList Lines;
     const Integer StartCol = SaveFixedCells || SaveFixedCols ? 0 : FixedCols();
     const Integer StartRow = SaveFixedCells || SaveFixedRows ? 0 : FixedRows();

@@ -1,6 +1,7 @@
 // Workbook exchange: .xlsx written with libxlsxwriter or by editing the
 // file's package, .xlsx read from its package, legacy .xls read with FreeXL.
 
+#include "Hourglass.h"
 #include "OfficePackage.h"
 #include "grid/GridError.h"
 #include "grid/ZirOvararIzaz.h"
@@ -35,21 +36,7 @@ constexpr const char* MainNamespace = "http://schemas.openxmlformats.org/spreads
 constexpr const char* WorksheetType = "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
 constexpr const char* WorksheetRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
 
-const xmlChar* X(const char* Text) { return reinterpret_cast<const xmlChar*>(Text); }
-const xmlChar* X(const std::string& Text) { return X(Text.c_str()); }
-
 [[noreturn]] void IncorrectFile() { throw Exception(u"Incorrect Excel file"); }
-
-// The hourglass for the length of an operation.
-struct THourglass {
-    TCursor Old = Screen ? Screen->Cursor() : TCursor(crDefault);
-    THourglass() {
-        if (Screen) Screen->SetCursor(crHourGlass);
-    }
-    ~THourglass() {
-        if (Screen) Screen->SetCursor(Old);
-    }
-};
 
 // One cell of a sheet (1-based); Error cells are left out of the grid.
 struct TSheetCell {
