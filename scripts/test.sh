@@ -12,7 +12,7 @@ bash "$top/scripts/install-deps.sh"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$top}"
 export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
-      -DVANDREL_TESTS=ON -DVANDREL_BENCHMARKS=ON -DVANDREL_TEST_WHOLE_PROGRAMS=ON
+      -DVANDREL_TESTS=ON -DVANDREL_BENCHMARKS=ON -DVANDREL_TEST_WHOLE_PROGRAMS=ON -DVANDREL_UNITY_BUILD=ON
 cmake --build "$build" -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
