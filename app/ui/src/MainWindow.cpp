@@ -22,24 +22,10 @@
 #include "vcl/PageControl.h"
 #include "vcl/StdCtrls.h"
 
-// The information windows are opened through their classes where the
-// program has them.
-#if __has_include("ui/MapsIntake.h")
 #include "ui/MapsIntake.h"
-#define VANDREL_HAS_MAPS_INTAKE 1
-#endif
-#if __has_include("ui/InfoSurfaceAreas.h")
 #include "ui/InfoSurfaceAreas.h"
-#define VANDREL_HAS_SURFACE_AREAS 1
-#endif
-#if __has_include("ui/CropGroupingInfo.h")
 #include "ui/CropGroupingInfo.h"
-#define VANDREL_HAS_CROP_GROUPING_INFO 1
-#endif
-#if __has_include("ui/MapD3Scenario.h")
 #include "ui/MapD3Scenario.h"
-#define VANDREL_HAS_MAP_D3 1
-#endif
 
 #include <memory>
 
@@ -237,27 +223,19 @@ void TfrmMain::btnProjectsClick(TObject*) {
 void TfrmMain::btnExitClick(TObject*) { Close(); }
 
 void TfrmMain::btmMapsClick(TObject*) {
-#ifdef VANDREL_HAS_MAPS_INTAKE
     TfrmMapsIntake::Execute();
-#endif
 }
 
 void TfrmMain::btnAbstractInfoClick(TObject*) {
-#ifdef VANDREL_HAS_SURFACE_AREAS
     TfrmInfoSurfaceAreas::Execute();
-#endif
 }
 
 void TfrmMain::btnCropGroupingClick(TObject*) {
-#ifdef VANDREL_HAS_CROP_GROUPING_INFO
     TfrmCropGroupingInfo::Execute();
-#endif
 }
 
 void TfrmMain::btnMapD3Click(TObject*) {
-#ifdef VANDREL_HAS_MAP_D3
     TfrmMapD3Scenario::Execute();
-#endif
 }
 
 void TfrmMain::OpenDocument(const String& Link) { os::ShellOpen(Link); }

@@ -14,10 +14,7 @@
 #include "windowing/Focus.h"
 #include "windowing/Window.h"
 
-#if __has_include("ui/MapsIntake.h")
 #include "ui/MapsIntake.h"
-#define VANDREL_HAS_MAPS_INTAKE 1
-#endif
 
 TfrmResults* frmResults = nullptr;
 
@@ -56,9 +53,7 @@ int RunVandrel() {
         Application->CreateForm(frmMain);
         Application->CreateForm(frmResults);
         dmDataObjects = Create<TdmDataObjects>(Application);
-#ifdef VANDREL_HAS_MAPS_INTAKE
         Application->CreateForm(frmMapsIntake);
-#endif
         auto* Requests = new TTimer(Application);
         Requests->SetInterval(RaiseRequestInterval);
         Instance.OnRaise = RaiseMainWindow;

@@ -22,10 +22,7 @@
 #include "vcl/StaticText.h"
 #include "vcl/StdCtrls.h"
 
-#if __has_include("ui/Refinements.h")
 #include "ui/Refinements.h"
-#define VANDREL_HAS_REFINEMENTS_WINDOW 1
-#endif
 
 #include <memory>
 
@@ -274,15 +271,11 @@ void TfrmDWProjects::btnResultsClick(TObject*) {
 }
 
 void TfrmDWProjects::btnRefinementsClick(TObject*) {
-#ifdef VANDREL_HAS_REFINEMENTS_WINDOW
     {
         TOwnedForm<TfrmRefinements> Form(Create<TfrmRefinements>(this));
         Form->AssignProject(FSelectedProject);
         Form->ShowModal();
     }
-#else
-    UserInteraction().ShowMessage(u"The refinements window is not part of this build.");
-#endif
     // Values the user did not store must not reach the next calculation.
     RereadCurrentProject();
 }
