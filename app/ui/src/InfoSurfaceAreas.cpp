@@ -29,14 +29,8 @@ TButton* TfrmInfoSurfaceAreas::btnBrakel() const { return LayoutPart<TButton>(th
 TButton* TfrmInfoSurfaceAreas::btnClose() const { return LayoutPart<TButton>(this, u"btnClose"); }
 
 void TfrmInfoSurfaceAreas::Execute() {
-    auto* Form = Create<TfrmInfoSurfaceAreas>(nullptr);
-    try {
-        Form->ShowModal();
-    } catch (...) {
-        Free(Form);
-        throw;
-    }
-    Free(Form);
+    TOwnedForm<TfrmInfoSurfaceAreas> Form(Create<TfrmInfoSurfaceAreas>(nullptr));
+    Form->ShowModal();
 }
 
 void TfrmInfoSurfaceAreas::FormCreate(TObject*) {

@@ -22,14 +22,8 @@ TfrmMapD3Scenario::TfrmMapD3Scenario(TComponent* AOwner) : TForm(AOwner) { Regis
 TImage* TfrmMapD3Scenario::imgMap() const { return LayoutPart<TImage>(this, u"imgMap"); }
 
 void TfrmMapD3Scenario::Execute() {
-    auto* Form = Create<TfrmMapD3Scenario>(nullptr);
-    try {
-        Form->ShowModal();
-    } catch (...) {
-        Free(Form);
-        throw;
-    }
-    Free(Form);
+    TOwnedForm<TfrmMapD3Scenario> Form(Create<TfrmMapD3Scenario>(nullptr));
+    Form->ShowModal();
 }
 
 void TfrmMapD3Scenario::FormShow(TObject*) { imgMap()->Picture()->LoadFromFile(GetResourcesDir() + u"D3ScenarioMap.jpg"); }

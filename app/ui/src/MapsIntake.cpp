@@ -51,14 +51,8 @@ TPanel* TfrmMapsIntake::pnlSpacer() const { return LayoutPart<TPanel>(this, u"pn
 TImage* TfrmMapsIntake::imgSubarea() const { return LayoutPart<TImage>(this, u"imgSubarea"); }
 
 void TfrmMapsIntake::Execute() {
-    auto* Form = Create<TfrmMapsIntake>(nullptr);
-    try {
-        Form->ShowModal();
-    } catch (...) {
-        Free(Form);
-        throw;
-    }
-    Free(Form);
+    TOwnedForm<TfrmMapsIntake> Form(Create<TfrmMapsIntake>(nullptr));
+    Form->ShowModal();
 }
 
 void TfrmMapsIntake::FormShow(TObject*) {

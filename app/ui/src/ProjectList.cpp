@@ -28,13 +28,6 @@
 
 namespace {
 
-// A window made for one modal showing, freed however the showing ends.
-struct TFreeForm {
-    void operator()(TCustomForm* Form) const { Free(Form); }
-};
-template <class T>
-using TOwnedForm = std::unique_ptr<T, TFreeForm>;
-
 TStringList* InfoListOf(const TStrings& List, Integer Index) {
     return static_cast<TStringList*>(List.Objects(Index));
 }

@@ -13,3 +13,7 @@ void MeasureScaleFactor(const TLabel& Label100) { ScaleFactor = Label100.Width()
 Integer ScaledWidth(Integer DesignedWidth) { return Integer(Round(DesignedWidth * ScaleFactor)); }
 
 void AutoScrollOff(TCustomForm& Form) { Form.SetAutoScroll(false); }
+
+void TFreeForm::operator()(TCustomForm* Form) const {
+    Free(Form);
+}

@@ -4,6 +4,8 @@
 
 #include "rtl/Types.h"
 
+#include <memory>
+
 class TdmDataObjects;
 class TLabel;
 class TCustomForm;
@@ -23,3 +25,10 @@ Integer ScaledWidth(Integer DesignedWidth);
 
 // Every window turns its automatic scroll bars off when it is activated.
 void AutoScrollOff(TCustomForm& Form);
+
+// A window made for one modal showing, freed however the showing ends.
+struct TFreeForm {
+    void operator()(TCustomForm* Form) const;
+};
+template <class T>
+using TOwnedForm = std::unique_ptr<T, TFreeForm>;
