@@ -71,7 +71,9 @@ main=$(find_window "$main_caption") || fail "no main window"
 face=
 for _ in $(seq 1 "$limit"); do
   main=$(find_window "$main_caption")
-  eval "$(xdotool getwindowgeometry --shell "$main")"
+  # The window found may be replaced while the program starts up: look again.
+  geometry=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null) || { sleep 1; continue; }
+  eval "$geometry"
   import -window root "$work/main.png"
   face=$(pixel "$work/main.png" $((X + WIDTH - 20)) $((Y + HEIGHT - 20)))
   [[ $face == "240,240,240" ]] && break
