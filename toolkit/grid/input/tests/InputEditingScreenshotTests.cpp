@@ -2,6 +2,7 @@
 // a floating-point cell, a masked date cell and a text cell, and the grid
 // demo reports each state it passes through.
 
+#include "InputDemoXvfbTest.h"
 #include "windowing_testing/Xvfb.h"
 
 #include <cairo.h>
@@ -13,19 +14,7 @@
 
 namespace {
 
-class InputGridScreenshot : public xvfb::TXvfbTest {
-protected:
-    // Reads state lines until one equals `Wanted`; answers the last line
-    // read when it never came.
-    std::string WaitFor(xvfb::TChildProcess& Demo, const std::string& Wanted) {
-        std::string Line;
-        for (std::string Next = Demo.ReadLine(); !Next.empty(); Next = Demo.ReadLine()) {
-            Line = Next;
-            if (Line == Wanted) return Line;
-        }
-        return Line;
-    }
-};
+class InputGridScreenshot : public TInputDemoXvfbTest {};
 
 TEST_F(InputGridScreenshot, TypedValuesAreFilteredMaskedValidatedAndEscapeRestores) {
     auto Demo = StartOnDisplay({INPUT_GRID_DEMO, "120"}, {"VANDREL_BACKEND=sdl", "ASAN_OPTIONS=detect_leaks=0"});

@@ -2,6 +2,7 @@
 // goes to the footer's edit, xdotool types a text and presses Enter, and the
 // demo reports the current cell and the result label after each step.
 
+#include "InputDemoXvfbTest.h"
 #include "windowing_testing/Xvfb.h"
 
 #include <cairo.h>
@@ -12,19 +13,7 @@
 
 namespace {
 
-class SearchFooterScreenshot : public xvfb::TXvfbTest {
-protected:
-    // Reads lines until one equals `Wanted`; answers the last line read
-    // when it never came.
-    std::string WaitFor(xvfb::TChildProcess& Demo, const std::string& Wanted) {
-        std::string Line;
-        for (std::string Next = Demo.ReadLine(); !Next.empty(); Next = Demo.ReadLine()) {
-            Line = Next;
-            if (Line == Wanted) return Line;
-        }
-        return Line;
-    }
-};
+class SearchFooterScreenshot : public TInputDemoXvfbTest {};
 
 TEST_F(SearchFooterScreenshot, CtrlFTypingAndEnterFindTheMatchesAndShowTheCount) {
     auto Demo =
