@@ -293,6 +293,8 @@ public:
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors ----
 
+    // ---- Mouse press, release, double click and right button ----
+
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
     friend class TKelInplaceEdit;
@@ -453,6 +455,8 @@ protected:
     void HandleWMGetDlgCode(TMessage& Message);
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: protected part ----
+
+    // ---- Mouse press, release, double click and right button: protected part ----
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -651,4 +655,6 @@ private:
     std::u16string FToolTipBuffer;
 
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: state ----
+
+    // ---- Mouse press, release, double click and right button: state ----
 };
