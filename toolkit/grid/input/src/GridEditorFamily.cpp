@@ -175,10 +175,14 @@ void TGridEditorLink::PostTab() {
 
 void TGridEditorLink::Done(IGridKeyEditor& Editor, Word& Key, TShiftState Shift) {
     FGrid->DoneInplaceEdit(Key, Shift);
-    const TNavigationSettings& Nav = FGrid->Navigation()->Settings();
-    if (Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit) Editor.ReopenAfterDone(*this);
+    if (OpensNextEditor(Key)) Editor.ReopenAfterDone(*this);
     Key = 0;
     Editor.BaseKeyDown(Key, Shift);
+}
+
+bool TGridEditorLink::OpensNextEditor(Word Key) const {
+    const TNavigationSettings& Nav = FGrid->Navigation()->Settings();
+    return Key != VK_ESCAPE && Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit;
 }
 
 void TGridEditorLink::FocusGrid() {

@@ -4,6 +4,7 @@
 
 #include "grid/GridPickerEditors.h"
 
+#include "grid/GridEditorFamily.h"
 #include "grid/GridUnit.h"
 #include "grid/ZirOvararIzazInput.h"
 #include "gridbase/RarEvad.h"
@@ -32,17 +33,6 @@ TZirOvararIzazInput* OwnerGrid(TComponent* AOwner, bool Checked) {
     auto* Grid = dynamic_cast<TZirOvararIzazInput*>(AOwner);
     if (Checked && !Grid) throw EInvalidCast(u"Invalid class typecast");
     return Grid;
-}
-
-// The grid takes the focus back from its editor.
-void FocusGrid(TZirOvararIzazInput* G) {
-    if (G->CanFocus()) G->SetFocus();
-}
-
-// The current cell's text written while no validation or edit may start.
-void WriteCurrentCell(TZirOvararIzazInput* G, const String& Value, bool& Validating) {
-    TFlagScope Quiet(Validating, true);
-    G->SetCurrentCell(Value);
 }
 
 } // namespace
@@ -160,33 +150,29 @@ bool TGridSpin::GridKeyDown(Word& Key, TShiftState Shift) {
     if (PageKey) return true;
     if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE && Key != VK_UP && Key != VK_DOWN) return false;
 
+    TGridEditorLink Link(G);
     if (Key == VK_ESCAPE) {
         // The cell keeps the text it had before the edit.
         G->FPickerCancelled = true;
         SetText(G->FCellCache);
     } else {
+        // Tab is validated here also when the grid leaves it to the window.
         ClampToLimits();
-        WriteCurrentCell(G, Text(), G->FValidating);
-        if (!G->ValidateCell(Text())) {
-            SetText(G->CurrentCell());
+        const bool Accepted = Key == VK_TAB ? Link.CommitTab(Text(), Key) : Link.Commit(Text(), Key);
+        SetText(G->CurrentCell());
+        if (!Accepted) {
             SetSelStart(Integer(Text().size()));
-            Key = 0;
             Invalidate();
             return true;
         }
-        SetText(G->CurrentCell());
     }
     if (Key == VK_TAB && G->Options().Contains(goTabs)) {
-        G->HideInplaceEdit();
-        FocusGrid(G);
-        G->NavigateByKey(Shift.Contains(ssShift));
+        Link.TabAway();
         Key = 0;
         return true;
     }
-    const Word K = Key;
-    G->DoneInplaceEdit(K, Shift);
-    const TNavigationSettings& Nav = G->Navigation()->Settings();
-    if (K != VK_ESCAPE && Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit) G->ShowInplaceEdit();
+    G->DoneInplaceEdit(Key, Shift);
+    if (Link.OpensNextEditor(Key)) G->ShowInplaceEdit();
     Key = 0;
     return true;
 }
@@ -289,6 +275,7 @@ void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift) {
         TVazDateTimePicker::KeyDown(Key, Shift);
         return;
     }
+    TGridEditorLink Link(G);
     if (Key == VK_ESCAPE) {
         // The cell keeps the text it had before the edit.
         G->FPickerCancelled = true;
@@ -308,32 +295,25 @@ void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift) {
         // A Right arrow completes the field being typed.
         Word Right = VK_RIGHT;
         TVazDateTimePicker::KeyDown(Right, TShiftState());
-        WriteCurrentCell(G, Text(), G->FValidating);
-        if (!G->ValidateCell(Text())) {
+        if (!Link.Commit(Text(), Key)) {
             Invalidate();
-            Key = 0;
             return;
         }
-    } else if (Key == VK_TAB && G->EditorWantsTab()) {
-        WriteCurrentCell(G, Text(), G->FValidating);
-        if (!G->ValidateCell(Text())) {
+    } else if (Key == VK_TAB && Link.GridWantsTab()) {
+        if (!Link.CommitTab(Text(), Key)) {
             Invalidate();
-            Key = 0;
             return;
         }
         if (G->Options().Contains(goTabs)) {
-            G->HideInplaceEdit();
-            FocusGrid(G);
-            G->NavigateByKey(Shift.Contains(ssShift));
+            Link.TabAway();
             Key = 0;
             return;
         }
-        if (G->HandleAllocated()) PostMessage(G->Handle(), WM_KEYDOWN, VK_TAB, 0);
+        Link.PostTab();
     }
     if (!DroppedDown()) {
         G->DoneInplaceEdit(Key, Shift);
-        const TNavigationSettings& Nav = G->Navigation()->Settings();
-        if (Key != VK_ESCAPE && Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit) G->ShowInplaceEdit();
+        if (Link.OpensNextEditor(Key)) G->ShowInplaceEdit();
     }
 }
 
@@ -407,6 +387,7 @@ bool TGridDateTimePicker::GridKeyDown(Word& Key, TShiftState Shift) {
     const bool TimeFocused = TimePicker() && TimePicker()->Focused();
     const bool NoModifier = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
     const bool OnlyShift = Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+    TGridEditorLink Link(G);
     if (Key == VK_ESCAPE) {
         // Both the date and the time the cell had come back; the cell keeps
         // its text.
@@ -415,22 +396,19 @@ bool TGridDateTimePicker::GridKeyDown(Word& Key, TShiftState Shift) {
             SetDateTime(G->FOriginalDateTime);
         } catch (const Exception&) {
         }
-        G->HideInplaceEdit();
-        FocusGrid(G);
+        Link.Cancel();
         Key = 0;
         return true;
     }
     if (Key == VK_RETURN) {
         // Validated like every other editor's value.
         const String Value = DateToStr(DateTime()) + u" " + TimeToStr(DateTime());
-        WriteCurrentCell(G, Value, G->FValidating);
-        if (!G->ValidateCell(Value)) {
+        if (!Link.Commit(Value, Key)) {
             Invalidate();
-            Key = 0;
             return true;
         }
         G->HideInplaceEdit();
-        FocusGrid(G);
+        Link.FocusGrid();
         if (G->Navigation()->AdvanceOnEnter())
             G->AdvanceCell(G->Col(), G->Row(), false, false, !Shift.Contains(ssShift), false, false);
         Key = 0;
@@ -439,7 +417,7 @@ bool TGridDateTimePicker::GridKeyDown(Word& Key, TShiftState Shift) {
     if ((G->EditorWantsTab() && Key == VK_TAB && TimeFocused && NoModifier) || (!TimeFocused && OnlyShift)) {
         const TDateTime Value = DateTime();
         G->HideInplaceEdit();
-        FocusGrid(G);
+        Link.FocusGrid();
         G->SetCurrentCell(DateToStr(Value) + u" " + TimeToStr(Value));
         G->NavigateByKey(Shift.Contains(ssShift));
         Key = 0;
@@ -524,7 +502,7 @@ void TGridEditBtn::ButtonClicked(TObject*) {
     Invalidate();
     if (FStopEditAfterClick) {
         FGrid->HideInplaceEdit();
-        FocusGrid(FGrid);
+        TGridEditorLink(FGrid).FocusGrid();
     }
 }
 
@@ -541,33 +519,29 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift) {
     }
     if (OnKeyDown) OnKeyDown(this, Key, Shift);
     const TEditorType Kind = G->EditControl();
+    TGridEditorLink Link(G);
     if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-        WriteCurrentCell(G, Text(), G->FValidating);
-        const bool Valid = G->ValidateCell(Text());
-        SetText(G->FNewCellText);
+        const bool Valid = Key == VK_TAB ? Link.CommitTab(Text(), Key) : Link.Commit(Text(), Key);
+        // The value the validation settled on, accepted or refused.
+        SetText(Link.RefusedText());
         if (!Valid) {
             SelectAll();
             Invalidate();
-            Key = 0;
             G->FEditControl = Kind;
             return;
         }
     }
-    if (Key == VK_TAB && G->EditorWantsTab()) {
+    if (Key == VK_TAB && Link.GridWantsTab()) {
         if (G->Options().Contains(goTabs)) {
-            G->HideInplaceEdit();
-            FocusGrid(G);
-            G->NavigateByKey(Shift.Contains(ssShift));
+            Link.TabAway();
             Key = 0;
             return;
         }
-        if (G->HandleAllocated()) PostMessage(G->Handle(), WM_KEYDOWN, VK_TAB, 0);
+        Link.PostTab();
     }
     if (Key == VK_ESCAPE) SetText(G->FCellCache);
-    const Word K = Key;
-    G->DoneInplaceEdit(K, Shift);
-    const TNavigationSettings& Nav = G->Navigation()->Settings();
-    if (K != VK_ESCAPE && Nav.AdvanceOnEnter && Nav.AdvanceAutoEdit) G->ShowInplaceEdit();
+    G->DoneInplaceEdit(Key, Shift);
+    if (Link.OpensNextEditor(Key)) G->ShowInplaceEdit();
 }
 
 void TGridEditBtn::KeyPress(Char& Key) {
@@ -604,7 +578,7 @@ void TGridEditBtn::CursorWalk(Word& Key, TShiftState Shift) {
         return;
     }
     if (Right && !G->ValidateCell(Text())) return;
-    FocusGrid(G);
+    TGridEditorLink(G).FocusGrid();
     TNavigationSettings& Nav = G->Navigation()->PlainSettings();
     const TAdvanceDirection Direction = Nav.AdvanceDirection;
     if (Direction != adLeftRight && Direction != adLeftRightInRow) Nav.AdvanceDirection = adLeftRight;
@@ -737,27 +711,24 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift) {
         TVazUnitEditBtn::KeyDown(Key, Shift);
         return;
     }
+    TGridEditorLink Link(G);
     if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
         const String Value = TextAndUnit();
-        WriteCurrentCell(G, Value, G->FValidating);
-        if (!G->ValidateCell(Value)) {
+        if (!(Key == VK_TAB ? Link.CommitTab(Value, Key) : Link.Commit(Value, Key))) {
             SetText(G->CurrentCell());
-            Key = 0;
             return;
         }
         SetTextAndUnit(G->CurrentCell());
     }
     if (Key == VK_RETURN && G->Navigation()->AdvanceOnEnter()) {
         G->HideInplaceEdit();
-        FocusGrid(G);
+        Link.FocusGrid();
         Key = 0;
         G->AdvanceCell(G->Col(), G->Row(), false, false, !Shift.Contains(ssShift), false, false);
         return;
     }
     if (Key == VK_TAB && G->Options().Contains(goTabs)) {
-        G->HideInplaceEdit();
-        FocusGrid(G);
-        G->NavigateByKey(Shift.Contains(ssShift));
+        Link.TabAway();
         Key = 0;
         return;
     }

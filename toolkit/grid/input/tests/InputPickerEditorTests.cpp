@@ -215,6 +215,40 @@ TEST_F(PickerTest, EscapeLeavesTheCellAsItWas) {
     }
 }
 
+// A refused value keeps the editor open on its cell (the Enter advance held
+// back), and Esc then gives the cell its text from before the edit.
+TEST_F(PickerTest, RefusedValueKeepsTheEditorAndEscapeRestoresTheCell) {
+    Grid->Navigation()->SetAdvanceOnEnter(true);
+    Grid->OnCellValidate = [](TObject*, Integer, Integer, String&, bool& Valid) { Valid = false; };
+    struct Case {
+        TEditorType Kind;
+        const char16_t* Start;
+        const char16_t* Typed;
+    } Cases[] = {
+        {edSpinEdit, u"7", u"42"},
+        {edEditBtn, u"abc", u"xyz"},
+        {edUnitEditBtn, u"5", u"8"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(int(C.Kind));
+        Open(C.Kind, C.Start);
+        auto* Edit = dynamic_cast<TCustomEdit*>(Grid->EditCtrl());
+        ASSERT_NE(Edit, nullptr);
+        Edit->SelectAll();
+        Type(C.Typed);
+        Key(VK_RETURN);
+        EXPECT_TRUE(Grid->EditMode());
+        EXPECT_TRUE(Edit->Visible());
+        EXPECT_EQ(Grid->Row(), 1);
+        EXPECT_EQ(Grid->Col(), 1);
+        Key(VK_ESCAPE);
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_EQ(Cell(), String(C.Start));
+        Grid->FocusCell(1, 1);
+        Pump();
+    }
+}
+
 // ---- Date pickers --------------------------------------------------------------------
 
 TEST_F(PickerTest, DatePickerStartsInsideItsLimits) {

@@ -19,8 +19,9 @@
 //   control's; its change handler calls Link.TextChanged(Text()); its focus
 //   loss (DoExit) calls Link.Leave(); its CM_WANTSPECIALKEY answer ORs in
 //   Link.ClaimsTab(Key) (and Enter and Esc where the editor claims them).
-// - Editors with their own key rules (the combo, the spin and date editors)
-//   use the single steps: Commit, CommitTab, Cancel, TabAway, PostTab, Done.
+// - Editors with their own key rules (the combo, the spin, date and
+//   button editors) use the single steps: Commit, CommitTab, Cancel,
+//   TabAway, PostTab, Done, OpensNextEditor.
 
 #include "grid/ZirOvararIzazInput.h"
 
@@ -106,6 +107,9 @@ public:
     // The edit ends with Key (the grid acts on Tab, arrows and Enter);
     // Key := 0.
     void Done(IGridKeyEditor& Editor, Word& Key, TShiftState Shift);
+    // Whether, once the edit ended with Key, the editor of the cell reached
+    // opens at once: the Enter advance with automatic editing, never after Esc.
+    bool OpensNextEditor(Word Key) const;
     // The grid takes the focus.
     void FocusGrid();
     // Posts "GridEditShow" to the grid (its editor opens once handled).
