@@ -5,7 +5,10 @@
 # texts and numbers, the same column widths, row heights and font (DejaVu
 # Sans 8 points). Per library: one full repaint of the window (median of
 # 50, each waited for until the X server has the frame) and 1,000 page-down
-# scrolls each with its repaint. Prints one table (the cases of
+# scrolls each with its repaint. Then CSV export and import of a second grid
+# of 20 columns x 50,000 rows of mixed texts (commas, quotes, line breaks):
+# ours through its own CSV routines, Qt and wx through their item APIs and
+# one plain RFC 4180 writer and reader. Prints one table (the cases of
 # toolkit/grid/view/bench/GridPaintBenchCommon.h as rows, a library per
 # column). Installs Qt and wxWidgets when missing; the release build goes
 # to build/paint-bench (or VANDREL_PAINT_BENCH_BUILD); delete it afterwards.

@@ -16,9 +16,20 @@
 
 namespace {
 
+// A grid off screen for the CSV cases, multi-line cells on.
+TZirOvararIzaz* CsvGrid() {
+    auto* Grid = ::Create<TZirOvararIzaz>(nullptr);
+    Grid->SetFixedRows(0);
+    Grid->SetFixedCols(0);
+    Grid->SetMultilinecells(true);
+    return Grid;
+}
+
 struct TOurAdapter {
     TForm* Form = nullptr;
     TZirOvararIzaz* Grid = nullptr;
+    TZirOvararIzaz* Csv = nullptr;
+    ~TOurAdapter() { Free(Csv); }
     void Create(int Cols, int Rows, int Width, int Height, const char* Font, int Points, int ColWidth,
                 int RowHeight) {
         Application->Initialize();
@@ -55,6 +66,21 @@ struct TOurAdapter {
         Grid->Perform(winapi::WM_KEYDOWN, winapi::VK_NEXT, 0);
         Grid->Update();
     }
+    void CsvFill(int Cols, int Rows) {
+        Free(Csv);
+        Csv = CsvGrid();
+        Csv->SetColCount(Cols);
+        Csv->SetRowCount(Rows);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c) Csv->SetCells(c, r, FromUtf8(paintbench::CsvText(r, c)));
+    }
+    void CsvExport(const std::string& Path) { Csv->SaveToCSV(FromUtf8(Path), true); }
+    void CsvImport(const std::string& Path) {
+        Free(Csv);
+        Csv = CsvGrid();
+        Csv->LoadFromCSV(FromUtf8(Path));
+    }
+    std::string CsvCell(int Row, int Col) { return Utf8(Csv->Cells(Col, Row)); }
 };
 
 } // namespace

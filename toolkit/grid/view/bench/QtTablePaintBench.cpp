@@ -22,8 +22,14 @@ void ServerRoundTrip() {
     std::free(xcb_get_input_focus_reply(Connection, xcb_get_input_focus(Connection), nullptr));
 }
 
+QString FromUtf8(const std::string& Text) {
+    return QString::fromUtf8(Text.data(), int(Text.size()));
+}
+
 struct TQtAdapter {
     QTableWidget* Table = nullptr;
+    // The table of the CSV cases, never shown.
+    QTableWidget* Csv = nullptr;
     void Create(int Cols, int Rows, int Width, int Height, const char* Font, int Points, int ColWidth,
                 int RowHeight) {
         Table = new QTableWidget(Rows, Cols);
@@ -37,7 +43,7 @@ struct TQtAdapter {
         Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     }
     void Set(int Row, int Col, const std::string& Text) {
-        Table->setItem(Row, Col, new QTableWidgetItem(QString::fromUtf8(Text.data(), int(Text.size()))));
+        Table->setItem(Row, Col, new QTableWidgetItem(FromUtf8(Text)));
     }
     void Show() {
         Table->show();
@@ -56,6 +62,34 @@ struct TQtAdapter {
         QApplication::processEvents();
         ServerRoundTrip();
     }
+    void CsvFill(int Cols, int Rows) {
+        delete Csv;
+        Csv = new QTableWidget(Rows, Cols);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c) Csv->setItem(r, c, new QTableWidgetItem(FromUtf8(paintbench::CsvText(r, c))));
+    }
+    void CsvExport(const std::string& Path) {
+        paintbench::WriteCsv(Path, Csv->rowCount(), Csv->columnCount(), [this](int Row, int Col) {
+            const QTableWidgetItem* Item = Csv->item(Row, Col);
+            return Item ? Item->text().toUtf8().toStdString() : std::string();
+        });
+    }
+    void CsvImport(const std::string& Path) {
+        const auto Records = paintbench::ReadCsv(Path);
+        delete Csv;
+        Csv = new QTableWidget(0, 0);
+        int Cols = 0;
+        for (const auto& Record : Records) Cols = std::max(Cols, int(Record.size()));
+        Csv->setRowCount(int(Records.size()));
+        Csv->setColumnCount(Cols);
+        for (int r = 0; r < int(Records.size()); ++r)
+            for (int c = 0; c < int(Records[size_t(r)].size()); ++c)
+                Csv->setItem(r, c, new QTableWidgetItem(FromUtf8(Records[size_t(r)][size_t(c)])));
+    }
+    std::string CsvCell(int Row, int Col) {
+        const QTableWidgetItem* Item = Csv->item(Row, Col);
+        return Item ? Item->text().toUtf8().toStdString() : std::string();
+    }
 };
 
 } // namespace
@@ -65,5 +99,6 @@ int main(int argc, char** argv) {
     TQtAdapter Adapter;
     const int Result = paintbench::Run(Adapter);
     delete Adapter.Table;
+    delete Adapter.Csv;
     return Result;
 }

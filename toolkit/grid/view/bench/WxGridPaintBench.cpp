@@ -18,6 +18,9 @@ namespace {
 struct TWxAdapter {
     wxFrame* Frame = nullptr;
     wxGrid* Grid = nullptr;
+    // The grid of the CSV cases, in a frame never shown.
+    wxFrame* CsvFrame = nullptr;
+    wxGrid* Csv = nullptr;
     long Paints = 0;
     void Create(int Cols, int Rows, int Width, int Height, const char* Font, int Points, int ColWidth,
                 int RowHeight) {
@@ -61,6 +64,32 @@ struct TWxAdapter {
         Grid->MovePageDown();
         WaitForPaint(Before);
     }
+    void NewCsvGrid(int Rows, int Cols) {
+        if (!CsvFrame) CsvFrame = new wxFrame(nullptr, wxID_ANY, "CSV comparison");
+        if (Csv) Csv->Destroy();
+        Csv = new wxGrid(CsvFrame, wxID_ANY);
+        Csv->CreateGrid(Rows, Cols);
+    }
+    void CsvFill(int Cols, int Rows) {
+        NewCsvGrid(Rows, Cols);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c) Csv->SetCellValue(r, c, wxString::FromUTF8(paintbench::CsvText(r, c)));
+    }
+    void CsvExport(const std::string& Path) {
+        paintbench::WriteCsv(Path, Csv->GetNumberRows(), Csv->GetNumberCols(), [this](int Row, int Col) {
+            return std::string(Csv->GetCellValue(Row, Col).utf8_str());
+        });
+    }
+    void CsvImport(const std::string& Path) {
+        const auto Records = paintbench::ReadCsv(Path);
+        int Cols = 0;
+        for (const auto& Record : Records) Cols = std::max(Cols, int(Record.size()));
+        NewCsvGrid(int(Records.size()), Cols);
+        for (int r = 0; r < int(Records.size()); ++r)
+            for (int c = 0; c < int(Records[size_t(r)].size()); ++c)
+                Csv->SetCellValue(r, c, wxString::FromUTF8(Records[size_t(r)][size_t(c)]));
+    }
+    std::string CsvCell(int Row, int Col) { return std::string(Csv->GetCellValue(Row, Col).utf8_str()); }
 };
 
 class TBenchApp : public wxApp {
@@ -78,6 +107,7 @@ int main(int argc, char** argv) {
     TWxAdapter Adapter;
     const int Result = paintbench::Run(Adapter);
     Adapter.Frame->Destroy();
+    if (Adapter.CsvFrame) Adapter.CsvFrame->Destroy();
     wxTheApp->OnExit();
     wxEntryCleanup();
     return Result;
