@@ -1,9 +1,10 @@
 // Qt's QTableWidget in the paint comparison (QT_QPA_PLATFORM=xcb). A
-// repaint is QWidget::repaint of the top-level window (painted and flushed
-// to the X server at once); a page down is a Page Down key event sent to
-// the table, after which the pending update requests are processed. Each
-// ends with a round trip on Qt's own X connection, so the server has
-// handled the frame.
+// repaint asks every widget of the window for an update (QWidget::repaint
+// of the table alone paints its frame, not the cells of its viewport) and
+// processes events until the viewport has painted; a page down is a Page
+// Down key event sent to the table, waited for the same way. Each ends with
+// a round trip on Qt's own X connection, so the server has handled the
+// frame.
 
 #include "GridPaintBenchCommon.h"
 
@@ -26,8 +27,22 @@ QString FromUtf8(const std::string& Text) {
     return QString::fromUtf8(Text.data(), int(Text.size()));
 }
 
+// Counts the paint events of the widget it watches.
+class TPaintCounter : public QObject {
+public:
+    explicit TPaintCounter(long& Count) : FCount(Count) {}
+    bool eventFilter(QObject*, QEvent* Event) override {
+        if (Event->type() == QEvent::Paint) ++FCount;
+        return false;
+    }
+
+private:
+    long& FCount;
+};
+
 struct TQtAdapter {
     QTableWidget* Table = nullptr;
+    long ViewportPaints = 0;
     // The table of the CSV cases, never shown.
     QTableWidget* Csv = nullptr;
     void Create(int Cols, int Rows, int Width, int Height, const char* Font, int Points, int ColWidth,
@@ -41,6 +56,13 @@ struct TQtAdapter {
         Table->verticalHeader()->setDefaultSectionSize(RowHeight);
         Table->verticalHeader()->setMinimumSectionSize(RowHeight);
         Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        Table->viewport()->installEventFilter(new TPaintCounter(ViewportPaints));
+    }
+    // Processes events until the cells have painted after Before paints.
+    void WaitForPaint(long Before) {
+        for (int i = 0; ViewportPaints == Before && i < 100000; ++i) QApplication::processEvents();
+        if (ViewportPaints == Before) std::fprintf(stderr, "the table's cells did not paint\n");
+        ServerRoundTrip();
     }
     void Set(int Row, int Col, const std::string& Text) {
         Table->setItem(Row, Col, new QTableWidgetItem(FromUtf8(Text)));
@@ -53,14 +75,16 @@ struct TQtAdapter {
         Repaint();
     }
     void Repaint() {
-        Table->repaint();
-        ServerRoundTrip();
+        const long Before = ViewportPaints;
+        Table->update();
+        for (QWidget* Child : Table->findChildren<QWidget*>()) Child->update();
+        WaitForPaint(Before);
     }
     void PageDown() {
+        const long Before = ViewportPaints;
         QKeyEvent Press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
         QApplication::sendEvent(Table, &Press);
-        QApplication::processEvents();
-        ServerRoundTrip();
+        WaitForPaint(Before);
     }
     void CsvFill(int Cols, int Rows) {
         delete Csv;
