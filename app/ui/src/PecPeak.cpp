@@ -20,6 +20,8 @@ const TClassInfo& TfrmPecPeak::StaticClassInfo() {
                                        .Method(u"FormCreate", &C::FormCreate)
                                        .Method(u"FormActivate", &C::FormActivate)
                                        .Method(u"FormClose", &C::FormClose)
+                                       .Method(u"grdPecRowChanging", &C::grdPecRowChanging)
+                                       .Method(u"grdPecColChanging", &C::grdPecColChanging)
                                        .Build();
     return Info;
 }
@@ -32,15 +34,7 @@ TButton* TfrmPecPeak::btnCancel() const { return LayoutPart<TButton>(this, u"btn
 
 void TfrmPecPeak::Loaded() {
     TForm::Loaded();
-    TVarErozidOvur& Grid = *grdPec();
-    SetUpPeakGrid(Grid);
-    // The grid publishes neither event, so they are bound here.
-    Grid.OnRowChanging = [this](TObject* Sender, Integer OldRow, Integer NewRow, bool& Allow) {
-        grdPecRowChanging(Sender, OldRow, NewRow, Allow);
-    };
-    Grid.OnColChanging = [this](TObject* Sender, Integer OldCol, Integer NewCol, bool& Allow) {
-        grdPecColChanging(Sender, OldCol, NewCol, Allow);
-    };
+    SetUpPeakGrid(*grdPec());
 }
 
 void TfrmPecPeak::FormCreate(TObject*) { InitCausedByItems(); }

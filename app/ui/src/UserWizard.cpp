@@ -107,18 +107,7 @@ void TfrmUserWizard::Loaded() {
     Options.Include(goEditing);
     Options.Include(goAlwaysShowEditor);
     Crops.SetOptions(Options);
-    // The grid publishes none of these events, so they are bound here.
-    Crops.OnRowChanging = [this](TObject* Sender, Integer OldRow, Integer NewRow, bool& Allow) {
-        grdCropsRowChanging(Sender, OldRow, NewRow, Allow);
-    };
-    Crops.OnColChanging = [this](TObject* Sender, Integer OldCol, Integer NewCol, bool& Allow) {
-        grdCropsColChanging(Sender, OldCol, NewCol, Allow);
-    };
     SetUpPeakGrid(*grdPec());
-    grdPec()->SetShowHint(true);
-    grdPec()->OnGridHint = [this](TObject* Sender, Integer ARow, Integer ACol, String& HintStr) {
-        grdPecGridHint(Sender, ARow, ACol, HintStr);
-    };
     TPageControl& Pages = *pagPages();
     for (Integer Page = 0; Page < Pages.PageCount(); ++Page)
         Pages.Pages(Page)->SetTabVisible(false);

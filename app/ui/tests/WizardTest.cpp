@@ -156,8 +156,10 @@ TEST_F(UiWizard, RunsFromTheFirstPageToFinishAndStoresTheProject) {
             Captions.push_back(W()->Caption());
             EXPECT_EQ(W()->grdPec()->RowCount(), 4);
             EXPECT_EQ(W()->grdPec()->Cells(2, 0), u"PEC_FOCUS_NL,D3 [ug/l] *");
+            // The hint comes through the event the layout binds.
             String Hint;
-            W()->grdPecGridHint(W()->grdPec(), 1, PeakColDate, Hint);
+            ASSERT_TRUE(W()->grdPec()->OnGridHint);
+            W()->grdPec()->OnGridHint(W()->grdPec(), 1, PeakColDate, Hint);
             EXPECT_EQ(Hint, u"Fill in correct date ([dd-mon-yyyy], e.g. 12-apr-2008)");
             EXPECT_EQ(W()->grdPec()->Cells(1, 3), u"Cabbages");
             FillPeaks();
@@ -507,4 +509,48 @@ TEST_F(UiPecPeak, OKWithAnEmptyDateStaysOpenAndCancelThenStoresNothing) {
     TDWProject Stored;
     dm->ReadDWTProject(Stored, ID);
     EXPECT_DOUBLE_EQ(Stored.TRAVOProject()->Runs().Items(0)->PEC_peak, 1.25);
+}
+
+// The peak grid's three editors through typed keys: a number in the float
+// column, a date in the masked column, and an entry route picked in the
+// list editor of "Caused by"; OK stores them.
+TEST_F(UiPecPeak, APeakADateAndACauseAreTypedAndPickedInTheGridsEditors) {
+    StoreProject();
+    String Listed, Typed;
+    // A click in the middle of a cell of the editor's grid.
+    auto ClickCell = [&](Integer Col, Integer Row) {
+        TVarErozidOvur& Grid = *Editor()->grdPec();
+        const TRect R = Grid.CellRect(Col, Row);
+        const TPoint P = Grid.ClientToScreen(TPoint{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2});
+        Backend->Click(P.X, P.Y);
+    };
+    Steps({[&] { ClickCell(PeakColPeak, 1); },
+           // The peak's text is replaced from its end.
+           [&] {
+               Backend->TypeKey(VK_END);
+               for (Integer I = 0; I < 4; ++I) Backend->TypeKey(VK_BACK);
+               Backend->TypeText(u"1.5");
+           },
+           [&] { ClickCell(PeakColDate, 1); },
+           // The date's literals come from the mask.
+           [&] { Backend->TypeText(u"12apr2008"); },
+           [&] { ClickCell(PeakColCausedBy, 1); },
+           [&] {
+               TVarErozidOvur& Grid = *Editor()->grdPec();
+               Typed = Grid.Cells(PeakColPeak, 1) + u" " + Grid.Cells(PeakColDate, 1);
+               Listed = Grid.Columns()->Items(PeakColCausedBy)->ComboItems()->CommaText();
+               Backend->TypeText(u"d");
+               Backend->TypeKey(VK_RETURN);
+           },
+           [&] { ClickLater(*Editor()->btnOK()); }});
+    EXPECT_EQ(Edit(), mrOk);
+    EXPECT_TRUE(StepsDone());
+    EXPECT_EQ(Typed, u"1.5 12-apr-2008");
+    EXPECT_EQ(Listed, u"\"spray drift\",drainage");
+    TDWProject Stored;
+    dm->ReadDWTProject(Stored, ID);
+    const TRun& Run = *Stored.TRAVOProject()->Runs().Items(0);
+    EXPECT_DOUBLE_EQ(Run.PEC_peak, 1.5);
+    EXPECT_EQ(Run.Date_peak, u"12-apr-2008");
+    EXPECT_EQ(Run.sCausedBy, u"drainage");
 }

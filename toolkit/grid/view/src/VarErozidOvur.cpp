@@ -21,6 +21,12 @@ const TClassInfo& TVarErozidOvur::StaticClassInfo() {
                       [](C& G, TAfterColumnMoved V) { G.OnAfterColumnMoved = std::move(V); })
             .Property(u"OnColumnPopup", [](const C& G) { return G.OnColumnPopup; },
                       [](C& G, TColumnPopupEvent V) { G.OnColumnPopup = std::move(V); })
+            .Property(u"OnRowChanging", [](const C& G) { return G.OnRowChanging; },
+                      [](C& G, TRowChangingEvent V) { G.OnRowChanging = std::move(V); })
+            .Property(u"OnColChanging", [](const C& G) { return G.OnColChanging; },
+                      [](C& G, TColChangingEvent V) { G.OnColChanging = std::move(V); })
+            .Property(u"OnGridHint", [](const C& G) { return G.OnGridHint; },
+                      [](C& G, TGridHintEvent V) { G.OnGridHint = std::move(V); })
             .Build();
     return Info;
 }

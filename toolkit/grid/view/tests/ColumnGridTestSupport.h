@@ -33,6 +33,7 @@ public:
     using TVarErozidOvur::DoUpdateColumnSize;
     using TVarErozidOvur::DoGetCheckTrue;
     using TVarErozidOvur::DoGetCheckFalse;
+    using TVarErozidOvur::DoGetCellHint;
 };
 
 using ColumnGridTest = GridFormTest<TTestColumnGrid>;

@@ -4,6 +4,8 @@
 
 #include "ColumnGridTestSupport.h"
 
+#include "rtl/ClassBuilder.h"
+#include "rtl/Convert.h"
 #include "vcl/Menus.h"
 
 namespace {
@@ -22,7 +24,63 @@ public:
     TPoint At{};
 };
 
+// A layout owner whose published handlers the grid's events bind to by name.
+class TGridEventSink : public TComponent {
+    RTL_CLASS(TGridEventSink)
+public:
+    explicit TGridEventSink(TComponent* AOwner) : TComponent(AOwner) {}
+    void GridRowChanging(TObject*, Integer OldRow, Integer NewRow, bool& Allow) {
+        Rows.emplace_back(OldRow, NewRow);
+        Allow = NewRow != 3;
+    }
+    void GridColChanging(TObject*, Integer OldCol, Integer NewCol, bool& Allow) {
+        Cols.emplace_back(OldCol, NewCol);
+        Allow = NewCol != 2;
+    }
+    void GridHint(TObject*, Integer ARow, Integer ACol, String& HintStr) {
+        HintStr = u"r" + IntToStr(ARow) + u"c" + IntToStr(ACol);
+    }
+    std::vector<std::pair<Integer, Integer>> Rows, Cols;
+};
+
 } // namespace
+
+const TClassInfo& TGridEventSink::StaticClassInfo() {
+    using C = TGridEventSink;
+    static const TClassInfo Info = TClassBuilder<C, TComponent>()
+                                       .Method(u"GridRowChanging", &C::GridRowChanging)
+                                       .Method(u"GridColChanging", &C::GridColChanging)
+                                       .Method(u"GridHint", &C::GridHint)
+                                       .Build();
+    return Info;
+}
+
+TEST_F(ColumnGridTest, RowColumnChangingAndHintEventsBindByNameFromALayout) {
+    Grid->SetColCount(4);
+    Grid->SetRowCount(5);
+    auto* Sink = Create<TGridEventSink>(Form);
+    const std::pair<const char16_t*, const char16_t*> Bindings[] = {
+        {u"OnRowChanging", u"GridRowChanging"}, {u"OnColChanging", u"GridColChanging"}, {u"OnGridHint", u"GridHint"}};
+    for (const auto& [Event, Handler] : Bindings) {
+        SetMethodProp(Grid, FindPropInfo(Grid, Event), TMethod{Sink, Handler, true});
+        EXPECT_EQ(GetMethodProp(Grid, FindPropInfo(Grid, Event)).Name, Handler);
+    }
+    // The hint handler's signature is not a changing event's.
+    EXPECT_THROW(SetMethodProp(Grid, FindPropInfo(Grid, u"OnRowChanging"), TMethod{Sink, u"GridHint", true}),
+                 EPropertyConvertError);
+
+    Grid->SetRow(2);
+    Grid->SetRow(3);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Sink->Rows, (std::vector<std::pair<Integer, Integer>>{{1, 2}, {2, 3}}));
+    Grid->SetCol(3);
+    Grid->SetCol(2);
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Sink->Cols, (std::vector<std::pair<Integer, Integer>>{{1, 3}, {3, 2}}));
+    String WideHint, Hint;
+    Grid->DoGetCellHint(2, 4, WideHint, Hint);
+    EXPECT_EQ(Hint, u"r4c2");
+}
 
 TEST_F(ColumnGridTest, AMovedColumnCarriesItsItem) {
     Grid->SetColCount(5);
