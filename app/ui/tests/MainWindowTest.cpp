@@ -13,15 +13,27 @@
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
 #include "rtl/Format.h"
+#include "dbctrls/DBGrid.h"
+#include "grid/VarErozidOvur.h"
+#include "ui/CropAreas.h"
+#include "ui/CropGroupingInfo.h"
+#include "ui/InfoSurfaceAreas.h"
 #include "ui/MainWindow.h"
+#include "ui/MapD3Scenario.h"
+#include "ui/MapsIntake.h"
 #include "ui/Program.h"
 #include "ui/UiGlobals.h"
 #include "graphics/Graphic.h"
 #include "vcl/Buttons.h"
+#include "vcl/Image.h"
 #include "vcl/Menus.h"
+#include "vcl/OpenDialog.h"
 #include "vcl/PageControl.h"
 
+#include "windowing/Input.h"
+
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -164,4 +176,108 @@ TEST_F(UiProgram, ASecondStartRaisesTheFirstAndEndsWithoutAWindow) {
     EXPECT_TRUE(Boxes.empty());
     First.ProcessRequests();
     EXPECT_EQ(Raised, 1);
+}
+
+TEST_F(UiProgram, TheInformationButtonsOpenEachWindowOnItsOwnData) {
+    using TCheck = std::function<void(TForm*)>;
+    struct TCase {
+        TSpeedButton* (TfrmMain::*Button)() const;
+        String Caption;
+        TCheck Check;
+    };
+    const TCase Cases[] = {
+        {&TfrmMain::btmMaps, u"Maps intake areas",
+         [](TForm* Form) {
+             auto* Maps = dynamic_cast<TfrmMapsIntake*>(Form);
+             ASSERT_NE(Maps, nullptr);
+             EXPECT_EQ(Maps->imgAbstractionPoints()->Picture()->Width(), 900);
+         }},
+        {&TfrmMain::btnAbstractInfo, u"Information - surface areas of intake areas",
+         [](TForm* Form) {
+             auto* Areas = dynamic_cast<TfrmInfoSurfaceAreas*>(Form);
+             ASSERT_NE(Areas, nullptr);
+             EXPECT_EQ(Areas->grdAreas()->RowCount(), 10); // the title row and the nine points
+         }},
+        {&TfrmMain::btnCropGrouping, u"Information - Crop groupings",
+         [](TForm* Form) {
+             auto* Crops = dynamic_cast<TfrmCropGroupingInfo*>(Form);
+             ASSERT_NE(Crops, nullptr);
+             EXPECT_EQ(Crops->grdCrops()->RowCount(), dmDataObjects->tblDWTCrops->RecordCount() + 1);
+             EXPECT_EQ(Crops->fraCropAreas1()->grdCropAreas()->Cells(1, 4), u"Grassland");
+         }},
+        {&TfrmMain::btnMapD3, u"Map D3 Scenario",
+         [](TForm* Form) {
+             auto* Map = dynamic_cast<TfrmMapD3Scenario*>(Form);
+             ASSERT_NE(Map, nullptr);
+             EXPECT_EQ(Map->imgMap()->Picture()->Width(), 800);
+         }},
+    };
+    std::vector<String> Shown;
+    std::vector<std::function<void()>> Script{[&] {
+        frmMain->PageControl1()->SetActivePageIndex(1);
+        Pump();
+        for (const TCase& C : Cases) {
+            const size_t Before = Shown.size();
+            ClickOn(*(frmMain->*C.Button)());
+            EXPECT_EQ(Shown.size(), Before + 1) << Narrow(C.Caption);
+        }
+        frmMain->Close();
+    }};
+    for (const TCase& C : Cases)
+        Script.push_back([&] {
+            TForm* Form = Screen->ActiveForm();
+            ASSERT_NE(Form, nullptr);
+            Shown.push_back(Form->Caption());
+            EXPECT_EQ(Form->Caption(), C.Caption);
+            C.Check(Form);
+            Backend->TypeKey(winapi::VK_ESCAPE);
+        });
+    Steps(Script);
+    EXPECT_EQ(RunVandrel(), 0);
+    EXPECT_TRUE(StepsDone());
+    EXPECT_EQ(Shown.size(), std::size(Cases));
+    EXPECT_TRUE(Boxes.empty()) << (Boxes.empty() ? "" : Narrow(Boxes[0]));
+}
+
+TEST_F(UiProgram, TheScenarioDatabaseIsAskedForWhenUnknownAndACancelEndsTheStart) {
+    struct TCase {
+        bool Choose;
+        std::vector<String> Boxes;
+        bool MainWindowShown;
+    };
+    const TCase Cases[] = {
+        {true, {}, true},
+        {false, {u"Could not start Drinking water from surface waters: error opening the TRAVO-database."}, false},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Choose ? "chosen" : "cancelled");
+        {
+            TRegistry Registry;
+            ASSERT_TRUE(Registry.OpenKey(u"SOFTWARE\\Brennhoven\\VANDREL142", false));
+            Registry.DeleteValue(TravoDBValueName);
+        }
+        std::vector<String> Titles;
+        SetFileDialogHandler([&](const TFileDialogRequest& Request, const String&) {
+            Titles.push_back(Request.Title);
+            return C.Choose ? TFileDialogAnswer{true, Folder / u"travo.fdb"} : TFileDialogAnswer{};
+        });
+        Boxes.clear();
+        bool Shown = false;
+        if (C.MainWindowShown)
+            Steps({[&] {
+                Shown = true;
+                EXPECT_TRUE(dmDataObjects->ADOConnectionTRAVO->Connected());
+                frmMain->Close();
+            }});
+        EXPECT_EQ(RunVandrel(), 0);
+        SetFileDialogHandler(nullptr);
+        EXPECT_EQ(Titles, std::vector<String>{u"Select the TRAVO database "});
+        EXPECT_EQ(Boxes, C.Boxes);
+        EXPECT_EQ(Shown, C.MainWindowShown);
+        EXPECT_TRUE(StepsDone());
+        // A chosen file is remembered for the next start.
+        TRegistry Registry;
+        ASSERT_TRUE(Registry.OpenKey(u"SOFTWARE\\Brennhoven\\VANDREL142", false));
+        EXPECT_EQ(Registry.ValueExists(TravoDBValueName), C.Choose);
+    }
 }

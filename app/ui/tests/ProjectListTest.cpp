@@ -15,11 +15,15 @@
 #include "ui/PecPeak.h"
 #include "ui/ProjectList.h"
 #include "ui/ProjectSummary.h"
+#include "ui/RCA.h"
+#include "ui/Refinements.h"
 #include "ui/Results.h"
 #include "ui/UiGlobals.h"
 #include "vcl/Buttons.h"
 #include "vcl/StaticText.h"
 #include "vcl/StdCtrls.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -314,4 +318,46 @@ TEST_F(UiProjectList, ExploreOpensTheProjectFolder) {
     os::SetShellOpenHook(Previous);
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0], Current().Path());
+}
+
+TEST_F(UiProjectList, EditRefinementsOpensOnTheCurrentProjectAndTheListKeepsOnlyWhatWasSaved) {
+    // The first point's dilution factor and first listed share, as typed.
+    struct TCase {
+        bool Save;
+        Double Factor; // what the project holds afterwards, in the list and stored
+    };
+    const TPoint ShareCell{3, 1};
+    const TAbstractionPoint& Before = *Current().AbstractionPoints()->Items(0);
+    const Double StoredFactor = Before.ADF();
+    std::vector<Double> StoredShares;
+    for (Integer I = 0; I < Before.CropCount(); ++I) StoredShares.push_back(Before.Crops(I)->MarketShare());
+    ASSERT_NE(StoredFactor, 0.5);
+    const TCase Cases[] = {{false, StoredFactor}, {true, 0.5}};
+    Open();
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Save ? "Save and Close" : "Cancel");
+        String Caption;
+        Steps({[&] {
+            auto* Window = Shown<TfrmRefinements>();
+            ASSERT_NE(Window, nullptr);
+            EXPECT_EQ(Window->Project(), &Current());
+            Caption = Window->fraProjectSummary1()->txtName()->Caption();
+            Window->grdADF()->SetCells(1, 1, u"0.5");
+            Window->fraRCA1()->grdAbsPoints1()->SetCells(ShareCell.X, ShareCell.Y, u"0.25");
+            ClickLater(C.Save ? *Window->btnClose() : *Window->btnCancel());
+        }});
+        ClickOn(*Form->btnRefinements());
+        EXPECT_TRUE(StepsDone());
+        EXPECT_EQ(Caption, u"Golden_project");
+        TDWProject Stored;
+        dm->ReadDWTProject(Stored, GoldenID);
+        for (TDWProject* Project : {&Current(), &Stored}) {
+            const TAbstractionPoint& Point = *Project->AbstractionPoints()->Items(0);
+            EXPECT_EQ(Point.ADF(), C.Factor);
+            std::vector<Double> Shares;
+            for (Integer I = 0; I < Point.CropCount(); ++I) Shares.push_back(Point.Crops(I)->MarketShare());
+            const auto Typed = std::count(Shares.begin(), Shares.end(), 0.25);
+            EXPECT_EQ(Typed, std::count(StoredShares.begin(), StoredShares.end(), 0.25) + (C.Save ? 1 : 0));
+        }
+    }
 }
