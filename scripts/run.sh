@@ -41,6 +41,9 @@ data="$XDG_DATA_HOME/Vandrel"
 "$prefix/bin/vandrel-setup" --data-path "$data"
 
 if [ "$engine_only" = 0 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  # The example scenario database names its lateral-entry files C:\TRAVO\...;
+  # they lie below the data path's scenario/.
+  export VANDREL_DRIVE_ROOT="${VANDREL_DRIVE_ROOT:-$data/scenario/}"
   exec "$prefix/bin/Vandrel"
 fi
 
