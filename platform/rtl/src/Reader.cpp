@@ -204,7 +204,8 @@ void TReader::ReadRootComponent(TComponent* ARoot) {
                 if (TComponent* Owner = SameText(Parts[0], ARoot->Name()) ? ARoot : ARoot->FindComponent(Parts[0]))
                     Found = Owner->FindComponent(Parts[1]);
             if (!Found && SameText(Fixup.Name, ARoot->Name())) Found = ARoot;
-            if (!Found) Error(u"Component " + Fixup.Name + u" not found", Fixup.Offset);
+            if (!Found && FindReference) Found = FindReference(Fixup.Name);
+            else if (!Found) Error(u"Component " + Fixup.Name + u" not found", Fixup.Offset);
             try {
                 SetObjectProp(Fixup.Instance, *Fixup.Prop, Found);
             } catch (const Exception& E) {

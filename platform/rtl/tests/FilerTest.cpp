@@ -428,4 +428,21 @@ TEST_F(FilerTest, UnknownPropertiesClassesAndReferencesAreErrors) {
     }
 }
 
+TEST_F(FilerTest, AReferenceLookupResolvesNamesTheRootDoesNotOwn) {
+    TComponent Elsewhere(nullptr);
+    auto* Known = Create<TPart>(&Elsewhere);
+    Known->SetName(u"Known");
+    for (const char16_t* Name : {u"Known", u"Nobody"}) {
+        TMemoryStream Stream;
+        ObjectTextToBinary(u"object Root: TPart\r\n  Buddy = " + String(Name) + u"\r\nend\r\n", Stream);
+        Stream.SetPosition(0);
+        auto Target = std::unique_ptr<TPart, void (*)(TObject*)>(Create<TPart>(nullptr), Free);
+        Target->SetBuddy(Target.get());
+        TReader Reader(&Stream);
+        Reader.FindReference = [&](const String& Wanted) -> TComponent* { return Elsewhere.FindComponent(Wanted); };
+        Reader.ReadRootComponent(Target.get());
+        EXPECT_EQ(Target->Buddy(), Name == String(u"Known") ? Known : nullptr) << Utf8(Name);
+    }
+}
+
 } // namespace

@@ -180,6 +180,11 @@ public:
     // How a position of the stream is named in errors (a text layout names
     // its file and line); the default names the byte offset.
     std::function<String(Int64 Offset)> DescribePosition;
+    // Where a reference to a component that the root does not own is
+    // looked up (by the name in the stream, "Owner.Name" or "Name"); an
+    // answer of null leaves the property nil. Unset, such a name raises
+    // "Component <name> not found".
+    std::function<TComponent*(const String& Name)> FindReference;
     // Where a component read from the stream is made: by default its class
     // from the registry (FindClass), owned by the root.
     std::function<TComponent*(const String& ClassName, TComponent* Owner)> CreateComponent;

@@ -28,16 +28,17 @@ const TClassInfo& TBaseCellGraphic::StaticClassInfo() {
             .Default(false)
             .Property(u"CellBoolean", &P::CellBoolean, &P::SetCellBoolean)
             .Default(false)
+            .Property(u"CellCheckBoxState", &P::CellCheckBoxState, &P::SetCellCheckBoxState)
+            .Default(cbUnchecked)
             .Property(u"CellAngle", &P::CellAngle, &P::SetCellAngle)
             .Default(0)
             .Property(u"CellValue", &P::CellValue, &P::SetCellValue)
+            .Stored([](const P& G) { return G.CellValue() != 0; })
             .Property(u"CellErrFrom", &P::CellErrFrom, &P::SetCellErrFrom)
             .Default(0)
             .Property(u"CellErrLen", &P::CellErrLen, &P::SetCellErrLen)
             .Default(0)
             .Property(u"CellText", &P::CellText, &P::SetCellText)
-            .Property(u"CellCheckBoxState", &P::CellCheckBoxState, &P::SetCellCheckBoxState)
-            .Default(cbUnchecked)
             .Build();
     return Info;
 }

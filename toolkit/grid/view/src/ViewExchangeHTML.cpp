@@ -49,6 +49,8 @@ struct THTMLExport {
     Integer Picture = 1;
     String Dir;
     bool XHTML = false;
+    // No picture files (the clipboard's HTML): pictures are left out.
+    bool NoPictures = false;
 
     Integer ClassOf(const String& Style) {
         const auto At = std::find(Classes.begin(), Classes.end(), Style);
@@ -57,6 +59,7 @@ struct THTMLExport {
         return Integer(Classes.size()) - 1;
     }
     String ImageTag(const String& File) const {
+        if (File.empty()) return String();
         return u"<img src=\"file://" + EscapeAttribute(File) + (XHTML ? u"\" />" : u"\">");
     }
 };
@@ -149,6 +152,7 @@ namespace {
 
 // Saves a picture as the next JPEG file of the export and answers its name.
 String SavePicture(THTMLExport& E, THTMLSettings* S, const TGraphic* Graphic) {
+    if (E.NoPictures) return String();
     const String Folder = E.Dir + S->ImageFolder();
     if (!DirectoryExists(Folder) && !ForceDirectories(Folder)) throw Exception(u"Cannot create " + Folder);
     const String File = Folder + u"/" + S->ImageBaseName() + IntToStr(E.Picture) + u".jpg";
@@ -180,6 +184,7 @@ String TZirOvararIzaz::SaveRectToHTMLString(const TGridRect& ARect, const String
     THTMLExport E;
     E.Dir = dir;
     E.XHTML = S->XHTML();
+    E.NoPictures = FHTMLWithoutPictures;
     String Prologue;
     if (S->XHTML())
         Prologue = u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"

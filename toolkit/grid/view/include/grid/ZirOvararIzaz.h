@@ -9,11 +9,63 @@
 #include "grid/CellLooks.h"
 #include "grid/CellPainting.h"
 #include "grid/KelGridPopup.h"
+#include "gridbase/KelCheckBox.h"
+#include "gridbase/OleDragDrop.h"
 #include "rtl/Encoding.h"
 #include "rtl/Stream.h"
 #include "rtl/DateTime.h"
 
 #include <array>
+
+// The last clipboard operation, and the steps of an import.
+RTL_ENUM(TClipOperation, coCut, coCopy)
+RTL_ENUM(TGridImportState, isImportStart, isImportNewRow, isImportDone, isImportSelRow)
+
+class TZirOvararIzaz;
+
+// The grid as a drop target: the platform's drag-over and drop
+// notifications reach the grid's drop operations. The grid detaches it when
+// it goes, so a drag the platform still runs reaches nothing.
+class TGridDropTarget : public TZOIDropTarget {
+public:
+    explicit TGridDropTarget(TZirOvararIzaz* AGrid);
+    void Detach() { FGrid = nullptr; }
+
+protected:
+    bool DropText(TPoint Point, const String& Text) override;
+    void DropStream(TPoint Point, TStream& Stream) override;
+    void DropCol(TPoint Point, Integer Column) override;
+    void DropRTF(TPoint Point, const String& RTF) override;
+    void DropFiles(TPoint Point, TStrings& Files) override;
+    void DropFileContents(TPoint Point) override;
+    void DropURL(TPoint Point, const String& URL) override;
+    void DragMouseMove(TPoint Point, bool& Allow, TDropFormats Formats) override;
+    void DragMouseEnter() override;
+    void DragMouseLeave() override;
+
+private:
+    TZirOvararIzaz* FGrid;
+};
+
+// The source of a drag that starts in the grid; lives for one drag.
+class TGridDropSource : public TZOIDropSource {
+public:
+    explicit TGridDropSource(TZirOvararIzaz* AGrid);
+
+private:
+    TZirOvararIzaz* FGrid;
+};
+
+using TOleDragDropEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Data, bool& Allow)>;
+using TOleDragStartEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol)>;
+using TOleDragStopEvent = std::function<void(TObject* Sender, Integer OLEEffect)>;
+using TOleDragOverEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+using TOleDropColEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, Integer DropCol)>;
+using TOleDropFileEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& FileName, bool& Allow)>;
+using TOleDropFilesEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TStrings& Files)>;
+using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
 
 class TZirOvararIzaz : public TZirOvararIzazInput {
     RTL_CLASS(TZirOvararIzaz)
@@ -397,6 +449,89 @@ public:
         OnPrintGetPageNum;
 
     // ---- Binary cell stream, clipboard and drag and drop ----
+    // The binary cell stream (grid/GridCellStreamIO.h): the cells of Rect
+    // (displayed columns; SaveHidden adds the hidden columns at the right)
+    // with their properties and objects. Numbers travel with "." and no
+    // thousand separators.
+    void SaveRectToBinStream(const TRect& Rect, TStream& Stream, bool SaveHidden);
+    // The save range, with SaveHiddenCells.
+    void SaveToBinStream(TStream& Stream);
+    void SaveToBinFile(const String& FileName);
+    // Reads from the stream's position to its end: the first cell lands at
+    // Point, the others at the same offsets; a whole grid's stream replaces
+    // the grid's size, widths, heights and cells instead. A damaged record
+    // raises EReadError (the cells read before it stay); a whole grid's
+    // header is checked before anything changes.
+    void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+    // At (0, 0); then the tree nodes are counted anew.
+    void LoadFromBinStream(TStream& Stream);
+    void LoadFromBinFile(const String& FileName);
+
+    // The clipboard. A copy places the range as TAB/CR LF text (a cell with
+    // line breaks in double quotes, each break one LF, its quotes doubled),
+    // with AllowRTFClipboard the top-left cell's rich text (8-bit) and with
+    // AllowFmtClipboard the cell stream, side by side.
+    void CopySelectionToClipboard() override;
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void CutSelectionToClipboard() override;
+    // "HTML Format" (without pictures) and the same text as plain text.
+    void CopyToClipBoardAsHTML();
+    void CopyRectToClipboardAsHTML(const TGridRect& ARect);
+    String GetSelectionAsText();
+    void SetSelectionAsText(const String& Value);
+    String GetRectAsText(const TGridRect& Rect, bool SelectedOnly);
+    void CopyRectToClipboard(const TGridRect& Rect, bool SelectedOnly);
+    void CopyCellToClipboardAsRTF(Integer ACol, Integer ARow);
+    void CopyRectToClipboardAsCells(const TGridRect& Rect);
+    void ExpandSelectionToMerged() override;
+    bool UseFormattedClipboard() override;
+    // Paste: the cell stream when allowed and present, else rich text into
+    // one cell when allowed, else the text. Cells are written only inside
+    // the grid; it grows first where AllowClipboardColGrow/RowGrow allow.
+    void PasteFromClipboard();
+    void PasteSelectionFromClipboard() override;
+    Integer PasteAtCell(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows);
+    Integer PasteTextAtCell(Integer ACol, Integer ARow, const String& Text, Integer& Cols, Integer& Rows);
+    // X: the most TAB-separated fields on a line; Y: the row offset of the last line.
+    static void MeasureClipboardText(const String& Text, TPoint& Size);
+    virtual void PasteCell(Integer ACol, Integer ARow, const String& Value);
+    using TZirOvararIzazInput::CellsPasted;
+    virtual void CellsPasted(TPoint FromTopLeft, TGridRect PastedRect, TClipOperation Operation);
+    TPoint ClipTopLeft() const { return FClipTopLeft; }
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+    TClipboardPasteCellEvent OnClipboardBeforePasteWideCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
+    TClipboardPasteDoneEvent OnClipboardPasteDone;
+
+    // Drag and drop (DragDropSettings). The drop operations take screen
+    // points, as the platform's drop target hands them on.
+    bool RegisterDropTarget() override;
+    void RevokeDropTarget() override;
+    // Starts the drag of the selection (or, from a fixed row with
+    // OleColumnDragDrop, of the column); false when it was refused.
+    bool OleDragStart(Integer ACol, Integer ARow);
+    void OleDragOver(TPoint Point, bool& Allow, TDropFormats Formats);
+    bool OleDropText(TPoint Point, const String& Text);
+    void OleDropStream(TPoint Point, TStream& Stream);
+    void OleDropCol(TPoint Point, Integer Column);
+    void OleDropCellText(TPoint Point, const String& Text, bool IsURL);
+    void OleDropFiles(TPoint Point, TStrings& Files);
+    void HideDropArrows();
+    // The selection at the start of the last drag (moved by drops above it).
+    TGridRect DropSelection() const { return FDropSelection; }
+
+    TOleDragDropEvent OnOleDrag;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDropColEvent OnOleDropCol;
+    TOleDropFileEvent OnOleDropFile;
+    TOleDropFilesEvent OnOleDropFiles;
+    TOleDragDropEvent OnOleDropURL;
+    TOleDroppedEvent OnOleDropped;
 
 protected:
     // ---- Cell visual properties, alignment and measuring, change of scale: protected part ----
@@ -493,6 +628,20 @@ protected:
     static String JoinWithSpace(const String& A, const String& B);
 
     // ---- Binary cell stream, clipboard and drag and drop: protected part ----
+    // The writer's identity in a stream header (its window handle).
+    Integer GridStreamID();
+    // Logical pixels per inch of the grid's canvas, for font sizes in points.
+    Integer StreamDpi();
+    winapi::HWND ClipboardOwner();
+    TGridRect SaveRange();
+    void PasteDone(const TGridRect& R);
+    // The cell under a screen point (OverCell: inside the grid's cells).
+    TPoint DropCell(TPoint ScreenPoint, bool& OverCell);
+    // A point below the last row that appends rows (OleEntireRows, OleAppendRows).
+    bool IsAppendPoint(TPoint ScreenPoint, Integer ARow, bool ColumnDrag);
+    // Count rows at ARow (appended at the end: ARow moves one down), the top row kept.
+    void InsertDropRows(Integer& ARow, Integer Count, bool Append);
+    TArrowWindow* DropArrow(TArrowWindow*& Arrow, TArrowDirection Direction);
 
 private:
     // ---- Cell visual properties, alignment and measuring, change of scale: state ----
@@ -549,4 +698,20 @@ private:
     bool FPrinterdriverfix = false;
 
     // ---- Binary cell stream, clipboard and drag and drop: state ----
+    TPoint FClipTopLeft{0, 0};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    bool FHTMLWithoutPictures = false;
+    struct TDropTargetHolder {
+        std::shared_ptr<TGridDropTarget> Target;
+        ~TDropTargetHolder();
+        TGridDropTarget* operator->() const { return Target.get(); }
+        explicit operator bool() const { return Target != nullptr; }
+    };
+    TDropTargetHolder FDropTarget;
+    TArrowWindow* FArrowDown = nullptr; // owned by the parent
+    TArrowWindow* FArrowUp = nullptr;
+    TArrowWindow* FArrowLeft = nullptr;
+    TGridRect FDropSelection;
+    Integer FDropTicks = 0;
 };
