@@ -129,3 +129,18 @@ cairo_surface_t* TPrinter::RenderPage(Integer index, Integer pixelsPerInch) cons
     cairo_destroy(cr);
     return image;
 }
+
+namespace {
+TPrinter* CurrentPrinter = nullptr;
+} // namespace
+
+TPrinter* Printer() {
+    static TPrinter Own;
+    return CurrentPrinter ? CurrentPrinter : &Own;
+}
+
+TPrinter* SetPrinter(TPrinter* value) {
+    TPrinter* previous = Printer();
+    CurrentPrinter = value;
+    return previous;
+}

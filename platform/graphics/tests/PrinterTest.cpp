@@ -128,3 +128,14 @@ TEST(Printer, AnUnwritableFileIsReported) {
     }
     EXPECT_FALSE(printer.Printing());
 }
+
+TEST(Printer, TheProgramsPrinterCanBeReplacedAndComesBack) {
+    TPrinter* own = Printer();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(Printer(), own);
+    TPrinter other;
+    EXPECT_EQ(SetPrinter(&other), own);
+    EXPECT_EQ(Printer(), &other);
+    EXPECT_EQ(SetPrinter(nullptr), &other);
+    EXPECT_EQ(Printer(), own);
+}

@@ -73,3 +73,9 @@ private:
     cairo_surface_t* FPage = nullptr;
     std::vector<cairo_surface_t*> FPages;
 };
+
+// The program's printer, made on first use. SetPrinter puts another in its
+// place (the caller keeps owning it; null goes back to the program's own)
+// and answers the one it replaces.
+TPrinter* Printer();
+TPrinter* SetPrinter(TPrinter* value);

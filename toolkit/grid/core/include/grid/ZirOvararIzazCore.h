@@ -2065,7 +2065,10 @@ protected:
                                     TColor& TextColorFG, TColor& TextColorBK);
     virtual void AssignCellFont(Integer ACol, Integer ARow, TFont* AFont) { (void)ACol, (void)ARow, (void)AFont; }
     virtual void DoClipboardPasteDone() {}
-    virtual void DoPrintGetPageNum(Integer& PageNum) { (void)PageNum; }
+    // May replace the number text of a printed page.
+    virtual void DoPrintGetPageNum(Integer PageNum, Integer PageColNum, String& PageNumString) {
+        (void)PageNum, (void)PageColNum, (void)PageNumString;
+    }
     virtual void DoGetEditorProp(Integer ACol, Integer ARow, TObject* AEditLink) { (void)ACol, (void)ARow, (void)AEditLink; }
     virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State) { (void)ACol, (void)ARow, (void)State; }
     virtual void DoFixedEdit(Integer ACol, Integer ARow, TGridFixedCellEditor& AEditor, TStrings* Values);

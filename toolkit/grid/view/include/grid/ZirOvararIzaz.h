@@ -447,6 +447,52 @@ public:
     // column page when there are several, else over the whole print).
     std::function<void(TObject* Sender, Integer PageNum, Integer PageColNum, String& PageNumString)>
         OnPrintGetPageNum;
+    // Printing on Printer() (the whole grid, a range of displayed cells, the
+    // selection, or the rows and columns the selection covers) and the
+    // preview of the page PreviewPage in a rectangle of a canvas's pixels.
+    // A print begun by the caller gets the pages added and stays open.
+    void Print();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& Displayrect);
+    // The first page drawn on a canvas whose clipping box is the page.
+    void PrintDraw(TCanvas* Canvas, const TRect& DrawRect);
+    void PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    // The print settings in section Section of the INI file Key.
+    void SavePrintSettings(const String& Key, const String& Section);
+    void LoadPrintSettings(const String& Key, const String& Section);
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    void SetIsPrintPreview(bool Value) { FIsPrintPreview = Value; }
+    Integer PreviewPage() const { return FPrintPageFrom; }
+    void SetPreviewPage(Integer Value) { FPrintPageFrom = FPrintPageTo = Value; }
+    // The layout of the last run: pages counted (or the last page printed),
+    // the page (height a negative y), the last column page's used width and
+    // its first and last column.
+    Integer PrintNrOfPages() const { return FPrintPageNum; }
+    TRect PrintPageRect() const { return FPrintPageRect; }
+    Integer PrintPageWidth() const { return FPrintPageWidth; }
+    Integer PrintColStart() const { return FPrintColStart; }
+    Integer PrintColEnd() const { return FPrintColEnd; }
+    std::function<void(TObject* Sender, Double& ScaleFactor, bool& Allow)> OnFitToPage;
+    std::function<void(TObject* Sender, Integer ACol, Integer& Width)> OnPrintSetColumnWidth;
+    std::function<void(TObject* Sender, Integer ARow, Integer& Height)> OnPrintSetRowHeight;
+    std::function<void(TObject* Sender, TCanvas* Canvas, Integer PageNr, Integer PageXSize, Integer PageYSize)>
+        OnPrintPage;
+    std::function<void(TObject* Sender, TCanvas* Canvas, Integer PageNr, Integer& HeaderSize, Integer& FooterSize)>
+        OnPrintPageTopBottomSize;
+    std::function<void(TObject* Sender, Integer ARow, bool& NewPage)> OnPrintNewPage;
+    std::function<void(TObject* Sender, TCanvas* Canvas, Integer LastRow, Integer LastRowOffset, Integer LastPage,
+                       Integer PageXSize, Integer PageYSize)>
+        OnPrintPageDone;
+    std::function<void(TObject* Sender, Integer PageNr, bool& Cancel)> OnPrintCancel;
+    TNotifyEvent OnPrintDone;
+    std::function<void(TObject* Sender, Integer NrOfPages, Integer& FromPage, Integer& ToPage)> OnPrintStart;
 
     // ---- Binary cell stream, clipboard and drag and drop ----
     // The binary cell stream (grid/GridCellStreamIO.h): the cells of Rect
@@ -626,6 +672,53 @@ protected:
     String GetPageNumberText();
     // The two texts with one blank between them; one alone when the other is empty.
     static String JoinWithSpace(const String& A, const String& B);
+    void DoPrintGetPageNum(Integer PageNum, Integer PageColNum, String& PageNumString) override;
+    // The passes of the page engine: the two drawing passes and the two
+    // counting passes.
+    enum TPrintPass : Integer { ppsPreview = 0, ppsPrint = 1, ppsCountPrint = 2, ppsCountPreview = 3 };
+    // Lays FPrintRect out on pages of Canvas (metric mapping) and, in a
+    // drawing pass, draws the pages FPrintPageFrom .. FPrintPageTo; answers
+    // the number of pages. Total is the page total the page numbers show.
+    Integer PrintPages(TCanvas* Canvas, Integer Pass, Integer Total, bool SelectedOnly);
+    // Draws row ARow of the displayed columns FromCol .. ToCol with its top
+    // at distance Y below the page top; answers the row's advance.
+    virtual Integer PrintRow(Integer Y, Integer FromCol, Integer ToCol, Integer ARow);
+    // Draws the header and footer of the current page; answers the extra
+    // height of a header title.
+    Integer PrintHeaderFooter();
+    void FinishPrintPage(Integer ColStart, Integer ColEnd, Integer Y);
+    void StartNextPrintPage();
+    bool IsRowPrinted(Integer ARow);
+    bool IsColPrinted(Integer ACol);
+    void CalcPrintColumnWidths();
+    TSize MeasurePrintCell(Integer RealCol, Integer ARow);
+    Integer GetPrintRowHeight(Integer ARow);
+    // The whole picture stretched onto the rectangle of the canvas, copied
+    // or combined with the raster operation Rop.
+    static void StretchBitmapToCanvas(TCanvas* Canvas, const TRect& R, TBitmap* Bitmap);
+    static void StretchGraphicToCanvas(TCanvas* Canvas, const TRect& R, TBitmap* Bitmap, Cardinal Rop);
+    // The shared work of the print and preview entry points.
+    void PrintGridRect(const TGridRect& Range, bool SelectedOnly);
+    void PreviewGridRect(TCanvas* Canvas, const TRect& Displayrect, bool SelectedOnly, const TGridRect& Range);
+    // The time the header and footer show.
+    virtual TDateTime PrintTime();
+    // Starts the printer's next sheet.
+    virtual void NewPrintSheet();
+    // The working state of one run of the page engine.
+    struct TPrintEngine {
+        TCanvas* Canvas = nullptr;
+        Integer Pass = ppsPrint;
+        bool SelectedOnly = false;
+        Integer PageW = 0, PageH = 0;
+        Double Scale = 1.0, PxScale = 1.0, DevRatio = 1.0;
+        Integer Spacing = 0, HdrLine = 0, FtrLine = 0, Gap = 0, HalfG = 0;
+        Integer HdrSize = 0, FtrSize = 0, HdrRes = 0, FtrRes = 0;
+        Integer ColStart = 0, ColEnd = 0;
+        bool RepeatCols = false;
+        Integer MemoRow = -1, MemoHeight = 0;
+        bool Draws() const { return Pass == ppsPreview || Pass == ppsPrint; }
+    };
+    TPrintEngine& PrintEngine() { return FPrintEngine; }
 
     // ---- Binary cell stream, clipboard and drag and drop: protected part ----
     // The writer's identity in a stream header (its window handle).
@@ -696,6 +789,24 @@ private:
     Double Fontscalefactor = 1.0;
     bool FFastPrint = false;
     bool FPrinterdriverfix = false;
+    TPrintEngine FPrintEngine;
+    // Whether the current page is within FPrintPageFrom .. FPrintPageTo.
+    bool PrintPageDrawn() const;
+    // The header and footer reserves of the page (DrawTitle: the title may
+    // be drawn to measure it).
+    void CalcPrintReserves(bool DrawTitle);
+    TGridRect FPrintRect{};
+    TRect PrevRect;
+    TRect FPrintPageRect;
+    Integer FPrintPageWidth = 0;
+    Integer FPrintColStart = 0;
+    Integer FPrintColEnd = 0;
+    Integer FPrintPageFrom = 1;
+    Integer FPrintPageTo = 1;
+    Integer FPrintPageNum = 0;
+    std::vector<Integer> FCacheRowHeights;
+    bool FUseCacheRowHeights = false;
+    bool FIsPrintPreview = false;
 
     // ---- Binary cell stream, clipboard and drag and drop: state ----
     TPoint FClipTopLeft{0, 0};
