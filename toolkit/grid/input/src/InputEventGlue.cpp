@@ -111,6 +111,21 @@ void TZirOvararIzazInput::WndProc(TMessage& Message) {
         return;
     }
     switch (Msg) {
+    case WM_LBUTTONDOWN:
+        HandleWMLButtonDown(Message);
+        return;
+    case WM_LBUTTONUP:
+        HandleWMLButtonUp(Message);
+        return;
+    case WM_LBUTTONDBLCLK:
+        HandleWMLButtonDblClk(Message);
+        return;
+    case WM_RBUTTONDOWN:
+        HandleWMRButtonDown(Message);
+        return;
+    case WM_RBUTTONUP:
+        HandleWMRButtonUp(Message);
+        return;
     case WM_HSCROLL:
         HandleWMHScroll(Message);
         return;

@@ -2151,7 +2151,11 @@ protected:
     virtual void ExpandSelectionToMerged() {}
     virtual void CellSelectorClick(Integer ACol, Integer ARow) { (void)ACol, (void)ARow; }
     virtual void SetFormulaMode(bool Value) { (void)Value; }
-    virtual void SelectionChanging(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow) { (void)FromCol, (void)FromRow, (void)ToCol, (void)ToRow; }
+    // Opens the editor of a fixed cell (the filter row's with FilterRow); the
+    // fixed-cell editors override it.
+    virtual void StartFixedCellEdit(Integer ACol, Integer ARow, bool FilterRow) { (void)ACol, (void)ARow, (void)FilterRow; }
+    // The select-all press is about to set NewSelection; a descendant may change it.
+    virtual void SelectionChanging(TGridRect& NewSelection) { (void)NewSelection; }
     virtual void MouseActionsChanged(TObject* Sender) { (void)Sender; }
     virtual void GetDesigning(TObject* Sender, bool& IsDesigning);
     virtual void RefreshGrid(TObject* Sender);

@@ -11,6 +11,7 @@
 #include "grid/ZirOvararIzazCore.h"
 
 #include <set>
+#include <vector>
 
 // What a press over the grid selects, as the mouse cursor shows it.
 RTL_ENUM(TMouseSelectMode, msNormal, msColumn, msRow, msAll, msURL, msResize)
@@ -294,6 +295,50 @@ public:
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors ----
 
     // ---- Mouse press, release, double click and right button ----
+    // What a press, release or double click on the grid fires itself.
+    using TCanClickCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+    using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
+                                                  const String& CtrlType, const String& CtrlVal)>;
+    using TFixedCellClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
+    using TSelectionResizeEvent =
+        std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+    using TRadioMouseUpEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+    // The grid's handlers of the button messages; the point is the message's
+    // LParam as two signed 16-bit client coordinates. The press tests its
+    // targets in a fixed order, and only a press that none takes goes on to
+    // the platform grid's own handling.
+    void HandleWMLButtonDown(TMessage& Message);
+    void HandleWMLButtonUp(TMessage& Message);
+    void HandleWMLButtonDblClk(TMessage& Message);
+    void HandleWMRButtonDown(TMessage& Message);
+    void HandleWMRButtonUp(TMessage& Message);
+    // A press on a radio list: ACol the stored column, (X, Y) relative to the
+    // cell's top-left corner. The item whose span holds the point strictly
+    // inside is chosen; a point on a boundary chooses nothing.
+    void SelectRadioItemAt(Integer ACol, Integer ARow, Integer X, Integer Y);
+    // What the mouse-move handling found under the pointer (the press reads it).
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+    // Milliseconds the last sort started by a click took.
+    Cardinal ClickSortTime() const { return FClickSortTime; }
+    // The selection's texts kept by a press on its resize handle, for the
+    // smart fill of the release (the system clipboard is not touched).
+    const std::vector<std::vector<String>>& SmartFillCopy() const { return FSmartFillCopy; }
+    using TNodeAllowEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal, bool& Allow)>;
+    using TNodeEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal)>;
+    TCanClickCellEvent OnCanClickCell;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TControlClickEvent OnControlClick;
+    TAnchorClickEvent OnAnchorClick;
+    TFixedCellClickEvent OnFixedCellClick;
+    TClickCellEvent OnRightClickCell;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioMouseUpEvent OnRadioMouseUp;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
 
 protected:
     // ---- Editing cycle, normal editor and event glue: protected part ----
@@ -457,6 +502,62 @@ protected:
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: protected part ----
 
     // ---- Mouse press, release, double click and right button: protected part ----
+    // After the platform grid moved a column (row): the column order, the
+    // sort column and sort indexes follow the moved data, and so does the
+    // current column; a synchronised grid moves along.
+    void ColumnMoved(Integer FromIndex, Integer ToIndex) override { HandleColumnMoved(FromIndex, ToIndex); }
+    void RowMoved(Integer FromIndex, Integer ToIndex) override { HandleRowMoved(FromIndex, ToIndex); }
+    void HandleColumnMoved(Integer FromIndex, Integer ToIndex);
+    void HandleRowMoved(Integer FromIndex, Integer ToIndex);
+    // The press, release and double click that reach the platform grid's
+    // own mouse handling.
+    void StandardMouseHandling(TMessage& Message) { TZirOvararIzazCore::WndProc(Message); }
+    // The press state the release reads.
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FMouseDownMove = false;
+    bool FAnchorClick = false;
+    TGridRect FOrigSelection{-1, -1, -1, -1};
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    bool FMouseResize = false;
+    bool FScrollStart = false;
+    Integer FScrollSteps = 0;
+    TPoint FPtDown{-1, -1};
+    Integer FTopDown = 0;
+    Integer FLeftRight = 0;
+    Cardinal FTimeStart = 0;
+    Integer FScrollDelta = 0;
+    Integer FMoveColInd = -1;
+    Integer FMoveRowInd = -1;
+    bool FSelectionClick = false;
+    TPoint FPushedCellButton{-1, -1};
+    TRect FPushedFixedCell;
+    bool FFixedCellPushed = false;
+    Integer FPressTopRow = 0;
+    Integer FPressLeftCol = 0;
+    Integer FColClicked = -1;
+    Integer FRowClicked = -1;
+    Integer FColClickedSize = 0;
+    Integer FRowClickedSize = 0;
+    TPoint FClickPos{-1, -1};
+    TPoint FClickPosD{0, 0};
+    TPoint FMoveOfs{0, 0};
+    Integer FMoveCell = -1;
+    Integer FSizingFixedCol = -1;
+    Integer FSizingFixedRow = -1;
+    Integer FSizeFixedX = 0;
+    Integer FSizeFixedY = 0;
+    bool FLButFlg = false;
+    bool FDeselectState = false;
+    bool FMouseDownFlag = false;
+    Integer FMouseSelectStart = -1;
+    String FCtrlDownId;
+    TPoint FMouseDownPt{-1, -1};
+    // The release state.
+    bool FColMoveFlg = false;
+    bool FColSizeFlg = false;
+    bool FDblClk = false;
+    TGridRect FDisSelection{-1, -1, -1, -1};
 
 private:
     // ---- Editing cycle, normal editor and event glue: state ----
@@ -657,4 +758,37 @@ private:
     // ---- Window procedure, keys, wheel, panning and fixed-cell editors: state ----
 
     // ---- Mouse press, release, double click and right button: state ----
+    // The modifiers held now (every one of Ctrl, Shift and Alt that is down).
+    static TShiftState HeldModifiers();
+    // The press on the selection's resize handle (or in resize mode): the
+    // selection's texts kept for the smart fill, the platform's selecting
+    // started unless Standard is false, the selection and current cell put back.
+    void StartSelectionResize(TMessage& Message, Integer X, Integer Y, bool Standard);
+    // The tail of a press, from the select-all on (it ends every press that
+    // no earlier target took).
+    void PressOnCell(TMessage& Message, Integer ACol, Integer ARow, Integer X, Integer Y, TShiftState Shift,
+                     const TGridRect& OldSelection, bool FixedByEvent, bool DirectAllowed, bool RangeEditOff);
+    void PressOnAnchor(Integer ACol, Integer ARow, Integer RealCol, const String& Anchor, const String& CtrlID,
+                       const String& CtrlType, const String& CtrlValue);
+    // The disjunct row and column bookkeeping of a press; False when the
+    // press ended in it (Shift with a row selection).
+    bool DisjunctPressBookkeeping(TMessage& Message, Integer ACol, Integer ARow, const TGridRect& OldSelection,
+                                  bool FirstPass);
+    // The anchor under the press in the cell's text, with the form control there.
+    bool AnchorAt(Integer ACol, Integer ARow, Integer X, Integer Y, String& Anchor, String& CtrlID, String& CtrlType,
+                  String& CtrlValue);
+    void FireMouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+        if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+    }
+    void TapAction(Integer ACol, Integer ARow);
+    // Ends a press without a release: the press state is cleared, the
+    // platform's selecting stops and the mouse is released.
+    void EndPressState();
+    void EndTouchScroll(Integer X, Integer Y);
+    void SmartFill();
+    void SortByClick(Integer RealCol);
+    void AutoSizeColumnByDblClick(Integer C);
+    bool FSyncedMove = false;
+    Cardinal FClickSortTime = 0;
+    std::vector<std::vector<String>> FSmartFillCopy;
 };

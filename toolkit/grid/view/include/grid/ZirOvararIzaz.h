@@ -623,9 +623,6 @@ protected:
     void DrawButtonObject(TCanvas* Cv, TRect R, TRect O, TCellGraphic* Graphic, const TCellObjectContext& Ctx);
     void Paint() override;
     void TopLeftChanged() override;
-    // Opens the editor of a fixed cell (the filter row's with FilterRow);
-    // the fixed-cell editors override it.
-    virtual void StartFixedCellEdit(Integer ACol, Integer ARow, bool FilterRow) { (void)ACol, (void)ARow, (void)FilterRow; }
     bool DrawsNCBorder();
     void DrawDragLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
     bool FocusWindowShown() const;
