@@ -23,11 +23,23 @@
 // then on a "search" line whenever the current cell, the focus, the footer's
 // edit text or its result label changes:
 //   search <col> <row> <edit focused 0|1> [<edit text>] [<result label>]
+//
+// With "mouse" as argument 2 it shows a sortable grid of fruit (a click on a
+// header sorts, a header can be dragged onto another column, a double click
+// on a column border fits the column to its texts) with a web link in cell
+// (3, 1); the link goes to a recording opener that prints "open <target>".
+// It prints "head C X Y", the screen point in the middle of each header
+// cell, "border X Y", the border between columns 1 and 2 in the header,
+// "link X Y", then "ready", and from then on a "mouse" line whenever the
+// rows, the column order or the widths change:
+//   mouse [<column 1 from row 1 down, joined by ",">] [<header texts>] [<widths of columns 1 to 3>]
 
 #include "grid/GridCombo.h"
 #include "grid/GridPickerEditors.h"
 #include "grid/SearchPanel.h"
+#include "grid/SortSettings.h"
 #include "grid/ZirOvararIzazInput.h"
+#include "os/Shell.h"
 #include "rtl/DateTime.h"
 #include "rtl/Encoding.h"
 #include "vcl/Forms.h"
@@ -83,11 +95,51 @@ void SetUpSearch(TZirOvararIzazInput* Grid) {
     Footer->SetVisible(true);
 }
 
+// The sortable fruit grid of the mouse mode.
+void SetUpMouse(TZirOvararIzazInput* Grid) {
+    Grid->SetColCount(4);
+    Grid->SetRowCount(5);
+    for (Integer c = 0; c < 4; ++c) Grid->SetColWidths(c, c == 0 ? 40 : 110);
+    TGridOptions Options = Grid->Options();
+    Options.Exclude(goEditing);
+    Options.Include(goColSizing);
+    Options.Include(goColMoving);
+    Grid->SetOptions(Options);
+    Grid->OnGetEditorType = nullptr;
+    const char16_t* const Rows[][3] = {{u"pear", u"3", u"http://example.org/fruit"},
+                                       {u"apple", u"12", u"x"},
+                                       {u"the longest fruit name", u"7", u"y"},
+                                       {u"kiwi", u"1", u"z"}};
+    Grid->SetCells(1, 0, u"Name");
+    Grid->SetCells(2, 0, u"Size");
+    Grid->SetCells(3, 0, u"Link");
+    for (Integer r = 0; r < 4; ++r)
+        for (Integer c = 0; c < 3; ++c) Grid->SetCells(c + 1, r + 1, Rows[r][c]);
+    Grid->SetURLShow(true);
+    Grid->SortSettings()->SetShow(true);
+    os::SetShellOpenHook([](const String& Target) {
+        std::printf("open %s\n", Utf8(Target).c_str());
+        std::fflush(stdout);
+        return true;
+    });
+}
+
+std::string MouseLine(TZirOvararIzazInput* Grid) {
+    std::string Rows, Heads, Widths;
+    for (Integer r = 1; r < Grid->RowCount(); ++r) Rows += (r > 1 ? "," : "") + Utf8(Grid->Cells(1, r));
+    for (Integer c = 1; c < Grid->ColCount(); ++c) {
+        Heads += (c > 1 ? "," : "") + Utf8(Grid->Cells(c, 0));
+        Widths += (c > 1 ? "," : "") + std::to_string(Grid->ColWidths(c));
+    }
+    return "mouse [" + Rows + "] [" + Heads + "] [" + Widths + "]";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const int Seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     const bool Search = argc > 2 && std::string(argv[2]) == "search";
+    const bool Mouse = argc > 2 && std::string(argv[2]) == "mouse";
     std::printf("backend %s\n", Utf8(Backend().Name()).c_str());
     std::fflush(stdout);
     Application->Initialize();
@@ -136,6 +188,7 @@ int main(int argc, char** argv) {
         if (ACol == 2) Value = u"90-LLL-0000";
     };
     if (Search) SetUpSearch(Grid);
+    if (Mouse) SetUpMouse(Grid);
 
     auto* Quit = Create<TTimer>(Form);
     Quit->SetInterval(Cardinal(Seconds) * 1000);
@@ -156,12 +209,27 @@ int main(int argc, char** argv) {
         std::printf("label %d %d %d %d\n", int(P.X), int(P.Y), int(Panel->Width() - Label->Left()),
                     int(Panel->Height()));
     }
-    for (Integer c = 1; c < 6 && !Search; ++c) {
+    auto Screen = [Grid](TRect R) {
+        return Grid->ClientToScreen(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
+    };
+    if (Mouse) {
+        for (Integer c = 1; c < 4; ++c) {
+            const TPoint P = Screen(Grid->CellRect(c, 0));
+            std::printf("head %d %d %d\n", int(c), int(P.X), int(P.Y));
+        }
+        const TRect R = Grid->CellRect(2, 0);
+        const TPoint B = Grid->ClientToScreen(TPoint(R.Left, (R.Top + R.Bottom) / 2));
+        std::printf("border %d %d\n", int(B.X), int(B.Y));
+        const TRect L = Grid->CellRect(3, 1);
+        const TPoint P = Grid->ClientToScreen(TPoint(L.Left + 12, (L.Top + L.Bottom) / 2));
+        std::printf("link %d %d\n", int(P.X), int(P.Y));
+    }
+    for (Integer c = 1; c < 6 && !Search && !Mouse; ++c) {
         const TRect R = Grid->CellRect(c, 1);
         const TPoint P = Grid->ClientToScreen(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
         std::printf("cell %d 1 %d %d\n", int(c), int(P.X), int(P.Y));
     }
-    if (!Search) std::printf("march5 %s\n", Utf8(DateToStr(EncodeDate(2026, 3, 5))).c_str());
+    if (!Search && !Mouse) std::printf("march5 %s\n", Utf8(DateToStr(EncodeDate(2026, 3, 5))).c_str());
     std::printf("ready\n");
     std::fflush(stdout);
 
@@ -169,6 +237,14 @@ int main(int argc, char** argv) {
     auto* Watch = Create<TTimer>(Form);
     Watch->SetInterval(50);
     Watch->OnTimer = [&](TObject*) {
+        if (Mouse) {
+            const std::string Line = MouseLine(Grid);
+            if (Line == Last) return;
+            Last = Line;
+            std::printf("%s\n", Line.c_str());
+            std::fflush(stdout);
+            return;
+        }
         if (Search) {
             const std::string Line = SearchLine(Grid);
             if (Line == Last) return;

@@ -119,7 +119,7 @@ void TZirOvararIzazInput::SmartFill() {
 
 void TZirOvararIzazInput::SortByClick(Integer RealCol) {
     HideInplaceEdit();
-    InitSortXRef();
+    if (RowCount() != SortRowXRef()->Count()) InitSortXRef();
     bool Undo = false;
     TSortSettings* SS = SortSettings();
     if (SS->AutoColumnMerge()) SplitMergedColumns();
@@ -556,14 +556,16 @@ void TZirOvararIzazInput::HandleWMLButtonDblClk(TMessage& Message) {
                 ColWidths(C) == 0)
                 --C;
             if (C >= FixedCols()) {
+                // The platform grid's press would start sizing the column
+                // again from the old border: only the double click is told.
                 AutoSizeColumnByDblClick(C);
-                Inherited();
+                DblClick();
                 return;
             }
         } else if (std::abs(X - R.Right) <= 3 && ACol >= FixedCols()) {
             FDblClk = true;
             AutoSizeColumnByDblClick(ACol);
-            Inherited();
+            DblClick();
             return;
         }
     }
