@@ -187,7 +187,6 @@ void TZirOvararIzazInput::HandleWMLButtonDown(TMessage& Message) {
         FTopDown = TopRow();
         FLeftRight = LeftCol();
         FScrollStart = true;
-        Message.Result = 1;
         FScrollSteps = 0;
         if (Options().Contains(goRowSelect)) {
             if (Shift.Contains(ssCtrl)) {
@@ -199,6 +198,7 @@ void TZirOvararIzazInput::HandleWMLButtonDown(TMessage& Message) {
         }
         StandardMouseHandling(Message);
         SetMouseCapture(true);
+        Message.Result = 1;
         return;
     }
 
@@ -332,7 +332,8 @@ void TZirOvararIzazInput::HandleWMLButtonDown(TMessage& Message) {
             DoClickCell(ARow, ACol);
             const Integer RealRow = RealRowIndex(ARow);
             bool Go = true;
-            if (!GetNodeState(ARow)) {
+            // The node object's flag is set while the node is contracted.
+            if (GetNodeState(ARow)) {
                 if (OnBeforeExpandNode) OnBeforeExpandNode(this, ARow, RealRow, Go);
                 if (Go) {
                     ExpandNode(RealRow);
@@ -513,9 +514,11 @@ void TZirOvararIzazInput::PressOnAnchor(Integer ACol, Integer ARow, Integer Real
     TPoint P;
     if (ParseRCReference(Anchor.substr(At + 7), P) && P.X >= 0 && P.Y >= 0 && P.X < ColCount() &&
         P.Y < RowCount()) {
+        // Scrolled to the middle first: once current, the cell would count
+        // as shown already.
+        ScrollInView(P.X, P.Y, spMiddle);
         SetRow(P.Y);
         SetCol(P.X);
-        ScrollInView(P.X, P.Y, spMiddle);
     }
 }
 

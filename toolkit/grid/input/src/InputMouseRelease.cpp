@@ -338,7 +338,7 @@ void TZirOvararIzazInput::HandleWMLButtonUp(TMessage& Message) {
         FDeselectState = false;
     }
     // Group selection.
-    if (OnCell && IsNode(ARow) && Grouping()->AutoSelectGroup() && ACol > 0 && GetNodeState(ARow)) {
+    if (OnCell && IsNode(ARow) && Grouping()->AutoSelectGroup() && ACol > 0 && !GetNodeState(ARow)) {
         const Integer Span = GetNodeSpan(ARow);
         if (!MA.DisjunctRowSelect)
             SetSelection(TGridRect{FixedCols(), ARow, ColCount() - 1, ARow + Span - 1});

@@ -70,6 +70,7 @@ protected:
             Log("rating " + Cell(ACol, ARow) + " " + std::to_string(Rate).substr(0, 3));
         };
         Grid->OnContractNode = [this](TObject*, Integer ARow, Integer) { Log("contract " + std::to_string(ARow)); };
+        Grid->OnExpandNode = [this](TObject*, Integer ARow, Integer) { Log("expand " + std::to_string(ARow)); };
         Grid->OnControlClick = [this](TObject*, Integer, Integer, const String& ID, const String& Type,
                                       const String& Value) {
             Log("control " + Narrow(ID) + " " + Narrow(Type) + " " + Narrow(Value));
@@ -131,7 +132,7 @@ TEST_F(MouseTest, EachTargetTakesThePressInItsOrder) {
         std::string Expected;
     };
     const Case Cases[] = {
-        {"plain cell", [&] { return Centre(1, 1); }, "std click 1,1"},
+        {"plain cell", [&] { return Centre(2, 1); }, "std click 2,1"},
         {"check box",
          [&] {
              Grid->ControlLook()->SetCheckAlwaysActive(true);
@@ -145,7 +146,7 @@ TEST_F(MouseTest, EachTargetTakesThePressInItsOrder) {
              Grid->AddRadioButton(3, 2, false);
              return Centre(3, 2);
          },
-         "radiobutton 3,2"},
+         "radiobutton 3,2 check 3,2 off"},
         {"radio list",
          [&] {
              Grid->ControlLook()->SetRadioAlwaysActive(true);
@@ -272,7 +273,10 @@ TEST_F(MouseTest, RadioListBoundariesChooseNothing) {
     Items->Add(u"one");
     Items->Add(u"two");
     Grid->ControlLook()->SetRadioAlwaysActive(true);
+    Grid->ControlLook()->SetControlStyle(ZirOvararIzaz::csClassic);
     Grid->AddRadio(2, 2, 1, 0, Items);
+    // The first call puts the cell's font on the canvas.
+    Grid->SelectRadioItemAt(2, 2, -5, 4);
     const Integer W = Grid->Canvas()->TextWidth(u"one") + Grid->ControlLook()->RadioSize();
     struct Case {
         Integer X;
@@ -333,7 +337,7 @@ TEST_F(MouseTest, CellLinksMoveToR1C1ReferencesOnly) {
 TEST_F(MouseTest, AnHtmlCheckControlTogglesItsValue) {
     SetOption(goEditing, true);
     Grid->SetColWidths(2, 160);
-    Grid->SetCells(2, 2, u"<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\"> <b>x</b>");
+    Grid->SetCells(2, 2, u"<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"16\"> <b>x</b>");
     const TRect R = Grid->CellRect(2, 2);
     const TPoint P(R.Left + 10, (R.Top + R.Bottom) / 2);
     for (const char* Value : {"TRUE", "FALSE"}) {
@@ -425,6 +429,7 @@ TEST_F(MouseTest, AQuickSwipeScrollsOnASlowOneDoesNot) {
 
 TEST_F(MouseTest, ATapTogglesACheckBoxAndMovesByTheRowSelectRule) {
     MA().TouchScroll = true;
+    SetOption(goEditing, true);
     Grid->AddCheckBox(3, 4, false, false);
     Grid->FocusCell(1, 1);
     ClickAt(Centre(3, 4));
