@@ -115,9 +115,9 @@ void TStringList::InsertObject(Integer Index, const String& S, TObject* AObject)
     InsertItem(Index, S, AObject);
 }
 
-void TStringList::InsertItem(Integer Index, const String& S, TObject* AObject) {
+void TStringList::InsertItem(Integer Index, String S, TObject* AObject) {
     Changing();
-    FItems.insert(FItems.begin() + Index, TItem{S, AObject});
+    FItems.insert(FItems.begin() + Index, TItem{std::move(S), AObject});
     Changed();
 }
 
@@ -129,6 +129,17 @@ Integer TStringList::AddObject(const String& S, TObject* AObject) {
     }
     InsertItem(Index, S, AObject);
     return Index;
+}
+
+Integer TStringList::AddObjectMoved(String&& S, TObject* AObject) {
+    if (FSorted) return AddObject(S, AObject);
+    const Integer Index = Count();
+    InsertItem(Index, std::move(S), AObject);
+    return Index;
+}
+
+void TStringList::SetCapacity(Integer Capacity) {
+    if (Capacity > Count()) FItems.reserve(static_cast<size_t>(Capacity));
 }
 
 void TStringList::Exchange(Integer Index1, Integer Index2) {

@@ -229,6 +229,30 @@ TEST(StringListSort, Duplicates) {
     EXPECT_EQ(Plain.Count(), 2);
 }
 
+// The moving add keeps the rules of AddObject: a sorted list sorts the line
+// in and applies Duplicates; an unsorted list appends with its object.
+TEST(StringListSort, AddObjectMovedKeepsTheRulesOfAdd) {
+    int Alive = 0;
+    TTracked Tag(Alive);
+    TStringList Plain;
+    Plain.SetCapacity(4);
+    Plain.Add(u"z");
+    String Long(40, u'x');
+    EXPECT_EQ(Plain.AddObjectMoved(std::move(Long), &Tag), 1);
+    EXPECT_EQ(LinesOf(Plain), (Lines{u"z", String(40, u'x')}));
+    EXPECT_EQ(Plain.Objects(1), &Tag);
+
+    TStringList Sorted;
+    Sorted.SetSorted(true);
+    Sorted.Add(u"b");
+    EXPECT_EQ(Sorted.AddObjectMoved(u"a", nullptr), 0);
+    EXPECT_EQ(Sorted.AddObjectMoved(u"B", nullptr), 1); // dupIgnore: the equal line's index
+    EXPECT_EQ(LinesOf(Sorted), (Lines{u"a", u"b"}));
+    Sorted.SetDuplicates(dupError);
+    EXPECT_EQ(MessageOf<EStringListError>([&] { Sorted.AddObjectMoved(u"A", nullptr); }),
+              u"String list does not allow duplicates");
+}
+
 TEST(StringListSort, CustomSortSeesTheListByIndex) {
     TStringList List;
     Fill(List, {u"ccc", u"a", u"bb", u"dd"});

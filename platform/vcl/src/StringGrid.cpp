@@ -5,6 +5,7 @@
 #include "vcl/Grids.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -304,6 +305,11 @@ void TStringGrid::SetCells(Integer ACol, Integer ARow, const String& Value) {
     if (Cell ? Cell->Text == Value : Value.empty()) return;
     CellAt(ACol, ARow).Text = Value;
     CellChanged(ACol, ARow);
+}
+
+String TStringGrid::TakeCellText(Integer ACol, Integer ARow) {
+    if (!FindCell(ACol, ARow)) return String();
+    return std::exchange(CellAt(ACol, ARow).Text, String());
 }
 
 TObject* TStringGrid::Objects(Integer ACol, Integer ARow) const {

@@ -173,6 +173,11 @@ public:
     // EStringListError "String list does not allow duplicates".
     Integer AddObject(const String& S, TObject* AObject) override;
     Integer Add(const String& S) override { return AddObject(S, nullptr); }
+    // As AddObject, taking the text over instead of copying it. An unsorted
+    // list appends directly, without an overridden AddObject.
+    Integer AddObjectMoved(String&& S, TObject* AObject);
+    // Room for Capacity lines before the list has to grow; never drops lines.
+    void SetCapacity(Integer Capacity);
     void Exchange(Integer Index1, Integer Index2) override;
     void Move(Integer CurIndex, Integer NewIndex) override;
     Integer IndexOf(const String& S) const override;
@@ -215,7 +220,7 @@ private:
     };
 
     void CheckIndex(Integer Index) const;
-    void InsertItem(Integer Index, const String& S, TObject* AObject);
+    void InsertItem(Integer Index, String S, TObject* AObject);
     void SortItems();
 
     std::vector<TItem> FItems;

@@ -433,6 +433,9 @@ public:
     void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
 
 protected:
+    // Moves a cell's text out and leaves the cell empty, without a repaint:
+    // for rows about to leave the grid whose texts are kept elsewhere.
+    String TakeCellText(Integer ACol, Integer ARow);
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     void RowMoved(Integer FromIndex, Integer ToIndex) override;

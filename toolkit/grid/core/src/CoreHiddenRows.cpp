@@ -82,7 +82,7 @@ void TZirOvararIzazCore::AfterRowCountBlock() {
     ApplyScrollBarAlways(false);
 }
 
-void TZirOvararIzazCore::ParkRow(Integer D, Integer Idx, Integer Level) {
+void TZirOvararIzazCore::ParkRow(Integer D, Integer Idx, Integer Level, bool TakeTexts) {
     const Integer Pos = HiddenInsertPos(Idx);
     auto* Item = static_cast<TGridItem*>(FHiddenRows->Insert(Pos));
     Item->SetIdx(Idx);
@@ -90,8 +90,9 @@ void TZirOvararIzazCore::ParkRow(Integer D, Integer Idx, Integer Level) {
     Item->SetHeight(RowHeights(D));
     TStringList* Items = Item->Items();
     const Integer Cols = TotalColCount();
+    Items->SetCapacity(Cols);
     for (Integer c = 0; c < Cols; ++c) {
-        Items->AddObject(TStringGrid::Cells(c, D), TStringGrid::Objects(c, D));
+        Items->AddObjectMoved(TakeTexts ? TakeCellText(c, D) : TStringGrid::Cells(c, D), TStringGrid::Objects(c, D));
         TStringGrid::SetObjects(c, D, nullptr);
     }
     // The lookup stays valid with the new index in its place, so that
@@ -295,7 +296,8 @@ void TZirOvararIzazCore::HideRowList(TIntList* RowList) {
     // Real indexes before any row leaves, so that each entry keeps its own.
     std::vector<Integer> Reals;
     for (Integer d : Rows) Reals.push_back(RealRowIndex(d));
-    for (size_t i = 0; i < Rows.size(); ++i) ParkRow(Rows[i], Reals[i], Level);
+    // The parked rows leave in the close-up right after, so their texts move.
+    for (size_t i = 0; i < Rows.size(); ++i) ParkRow(Rows[i], Reals[i], Level, true);
     CloseUpRows(Rows, false);
     if (Row() >= RowCount()) SetRowEx(RowCount() - 1);
     CellControlsUpdate(false);

@@ -2298,8 +2298,9 @@ private:
     // Store position where an entry of real index Idx belongs.
     Integer HiddenInsertPos(Integer Idx) const;
     // Parks displayed row D in a new entry (sorted by Idx) and empties the
-    // row's object slots (the entry owns them now).
-    void ParkRow(Integer D, Integer Idx, Integer Level);
+    // row's object slots (the entry owns them now). TakeTexts moves the texts
+    // too, for a row that certainly leaves the grid next.
+    void ParkRow(Integer D, Integer Idx, Integer Level, bool TakeTexts = false);
     // Brings back the entries at the given store positions, each at the
     // displayed position its real index gives.
     void RestoreEntries(const std::vector<Integer>& Positions);
