@@ -17,20 +17,17 @@
 #include "windowing/Input.h"
 #include "windowing/Timers.h"
 
+#include "InputMouseShared.h"
+
 #include <algorithm>
 #include <cmath>
 
 using namespace winapi;
 
+using grid_mouse::InRect;
+using grid_mouse::IsKeyHeld;
+
 namespace {
-
-bool IsKeyHeld(Integer Key) {
-    return GetKeyState(Key) < 0;
-}
-
-bool InRect(const TRect& R, Integer X, Integer Y) {
-    return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
 
 bool InGridRect(const TGridRect& G, Integer ACol, Integer ARow) {
     return ACol >= std::min(G.Left, G.Right) && ACol <= std::max(G.Left, G.Right) &&

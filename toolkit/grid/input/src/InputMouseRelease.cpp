@@ -10,20 +10,17 @@
 #include "windowing/Input.h"
 #include "windowing/Timers.h"
 
+#include "InputMouseShared.h"
+
 #include <algorithm>
 #include <cmath>
 
 using namespace winapi;
 
+using grid_mouse::InRect;
+using grid_mouse::IsKeyHeld;
+
 namespace {
-
-bool IsKeyHeld(Integer Key) {
-    return GetKeyState(Key) < 0;
-}
-
-bool InRect(const TRect& R, Integer X, Integer Y) {
-    return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
 
 // Index after a move of one entry from From to To.
 Integer FollowMove(Integer Index, Integer From, Integer To) {

@@ -11,13 +11,14 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/GdiText.h"
 
+#include "ViewPrintRounding.h"
+
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using view_print::RoundEven;
 
-// Rounds halves to even, as the layout's rounding does.
-Integer RoundEven(Double v) { return Integer(std::nearbyint(v)); }
+namespace {
 
 // The canvas's pixels per inch (horizontal or vertical); 0 when unknown.
 Integer SurfacePixelsPerInch(TCanvas* Canvas, bool Vertical) {

@@ -14,12 +14,14 @@
 #include "graphics/Graphic.h"
 #include "grid/CellGlyphs.h"
 
+#include "ViewPrintRounding.h"
+
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using view_print::RoundEven;
 
-Integer RoundEven(Double v) { return Integer(std::nearbyint(v)); }
+namespace {
 
 // A box of distances below the page top as a rectangle of the surface.
 TRect Surface(const TRect& Box) { return TRect(Box.Left, -Box.Top, Box.Right, -Box.Bottom); }
